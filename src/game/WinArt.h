@@ -1,0 +1,21 @@
+#pragma once
+// Pictures of the win display and the program icon, drawn by code.
+
+#include <QImage>
+
+namespace WinArt {
+
+constexpr int kWinPictureWidth = 272;
+constexpr int kWinPictureHeight = 84;
+
+// 272 x 84, QImage::Format_RGB32: the picture tiled over the table after a
+// win. Its edges match, so the tiles join without seams.
+QImage WinPicture();
+
+// 32 x 32, QImage::Format_ARGB32: the small picture of the win dialog.
+QImage WinIcon();
+
+// 64 x 64, QImage::Format_ARGB32: the program icon, a fan of cards.
+QImage AppIcon();
+
+}  // namespace WinArt
