@@ -1,0 +1,109 @@
+#include <algorithm>
+
+#include "cardtable/Cardscmp.h"
+#include "platform/Raster.h"
+
+namespace {
+
+// The card drawn over what the screen shows: the table stays visible in the
+// rounded corners; a selected card is inverted inside its shape.
+void ComposeCard(QImage& screen, const QRect& at, const QImage& picture, bool selected,
+                 const QRect& clip) {
+  const QImage& mask = CardImages::Image(CardImages::kCardMask);
+  BitBlt(screen, at.left(), at.top(), at.width(), at.height(), mask, 0, 0, Rop::Or, &clip);
+  BitBlt(screen, at.left(), at.top(), at.width(), at.height(), picture, 0, 0, Rop::And, &clip);
+  if (selected)
+    BitBlt(screen, at.left(), at.top(), at.width(), at.height(), mask, 0, 0, Rop::Xor, &clip);
+}
+
+}  // namespace
+
+TCard::TCard(TForm* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 71, 96);
+  SetPicture(52 + 1);
+}
+
+void TCard::SetFace(bool v) {
+  if (HostDeck && HostDeck->HostBoard() && HostDeck->HostBoard()->Recording && v != face_)
+    HostDeck->HostBoard()->RecordTurn(this);
+  face_ = v;
+  SetCardFace(cardFace_);
+  SetCardBack(cardBack_);
+}
+
+void TCard::SetCardFace(int v) {
+  cardFace_ = v;
+  if (face_) SetPicture((Suit() - 1) * 13 + Rank());
+}
+
+void TCard::SetCardBack(int v) {
+  cardBack_ = v;
+  if (!face_) SetPicture(std::clamp(52 + v, 53, 65));
+}
+
+void TCard::SetSelected(bool v) {
+  if (v == selected_) return;
+  selected_ = v;
+  Invalidate();
+}
+
+void TCard::SetPicture(int index) {
+  picture_ = index;
+  const QImage& img = Picture();
+  if (img.width() > 0 && img.height() > 0) SetBounds(Left(), Top(), img.width(), img.height());
+  UpdateOpacity();
+  Invalidate();
+}
+
+void TCard::UpdateOpacity() {
+  Opaque = HostDeck && HostDeck->HostBoard() && HostDeck->HostBoard()->Pattern_Type == 0;
+}
+
+void TCard::Paint(QImage& screen, const QRect& clip) {
+  const QImage& pic = Picture();
+  if (pic.isNull()) return;
+  ComposeCard(screen, BoundsRect(), pic, selected_, clip);
+}
+
+void TCard::Click() {
+  TGraphicControl::Click();
+  Cursor = crDefault;
+  if (HostDeck) HostDeck->Click();
+}
+
+void TCard::DblClick() {
+  TGraphicControl::DblClick();
+  if (HostDeck) HostDeck->DblClick();
+}
+
+void TCard::MouseMove(QPoint pos) {
+  TGraphicControl::MouseMove(pos);
+  if (HostDeck && HostDeck->HostBoard() && HostDeck->HostBoard()->SelectedPile) {
+    HostDeck->MouseMove(pos);
+  } else if (HostDeck) {
+    HostDeck->ShowCount();
+    HostDeck->Cursor = crDefault;
+    Cursor = crDefault;
+  }
+}
+
+void TCard::MouseDown(Qt::MouseButton button, QPoint pos) {
+  if (button == Qt::RightButton && HostDeck && HostDeck->HostBoard() && HostDeck->CanShowCard &&
+      Owner()) {
+    TBoard* board = HostDeck->HostBoard();
+    board->PeekCard = this;
+    QImage& screen = Owner()->Screen();
+    QRect r(Left(), Top(), Picture().width(), Picture().height());
+    board->PeekSave = CopyRect(screen, r);
+    ComposeCard(screen, r, Picture(), false, screen.rect());
+    Owner()->Flush(r);
+  }
+  TGraphicControl::MouseDown(button, pos);
+}
+
+void TCard::MouseUp(Qt::MouseButton button, QPoint pos) {
+  if (button == Qt::RightButton && HostDeck && HostDeck->HostBoard() &&
+      HostDeck->HostBoard()->PeekCard)
+    HostDeck->HostBoard()->EndPeek();
+  TGraphicControl::MouseUp(button, pos);
+}

@@ -1,0 +1,342 @@
+#include "cardtable/Cardscmp.h"
+#include "platform/Messages.h"
+#include "platform/Modal.h"
+#include "platform/Raster.h"
+#include "platform/Sound.h"
+
+namespace {
+
+constexpr int kCardW = 71;
+constexpr int kCardH = 96;
+
+// Draws an image/mask pair: OR the mask, then AND the image, so the table
+// shows where the mask is black and the image white.
+void DrawMasked(QImage& screen, int x, int y, int image, int mask, const QRect& clip) {
+  BitBlt(screen, x, y, kCardW, kCardH, CardImages::Image(mask), 0, 0, Rop::Or, &clip);
+  BitBlt(screen, x, y, kCardW, kCardH, CardImages::Image(image), 0, 0, Rop::And, &clip);
+}
+
+// How long a real window shows each slide frame; tests and scripts never wait.
+constexpr int kSlideFrameMs = 9;
+
+}  // namespace
+
+TDeck::TDeck(TForm* owner) : TGraphicControl(owner) { SetBounds(0, 0, kCardW, kCardH); }
+
+TDeck::~TDeck() {
+  if (hostBoard_) {
+    if (hostBoard_->SelectedPile == this) hostBoard_->SelectedPile = nullptr;
+    if (Owner()) Owner()->ShowCountText(QStringLiteral("   Cards in deck: %1").arg(0, 3));
+  }
+  // The cards are not ours, but they must not point at a pile that is gone.
+  for (TCard* c = TopCard; c;) {
+    TCard* next = c->NextCard;
+    if (c->HostDeck == this) {
+      c->HostDeck = nullptr;
+      c->NextCard = nullptr;
+    }
+    c = next;
+  }
+}
+
+void TDeck::SetGShift(int g) {
+  gShift_ = g;
+  if (gShift_ < 4 && vShift_ < 4) SetWidth(kCardW + 9 * g);
+}
+
+void TDeck::SetVShift(int v) {
+  vShift_ = v;
+  if (gShift_ < 4 && vShift_ < 4) SetHeight(kCardH + 9 * v);
+}
+
+void TDeck::SetShowEmpty(int v) {
+  showEmpty_ = v;
+  Invalidate();
+}
+
+void TDeck::SetHostBoard(TBoard* b) {
+  if (!b) return;
+  hostBoard_ = b;
+  b->IDCounter += 1;
+  deckID_ = b->IDCounter;
+}
+
+TCard* TDeck::CardAt(int n) const {
+  if (n < 1) return nullptr;
+  TCard* c = TopCard;
+  for (int i = 1; c && i < n; ++i) c = c->NextCard;
+  return c;
+}
+
+void TDeck::AddCard(TCard* card) {
+  if (!card) return;
+  int k = cardsCount_;
+  card->NextCard = TopCard;
+  if (!TopCard) {
+    card->SetBounds(Left(), Top(), card->Width(), card->Height());
+  } else if (Fanned()) {
+    card->SetBounds(TopCard->Left() + gShift_, TopCard->Top() + vShift_, card->Width(),
+                    card->Height());
+  } else {
+    TopCard->Hide();
+    card->SetBounds(Left() + k / 9 * gShift_, Top() + k / 9 * vShift_, card->Width(),
+                    card->Height());
+  }
+  card->HostDeck = this;
+  TopCard = card;
+  cardsCount_ += 1;
+  Invalidate();
+  if (hostBoard_ && showEmpty_ == 1) hostBoard_->SetScore(hostBoard_->Score() + hostBoard_->CardScore);
+}
+
+TCard* TDeck::RemoveCard(TCard* card) {
+  if (!card || card->HostDeck != this) return nullptr;
+  TCard* result = nullptr;
+  if (card == TopCard) {
+    card->HostDeck = nullptr;
+    TopCard = card->NextCard;
+    if (TopCard) TopCard->Show();
+    card->NextCard = nullptr;
+  } else {
+    // Every card above moves down one place, top card first.
+    TCard* above = nullptr;
+    for (TCard* c = TopCard; c && c != card; c = c->NextCard) {
+      TCard* below = c->NextCard;
+      if (below) c->SetBounds(below->Left(), below->Top(), c->Width(), c->Height());
+      if (below == card) above = c;
+    }
+    if (above) above->NextCard = card->NextCard;
+    card->HostDeck = nullptr;
+    card->NextCard = nullptr;
+    card->Show();
+    result = above;
+  }
+  cardsCount_ -= 1;
+  Invalidate();
+  if (hostBoard_ && showEmpty_ == 1) hostBoard_->SetScore(hostBoard_->Score() - hostBoard_->CardScore);
+  return result;
+}
+
+void TDeck::MoveCard(TDeck* source, int n) {
+  if (!source || n < 1 || n > source->CardsCount()) return;
+  TCard* c = source->CardAt(n);
+  source->RemoveCard(c);
+  c->Show();
+  AddCard(c);
+  c->BringToFront();
+  if (OnAfterMove) OnAfterMove(source, this, c);
+}
+
+void TDeck::MoveCardTo(TCard* card) {
+  if (!card) return;
+  TBoard* board = hostBoard_;
+  if (board) {
+    board->Busy = true;
+    board->ClearSelection();
+  }
+  TDeck* src = card->HostDeck;
+  if (!src) {
+    AddCard(card);
+  } else {
+    bool recording = board && board->Recording;
+    if (recording) {
+      if (OnAfterMove) board->BeginMoveGroup();
+      board->RecordMove(src, this, card);
+    }
+    TCard* c = card;
+    TCard* last = nullptr;
+    while (c) {
+      if (board && board->MyPlaySound) PlaySoundData(CardImages::SoundPlysel());
+      TCard* above = src->RemoveCard(c);
+      c->Hide();
+      ProcessMessages();
+      SlideCard(src, c);
+      AddCard(c);
+      c->Show();
+      last = c;
+      c = above;
+    }
+    if (board && board->Recording && OnAfterMove) {
+      OnAfterMove(src, this, last);
+      board->EndMoveGroup();
+    }
+  }
+  if (board) board->Busy = false;
+  if (Owner()) Owner()->RefreshHover();
+}
+
+void TDeck::SlideCard(TDeck* src, TCard* card) {
+  TBoard* board = hostBoard_;
+  if (!board || !Owner()) return;
+  const int frames = board->Animate ? 6 : 0;
+  TForm* form = Owner();
+  form->FlushPending();
+  QImage& screen = form->Screen();
+  if (src->CardsCount() > 0)
+    board->PeekSave = CopyRect(screen, QRect(card->Left(), card->Top(), kCardW, kCardH));
+  else
+    board->PeekSave = CopyRect(screen, QRect(src->Left(), src->Top(), kCardW, kCardH));
+  card->BringToFront();
+  QPoint base = TopCard ? TopCard->BoundsRect().topLeft() : BoundsRect().topLeft();
+  QPoint landing = (Fanned() && TopCard) ? base + QPoint(gShift_, vShift_) : base;
+  const QPoint start = card->BoundsRect().topLeft();
+  const QImage& mask = CardImages::Image(CardImages::kCardMask);
+  const bool paced = !IsDeterministic() && form->OnFlush;
+  for (int f = 1; f <= frames; ++f) {
+    QPoint prev(start.x() + (landing.x() - start.x()) * (f - 1) / frames,
+                start.y() + (landing.y() - start.y()) * (f - 1) / frames);
+    QPoint cur(start.x() + (landing.x() - start.x()) * f / frames,
+               start.y() + (landing.y() - start.y()) * f / frames);
+    QRect r(QPoint(qMin(prev.x(), cur.x()), qMin(prev.y(), cur.y())),
+            QPoint(qMax(prev.x(), cur.x()) + kCardW - 1, qMax(prev.y(), cur.y()) + kCardH - 1));
+    board->SlideFrame = CopyRect(screen, r);
+    QPoint p = prev - r.topLeft();
+    QPoint c = cur - r.topLeft();
+    BitBlt(board->SlideFrame, p.x(), p.y(), kCardW, kCardH, board->PeekSave, 0, 0, Rop::Copy);
+    board->PeekSave = CopyRect(board->SlideFrame, QRect(c, QSize(kCardW, kCardH)));
+    board->SlideCardImage = board->PeekSave;
+    BitBlt(board->SlideCardImage, 0, 0, kCardW, kCardH, mask, 0, 0, Rop::Or);
+    BitBlt(board->SlideCardImage, 0, 0, kCardW, kCardH, card->Picture(), 0, 0, Rop::And);
+    BitBlt(board->SlideFrame, c.x(), c.y(), kCardW, kCardH, board->SlideCardImage, 0, 0, Rop::Copy);
+    BitBlt(screen, r.left(), r.top(), r.width(), r.height(), board->SlideFrame, 0, 0, Rop::Copy);
+    form->Flush(r);
+    if (paced) WaitMs(kSlideFrameMs);
+  }
+  if (src->CardsCount() == 0) src->Repaint();
+  card->SetBounds(landing.x(), landing.y(), card->Width(), card->Height());
+}
+
+void TDeck::TurnOver(TDeck* source) {
+  if (!source) return;
+  if (hostBoard_ && hostBoard_->MyPlaySound) PlaySoundData(CardImages::SoundTurn());
+  while (TCard* c = source->TopCard) {
+    source->RemoveCard(c);
+    c->Show();
+    // Turned once it lies here, so the history sees the turn of a card on a
+    // board pile (the move itself is not recorded).
+    AddCard(c);
+    c->SetFace(!c->Face());
+    c->BringToFront();
+  }
+}
+
+void TDeck::ShowCount() {
+  if (!hostBoard_ || !Owner()) return;
+  Owner()->ShowCountText(QStringLiteral("   Cards in deck: %1").arg(cardsCount_, 3));
+}
+
+void TDeck::Paint(QImage& screen, const QRect& clip) {
+  if (cardsCount_ == 0) {
+    switch (showEmpty_) {
+      case 0:
+        if (hostBoard_ && hostBoard_->ShowEmptyPiles) DrawMasked(screen, Left(), Top(), 75, 76, clip);
+        break;
+      case 1: DrawMasked(screen, Left(), Top(), 71, 72, clip); break;
+      case 2: DrawMasked(screen, Left(), Top(), 67, 74, clip); break;
+      case 3: DrawMasked(screen, Left(), Top(), 68, 73, clip); break;
+      default: break;
+    }
+    return;
+  }
+  if (Fanned() || !TopCard) return;
+  const int edges = (cardsCount_ - 1) / 9;
+  const QImage& mask = CardImages::Image(CardImages::kCardMask);
+  for (int i = 1; i <= edges; ++i) {
+    int x = Left() + (i - 1) * gShift_;
+    int y = Top() + (i - 1) * vShift_;
+    const QImage& pic = (!TopCard->Face() || i == edges) ? TopCard->Picture() : CardImages::Image(1);
+    BitBlt(screen, x, y, kCardW, kCardH, mask, 0, 0, Rop::Or, &clip);
+    BitBlt(screen, x, y, kCardW, kCardH, pic, 0, 0, Rop::And, &clip);
+  }
+}
+
+void TDeck::SetCursors(int cursor) {
+  Cursor = cursor;
+  if (TopCard) TopCard->Cursor = cursor;
+}
+
+void TDeck::Click() {
+  TGraphicControl::Click();
+  TBoard* board = hostBoard_;
+  if (!board) return;
+  bool action = true;
+  if (board->ClickGuard) return;
+  board->ClickGuard = true;
+  if (TopCard && !board->SelectedPile) {
+    TCard* aCard = TopCard;
+    if (OnSelect) OnSelect(this, aCard, action, true);
+    if (action && TopCard) {
+      board->SelectedPile = this;
+      TopCard->SetSelected(true);
+    }
+  } else if (!TopCard && !board->SelectedPile) {
+    if (OnEmptySelect) OnEmptySelect(this);
+  } else {
+    TDeck* s = board->SelectedPile;
+    if (s == this) {
+      if (TopCard) TopCard->SetSelected(false);
+      board->SelectedPile = nullptr;
+    } else {
+      TCard* aCard = s->TopCard;
+      if (aCard) aCard->SetSelected(false);
+      board->SelectedPile = nullptr;
+      if (OnAddWithRule) OnAddWithRule(this, aCard, action, true);
+      if (action && aCard) {
+        MoveCardTo(aCard);
+      } else if (!action && aCard) {
+        if (board->WarnEnabled) {
+          ShowMessage(QStringLiteral("This move is not allowed"),
+                      QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Information);
+          if (s->TopCard) s->TopCard->SetSelected(false);
+        } else {
+          // The player may try another destination with the same card.
+          TDeck* holder = aCard->HostDeck ? aCard->HostDeck : s;
+          board->SelectedPile = s;
+          if (holder->TopCard) holder->TopCard->SetSelected(true);
+        }
+      }
+    }
+  }
+  board->ClickGuard = false;
+}
+
+void TDeck::DblClick() {
+  TGraphicControl::DblClick();
+  if (TopCard && hostBoard_ && hostBoard_->SelectedPile == this && OnDoubleSelect)
+    OnDoubleSelect(this);
+}
+
+void TDeck::MouseMove(QPoint pos) {
+  TGraphicControl::MouseMove(pos);
+  ShowCount();
+  TBoard* board = hostBoard_;
+  if (board && board->SelectedPile && board->SelectedPile != this && OnAddWithRule) {
+    bool action = true;
+    TCard* aCard = board->SelectedPile->TopCard;
+    OnAddWithRule(this, aCard, action, false);
+    if (action) {
+      SetCursors(crDrop);
+      return;
+    }
+  }
+  SetCursors(crDefault);
+}
+
+void TDeck::MouseUp(Qt::MouseButton button, QPoint pos) {
+  if (button == Qt::RightButton && hostBoard_ && hostBoard_->PeekCard) hostBoard_->EndPeek();
+  TGraphicControl::MouseUp(button, pos);
+}
+
+TDeck* FindPileByID(TForm* form, int id) {
+  if (!form) return nullptr;
+  for (TComponent* c : form->Components())
+    if (auto* d = dynamic_cast<TDeck*>(c); d && d->DeckID() == id) return d;
+  return nullptr;
+}
+
+TCard* FindCardByID(TForm* form, int id) {
+  if (!form) return nullptr;
+  for (TComponent* c : form->Components())
+    if (auto* k = dynamic_cast<TCard*>(c); k && k->CardID == id) return k;
+  return nullptr;
+}

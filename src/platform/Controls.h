@@ -1,0 +1,171 @@
+#pragma once
+// Windowless controls on a framebuffer: the stand-in for the desktop's
+// graphic controls that cards, piles and the board are built from.
+//
+// A TForm owns its components in creation order (the walk that finds piles
+// and cards by number) and keeps its controls in z-order. Its framebuffer is
+// "the screen": invalidating a rectangle recomposes it at once (background,
+// then every visible control from back to front, clipped to the rectangle),
+// and direct drawing writes into the framebuffer and flushes it to the view.
+// A form needs no window at all, so everything is testable headless.
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QRegion>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class TForm;
+
+class TComponent {
+ public:
+  explicit TComponent(TForm* owner);
+  virtual ~TComponent();
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  TForm* Owner() const { return owner_; }
+
+ private:
+  TForm* owner_;
+};
+
+// Screen cursor numbers used by the controls: 0 is the arrow, 5 the drop
+// cursor that the board installs.
+constexpr int crDefault = 0;
+constexpr int crDrop = 5;
+
+class TGraphicControl : public TComponent {
+ public:
+  explicit TGraphicControl(TForm* owner);
+  ~TGraphicControl() override;
+
+  int Left() const { return rect_.left(); }
+  int Top() const { return rect_.top(); }
+  int Width() const { return rect_.width(); }
+  int Height() const { return rect_.height(); }
+  QRect BoundsRect() const { return rect_; }
+  void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
+  void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
+  void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
+  void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
+  void SetBounds(int left, int top, int width, int height);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+
+  int Tag = 0;
+  int Cursor = crDefault;
+  // Opaque controls cover their whole rectangle (the background need not be
+  // painted beneath them when they alone are repainted).
+  bool Opaque = false;
+
+  void BringToFront();
+  // Recomposes the control's rectangle on the form.
+  void Invalidate();
+  void Repaint() { Invalidate(); }
+
+  // Draws the control into the form's framebuffer, restricted to clip.
+  virtual void Paint(QImage& screen, const QRect& clip);
+
+  // Mouse input in form coordinates, delivered in the desktop's order:
+  // press, release (a click), second press (the double click), release.
+  virtual void MouseDown(Qt::MouseButton button, QPoint pos);
+  virtual void MouseUp(Qt::MouseButton button, QPoint pos);
+  virtual void MouseMove(QPoint pos);
+  virtual void Click();
+  virtual void DblClick();
+  // Whether the point (form coordinates) hits the control.
+  virtual bool HitTest(QPoint pos) const { return rect_.contains(pos); }
+
+  // The control's own events, as the designer would attach them.
+  std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
+  std::function<void(QPoint)> OnMouseMove;
+  std::function<void(Qt::MouseButton, QPoint)> OnMouseDown;
+  std::function<void(Qt::MouseButton, QPoint)> OnMouseUp;
+
+ private:
+  QRect rect_{0, 0, 0, 0};
+  bool visible_ = true;
+};
+
+class TForm {
+ public:
+  explicit TForm(int width = 800, int height = 800);
+  virtual ~TForm();
+  TForm(const TForm&) = delete;
+  TForm& operator=(const TForm&) = delete;
+
+  // Owned components in creation order; destroying a component removes it.
+  const std::vector<TComponent*>& Components() const { return components_; }
+  // Controls from back to front.
+  const std::vector<TGraphicControl*>& ZOrder() const { return zorder_; }
+
+  QImage& Screen() { return screen_; }
+  const QImage& Screen() const { return screen_; }
+  int ClientWidth() const { return screen_.width(); }
+  int ClientHeight() const { return screen_.height(); }
+  void Resize(int width, int height);
+
+  // Recomposes r at once (or at EndUpdate while an update is open) and
+  // flushes it to the view.
+  void Invalidate(const QRect& r);
+  void InvalidateAll() { Invalidate(screen_.rect()); }
+  // Batches invalidations; the outermost EndUpdate recomposes what changed.
+  void BeginUpdate() { ++updateDepth_; }
+  void EndUpdate();
+  // Recomposes whatever an open update has collected (before direct drawing).
+  void FlushPending();
+  // Tells the view that framebuffer pixels in r changed by direct drawing.
+  void Flush(const QRect& r);
+
+  // The topmost visible control that the point hits.
+  TGraphicControl* ControlAt(QPoint pos) const;
+
+  // Mouse input from the view (or a script) in form coordinates.
+  void MousePress(Qt::MouseButton button, QPoint pos);
+  void MouseRelease(Qt::MouseButton button, QPoint pos);
+  void MouseDoubleClick(Qt::MouseButton button, QPoint pos);
+  void MouseMoveTo(QPoint pos);
+  // Sends the control under the last known pointer position a mouse move, so
+  // it refreshes its cursor and any hover text.
+  void RefreshHover();
+  // Cursor of the control under the pointer.
+  int CurrentCursor() const;
+  QPoint LastMousePos() const { return lastMouse_; }
+
+  // Paints the table under all controls.
+  std::function<void(QImage&, const QRect&)> PaintBackground;
+  // The view repaints this rectangle of the framebuffer.
+  std::function<void(const QRect&)> OnFlush;
+  // Text that piles show at the right end of the menu bar.
+  std::function<void(const QString&)> OnCountText;
+  void ShowCountText(const QString& text) {
+    if (OnCountText) OnCountText(text);
+  }
+
+  // Called by controls.
+  void Register(TComponent* c);
+  void Unregister(TComponent* c);
+  void AddControl(TGraphicControl* c);
+  void RemoveControl(TGraphicControl* c);
+  void RaiseControl(TGraphicControl* c);
+
+ private:
+  void Recompose(const QRect& r);
+
+  QImage screen_;
+  std::vector<TComponent*> components_;
+  std::vector<TGraphicControl*> zorder_;
+  int updateDepth_ = 0;
+  QRegion pending_;
+  TGraphicControl* captured_ = nullptr;
+  bool afterDoubleClick_ = false;
+  QPoint lastMouse_{-1, -1};
+  bool destroying_ = false;
+};

@@ -1,0 +1,15 @@
+#pragma once
+// The message pump and the clock as the table sees them.
+
+// Lets pending window messages run (paints, clicks, timer ticks). Does
+// nothing in deterministic mode, where only the driver decides what happens.
+void ProcessMessages();
+
+// Waits about ms milliseconds while the window stays alive; returns at once
+// in deterministic mode.
+void WaitMs(int ms);
+
+// Deterministic mode: set by tests and the scripted driver before any timer
+// is created. Real timers never start and the pump never runs.
+void SetDeterministic(bool on);
+bool IsDeterministic();

@@ -1,0 +1,78 @@
+#include "platform/Modal.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace {
+ModalResponder& Responder() {
+  static ModalResponder responder;
+  return responder;
+}
+
+QMessageBox::Icon ToQt(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Error: return QMessageBox::Critical;
+    case MsgIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+int DefaultFor(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::Ok:
+    case MsgButtons::OkCancel: return mrOk;
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoCancel: return mrYes;
+  }
+  return mrOk;
+}
+}  // namespace
+
+void SetModalResponder(ModalResponder responder) { Responder() = std::move(responder); }
+const ModalResponder& CurrentModalResponder() { return Responder(); }
+
+int ShowMessage(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons) {
+  if (Responder()) {
+    ModalRequest req{ModalRequest::Message, text, caption, DefaultFor(buttons)};
+    if (auto answer = Responder()(req)) return *answer;
+  }
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return DefaultFor(buttons);
+  QMessageBox box(ToQt(icon), caption, text);
+  switch (buttons) {
+    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok: return mrOk;
+    case QMessageBox::Cancel: return mrCancel;
+    case QMessageBox::Yes: return mrYes;
+    case QMessageBox::No: return mrNo;
+    default: return mrCancel;
+  }
+}
+
+int ExecDialog(QDialog& dialog, int defaultResult) {
+  if (Responder()) {
+    ModalRequest req{ModalRequest::Dialog, dialog.windowTitle(), dialog.windowTitle(),
+                     defaultResult};
+    if (auto answer = Responder()(req)) return *answer;
+  }
+  int r = dialog.exec();
+  // A dialog closed with its window button reports 0: that is Cancel.
+  return r == QDialog::Rejected ? mrCancel : r;
+}
+
+ScopedModalResponder::ScopedModalResponder(ModalResponder responder)
+    : previous_(CurrentModalResponder()) {
+  SetModalResponder(std::move(responder));
+}
+
+ScopedModalResponder::~ScopedModalResponder() { SetModalResponder(previous_); }
