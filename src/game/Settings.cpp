@@ -1,5 +1,6 @@
 #include "game/Settings.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -75,6 +76,11 @@ void WriteInt(QSettings& store, const QString& key, int value) {
 
 void WriteBool(QSettings& store, const QString& key, bool value) {
   store.setValue(key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 int16_t LoadI16(const char* p) {
@@ -257,6 +263,9 @@ AppSettings ReadSettings(QSettings& store) {
 }
 
 bool WriteSettings(QSettings& store, const AppSettings& s) {
+  const bool garbled = store.status() == QSettings::FormatError;
+  const QByteArray garbledBytes = garbled ? ReadWholeFile(store.fileName()) : QByteArray();
+
   store.beginGroup(kCards);
   store.setValue(QStringLiteral("Version"), kWrittenVersion);
   WriteInt(store, QStringLiteral("Game"), s.GameIndex);
@@ -295,7 +304,17 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   store.setValue(kGameOptionsKey, GameOptionsToBytes(s.GameOptions));
 
   store.sync();
-  return store.status() == QSettings::NoError;
+  switch (store.status()) {
+    case QSettings::NoError:
+      return true;
+    case QSettings::FormatError:
+      // The status keeps the first error met, so a store whose old contents
+      // could not be parsed still says FormatError after a good write; the
+      // file itself tells whether the write happened.
+      return garbled && ReadWholeFile(store.fileName()) != garbledBytes;
+    default:
+      return false;
+  }
 }
 
 std::unique_ptr<QSettings> OpenSettingsStore() {

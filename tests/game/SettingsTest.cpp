@@ -129,6 +129,12 @@ TEST_F(SettingsTest, WrittenValuesAreTextAndReadBackUnchanged) {
   EXPECT_EQ(store.value("Statistics").toByteArray(), RegStatisticsToBytes(written.Statistics));
 }
 
+TEST_F(SettingsTest, AFailedWriteIsReported) {
+  WriteRaw("not a folder");
+  QSettings store(Path() + "/inside/store.conf", QSettings::IniFormat);
+  EXPECT_FALSE(WriteSettings(store, Unusual()));
+}
+
 TEST_F(SettingsTest, BinaryTablesAreLittleEndianRecords) {
   TGameOptions options{};
   options[3] = {-2, 0x0102, 542, 689, 1};
@@ -317,6 +323,15 @@ TEST_F(SettingsTest, FuzzGarbageFilesAndValues) {
     WriteRaw(junk);
     expectSane(Read());
   }
+  // A store that was garbage is still written at exit, and reads back.
+  WriteRaw(QByteArray("[Cards\n\x01=\"open quote\n[]]\n=\n\xff\xfe[Players]\nPlayers=\"3\n", 42));
+  {
+    QSettings store(Path(), QSettings::IniFormat);
+    expectSane(ReadSettings(store));
+    EXPECT_EQ(store.status(), QSettings::FormatError);
+    EXPECT_TRUE(WriteSettings(store, Unusual()));
+  }
+  EXPECT_EQ(Read().PatternFile, Unusual().PatternFile);
 
   // Texts with a known meaning: a decimal number, hex, or something that can
   // never be a number ('z' is in no number).
