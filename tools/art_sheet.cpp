@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
   sheet.fill(kTable);
 
   QImage images[77];
-  for (int k = 1; k <= 76; ++k) images[k] = CardArt::CardImage(k);
+  for (int k = 1; k <= 76; ++k)
+    images[k] = CardArt::CardImage(k);
   const QImage& cardMask = images[69];
 
   QFont labelFont("DejaVu Sans");
@@ -102,8 +103,7 @@ int main(int argc, char** argv) {
       Blit(sheet, x, y, images[k], cardMask, false);
       QPainter p(&sheet);
       p.setFont(labelFont);
-      Label(p, x, y + CardArt::kCardHeight + 2, CardArt::kCardWidth, QString::number(k),
-            Qt::white);
+      Label(p, x, y + CardArt::kCardHeight + 2, CardArt::kCardWidth, QString::number(k), Qt::white);
     }
     y += kCellH;
   }
@@ -137,8 +137,8 @@ int main(int argc, char** argv) {
       int image, mask;
       const char* label;
     };
-    const Pair looks[] = {{75, 76, "look 0"}, {71, 72, "look 1"}, {67, 74, "look 2"},
-                          {68, 73, "look 3"}};
+    const Pair looks[] = {
+        {75, 76, "look 0"}, {71, 72, "look 1"}, {67, 74, "look 2"}, {68, 73, "look 3"}};
     int x = kGap;
     for (const Pair& l : looks) {
       Blit(sheet, x, y, images[l.image], images[l.mask], false);
@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     x += kCellW;
     // A little fanned column, as in play.
     for (int i = 0; i < 4; ++i) {
-      Blit(sheet, x, y + i * 16 - 16, images[i == 3 ? 44 : 53 + 4], cardMask, false);
+      Blit(sheet, x, y + i * 4 - 6, images[i == 3 ? 44 : 57], cardMask, false);
     }
     x += kCellW;
     QPainter p(&sheet);
@@ -180,8 +180,8 @@ int main(int argc, char** argv) {
     Label(p, x, y + CardArt::kCardHeight + 2, 70, "win icon", Qt::white);
     x += kCellW;
     p.drawImage(x, y, WinArt::AppIcon());
-    p.drawImage(QRect(x + 70, y, 32, 32), WinArt::AppIcon().scaled(32, 32, Qt::IgnoreAspectRatio,
-                                                                   Qt::SmoothTransformation));
+    p.drawImage(QRect(x + 70, y, 32, 32),
+                WinArt::AppIcon().scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     Label(p, x, y + CardArt::kCardHeight + 2, 110, "program icon 64, 32", Qt::white);
   }
   y += kCellH;

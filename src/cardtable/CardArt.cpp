@@ -1,17 +1,18 @@
 #include "cardtable/CardArt.h"
 
 #include <QColor>
+#include <QConicalGradient>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QConicalGradient>
 #include <QtMath>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -147,9 +148,13 @@ const QPainterPath& SuitPath(int suit) {
   return paths[(suit - 1) & 3];
 }
 
-bool IsRed(int suit) { return suit == 2 || suit == 3; }
+bool IsRed(int suit) {
+  return suit == 2 || suit == 3;
+}
 
-QColor SuitColor(int suit) { return IsRed(suit) ? QColor(206, 22, 32) : QColor(20, 20, 24); }
+QColor SuitColor(int suit) {
+  return IsRed(suit) ? QColor(206, 22, 32) : QColor(20, 20, 24);
+}
 
 // Draws a suit symbol whose box of `size` pixels is centred on (cx, cy).
 void DrawSuit(QPainter& p, int suit, QPointF centre, qreal size, const QColor& color,
@@ -195,7 +200,7 @@ QPainterPath FittedText(const QString& text, qreal cx, qreal top, qreal h, qreal
 }
 
 QString RankText(int rank) {
-  static const char* const names[] = {"A", "2", "3", "4",  "5", "6", "7",
+  static const char* const names[] = {"A", "2", "3",  "4", "5", "6", "7",
                                       "8", "9", "10", "J", "Q", "K"};
   return QString::fromLatin1(names[(rank - 1) % 13]);
 }
@@ -206,16 +211,16 @@ void DrawIndex(QPainter& p, int suit, int rank) {
   const QColor c = SuitColor(suit);
   p.setPen(Qt::NoPen);
   p.setBrush(c);
-  const qreal cx = 8.0;
+  const qreal cx = 7.5;
   if (rank == 10) {
     // Two digits side by side would not fit the narrow index column at the
     // normal width, so they are set closer and slightly narrower.
-    p.drawPath(FittedText("1", cx - 3.4, 4, 10, 5));
-    p.drawPath(FittedText("0", cx + 2.6, 4, 10, 6.2));
+    p.drawPath(FittedText("1", cx - 3.1, 4, 9, 4.6));
+    p.drawPath(FittedText("0", cx + 2.4, 4, 9, 5.6));
   } else {
-    p.drawPath(FittedText(RankText(rank), cx, 4, 10, 10));
+    p.drawPath(FittedText(RankText(rank), cx, 4, 9, 9));
   }
-  DrawSuit(p, suit, QPointF(cx, 21.5), 9.0, c);
+  DrawSuit(p, suit, QPointF(cx, 18.5), 8.0, c);
 }
 
 void DrawBothIndices(QPainter& p, int suit, int rank) {
@@ -269,11 +274,11 @@ void DrawPips(QPainter& p, int suit, int rank) {
     return;
   }
   const double colX[3] = {21.0, W / 2.0, 50.0};
-  const double top = 18.5;
-  const double bottom = H - 18.5;
+  const double top = 19.0;
+  const double bottom = H - 19.0;
   for (const Pip& pip : PipLayout(rank)) {
     const double y = top + (bottom - top) * pip.row;
-    DrawSuit(p, suit, QPointF(colX[pip.col], y), 13.0, c, pip.row > 0.5);
+    DrawSuit(p, suit, QPointF(colX[pip.col], y), 12.5, c, pip.row > 0.5);
   }
 }
 
@@ -294,17 +299,17 @@ CourtPalette PaletteFor(int suit) {
   const QColor gold(232, 178, 36);
   switch (suit) {
     case 1:  // clubs: green and gold
-      return {QColor(36, 128, 72), QColor(18, 80, 44), gold, QColor(40, 40, 48),
-              QColor(70, 50, 30), QColor(236, 246, 236)};
+      return {QColor(36, 128, 72), QColor(18, 80, 44), gold,
+              QColor(40, 40, 48),  QColor(70, 50, 30), QColor(236, 246, 236)};
     case 2:  // diamonds: red and gold, blue accents
-      return {QColor(204, 30, 40), QColor(140, 16, 24), gold, QColor(40, 80, 170),
-              QColor(150, 90, 30), QColor(252, 240, 236)};
+      return {QColor(204, 30, 40), QColor(140, 16, 24), gold,
+              QColor(40, 80, 170), QColor(150, 90, 30), QColor(252, 240, 236)};
     case 3:  // hearts: red with purple
-      return {QColor(200, 28, 48), QColor(120, 30, 110), gold, QColor(120, 40, 140),
-              QColor(110, 60, 30), QColor(252, 236, 240)};
+      return {QColor(200, 28, 48),  QColor(120, 30, 110), gold,
+              QColor(120, 40, 140), QColor(110, 60, 30),  QColor(252, 236, 240)};
     default:  // spades: royal blue and gold
-      return {QColor(40, 72, 170), QColor(20, 38, 100), gold, QColor(30, 30, 36),
-              QColor(60, 44, 30), QColor(234, 240, 252)};
+      return {QColor(40, 72, 170), QColor(20, 38, 100), gold,
+              QColor(30, 30, 36),  QColor(60, 44, 30),  QColor(234, 240, 252)};
   }
 }
 
@@ -369,7 +374,7 @@ void DrawCap(QPainter& p, double cx, double base, const CourtPalette& pal) {
   feather.closeSubpath();
   p.setPen(QPen(kInk, 0.6));
   p.setBrush(pal.accent == QColor(30, 30, 36) || pal.accent == QColor(40, 40, 48) ? pal.trim
-                                                                                   : pal.accent);
+                                                                                  : pal.accent);
   p.drawPath(feather);
   QPainterPath cap;
   cap.moveTo(cx - 10, base);
@@ -386,8 +391,14 @@ void DrawCap(QPainter& p, double cx, double base, const CourtPalette& pal) {
 void DrawCourtHalf(QPainter& p, int suit, int rank, const CourtPalette& pal) {
   const double cx = kFrame.center().x();
   const double midY = kFrame.center().y();
-  const double headY = 31.0;  // centre of the face
+  const double headY = 32.0;  // centre of the face
   const QColor suitColor = SuitColor(suit);
+
+  // The figure is drawn a little larger than its sketch coordinates, so it
+  // fills the frame; the frame's clip keeps it inside.
+  p.translate(cx, midY);
+  p.scale(1.2, 1.2);
+  p.translate(-cx, -midY);
 
   // Shoulders and robe, reaching down to the dividing line.
   QPainterPath robe;
@@ -404,7 +415,7 @@ void DrawCourtHalf(QPainter& p, int suit, int rank, const CourtPalette& pal) {
   // A robe pattern that differs per rank: stripes for the king, a lace
   // neckline for the queen, checks for the jack.
   p.save();
-  p.setClipPath(robe);
+  p.setClipPath(robe, Qt::IntersectClip);
   if (rank == 13) {
     p.setBrush(pal.robeDark);
     for (double x = kFrame.left() + 2; x < kFrame.right(); x += 6) {
@@ -497,7 +508,7 @@ void DrawCourtHalf(QPainter& p, int suit, int rank, const CourtPalette& pal) {
 
   // The suit emblem held at the side: a sceptre for the king, a flower for
   // the queen, a shield for the jack, each carrying the suit symbol.
-  const QPointF emblem(kFrame.left() + 7.5, midY - 7.5);
+  const QPointF emblem(kFrame.left() + 9, midY - 7.5);
   if (rank == 13) {
     p.setPen(QPen(pal.trim, 1.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(emblem.x(), emblem.y() + 4), QPointF(emblem.x(), midY));
@@ -589,19 +600,23 @@ QPainterPath PanelPath() {
 
 void BackLattice(QPainter& p) {
   p.fillRect(kPanel, QColor(34, 78, 168));
-  p.setPen(QPen(QColor(150, 190, 250), 1.0));
-  for (int d = -H; d < W + H; d += 6) {
+  // Diagonal lines through every point (4i, 4j) with i + j even; the
+  // crossings get a small white knot.
+  p.setPen(QPen(QColor(140, 180, 245), 1.3));
+  for (int d = -2 * H; d < 2 * H; d += 8) {
     p.drawLine(QPointF(d, 0), QPointF(d + H, H));
-    p.drawLine(QPointF(d + H, 0), QPointF(d, H));
+    p.drawLine(QPointF(d, 0), QPointF(d - H, H));
   }
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(255, 255, 255));
-  for (int y = 0; y < H; y += 6) {
-    for (int x = 0; x < W; x += 6) {
-      // Crossings sit where x + y and x - y are multiples of six.
-      p.drawEllipse(QPointF(x + ((y / 6) % 2 ? 3 : 0) - 1, y + 2), 0.9, 0.9);
+  p.setBrush(Qt::white);
+  for (int j = 0; j * 4 <= H; ++j) {
+    for (int i = 0; i * 4 <= W; ++i) {
+      if ((i + j) % 2 == 0) p.drawEllipse(QPointF(i * 4, j * 4), 1.1, 1.1);
     }
   }
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(Qt::white, 1.0));
+  p.drawRoundedRect(kPanel.adjusted(2.5, 2.5, -2.5, -2.5), 1.5, 1.5);
 }
 
 void BackStripes(QPainter& p) {
@@ -747,8 +762,8 @@ void BackStar(QPainter& p) {
   const QPointF c = kPanel.center();
   p.setPen(QPen(QColor(250, 220, 120), 1.0));
   p.setBrush(Qt::NoBrush);
-  p.drawEllipse(c, 27, 27);
-  p.drawEllipse(c, 29.5, 29.5);
+  p.drawEllipse(c, 26, 26);
+  p.drawEllipse(c, 28.5, 28.5);
   p.setPen(QPen(QColor(90, 40, 20), 0.8));
   p.setBrush(QColor(246, 196, 60));
   p.drawPath(StarPath(c, 25, 11, 8, -90));
@@ -829,9 +844,10 @@ void BackNight(QPainter& p) {
 
 void BackFlowers(QPainter& p) {
   p.fillRect(kPanel, QColor(230, 110, 160));
-  for (int j = 0; j < 8; ++j) {
-    for (int i = 0; i < 6; ++i) {
-      const QPointF c(kPanel.left() + 5 + i * 12 + (j % 2) * 6, kPanel.top() + 6 + j * 12);
+  const QPointF mid = kPanel.center();
+  for (int j = -4; j <= 4; ++j) {
+    for (int i = -3; i <= 3; ++i) {
+      const QPointF c(mid.x() + i * 12 + (j % 2 ? 6 : 0), mid.y() + j * 11);
       p.setPen(Qt::NoPen);
       p.setBrush(QColor(255, 245, 250));
       for (int k = 0; k < 5; ++k) {
@@ -896,8 +912,8 @@ using BackPainter = void (*)(QPainter&);
 
 QImage Back(int b) {
   static const BackPainter painters[13] = {
-      BackLattice, BackStripes, BackChecker, BackDots,    BackWaves,   BackLandscape, BackStar,
-      BackScales,  BackDiamonds, BackNight,  BackFlowers, BackRainbow, BackTartan};
+      BackLattice, BackStripes,  BackChecker, BackDots,    BackWaves,   BackLandscape, BackStar,
+      BackScales,  BackDiamonds, BackNight,   BackFlowers, BackRainbow, BackTartan};
   QImage canvas = NewCanvas();
   {
     QPainter p(&canvas);
@@ -973,8 +989,8 @@ void StampSymbol(QImage& img, QImage& mask, const QPainterPath& shape, const QCo
       if (qAlpha(px) < 128) continue;
       // Pixels well inside the fill take the fill colour, the rest the edge.
       const QRgb in = fillLayer.pixel(x, y);
-      const bool interior = qAlpha(in) >= 250 && qAlpha(layer.pixel(x, y)) == 255 &&
-                            QColor(px).rgb() == fill.rgb();
+      const bool interior =
+          qAlpha(in) >= 250 && qAlpha(layer.pixel(x, y)) == 255 && QColor(px).rgb() == fill.rgb();
       img.setPixel(x, y, interior ? fill.rgb() : edge.rgb());
       mask.setPixel(x, y, kWhite);
     }
@@ -1043,8 +1059,8 @@ void BevelPair(QImage& img, QImage& mask) {
       } else {
         // The shadow side is grey along its length and black where it turns
         // the corners, which reads as a soft bevel.
-        const bool corner = (x >= W - 3 && y >= H - 3) || (x >= W - 3 && y <= 3) ||
-                            (y >= H - 3 && x <= 3);
+        const bool corner =
+            (x >= W - 3 && y >= H - 3) || (x >= W - 3 && y <= 3) || (y >= H - 3 && x <= 3);
         img.setPixel(x, y, corner ? kBlack : grey);
       }
     }
@@ -1078,7 +1094,8 @@ constexpr int kRate = 22050;
 QByteArray WavFile(const std::vector<double>& samples) {
   QByteArray wav;
   auto put32 = [&wav](uint32_t v) {
-    for (int i = 0; i < 4; ++i) wav.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 4; ++i)
+      wav.append(static_cast<char>((v >> (8 * i)) & 0xFF));
   };
   auto put16 = [&wav](uint16_t v) {
     wav.append(static_cast<char>(v & 0xFF));
@@ -1135,14 +1152,15 @@ QByteArray TurnSound() {
   const int clicks = 10;
   for (int i = 0; i < clicks; ++i) {
     // The clicks speed up a little and fade, like cards leaving the thumb.
-    const double t = 0.006 + 0.2 * (1.0 - std::pow(1.0 - i / double(clicks), 1.3)) +
-                     0.003 * noise.Next();
+    const double t =
+        0.006 + 0.2 * (1.0 - std::pow(1.0 - i / double(clicks), 1.3)) + 0.003 * noise.Next();
     const double amp = 0.75 * (1.0 - 0.05 * i) * (0.85 + 0.15 * noise.Next());
     AddClick(s, static_cast<size_t>(t * kRate), amp, 3.0, 0.5, noise);
   }
   // Fade the tail out so the sound ends at silence.
   const size_t fade = kRate / 100;
-  for (size_t i = 0; i < fade; ++i) s[s.size() - 1 - i] *= i / double(fade);
+  for (size_t i = 0; i < fade; ++i)
+    s[s.size() - 1 - i] *= i / double(fade);
   return WavFile(s);
 }
 
@@ -1187,26 +1205,36 @@ QImage CardImage(int k) {
 }
 
 QImage DropCursorImage() {
+  // Pixel art rather than a painted path: a cursor is shown unscaled, and
+  // whole pixels keep its outline crisp and put the tip exactly on the hot
+  // spot. The shaft is nine pixels wide, the head a 45-degree triangle.
+  const int cx = kDropCursorHotX;
+  const int tip = kDropCursorHotY;
+  const int headTop = tip - 9;
+  auto inside = [&](int x, int y) {
+    if (y >= 3 && y < headTop) return std::abs(x - cx) <= 4;
+    if (y >= headTop && y <= tip) return std::abs(x - cx) <= tip - y;
+    return false;
+  };
   QImage img(32, 32, QImage::Format_ARGB32);
   img.fill(Qt::transparent);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  // Centre line through the middle of pixel column 13; the pen's outer edge
-  // ends at the bottom of pixel row 25, so the tip pixel is the hot spot.
-  const double cx = kDropCursorHotX + 0.5;
-  QPolygonF arrow;
-  arrow << QPointF(cx - 4, 3.5) << QPointF(cx + 4, 3.5) << QPointF(cx + 4, 13.5)
-        << QPointF(cx + 9.5, 13.5) << QPointF(cx + 0.8, kDropCursorHotY - 0.5)
-        << QPointF(cx - 0.8, kDropCursorHotY - 0.5) << QPointF(cx - 9.5, 13.5)
-        << QPointF(cx - 4, 13.5);
-  p.setPen(QPen(Qt::black, 2.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.setBrush(Qt::white);
-  p.drawPolygon(arrow);
-  p.end();
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      if (!inside(x, y)) continue;
+      bool edge = false;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx)
+          edge = edge || !inside(x + dx, y + dy);
+      }
+      img.setPixel(x, y, edge ? kBlack : kWhite);
+    }
+  }
   return img;
 }
 
-QPainterPath SuitSymbol(int suit) { return SuitPath(suit); }
+QPainterPath SuitSymbol(int suit) {
+  return SuitPath(suit);
+}
 
 QByteArray SoundWav(const char* name) {
   if (name == nullptr) return QByteArray();

@@ -134,14 +134,14 @@ QImage WinPicture() {
     QColor colour;
   };
   const Spark sparks[] = {
-      {8, 10, 5, 0, QColor(255, 214, 70)},     {36, 76, 4, 0, QColor(255, 255, 255)},
-      {70, 6, 2.0, 1, QColor(120, 220, 255)},  {250, 14, 4.5, 0, QColor(255, 214, 70)},
+      {8, 10, 5, 0, QColor(255, 214, 70)},      {36, 76, 4, 0, QColor(255, 255, 255)},
+      {70, 6, 2.0, 1, QColor(120, 220, 255)},   {250, 14, 4.5, 0, QColor(255, 214, 70)},
       {264, 70, 2.2, 1, QColor(255, 140, 200)}, {96, 79, 2.0, 1, QColor(255, 214, 70)},
-      {178, 4, 3.5, 0, QColor(255, 255, 255)}, {206, 80, 3.0, 2, QColor(140, 240, 150)},
-      {58, 44, 1.6, 1, QColor(255, 255, 255)}, {214, 42, 1.6, 1, QColor(255, 255, 255)},
-      {124, 8, 2.5, 2, QColor(255, 140, 200)}, {150, 80, 4.0, 0, QColor(255, 214, 70)},
-      {2, 52, 2.5, 2, QColor(120, 220, 255)},  {232, 62, 2.0, 1, QColor(255, 214, 70)},
-      {40, 24, 2.0, 2, QColor(255, 214, 70)},  {236, 26, 2.0, 2, QColor(120, 220, 255)},
+      {178, 4, 3.5, 0, QColor(255, 255, 255)},  {206, 80, 3.0, 2, QColor(140, 240, 150)},
+      {58, 44, 1.6, 1, QColor(255, 255, 255)},  {214, 42, 1.6, 1, QColor(255, 255, 255)},
+      {124, 8, 2.5, 2, QColor(255, 140, 200)},  {150, 80, 4.0, 0, QColor(255, 214, 70)},
+      {2, 52, 2.5, 2, QColor(120, 220, 255)},   {232, 62, 2.0, 1, QColor(255, 214, 70)},
+      {40, 24, 2.0, 2, QColor(255, 214, 70)},   {236, 26, 2.0, 2, QColor(120, 220, 255)},
   };
   for (const Spark& s : sparks) {
     for (int dx = -1; dx <= 1; ++dx) {
@@ -165,17 +165,17 @@ QImage WinPicture() {
   // Two fans of cards, one on each side of the lettering.
   const FanCard left[] = {{0, ""}, {4, "A"}, {3, "A"}};
   const FanCard right[] = {{2, "A"}, {1, "A"}, {0, ""}};
-  Fan(p, QPointF(40, 84), 40, QSizeF(22, 31), 36, left, 3, font);
-  Fan(p, QPointF(232, 84), 40, QSizeF(22, 31), 36, right, 3, font);
+  Fan(p, QPointF(36, 80), 36, QSizeF(20, 28), 34, left, 3, font);
+  Fan(p, QPointF(236, 80), 36, QSizeF(20, 28), 34, right, 3, font);
 
   // The lettering: gold with a dark outline and a soft shadow.
   QPainterPath text;
   text.addText(0, 0, font, QStringLiteral("You won!"));
   const QRectF b = text.boundingRect();
   if (!b.isEmpty()) {
-    const double targetH = 34;
+    const double targetH = 32;
     double s = targetH / b.height();
-    if (b.width() * s > 140) s = 140 / b.width();
+    if (b.width() * s > 126) s = 126 / b.width();
     QTransform t;
     t.translate(w / 2.0 - b.width() * s / 2, h / 2.0 - b.height() * s / 2);
     t.scale(s, s);
