@@ -170,10 +170,8 @@ int main(int argc, char** argv) {
     const QImage cursor = CardArt::DropCursorImage();
     p.drawImage(x, y, cursor);
     p.drawImage(QRect(x, y + 34, 64, 64), cursor);
-    p.setPen(Qt::red);
-    p.drawPoint(x + CardArt::kDropCursorHotX, y + CardArt::kDropCursorHotY);
     p.setFont(labelFont);
-    Label(p, x - 4, y + CardArt::kCardHeight + 2, 80, "cursor, hot spot", Qt::white);
+    Label(p, x - 4, y + CardArt::kCardHeight + 2, 80, "drop cursor", Qt::white);
     x += kCellW;
     p.drawImage(x, y, WinArt::WinIcon());
     p.drawImage(QRect(x, y + 34, 64, 64), WinArt::WinIcon());
@@ -186,14 +184,17 @@ int main(int argc, char** argv) {
   }
   y += kCellH;
 
-  section("Court cards and a pip card at 200% (how a 2x display scales them)");
+  section("At 200%, as a 2x display scales them");
   {
     QPainter p(&sheet);
     int x = kGap;
-    for (int k : {11, 25, 39, 52, 10, 1}) {
+    for (int k : {11, 25, 39, 52, 10, 59}) {
+      QImage onTable(CardArt::kCardWidth, CardArt::kCardHeight, QImage::Format_RGB32);
+      onTable.fill(kTable);
+      Blit(onTable, 0, 0, images[k], cardMask, false);
       p.drawImage(QRect(x, y, 2 * CardArt::kCardWidth, 2 * CardArt::kCardHeight),
-                  images[k].scaled(2 * CardArt::kCardWidth, 2 * CardArt::kCardHeight,
-                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                  onTable.scaled(2 * CardArt::kCardWidth, 2 * CardArt::kCardHeight,
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
       x += 2 * CardArt::kCardWidth + kGap;
     }
   }

@@ -220,7 +220,7 @@ void DrawIndex(QPainter& p, int suit, int rank) {
   } else {
     p.drawPath(FittedText(RankText(rank), cx, 4, 9, 9));
   }
-  DrawSuit(p, suit, QPointF(cx, 18.5), 8.0, c);
+  DrawSuit(p, suit, QPointF(cx, 17.5), 7.5, c);
 }
 
 void DrawBothIndices(QPainter& p, int suit, int rank) {
@@ -274,8 +274,8 @@ void DrawPips(QPainter& p, int suit, int rank) {
     return;
   }
   const double colX[3] = {21.0, W / 2.0, 50.0};
-  const double top = 19.0;
-  const double bottom = H - 19.0;
+  const double top = 20.5;
+  const double bottom = H - 20.5;
   for (const Pip& pip : PipLayout(rank)) {
     const double y = top + (bottom - top) * pip.row;
     DrawSuit(p, suit, QPointF(colX[pip.col], y), 12.5, c, pip.row > 0.5);
@@ -293,6 +293,7 @@ struct CourtPalette {
   QColor accent;
   QColor hair;
   QColor field;
+  QColor plume;
 };
 
 CourtPalette PaletteFor(int suit) {
@@ -300,16 +301,16 @@ CourtPalette PaletteFor(int suit) {
   switch (suit) {
     case 1:  // clubs: green and gold
       return {QColor(36, 128, 72), QColor(18, 80, 44), gold,
-              QColor(40, 40, 48),  QColor(70, 50, 30), QColor(236, 246, 236)};
+              QColor(40, 40, 48),  QColor(70, 50, 30), QColor(236, 246, 236), gold};
     case 2:  // diamonds: red and gold, blue accents
       return {QColor(204, 30, 40), QColor(140, 16, 24), gold,
-              QColor(40, 80, 170), QColor(150, 90, 30), QColor(252, 240, 236)};
+              QColor(40, 80, 170), QColor(150, 90, 30), QColor(252, 240, 236), QColor(40, 80, 170)};
     case 3:  // hearts: red with purple
       return {QColor(200, 28, 48),  QColor(120, 30, 110), gold,
-              QColor(120, 40, 140), QColor(110, 60, 30),  QColor(252, 236, 240)};
+              QColor(120, 40, 140), QColor(110, 60, 30),  QColor(252, 236, 240), QColor(120, 40, 140)};
     default:  // spades: royal blue and gold
       return {QColor(40, 72, 170), QColor(20, 38, 100), gold,
-              QColor(30, 30, 36),  QColor(60, 44, 30),  QColor(234, 240, 252)};
+              QColor(30, 30, 36),  QColor(60, 44, 30),  QColor(234, 240, 252), gold};
   }
 }
 
@@ -321,13 +322,13 @@ const QRectF kFrame(15.5, 10.5, 40, 75);
 
 void DrawCrown(QPainter& p, double cx, double base, const CourtPalette& pal) {
   QPainterPath crown;
-  crown.moveTo(cx - 9, base);
-  crown.lineTo(cx - 10, base - 8);
-  crown.lineTo(cx - 5, base - 4);
+  crown.moveTo(cx - 8, base);
+  crown.lineTo(cx - 9, base - 8);
+  crown.lineTo(cx - 4.5, base - 4);
   crown.lineTo(cx, base - 10);
-  crown.lineTo(cx + 5, base - 4);
-  crown.lineTo(cx + 10, base - 8);
-  crown.lineTo(cx + 9, base);
+  crown.lineTo(cx + 4.5, base - 4);
+  crown.lineTo(cx + 9, base - 8);
+  crown.lineTo(cx + 8, base);
   crown.closeSubpath();
   p.setPen(QPen(kInk, 0.8));
   p.setBrush(pal.trim);
@@ -336,13 +337,13 @@ void DrawCrown(QPainter& p, double cx, double base, const CourtPalette& pal) {
   p.setBrush(pal.accent);
   p.drawEllipse(QPointF(cx, base - 2.2), 1.4, 1.4);
   p.setBrush(pal.robe);
-  p.drawEllipse(QPointF(cx - 5.5, base - 1.8), 1.1, 1.1);
-  p.drawEllipse(QPointF(cx + 5.5, base - 1.8), 1.1, 1.1);
+  p.drawEllipse(QPointF(cx - 5, base - 1.8), 1.1, 1.1);
+  p.drawEllipse(QPointF(cx + 5, base - 1.8), 1.1, 1.1);
   p.setBrush(pal.trim);
   p.setPen(QPen(kInk, 0.6));
   p.drawEllipse(QPointF(cx, base - 10.5), 1.3, 1.3);
-  p.drawEllipse(QPointF(cx - 10, base - 8.5), 1.1, 1.1);
-  p.drawEllipse(QPointF(cx + 10, base - 8.5), 1.1, 1.1);
+  p.drawEllipse(QPointF(cx - 9, base - 8.5), 1.1, 1.1);
+  p.drawEllipse(QPointF(cx + 9, base - 8.5), 1.1, 1.1);
 }
 
 void DrawTiara(QPainter& p, double cx, double base, const CourtPalette& pal) {
@@ -366,26 +367,26 @@ void DrawTiara(QPainter& p, double cx, double base, const CourtPalette& pal) {
 }
 
 void DrawCap(QPainter& p, double cx, double base, const CourtPalette& pal) {
-  // Feather first, so the cap sits in front of it.
+  // A soft beret worn at a slant, with a plume; the plume goes first so the
+  // beret sits in front of it.
   QPainterPath feather;
-  feather.moveTo(cx + 3, base - 5);
-  feather.cubicTo(cx + 8, base - 14, cx + 14, base - 13, cx + 15, base - 16);
-  feather.cubicTo(cx + 14, base - 9, cx + 9, base - 6, cx + 5, base - 3);
+  feather.moveTo(cx + 4, base - 4);
+  feather.cubicTo(cx + 7, base - 12, cx + 12, base - 13, cx + 15, base - 13);
+  feather.cubicTo(cx + 13, base - 9, cx + 10, base - 5, cx + 6, base - 2);
   feather.closeSubpath();
   p.setPen(QPen(kInk, 0.6));
-  p.setBrush(pal.accent == QColor(30, 30, 36) || pal.accent == QColor(40, 40, 48) ? pal.trim
-                                                                                  : pal.accent);
+  p.setBrush(pal.plume);
   p.drawPath(feather);
-  QPainterPath cap;
-  cap.moveTo(cx - 10, base);
-  cap.cubicTo(cx - 10, base - 8, cx + 8, base - 9, cx + 10, base);
-  cap.closeSubpath();
+  p.save();
+  p.translate(cx + 1, base - 3);
+  p.rotate(-8);
   p.setBrush(pal.robe);
   p.setPen(QPen(kInk, 0.8));
-  p.drawPath(cap);
-  p.setPen(Qt::NoPen);
+  p.drawEllipse(QPointF(0, 0), 10.5, 4.2);
+  p.restore();
+  p.setPen(QPen(kInk, 0.5));
   p.setBrush(pal.trim);
-  p.drawRect(QRectF(cx - 10, base - 1.6, 20, 1.8));
+  p.drawRoundedRect(QRectF(cx - 6.5, base - 1.6, 13, 2.2), 1, 1);
 }
 
 void DrawCourtHalf(QPainter& p, int suit, int rank, const CourtPalette& pal) {
@@ -393,6 +394,10 @@ void DrawCourtHalf(QPainter& p, int suit, int rank, const CourtPalette& pal) {
   const double midY = kFrame.center().y();
   const double headY = 32.0;  // centre of the face
   const QColor suitColor = SuitColor(suit);
+
+  // A small suit symbol in the free corner of the frame.
+  p.setPen(Qt::NoPen);
+  DrawSuit(p, suit, QPointF(kFrame.left() + 4.5, kFrame.top() + 5), 6.5, suitColor);
 
   // The figure is drawn a little larger than its sketch coordinates, so it
   // fills the frame; the frame's clip keeps it inside.
