@@ -300,17 +300,19 @@ CourtPalette PaletteFor(int suit) {
   const QColor gold(232, 178, 36);
   switch (suit) {
     case 1:  // clubs: green and gold
-      return {QColor(36, 128, 72), QColor(18, 80, 44), gold,
-              QColor(40, 40, 48),  QColor(70, 50, 30), QColor(236, 246, 236), gold};
+      return {QColor(36, 128, 72), QColor(18, 80, 44),    gold, QColor(40, 40, 48),
+              QColor(70, 50, 30),  QColor(236, 246, 236), gold};
     case 2:  // diamonds: red and gold, blue accents
       return {QColor(204, 30, 40), QColor(140, 16, 24), gold,
-              QColor(40, 80, 170), QColor(150, 90, 30), QColor(252, 240, 236), QColor(40, 80, 170)};
+              QColor(40, 80, 170), QColor(150, 90, 30), QColor(252, 240, 236),
+              QColor(40, 80, 170)};
     case 3:  // hearts: red with purple
       return {QColor(200, 28, 48),  QColor(120, 30, 110), gold,
-              QColor(120, 40, 140), QColor(110, 60, 30),  QColor(252, 236, 240), QColor(120, 40, 140)};
+              QColor(120, 40, 140), QColor(110, 60, 30),  QColor(252, 236, 240),
+              QColor(120, 40, 140)};
     default:  // spades: royal blue and gold
-      return {QColor(40, 72, 170), QColor(20, 38, 100), gold,
-              QColor(30, 30, 36),  QColor(60, 44, 30),  QColor(234, 240, 252), gold};
+      return {QColor(40, 72, 170), QColor(20, 38, 100),   gold, QColor(30, 30, 36),
+              QColor(60, 44, 30),  QColor(234, 240, 252), gold};
   }
 }
 
