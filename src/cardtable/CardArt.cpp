@@ -981,24 +981,13 @@ void StampSymbol(QImage& img, QImage& mask, const QPainterPath& shape, const QCo
     p.setBrush(fill);
     p.drawPath(shape);
   }
-  QImage fillLayer(W, H, QImage::Format_ARGB32);
-  fillLayer.fill(Qt::transparent);
-  {
-    QPainter p(&fillLayer);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawPath(shape);
-  }
   for (int y = 0; y < H; ++y) {
     for (int x = 0; x < W; ++x) {
       const QRgb px = layer.pixel(x, y);
       if (qAlpha(px) < 128) continue;
-      // Pixels well inside the fill take the fill colour, the rest the edge.
-      const QRgb in = fillLayer.pixel(x, y);
-      const bool interior =
-          qAlpha(in) >= 250 && qAlpha(layer.pixel(x, y)) == 255 && QColor(px).rgb() == fill.rgb();
-      img.setPixel(x, y, interior ? fill.rgb() : edge.rgb());
+      // Pixels the outline pen did not touch keep the fill colour; the rest,
+      // including the half-covered rim, become the edge colour.
+      img.setPixel(x, y, px == fill.rgb() ? fill.rgb() : edge.rgb());
       mask.setPixel(x, y, kWhite);
     }
   }
