@@ -1,0 +1,173 @@
+#include "app/ScriptDriver.h"
+
+#include <map>
+
+#include "game/Catalogue.h"
+#include "game/GameFlow.h"
+#include "platform/Modal.h"
+
+namespace {
+
+struct Syntax {
+  int minArgs;
+  int maxArgs;
+};
+
+const std::map<QString, Syntax>& Verbs() {
+  static const std::map<QString, Syntax> verbs = {
+      {"deal", {2, 2}},     {"new", {0, 0}},        {"restart", {0, 0}}, {"pile", {1, 1}},
+      {"dblpile", {1, 1}},  {"click", {2, 2}},      {"dblclick", {2, 2}}, {"tick", {0, 1}},
+      {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},    {"autoplay", {1, 1}},
+      {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},    {"quit", {0, 0}},
+  };
+  return verbs;
+}
+
+std::optional<QString> CheckArgs(const ScriptCommand& c) {
+  auto in = [&](size_t i, long long lo, long long hi) { return c.args[i] >= lo && c.args[i] <= hi; };
+  if (c.verb == "deal") {
+    if (!in(0, 0, kGameCount - 1)) return QStringLiteral("game index out of range 0..45");
+    if (!in(1, 1, 2147483647)) return QStringLiteral("game number out of range 1..2147483647");
+  } else if (c.verb == "pile" || c.verb == "dblpile") {
+    if (!in(0, 1, 255)) return QStringLiteral("pile number out of range 1..255");
+  } else if (c.verb == "click" || c.verb == "dblclick") {
+    if (!in(0, 0, 9999) || !in(1, 0, 9999)) return QStringLiteral("coordinates out of range");
+  } else if (c.verb == "tick") {
+    if (!c.args.empty() && !in(0, 1, 100000)) return QStringLiteral("tick count out of range 1..100000");
+  } else if (c.verb == "answer") {
+    long long r = c.args[0];
+    if (r != 1 && r != 2 && r != 6 && r != 7) return QStringLiteral("answer must be 1, 2, 6 or 7");
+  } else if (c.verb == "undooption") {
+    if (!in(0, 0, 2)) return QStringLiteral("undo option must be 0, 1 or 2");
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<std::vector<ScriptCommand>, ScriptError> ParseScript(const QString& text) {
+  std::vector<ScriptCommand> out;
+  const QStringList lines = text.split('\n');
+  for (int i = 0; i < lines.size(); ++i) {
+    QString line = lines[i];
+    int hash = line.indexOf('#');
+    if (hash >= 0) line.truncate(hash);
+    const QStringList words = line.simplified().split(' ', Qt::SkipEmptyParts);
+    if (words.isEmpty()) continue;
+    ScriptCommand c;
+    c.line = i + 1;
+    c.verb = words[0];
+    auto verb = Verbs().find(c.verb);
+    if (verb == Verbs().end()) return ScriptError{c.line, QStringLiteral("unknown command '%1'").arg(c.verb)};
+    QStringList rest = words.mid(1);
+    if (c.verb == "autoplay" || c.verb == "warnings") {
+      if (rest.size() != 1 || (rest[0] != "on" && rest[0] != "off"))
+        return ScriptError{c.line, QStringLiteral("%1 needs on or off").arg(c.verb)};
+      c.args.push_back(rest[0] == "on" ? 1 : 0);
+      out.push_back(c);
+      continue;
+    }
+    if (rest.size() < verb->second.minArgs || rest.size() > verb->second.maxArgs)
+      return ScriptError{c.line, QStringLiteral("wrong number of arguments for %1").arg(c.verb)};
+    for (const QString& w : rest) {
+      bool ok = false;
+      long long v = w.toLongLong(&ok);
+      if (!ok) return ScriptError{c.line, QStringLiteral("'%1' is not a number").arg(w)};
+      c.args.push_back(v);
+    }
+    if (auto bad = CheckArgs(c)) return ScriptError{c.line, *bad};
+    out.push_back(c);
+  }
+  return out;
+}
+
+ScriptDriver::ScriptDriver(GameFlow& flow, QTextStream& out) : flow_(flow), out_(out) {
+  SetModalResponder([this](const ModalRequest& r) -> std::optional<int> {
+    int answer = r.defaultResult;
+    if (!answers_.empty()) {
+      answer = answers_.front();
+      answers_.erase(answers_.begin());
+    }
+    out_ << (r.kind == ModalRequest::Message ? "message" : "dialog") << " \"" << r.text << "\" -> "
+         << answer << "\n";
+    out_.flush();
+    return answer;
+  });
+  flow_.OnWon = [this](int index, uint32_t number) {
+    out_ << "won " << index << " " << number << "\n";
+    out_.flush();
+  };
+}
+
+ScriptDriver::~ScriptDriver() { SetModalResponder(nullptr); }
+
+void ScriptDriver::Tick() {
+  flow_.Host.Additional_timer.Fire();
+  if (flow_.Host.Redeal_Timer.Enabled()) flow_.Host.Redeal_Timer.Fire();
+}
+
+void ScriptDriver::ClickAt(int x, int y, bool dbl) {
+  QPoint p(x, y);
+  if (TRedealButton* b = flow_.Table().RedealButton.get(); b && b->Geometry.contains(p)) {
+    b->Click();
+    return;
+  }
+  TForm& form = flow_.Host.Form();
+  form.MouseMoveTo(p);
+  form.MousePress(Qt::LeftButton, p);
+  form.MouseRelease(Qt::LeftButton, p);
+  if (dbl) {
+    form.MouseDoubleClick(Qt::LeftButton, p);
+    form.MouseRelease(Qt::LeftButton, p);
+  }
+}
+
+std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& commands) {
+  for (const ScriptCommand& c : commands) {
+    const QString& v = c.verb;
+    if (v == "deal") {
+      // Select Solitaire then Select Shuffle, each with its accounting; the
+      // deal that their timer would start 5 ms later follows at once.
+      flow_.RememberGameOptions();
+      flow_.SelectSolitaireOk(int(c.args[0]));
+      flow_.SelectShuffleOk(uint32_t(c.args[1]));
+      flow_.Host.Redeal_Timer.Fire();
+    } else if (v == "new") {
+      if (!flow_.Busy()) flow_.Deal_MIClick();
+    } else if (v == "restart") {
+      flow_.Replay1Click();
+    } else if (v == "pile" || v == "dblpile") {
+      TDeck* pile = FindPileByID(&flow_.Host.Form(), int(c.args[0]));
+      if (!pile) return ScriptError{c.line, QStringLiteral("no pile %1 on the table").arg(c.args[0])};
+      TGraphicControl* target = pile->TopCard ? static_cast<TGraphicControl*>(pile->TopCard) : pile;
+      target->Click();
+      if (v == "dblpile") target->DblClick();
+    } else if (v == "click" || v == "dblclick") {
+      ClickAt(int(c.args[0]), int(c.args[1]), v == "dblclick");
+    } else if (v == "tick") {
+      long long n = c.args.empty() ? 1 : c.args[0];
+      for (long long i = 0; i < n; ++i) Tick();
+    } else if (v == "answer") {
+      answers_.push_back(int(c.args[0]));
+    } else if (v == "undo" || v == "redo") {
+      // Through the Game menu: the command is there only when enabled.
+      flow_.GameClick();
+      if (v == "undo" && flow_.UndoEnabled()) flow_.NewUndo1Click();
+      if (v == "redo" && flow_.RedoEnabled()) flow_.NewRedo1Click();
+    } else if (v == "autoplay") {
+      flow_.SetAutoPlay(flow_.GameIndex, c.args[0] ? 0 : 1);
+    } else if (v == "warnings") {
+      flow_.Board1()->WarnEnabled = c.args[0] != 0;
+    } else if (v == "undooption") {
+      flow_.Settings.UndoOption = int(c.args[0]);
+    } else if (v == "dump") {
+      out_ << DumpTable(flow_.Host, flow_.GameIndex, flow_.GameNumber);
+      out_.flush();
+    } else if (v == "quit") {
+      flow_.Close();
+      quit_ = true;
+      return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}

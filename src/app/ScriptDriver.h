@@ -1,0 +1,48 @@
+#pragma once
+// The scripted driver: replays clicks, timer ticks and dialog answers on a
+// game flow, headless and deterministic. One command per line; '#' starts a
+// comment. See docs/architecture.md for the command list.
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+#include <variant>
+#include <vector>
+
+class GameFlow;
+
+struct ScriptCommand {
+  int line = 0;
+  QString verb;
+  std::vector<long long> args;
+};
+
+struct ScriptError {
+  int line = 0;
+  QString reason;
+};
+
+// Parses the whole script first, so a malformed line stops it before
+// anything runs.
+std::variant<std::vector<ScriptCommand>, ScriptError> ParseScript(const QString& text);
+
+class ScriptDriver {
+ public:
+  ScriptDriver(GameFlow& flow, QTextStream& out);
+  ~ScriptDriver();
+  // Runs the commands; returns an error for a command that cannot be
+  // carried out (a pile that does not exist), or nothing.
+  std::optional<ScriptError> Run(const std::vector<ScriptCommand>& commands);
+  // Whether the script ended with quit (the exit sequence ran).
+  bool Quit() const { return quit_; }
+
+ private:
+  void Tick();
+  void ClickAt(int x, int y, bool dbl);
+
+  GameFlow& flow_;
+  QTextStream& out_;
+  std::vector<int> answers_;
+  bool quit_ = false;
+};

@@ -1,0 +1,109 @@
+#pragma once
+// What the game rules see of the program: the table and a few services.
+// The main window owns one TTable and wires its hooks to the caption,
+// status bar, timers and win display; tests build one around a bare form,
+// so every game runs headless.
+
+#include <QRect>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "cardtable/Cardscmp.h"
+#include "platform/Timer.h"
+
+// The one push button a deal may put on the window (Pharaoh's "Re&Deal").
+class TRedealButton {
+ public:
+  TRedealButton(const QString& caption, const QRect& geometry)
+      : Caption(caption), Geometry(geometry) {}
+  const QString Caption;
+  const QRect Geometry;
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool on) {
+    enabled_ = on;
+    if (OnChanged) OnChanged();
+  }
+  // A click as the player makes it: only an enabled button reacts.
+  void Click() {
+    if (enabled_ && OnClick) OnClick();
+  }
+  std::function<void()> OnClick;
+  std::function<void()> OnChanged;  // the window mirrors the state
+
+ private:
+  bool enabled_ = true;
+};
+
+class TTable {
+ public:
+  using PileList = std::array<TDeck*, 21>;  // slots 1..20; [0] unused
+
+  TForm* Form = nullptr;
+  TBoard* Board1 = nullptr;
+  std::array<TCard*, 105> CardPool{};  // 1..104; [0] unused
+
+  // 15 single slots (1 Waste, 2 Stock, 4 the reserve that refills columns)
+  // and seven lists of 20 slots.
+  std::array<TDeck*, 16> Single{};
+  PileList ListA{}, ListB{}, ListC{}, ListD{};
+  PileList Tableau{}, Reserve{}, Foundation{};
+  TDeck*& Waste() { return Single[1]; }
+  TDeck*& Stock() { return Single[2]; }
+
+  int GameIndex = 0;
+  int GameStarted = 0;
+  int AutoPlay = 0;  // 0 On, 1 Off
+  int RedealLimit = 0;
+  int Rotation_Counter() const { return rotation_; }
+  void SetRotation_Counter(int v) {
+    rotation_ = v;
+    if (OnRotationChange) OnRotationChange();
+  }
+
+  TTimer* Additional_timer = nullptr;
+  void EnableTimer() {
+    if (Additional_timer) Additional_timer->SetEnabled(true);
+  }
+  void DisableTimer() {
+    if (Additional_timer) Additional_timer->SetEnabled(false);
+  }
+  bool TimerHasHandler() const { return Additional_timer && Additional_timer->OnTimer; }
+
+  // The next shuffle number in 1..n.
+  int NextRandom(int n) { return RandomSource ? RandomSource(n) : 1; }
+  // Called by a game's rules when the game is won.
+  void GameWon() {
+    if (OnGameWon) OnGameWon();
+  }
+
+  // A deal may create one push button on the window; ClearSlots frees it.
+  TRedealButton* CreateRedealButton(const QString& caption, const QRect& geometry) {
+    RedealButton = std::make_unique<TRedealButton>(caption, geometry);
+    if (OnRedealButtonChanged) OnRedealButtonChanged();
+    return RedealButton.get();
+  }
+  std::unique_ptr<TRedealButton> RedealButton;
+
+  // Empties every pile slot (the piles themselves are the form's).
+  void ClearSlots() {
+    Single.fill(nullptr);
+    for (PileList* l : {&ListA, &ListB, &ListC, &ListD, &Tableau, &Reserve, &Foundation})
+      l->fill(nullptr);
+  }
+  void FreeRedealButton() {
+    if (!RedealButton) return;
+    RedealButton.reset();
+    if (OnRedealButtonChanged) OnRedealButtonChanged();
+  }
+
+  // Hooks the owner sets.
+  std::function<int(int)> RandomSource;
+  std::function<void()> OnGameWon;
+  std::function<void()> OnRotationChange;
+  std::function<void()> OnRedealButtonChanged;
+
+ private:
+  int rotation_ = -1;
+};
