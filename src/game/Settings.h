@@ -77,6 +77,7 @@ struct AppSettings {
   // Binary tables in the key itself
   TGameOptions GameOptions{};
   RegStatistics Statistics{};
+  bool operator==(const AppSettings&) const = default;
 };
 
 // Integer text as the store keeps it: decimal with an optional sign, or

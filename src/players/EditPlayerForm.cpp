@@ -36,7 +36,7 @@ TEditPlayer_Form::TEditPlayer_Form(const QString& caption, const QString& label,
   layout->addWidget(Label1);
   layout->addWidget(Name_Edit);
   layout->addLayout(buttons);
-  setMinimumWidth(260);
+  Name_Edit->setMinimumWidth(240);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
