@@ -1,6 +1,6 @@
 #include <map>
 
-#include "rules/Game.h"
+#include "rules/GameRegistry.h"
 
 namespace {
 std::map<int, GameFactory>& Registry() {
@@ -18,3 +18,10 @@ std::unique_ptr<TGame> CreateGame(int index, TTable& table) {
 }
 
 bool HasDealRoutine(int index) { return Registry().count(index) > 0; }
+
+GameFactory FindGameFactory(int index) {
+  auto it = Registry().find(index);
+  return it == Registry().end() ? GameFactory() : it->second;
+}
+
+void UnregisterGame(int index) { Registry().erase(index); }
