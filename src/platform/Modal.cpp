@@ -35,12 +35,14 @@ int DefaultFor(MsgButtons buttons) {
 void SetModalResponder(ModalResponder responder) { Responder() = std::move(responder); }
 const ModalResponder& CurrentModalResponder() { return Responder(); }
 
-int ShowMessage(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons) {
+int ShowMessage(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons,
+                int defaultButton) {
+  const int fallback = defaultButton != mrNone ? defaultButton : DefaultFor(buttons);
   if (Responder()) {
-    ModalRequest req{ModalRequest::Message, text, caption, DefaultFor(buttons)};
+    ModalRequest req{ModalRequest::Message, text, caption, fallback};
     if (auto answer = Responder()(req)) return *answer;
   }
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return DefaultFor(buttons);
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return fallback;
   QMessageBox box(ToQt(icon), caption, text);
   switch (buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
@@ -49,6 +51,13 @@ int ShowMessage(const QString& text, const QString& caption, MsgIcon icon, MsgBu
     case MsgButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
+  }
+  switch (defaultButton) {
+    case mrOk: box.setDefaultButton(QMessageBox::Ok); break;
+    case mrCancel: box.setDefaultButton(QMessageBox::Cancel); break;
+    case mrYes: box.setDefaultButton(QMessageBox::Yes); break;
+    case mrNo: box.setDefaultButton(QMessageBox::No); break;
+    default: break;
   }
   switch (box.exec()) {
     case QMessageBox::Ok: return mrOk;

@@ -29,8 +29,9 @@ void SetModalResponder(ModalResponder responder);
 const ModalResponder& CurrentModalResponder();
 
 // Shows a message box (or asks the responder) and returns the button pressed.
+// defaultButton picks the button Enter presses (mrNone: the first one).
 int ShowMessage(const QString& text, const QString& caption, MsgIcon icon,
-                MsgButtons buttons = MsgButtons::Ok);
+                MsgButtons buttons = MsgButtons::Ok, int defaultButton = mrNone);
 
 // Runs a dialog modally (or asks the responder with its window title) and
 // returns its result. defaultResult is what Enter would answer.

@@ -90,7 +90,7 @@ bool PlayerEditor::Delete() {
     return false;
   }
   const int answer = ShowMessage(DeleteQuestion(SelectedName()), kDeleteCaption, MsgIcon::Question,
-                                 MsgButtons::YesNo);
+                                 MsgButtons::YesNo, mrNo);
   if (answer != mrYes) return false;
   list_.Remove(selected_);
   selected_ = -1;
