@@ -1,0 +1,206 @@
+#pragma once
+// The base of every game: the shared pile rules, the deal conventions and
+// the automatic play, written once. A game is one class in one file: its
+// piles, its deal, its handlers and its registration.
+//
+//   class FreeCell : public TGame {
+//    public:
+//     using TGame::TGame;
+//     void Deal() override;
+//     ...
+//   };
+//   REGISTER_GAME(FreeCell, 32);
+//
+// Handlers are bound to pile events with Rule(&Class::Method) and friends;
+// a game object lives from its deal until the next deal clears the table.
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "rules/CardRules.h"
+#include "rules/Table.h"
+
+class TGame {
+ public:
+  explicit TGame(TTable& table) : T(table) {}
+  virtual ~TGame() = default;
+  TGame(const TGame&) = delete;
+  TGame& operator=(const TGame&) = delete;
+
+  // Creates the piles, deals the cards and attaches the timer handler.
+  virtual void Deal() = 0;
+
+  // --- Shared handlers ------------------------------------------------------
+  // Attach with Rule(&TGame::X), Pile(&TGame::X), After(&TGame::X). "Starts"
+  // means: sets GameStarted on a real (clicked) move. "Timer" says what the
+  // handler does to Additional_timer.
+  // Refuses every card (OnAddWithRule) or every pick-up (OnSelect).
+  void RefuseAll(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // A stock: never selected; a click turns its top card onto the Waste.
+  void StockToWasteSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // Foundations built up in suit; an empty one takes nothing (the timer
+  // places base cards), a King-topped one takes the Ace of its suit.
+  void FoundationUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  void SuitUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  void AnySuitUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // Built down in suit; an empty pile takes nothing.
+  void SuitDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // Down in suit, any card on an empty pile; single cards only.
+  void FrameDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // A free cell: takes a card only while empty. Does not start the game.
+  void EmptyOnlyRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // OnSelect: Aces cannot be picked up (the timer moves them).
+  void NoAceSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // Columns down in alternating colours: face-up runs from Tag-4 piles move
+  // as a whole, Tag-15 piles give nothing, an empty column takes any card and
+  // asks the empty-column question for a run (not in game 37). Leaves the
+  // timer disabled: the game's OnAfterMove enables it again.
+  void AltColourDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // A stock that deals one card face up to each of tableau slots 1..8 as one
+  // undo step.
+  void DealRowSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // OnDoubleSelect: the top card to the first of foundations 1..8 (1..4) on
+  // which it follows in suit; never onto an empty foundation.
+  void ToFoundation8DblClick(TDeck* Sender);
+  void ToFoundation4DblClick(TDeck* Sender);
+  // As ToFoundation4DblClick, but a King-topped foundation never takes a card.
+  void ToFoundation4NoKingDblClick(TDeck* Sender);
+  // As ToFoundation4DblClick with "one rank higher, any suit".
+  void ToFoundation4AnySuitDblClick(TDeck* Sender);
+  // OnEmptySelect of a stock: turns the Waste over onto it while redeals are
+  // left (Rotation_Counter below RedealLimit), shows look 2 after the last
+  // one, and clears the history (a redeal is never undone).
+  void RedealEmptySelect(TDeck* Sender);
+  // OnAfterMove: turns the source's new top card face up; enables the timer.
+  void TurnUpAfterMove(TDeck* Source, TDeck* Dest, TCard* ACard);
+  // OnAfterMove: an emptied Tag-4 column takes the top card of the reserve
+  // in single slot 4; a Tag-5 source (the reserve) turns its top card up.
+  void ReserveRefillAfterMove(TDeck* Source, TDeck* Dest, TCard* ACard);
+
+  // --- Automatic play and the win test ------------------------------------
+  // Puts at most one base card from the piles and one from the extra pile
+  // onto empty foundations.
+  void AutoPlaceBaseCards(const TTable::PileList& F, int nF, const TTable::PileList& P, int nP,
+                          int baseRank, TDeck* extra = nullptr);
+  // Makes at most one ordinary move to a foundation; returns whether it did.
+  bool AutoPlayToFoundations(const TTable::PileList& F, int nF, const TTable::PileList& P, int nP,
+                             bool safe, int baseRank, CardRules::Comparison rule,
+                             TDeck* extra = nullptr);
+  static bool AllFoundationsFull(const TTable::PileList& F, int n);
+  // The common timer: disable, place base cards, play up when AutoPlay is
+  // On, then win or enable again. A tick that arrives while a move is still
+  // in flight (the board is busy) only waits for the next one.
+  void CommonTimer(const TTable::PileList& F, int nF, const TTable::PileList& P, int nP, bool safe,
+                   int baseRank, CardRules::Comparison rule, TDeck* extra = nullptr);
+
+  // Asks how many cards go to an empty column: 1 whole run, 6 one card,
+  // anything else cancels. Shown through the modal seam, so scripts and
+  // tests answer it; Enter (the default) answers 1.
+  int AskEmptyColumn();
+
+  // --- Runs through free piles ----------------------------------------------
+  // The column rule of the games where a run moves one card at a time through
+  // the empty piles (FreeCell and its relatives): `fits`(A, B) tells whether B
+  // may lie on A, P[1..nP] are the playing piles whose empty ones (other than
+  // the destination) park the run. N free piles let a run of N + 1 cards move;
+  // onto an empty column the empty-column question decides. Disables the
+  // timer, and enables it again after a real move. Bind it in the game:
+  //   void MyColumnRule(TDeck* s, TCard*& c, bool& a, bool k) {
+  //     FreePileRunRule(s, c, a, k, MyFit, T.Tableau, 12);
+  //   }
+  // With runTag given, runs are taken only from piles of that Tag (a waste
+  // whose cards happen to lie in order is no run); -1 takes them from any.
+  void FreePileRunRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked,
+                       CardRules::Comparison fits, const TTable::PileList& P, int nP,
+                       int runTag = -1);
+  // The double click of such games: the first of F[1..nF] on which the top
+  // card follows in suit takes it, otherwise the first empty free cell of
+  // cells[1..nCells]; then enables the timer.
+  void ToFoundationElseFreeCell(TDeck* Sender, const TTable::PileList& F, int nF,
+                                const TTable::PileList& cells, int nCells);
+
+  // --- Small helpers rules are written with ---------------------------------
+  // The card directly beneath c in its pile (nullptr for the bottom card).
+  static TCard* Beneath(const TCard* c) { return c ? c->NextCard : nullptr; }
+  // c lies on a face-up card beneath it and fits there: c sits on a run.
+  static bool OnFaceUpRun(const TCard* c, CardRules::Comparison fits) {
+    const TCard* b = Beneath(c);
+    return b && b->Face() && fits(b, c);
+  }
+  // The empty piles among P[1..nP] other than `except`, in list order.
+  static std::vector<TDeck*> FreePiles(const TTable::PileList& P, int nP, const TDeck* except);
+
+ protected:
+  // --- Deal conventions ----------------------------------------------------
+  // A pile on the board at (left, top) with its shifts, look, peek and tag.
+  TDeck* MakePile(int left, int top, int vShift, int gShift, int showEmpty, bool canShowCard,
+                  int tag);
+  // Puts CardPool[1..52*packs] on the deal pile, visible, face up or down.
+  void TakePacks(TDeck* dealPile, int packs, bool faceUp);
+  // One random card of the deal pile onto pile p (the n-th from the top,
+  // n = NextRandom(count)).
+  TCard* DealRandom(TDeck* dealPile, TDeck* p, bool faceUp);
+  // The same, the card keeping the side it had on the deal pile.
+  TCard* DealRandom(TDeck* dealPile, TDeck* p);
+  // Frees a pile the deal needed only while dealing (the deal pile, a spare
+  // pile) and empties every slot that holds it.
+  void FreeDealPile(TDeck*& slot);
+  // What is left goes to the stock by random draws, each card turned as told.
+  void DealRestToStock(TDeck* dealPile, TDeck* stock, bool faceUp);
+  // Attaches the game's timer handler and enables the timer (or none).
+  void StartTimer(std::function<void()> handler);
+
+  // Binding member handlers to pile events.
+  template <class G>
+  TDeckEvent Rule(void (G::*m)(TDeck*, TCard*&, bool&, bool)) {
+    G* self = static_cast<G*>(this);
+    return [self, m](TDeck* s, TCard*& c, bool& a, bool k) { (self->*m)(s, c, a, k); };
+  }
+  template <class G>
+  TDeckEEvent Pile(void (G::*m)(TDeck*)) {
+    G* self = static_cast<G*>(this);
+    return [self, m](TDeck* s) { (self->*m)(s); };
+  }
+  template <class G>
+  TDeckNEvent After(void (G::*m)(TDeck*, TDeck*, TCard*)) {
+    G* self = static_cast<G*>(this);
+    return [self, m](TDeck* s, TDeck* d, TCard* c) { (self->*m)(s, d, c); };
+  }
+  template <class G>
+  std::function<void()> Timer(void (G::*m)()) {
+    G* self = static_cast<G*>(this);
+    return [self, m]() { (self->*m)(); };
+  }
+
+  void SetStarted(bool clicked) {
+    if (clicked) T.GameStarted = 1;
+  }
+  // Enables the timer when it has a handler.
+  void ResumeTimer() {
+    if (T.TimerHasHandler()) T.EnableTimer();
+  }
+  // Takes the selection off a pile before a rule moves its top card.
+  void Deselect(TDeck* pile);
+
+  TTable& T;
+};
+
+// --- Registry: catalogue index -> the game's deal routine -------------------
+using GameFactory = std::function<std::unique_ptr<TGame>(TTable&)>;
+void RegisterGame(int index, GameFactory factory);
+// nullptr for an index without a deal routine.
+std::unique_ptr<TGame> CreateGame(int index, TTable& table);
+bool HasDealRoutine(int index);
+
+struct GameRegistration {
+  GameRegistration(std::initializer_list<int> indices, GameFactory factory) {
+    for (int i : indices)
+      RegisterGame(i, factory);
+  }
+};
+
+#define REGISTER_GAME(Class, ...)                     \
+  static const GameRegistration Class##_registration( \
+      {__VA_ARGS__}, [](TTable& t) { return std::unique_ptr<TGame>(new Class(t)); })

@@ -1,0 +1,23 @@
+#pragma once
+// The question a column rule asks when a run of cards is dropped on an empty
+// column: move the whole run, only its top card, or nothing.
+//
+// Results: 1 "Move &column" (the default button, also Enter), 6 "Move
+// &single card", 2 "Cancel" (also Escape and closing the window).
+
+#include <QDialog>
+
+class QPushButton;
+
+class TEmptyColDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TEmptyColDlg(QWidget* parent = nullptr);
+
+  QPushButton* Col_Btn;
+  QPushButton* Card_Btn;
+  QPushButton* Cancel_Btn;
+
+  // Escape and the window's close button answer Cancel (2), not 0.
+  void reject() override;
+};
