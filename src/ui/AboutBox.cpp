@@ -1,0 +1,170 @@
+#include "ui/AboutBox.h"
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadialGradient>
+
+#include "cardtable/Cardscmp.h"
+#include "platform/Modal.h"
+
+namespace {
+
+UrlOpener& Opener() {
+  static UrlOpener opener;
+  return opener;
+}
+
+// A label that looks and acts like a link: blue, underlined, a hand cursor,
+// and a click runs the action.
+QLabel* LinkLabel(QWidget* parent, const QString& text, std::function<void()> action) {
+  auto* label = new QLabel(parent);
+  label->setText(QString("<a href=\"#\" style=\"color:#0000ff;text-decoration:underline\">%1</a>")
+                     .arg(text.toHtmlEscaped()));
+  label->setTextFormat(Qt::RichText);
+  label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  label->setCursor(Qt::PointingHandCursor);
+  QObject::connect(label, &QLabel::linkActivated, label, [action](const QString&) { action(); });
+  return label;
+}
+
+// A card image with the table showing through its rounded corners.
+QImage CardWithCorners(int k) {
+  QImage card = CardImages::Image(k).convertToFormat(QImage::Format_ARGB32);
+  const QImage& mask = CardImages::Image(CardImages::kCardMask);
+  if (!card.isNull() && mask.size() == card.size()) card.setAlphaChannel(mask);
+  return card;
+}
+
+}  // namespace
+
+QUrl SupportPageUrl() {
+  return QUrl(QString(kMakerSite) + "/funstuff/cards.htm");
+}
+QUrl HomeSiteUrl() {
+  return QUrl(QString(kMakerSite) + "/index.htm");
+}
+QUrl MailRequestUrl() {
+  return QUrl(QString("mailto:") + kMakerMail);
+}
+
+bool OpenUrl(const QUrl& url) {
+  if (Opener()) return Opener()(url);
+  return QDesktopServices::openUrl(url);
+}
+
+void SetUrlOpener(UrlOpener opener) {
+  Opener() = std::move(opener);
+}
+
+QString BuildLine(const QString& fileVersion) {
+  return fileVersion.trimmed().isEmpty() ? QString() : "Build " + fileVersion.trimmed();
+}
+
+QString ProgramFileVersion() {
+#ifdef WENLO_BUILD
+  return QStringLiteral(WENLO_BUILD);
+#else
+  return {};
+#endif
+}
+
+QString ProgramVersionLine() {
+#ifdef WENLO_VERSION
+  return QStringLiteral("Version " WENLO_VERSION);
+#else
+  return QStringLiteral("Version");
+#endif
+}
+
+QImage AboutPicture() {
+  const int w = 185;
+  const int h = 164;
+  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  QRadialGradient felt(w * 0.5, h * 0.45, w * 0.75);
+  felt.setColorAt(0, QColor(24, 140, 64));
+  felt.setColorAt(1, QColor(6, 84, 36));
+  p.fillRect(img.rect(), felt);
+  // A fan of five cards: a back behind four aces.
+  const int cards[5] = {53 + 2, 1, 14, 27, 40};
+  for (int i = 0; i < 5; ++i) {
+    const QImage card = CardWithCorners(cards[i]);
+    if (card.isNull()) continue;
+    p.save();
+    p.translate(w / 2.0, h + 18.0);
+    p.rotate(-36 + i * 18);
+    p.translate(0, -118);
+    // A soft shadow first, then the card.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRoundedRect(
+        QRectF(-card.width() / 2.0 + 3, -card.height() / 2.0 + 3, card.width(), card.height()), 5,
+        5);
+    p.drawImage(QPointF(-card.width() / 2.0, -card.height() / 2.0), card);
+    p.restore();
+  }
+  p.end();
+  return img.convertToFormat(QImage::Format_RGB32);
+}
+
+// ---------------------------------------------------------------------------
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("About");
+  setFixedSize(411, 237);
+
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setLineWidth(2);
+  panel->setGeometry(3, 4, 405, 189);
+
+  auto* bevel = new QFrame(panel);
+  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel->setGeometry(6, 6, 187, 166);
+  auto* icon = new QLabel(bevel);
+  icon->setGeometry(1, 1, 185, 164);
+  icon->setPixmap(QPixmap::fromImage(AboutPicture()));
+
+  auto centred = [&](const QString& text, int y) {
+    auto* l = new QLabel(text, panel);
+    l->setGeometry(197, y, 201, 22);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    return l;
+  };
+  Label1 = centred("Wenlo Solitaire Collection", 12);
+  QFont bold = Label1->font();
+  bold.setBold(true);
+  bold.setPointSizeF(bold.pointSizeF() * 1.15);
+  Label1->setFont(bold);
+  Version = centred(ProgramVersionLine(), 41);
+  Label2 = centred(BuildLine(ProgramFileVersion()), 64);
+
+  Notice = new QLabel(panel);
+  Notice->setGeometry(204, 96, 192, 48);
+  Notice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Notice->setWordWrap(true);
+  Notice->setText("Free to play and to share.\nForty-six patience games,\nall cards drawn by us.");
+
+  Label3 = LinkLabel(panel, kMakerSiteCaption, [this] { Label3Click(); });
+  Label3->setGeometry(204, 146, 192, 18);
+  Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  Label4 = new QLabel("E-mail:", panel);
+  Label4->setGeometry(204, 164, 60, 18);
+  Label5 = LinkLabel(panel, kMakerMail, [this] { Label5Click(); });
+  Label5->setGeometry(236, 164, 160, 18);
+  Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  Button1 = new QPushButton("&OK", this);
+  Button1->setGeometry(168, 204, 75, 25);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, [this] { done(mrOk); });
+}
+
+int TAboutBox::Execute() {
+  return ExecDialog(*this, mrOk);
+}

@@ -1,0 +1,152 @@
+#include "ui/HelpWindow.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "game/Catalogue.h"
+
+namespace {
+
+const char* const kGamesMarker = "<!--games-->";
+
+QString ResourcePath(int context) {
+  return context == 0 ? QStringLiteral(":/help/index.html")
+                      : QString(":/help/%1.html").arg(context);
+}
+
+QString ReadResource(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(f.readAll());
+}
+
+// The list of games on the contents page, in catalogue order.
+QString GamesList() {
+  QString html = "<ul class=\"games\">\n";
+  for (int i = 0; i < GameCount(); ++i) {
+    html += QString("<li><a href=\"%1.html\">%2</a></li>\n")
+                .arg(HelpContext(i))
+                .arg(GameName(i).toHtmlEscaped());
+  }
+  return html + "</ul>\n";
+}
+
+}  // namespace
+
+bool AppHelp(int command, int data) {
+  return command == HELP_CONTENTS || data != 0;
+}
+
+bool HelpTopicExists(int context) {
+  return context >= 0 && QFile::exists(ResourcePath(context));
+}
+
+QUrl HelpTopicUrl(int context) {
+  return QUrl(context == 0 ? QStringLiteral("qrc:/help/index.html")
+                           : QString("qrc:/help/%1.html").arg(context));
+}
+
+int HelpContextOfUrl(const QUrl& url) {
+  const QString file = url.fileName();
+  if (file == "index.html") return 0;
+  static const QRegularExpression number("^([0-9]{1,6})\\.html$");
+  const QRegularExpressionMatch m = number.match(file);
+  return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString MissingTopicHtml(int context) {
+  QString what = "this topic";
+  if (context >= 100 && !GameName(context - 100).isEmpty())
+    what = "<b>" + GameName(context - 100).toHtmlEscaped() + "</b>";
+  return QString(
+             "<html><head><title>No help yet</title></head><body>"
+             "<h2>No help yet</h2>"
+             "<p>Sorry, the help for %1 has not been written yet.</p>"
+             "<p>Until it is, try the game itself: click a card to pick it up, then click "
+             "where it should go. Undo takes back any move.</p>"
+             "<p><a href=\"index.html\">Back to the contents</a></p>"
+             "<p style=\"color:#808080\">Topic %2</p></body></html>")
+      .arg(what)
+      .arg(context);
+}
+
+QString HelpTopicHtml(int context) {
+  if (context < 0) return MissingTopicHtml(context);
+  QString html = ReadResource(ResourcePath(context));
+  if (html.isEmpty()) return MissingTopicHtml(context);
+  if (context == 0) html.replace(kGamesMarker, GamesList());
+  return html;
+}
+
+// ---------------------------------------------------------------------------
+QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
+  if (type == QTextDocument::HtmlResource) {
+    const int context = HelpContextOfUrl(name);
+    if (context >= 0) return HelpTopicHtml(context);
+    if (name.scheme() == "qrc" || name.isRelative()) return MissingTopicHtml(-1);
+  }
+  return QTextBrowser::loadResource(type, name);
+}
+
+THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setWindowTitle("Wenlo Solitaire Collection Help");
+  resize(560, 520);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  auto* bar = new QHBoxLayout;
+  contents_ = new QPushButton("&Contents", this);
+  back_ = new QPushButton("&Back", this);
+  forward_ = new QPushButton("&Forward", this);
+  bar->addWidget(contents_);
+  bar->addWidget(back_);
+  bar->addWidget(forward_);
+  bar->addStretch();
+  layout->addLayout(bar);
+  browser_ = new THelpBrowser(this);
+  browser_->setOpenExternalLinks(true);
+  browser_->document()->setDefaultStyleSheet(
+      "body { margin: 8px; } h1 { color: #1d5e2e; } h2 { color: #1d5e2e; }"
+      "a { color: #0645ad; } td { padding: 2px 8px 2px 0; }");
+  layout->addWidget(browser_);
+  connect(contents_, &QPushButton::clicked, this, [this] { ShowContents(); });
+  connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+  connect(browser_, &QTextBrowser::historyChanged, this, [this] { UpdateButtons(); });
+  UpdateButtons();
+}
+
+void THelpWindow::ShowTopic(int context) {
+  browser_->setSource(HelpTopicUrl(context), QTextDocument::HtmlResource);
+  UpdateButtons();
+}
+
+int THelpWindow::CurrentContext() const {
+  return HelpContextOfUrl(browser_->source());
+}
+
+void THelpWindow::UpdateButtons() {
+  back_->setEnabled(browser_->isBackwardAvailable());
+  forward_->setEnabled(browser_->isForwardAvailable());
+}
+
+// ---------------------------------------------------------------------------
+THelp::~THelp() {
+  delete window_.data();
+}
+
+bool THelp::Request(int command, int data) {
+  if (!AppHelp(command, data)) return false;
+  if (!window_) {
+    window_ = new THelpWindow;
+    window_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  window_->ShowTopic(command == HELP_CONTENTS ? 0 : data);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  return true;
+}

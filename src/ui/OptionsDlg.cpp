@@ -1,0 +1,213 @@
+#include "ui/OptionsDlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "platform/Modal.h"
+#include "ui/PictureForm.h"
+
+namespace {
+const char* const kHelpProperty = "helpContext";
+}
+
+void OptionsModel::ColorChosen(const QColor& color) {
+  if (!color.isValid()) return;
+  values_.Color = color;
+  values_.PatternType = ptColor;
+}
+
+void OptionsModel::PictureChosen(const QString& file, const QString& item) {
+  if (!file.isEmpty()) {
+    values_.PatternFile = file;
+    values_.PatternType = ptFile;
+  } else if (!item.isEmpty()) {
+    values_.PatternFile.clear();
+    values_.PatternType = ptBuiltIn;
+    values_.PatternName = item;
+  }
+}
+
+BackgroundState OptionsModel::PreviewState() const {
+  BackgroundState state;
+  state.Color = values_.Color;
+  LoadBackground(state, values_.PatternType, values_.PatternName, values_.PatternFile);
+  return state;
+}
+
+void ApplyOptionsResult(int result, const OptionsValues& chosen, OptionsValues& current,
+                        BackgroundState& background) {
+  if (result != mrOk) return;
+  current = chosen;
+  background.Color = chosen.Color.isValid() ? chosen.Color : QColor(0, 128, 0);
+  current.PatternType =
+      LoadBackground(background, chosen.PatternType, chosen.PatternName, chosen.PatternFile);
+}
+
+QColor RunTableColorDialog(QWidget* parent) {
+  QColorDialog dlg(QColor(0, 128, 0), parent);
+  if (ExecDialog(dlg, mrOk) != mrOk) return {};
+  return dlg.currentColor();
+}
+
+// ---------------------------------------------------------------------------
+TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(parent), model_(values) {
+  setWindowTitle("Options");
+  setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+  setFixedSize(391, 268);
+  RunColorDialog = RunTableColorDialog;
+  RunPictureForm = [](QWidget* p, const QString& name) {
+    TPictureForm form(name, p);
+    PictureAnswer a;
+    a.result = ExecDialog(form, mrOk);
+    a.file = form.FileName();
+    a.item = form.SelectedText();
+    return a;
+  };
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setGeometry(5, 6, 381, 216);
+  auto* prefs = new QWidget;
+  auto* back = new QWidget;
+  PageControl1->addTab(prefs, "Preferences");
+  PageControl1->addTab(back, "Background");
+
+  auto* general = new QGroupBox("General", prefs);
+  general->setGeometry(1, 7, 201, 140);
+  auto check = [&](const QString& text, int y, int context, bool on) {
+    auto* cb = new QCheckBox(text, general);
+    cb->setGeometry(8, y, 190, 22);
+    cb->setChecked(on);
+    cb->setProperty(kHelpProperty, context);
+    cb->setWhatsThis(text);
+    cb->installEventFilter(this);
+    return cb;
+  };
+  WEChk = check("Display messages on illegal move", 18, kHelpIllegalMoveMessages, values.Warnings);
+  Sound_CB = check("Play sound", 49, kHelpPlaySound, values.PlaySound);
+  Tray_CB = check("Minimize to Taskbar Tray", 81, kHelpTray, values.Tray);
+  Empty_Pile_CB = check("Show empty tableau piles", 112, kHelpEmptyPiles, values.ShowEmpty);
+
+  auto* undo = new QGroupBox("Undo/Redo", prefs);
+  undo->setGeometry(207, 7, 164, 140);
+  auto* group = new QButtonGroup(undo);
+  const char* items[3] = {"Disable Undo/Redo", "One move Undo/Redo", "Multi-Level"};
+  for (int i = 0; i < 3; ++i) {
+    Undoredo_RG[i] = new QRadioButton(items[i], undo);
+    Undoredo_RG[i]->setGeometry(10, 22 + i * 36, 150, 22);
+    group->addButton(Undoredo_RG[i], i);
+  }
+  if (values.UndoOption >= 0 && values.UndoOption <= 2)
+    Undoredo_RG[values.UndoOption]->setChecked(true);
+
+  Color_Btn = new QPushButton("Set Color", back);
+  Color_Btn->setGeometry(35, 56, 90, 25);
+  Picture_Btn = new QPushButton("Set Picture", back);
+  Picture_Btn->setGeometry(35, 88, 90, 25);
+  Panel1 = new QFrame(back);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setGeometry(160, 9, 204, 160);
+  Panel1->setAutoFillBackground(true);
+  Image1 = new QLabel(Panel1);
+  Image1->setGeometry(1, 1, 202, 158);
+
+  OkBtn = new QPushButton("&OK", this);
+  OkBtn->setGeometry(227, 235, 75, 25);
+  OkBtn->setDefault(true);
+  CancelBtn = new QPushButton("&Cancel", this);
+  CancelBtn->setGeometry(311, 235, 75, 25);
+
+  connect(Color_Btn, &QPushButton::clicked, this, [this] { Color_BtnClick(); });
+  connect(Picture_Btn, &QPushButton::clicked, this, [this] { Picture_BtnClick(); });
+  connect(OkBtn, &QPushButton::clicked, this, [this] { done(mrOk); });
+  connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });
+
+  PageControl1->setCurrentIndex(0);
+  OkBtn->setFocus();
+  ShowPreview();
+}
+
+OptionsValues TOptions::Values() {
+  OptionsValues& v = model_.Values();
+  v.Warnings = WEChk->isChecked();
+  v.PlaySound = Sound_CB->isChecked();
+  v.Tray = Tray_CB->isChecked();
+  v.ShowEmpty = Empty_Pile_CB->isChecked();
+  for (int i = 0; i < 3; ++i)
+    if (Undoredo_RG[i]->isChecked()) v.UndoOption = i;
+  return v;
+}
+
+int TOptions::Execute() {
+  return ExecDialog(*this, mrOk);
+}
+
+void TOptions::Color_BtnClick() {
+  const QColor c = RunColorDialog ? RunColorDialog(this) : QColor();
+  if (!c.isValid()) return;
+  model_.ColorChosen(c);
+  ShowPreview();
+}
+
+void TOptions::Picture_BtnClick() {
+  if (!RunPictureForm) return;
+  const PictureAnswer a = RunPictureForm(this, model_.Values().PatternName);
+  if (a.result != mrOk) return;
+  model_.PictureChosen(a.file, a.item);
+  ShowPreview();
+}
+
+void TOptions::ShowPreview() {
+  const BackgroundState state = model_.PreviewState();
+  QPalette pal = Panel1->palette();
+  if (state.PatternType == ptColor) {
+    pal.setColor(QPalette::Window, state.Color);
+    Image1->setPixmap(QPixmap());
+    Image1->hide();
+  } else {
+    pal.setColor(QPalette::Window, palette().color(QPalette::Button));
+    Image1->setPixmap(
+        QPixmap::fromImage(RenderBackground(state, Image1->width(), Image1->height())));
+    Image1->show();
+  }
+  Panel1->setPalette(pal);
+}
+
+void TOptions::RequestHelp(QWidget* w) {
+  int context = 0;
+  for (QWidget* p = w; p && p != this; p = p->parentWidget()) {
+    const QVariant v = p->property(kHelpProperty);
+    if (v.isValid()) {
+      context = v.toInt();
+      break;
+    }
+  }
+  if (OnHelp) OnHelp(context);
+}
+
+bool TOptions::eventFilter(QObject* watched, QEvent* event) {
+  // The title-bar help (What's This?) on a check box opens its help topic.
+  if (event->type() == QEvent::WhatsThis) {
+    if (auto* w = qobject_cast<QWidget*>(watched)) {
+      RequestHelp(w);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TOptions::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    RequestHelp(focusWidget());
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
