@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <algorithm>
 
 #include "cardtable/Cardscmp.h"
 #include "platform/Modal.h"
@@ -97,9 +98,9 @@ QImage AboutPicture() {
     const QImage card = CardWithCorners(cards[i]);
     if (card.isNull()) continue;
     p.save();
-    p.translate(w / 2.0, h + 18.0);
-    p.rotate(-36 + i * 18);
-    p.translate(0, -118);
+    p.translate(w / 2.0, h + 2.0);
+    p.rotate(-28 + i * 14);
+    p.translate(0, -80);
     // A soft shadow first, then the card.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 60));
@@ -116,12 +117,26 @@ QImage AboutPicture() {
 // ---------------------------------------------------------------------------
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About");
-  setFixedSize(411, 237);
+  const QString notice =
+      "Free to play and to share.\nForty-six patience games,\nall cards drawn by us.";
+
+  // The text column is as wide as its longest line needs in the font in use.
+  QFont bold = font();
+  bold.setBold(true);
+  bold.setPointSizeF(bold.pointSizeF() * 1.15);
+  const QFontMetrics fm(font());
+  int column =
+      std::max(201, QFontMetrics(bold).horizontalAdvance("Wenlo Solitaire Collection") + 12);
+  column = std::max(column, fm.horizontalAdvance(QString("E-mail: ") + kMakerMail) + 24);
+  for (const QString& line : notice.split('\n'))
+    column = std::max(column, fm.horizontalAdvance(line) + 24);
+  const int extra = column - 201;
+  setFixedSize(411 + extra, 237);
 
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel->setLineWidth(2);
-  panel->setGeometry(3, 4, 405, 189);
+  panel->setGeometry(3, 4, 405 + extra, 189);
 
   auto* bevel = new QFrame(panel);
   bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -130,37 +145,34 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   icon->setGeometry(1, 1, 185, 164);
   icon->setPixmap(QPixmap::fromImage(AboutPicture()));
 
+  const int left = 197;
   auto centred = [&](const QString& text, int y) {
     auto* l = new QLabel(text, panel);
-    l->setGeometry(197, y, 201, 22);
+    l->setGeometry(left, y, column, 22);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     return l;
   };
   Label1 = centred("Wenlo Solitaire Collection", 12);
-  QFont bold = Label1->font();
-  bold.setBold(true);
-  bold.setPointSizeF(bold.pointSizeF() * 1.15);
   Label1->setFont(bold);
   Version = centred(ProgramVersionLine(), 41);
   Label2 = centred(BuildLine(ProgramFileVersion()), 64);
 
-  Notice = new QLabel(panel);
-  Notice->setGeometry(204, 96, 192, 48);
+  Notice = new QLabel(notice, panel);
+  Notice->setGeometry(left + 4, 92, column - 12, 52);
   Notice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  Notice->setWordWrap(true);
-  Notice->setText("Free to play and to share.\nForty-six patience games,\nall cards drawn by us.");
 
   Label3 = LinkLabel(panel, kMakerSiteCaption, [this] { Label3Click(); });
-  Label3->setGeometry(204, 146, 192, 18);
+  Label3->setGeometry(left + 4, 146, column - 12, 18);
   Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  const int mailLabel = fm.horizontalAdvance("E-mail:") + 6;
   Label4 = new QLabel("E-mail:", panel);
-  Label4->setGeometry(204, 164, 60, 18);
+  Label4->setGeometry(left + 4, 164, mailLabel, 18);
   Label5 = LinkLabel(panel, kMakerMail, [this] { Label5Click(); });
-  Label5->setGeometry(236, 164, 160, 18);
+  Label5->setGeometry(left + 4 + mailLabel, 164, column - 12 - mailLabel, 18);
   Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   Button1 = new QPushButton("&OK", this);
-  Button1->setGeometry(168, 204, 75, 25);
+  Button1->setGeometry((width() - 75) / 2, 204, 75, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, [this] { done(mrOk); });
 }

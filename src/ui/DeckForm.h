@@ -39,7 +39,7 @@ class TBackGrid : public QWidget {
 
   static constexpr int kCellWidth = 73;
   static constexpr int kCellHeight = 98;
-  static constexpr int kLine = 2;
+  static constexpr int kLine = 3;
 
   QPoint Selected() const { return selected_; }
   void Select(QPoint cell);

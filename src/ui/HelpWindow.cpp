@@ -24,15 +24,26 @@ QString ReadResource(const QString& path) {
   return QString::fromUtf8(f.readAll());
 }
 
-// The list of games on the contents page, in catalogue order.
+// The list of games on the contents page: three columns, catalogue order
+// running down each column.
 QString GamesList() {
-  QString html = "<ul class=\"games\">\n";
-  for (int i = 0; i < GameCount(); ++i) {
-    html += QString("<li><a href=\"%1.html\">%2</a></li>\n")
-                .arg(HelpContext(i))
-                .arg(GameName(i).toHtmlEscaped());
+  const int columns = 3;
+  const int rows = (GameCount() + columns - 1) / columns;
+  QString html = "<table class=\"games\">\n";
+  for (int r = 0; r < rows; ++r) {
+    html += "<tr>";
+    for (int c = 0; c < columns; ++c) {
+      const int i = c * rows + r;
+      html += "<td>";
+      if (i < GameCount())
+        html += QString("<a href=\"%1.html\">%2</a>")
+                    .arg(HelpContext(i))
+                    .arg(GameName(i).toHtmlEscaped());
+      html += "</td>";
+    }
+    html += "</tr>\n";
   }
-  return html + "</ul>\n";
+  return html + "</table>\n";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "platform/Modal.h"
 #include "ui/PictureForm.h"
@@ -62,7 +63,14 @@ QColor RunTableColorDialog(QWidget* parent) {
 TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(parent), model_(values) {
   setWindowTitle("Options");
   setWindowFlag(Qt::WindowContextHelpButtonHint, true);
-  setFixedSize(391, 268);
+  // The boxes are as wide as their longest texts need in the font in use;
+  // the dialog grows by what they gain.
+  const QFontMetrics fm(font());
+  const int extraG =
+      std::max(0, fm.horizontalAdvance("Display messages on illegal move") + 40 - 201);
+  const int extraU = std::max(0, fm.horizontalAdvance("One move Undo/Redo") + 44 - 164);
+  const int extra = extraG + extraU;
+  setFixedSize(391 + extra, 268);
   RunColorDialog = RunTableColorDialog;
   RunPictureForm = [](QWidget* p, const QString& name) {
     TPictureForm form(name, p);
@@ -74,17 +82,17 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   };
 
   PageControl1 = new QTabWidget(this);
-  PageControl1->setGeometry(5, 6, 381, 216);
+  PageControl1->setGeometry(5, 6, 381 + extra, 216);
   auto* prefs = new QWidget;
   auto* back = new QWidget;
   PageControl1->addTab(prefs, "Preferences");
   PageControl1->addTab(back, "Background");
 
   auto* general = new QGroupBox("General", prefs);
-  general->setGeometry(1, 7, 201, 140);
+  general->setGeometry(1, 7, 201 + extraG, 140);
   auto check = [&](const QString& text, int y, int context, bool on) {
     auto* cb = new QCheckBox(text, general);
-    cb->setGeometry(8, y, 190, 22);
+    cb->setGeometry(8, y, 190 + extraG, 22);
     cb->setChecked(on);
     cb->setProperty(kHelpProperty, context);
     cb->setWhatsThis(text);
@@ -97,33 +105,33 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   Empty_Pile_CB = check("Show empty tableau piles", 112, kHelpEmptyPiles, values.ShowEmpty);
 
   auto* undo = new QGroupBox("Undo/Redo", prefs);
-  undo->setGeometry(207, 7, 164, 140);
+  undo->setGeometry(207 + extraG, 7, 164 + extraU, 140);
   auto* group = new QButtonGroup(undo);
   const char* items[3] = {"Disable Undo/Redo", "One move Undo/Redo", "Multi-Level"};
   for (int i = 0; i < 3; ++i) {
     Undoredo_RG[i] = new QRadioButton(items[i], undo);
-    Undoredo_RG[i]->setGeometry(10, 22 + i * 36, 150, 22);
+    Undoredo_RG[i]->setGeometry(10, 22 + i * 36, 150 + extraU, 22);
     group->addButton(Undoredo_RG[i], i);
   }
   if (values.UndoOption >= 0 && values.UndoOption <= 2)
     Undoredo_RG[values.UndoOption]->setChecked(true);
 
   Color_Btn = new QPushButton("Set Color", back);
-  Color_Btn->setGeometry(35, 56, 90, 25);
+  Color_Btn->setGeometry(35 + extra / 2, 56, 90, 25);
   Picture_Btn = new QPushButton("Set Picture", back);
-  Picture_Btn->setGeometry(35, 88, 90, 25);
+  Picture_Btn->setGeometry(35 + extra / 2, 88, 90, 25);
   Panel1 = new QFrame(back);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel1->setGeometry(160, 9, 204, 160);
+  Panel1->setGeometry(160 + extra, 9, 204, 160);
   Panel1->setAutoFillBackground(true);
   Image1 = new QLabel(Panel1);
   Image1->setGeometry(1, 1, 202, 158);
 
   OkBtn = new QPushButton("&OK", this);
-  OkBtn->setGeometry(227, 235, 75, 25);
+  OkBtn->setGeometry(227 + extra, 235, 75, 25);
   OkBtn->setDefault(true);
   CancelBtn = new QPushButton("&Cancel", this);
-  CancelBtn->setGeometry(311, 235, 75, 25);
+  CancelBtn->setGeometry(311 + extra, 235, 75, 25);
 
   connect(Color_Btn, &QPushButton::clicked, this, [this] { Color_BtnClick(); });
   connect(Picture_Btn, &QPushButton::clicked, this, [this] { Picture_BtnClick(); });
