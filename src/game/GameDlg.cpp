@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <cstdlib>
+#include <algorithm>
 
 #include "game/Catalogue.h"
 #include "game/Previews.h"
@@ -114,12 +114,16 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
   Bevel2->setGeometry(341, 24, 180, 26);
 
   Label2 = new QLabel(QStringLiteral("Player"), this);
-  Label2->setGeometry(347, 26, 36, 22);
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  const int labelW = Label2->sizeHint().width();
+  Label2->setGeometry(347, 26, labelW, 22);
 
+  // The box starts at 385 unless the label's font needs more room; it always
+  // ends next to the edit button.
   Player_CB = new QComboBox(this);
   Player_CB->setEditable(false);
-  Player_CB->setGeometry(385, 26, 110, 22);
+  const int boxLeft = std::max(385, 347 + labelW + 4);
+  Player_CB->setGeometry(boxLeft, 26, 495 - boxLeft, 22);
   Label2->setBuddy(Player_CB);
 
   SpeedButton1 = new QToolButton(this);
@@ -183,8 +187,11 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
   connect(HelpBtn, &QPushButton::clicked, this, &TGameDlg::HelpBtnClick);
 
   FillList(gameIndex_);
-  ListView1->resizeColumnToContents(0);
-  ListView1->resizeColumnToContents(1);
+  // Name and difficulty columns as wide as their longest text, with air.
+  for (int c = 0; c < 2; ++c) {
+    ListView1->resizeColumnToContents(c);
+    ListView1->setColumnWidth(c, ListView1->columnWidth(c) + 6);
+  }
   ListView1->setColumnWidth(2, 50);
   FillPlayers();
   ListView1->setFocus();
@@ -233,10 +240,6 @@ void TGameDlg::ListView1ColumnClick(int column) {
   const int selected = SelectedRowGame();
   FillList(selected);
   if (selected < 0) ListView1->clearSelection();
-  ListView1->header()->setSortIndicatorShown(true);
-  ListView1->header()->setSortIndicator(
-      std::abs(model_.SortColumn()) - 1,
-      model_.SortColumn() > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
   ScrollToSelection();
 }
 

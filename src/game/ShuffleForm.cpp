@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "game/ShuffleInput.h"
 #include "platform/Modal.h"
@@ -22,15 +23,17 @@ TShuffle_Form::TShuffle_Form(RecentShuffles& recent, QWidget* parent)
   setFixedSize(313, 90);
 
   Label1 = new QLabel(QStringLiteral("Select a game number from\n1 to 2147483647"), this);
-  Label1->setGeometry(8, 8, 210, 30);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label1->setGeometry(8, 8, 210, Label1->sizeHint().height());
+  // Below the two lines of the label, at 40 when the font allows.
+  const int boxTop = std::max(40, Label1->geometry().bottom() + 5);
 
   Shuffle_CB = new QComboBox(this);
   Shuffle_CB->setEditable(true);
   Shuffle_CB->setInsertPolicy(QComboBox::NoInsert);
   Shuffle_CB->setCompleter(nullptr);
   Shuffle_CB->setMaxVisibleItems(ShuffleInput::kMaxLength);
-  Shuffle_CB->setGeometry(8, 44, 177, 24);
+  Shuffle_CB->setGeometry(8, boxTop, 177, 24);
   QLineEdit* edit = Shuffle_CB->lineEdit();
   edit->setMaxLength(ShuffleInput::kMaxLength);
   // Only typed digits get in: no pasting or dropping of other text.
@@ -42,7 +45,7 @@ TShuffle_Form::TShuffle_Form(RecentShuffles& recent, QWidget* parent)
   Button1->setGeometry(232, 8, 75, 25);
   Button1->setDefault(true);
   Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-  Button2->setGeometry(232, 43, 75, 25);
+  Button2->setGeometry(232, boxTop, 75, 25);
   Button2->setAutoDefault(false);
 
   connect(Button1, &QPushButton::clicked, this, &TShuffle_Form::Button1Click);

@@ -132,10 +132,13 @@ void THiscoreForm::BuildTable() {
 void THiscoreForm::ApplyLayout() {
   const QFontMetrics fm(Hiscore_SG->font());
   const int rowHeight = fm.height() + 4;
-  const int widths[3] = {
-      fm.horizontalAdvance(QStringLiteral("10L")),
-      fm.horizontalAdvance(QLatin1Char('L') + kSampleName + QStringLiteral("LLL")),
-      fm.horizontalAdvance(QStringLiteral("Average ScoreL"))};
+  int widths[3] = {fm.horizontalAdvance(QStringLiteral("10L")),
+                   fm.horizontalAdvance(QLatin1Char('L') + kSampleName + QStringLiteral("LLL")),
+                   fm.horizontalAdvance(QStringLiteral("Average ScoreL"))};
+  // Names may be longer than the sample: a ranked name never gets cut.
+  for (const HiscoreRow& row : rows_)
+    widths[1] = std::max(widths[1],
+                         fm.horizontalAdvance(QLatin1Char('L') + row.name + QStringLiteral("LL")));
   QHeaderView* header = Hiscore_SG->horizontalHeader();
   header->setMinimumSectionSize(1);
   for (int c = 0; c < 3; ++c)
