@@ -76,7 +76,11 @@ float Fbm(float s, float t, int px, int py, int octaves, uint32_t seed, float ga
   for (int o = 0; o < octaves; ++o) {
     const int qx = px << o;
     const int qy = py << o;
-    float n = Gradient(s * qx, t * qy, qx, qy, seed + 101u * o);
+    // Each octave is shifted by a fraction of its cell: otherwise the lattice
+    // lines of all octaves would meet at the tile's edges and mark them.
+    const float ox = Hash01(o, 1, seed);
+    const float oy = Hash01(o, 2, seed);
+    float n = Gradient(s * qx + ox, t * qy + oy, qx, qy, seed + 101u * o);
     if (turbulence) n = std::fabs(n);
     sum += amp * n;
     norm += amp;
