@@ -5,9 +5,9 @@
 // game. A topic is the resource ":/help/<context>.html" (the contents are
 // ":/help/index.html"); a topic not yet written shows a friendly page.
 //
-// Adding a topic: write src/resources/help/<context>.html and add the line
-//   <file>help/<context>.html</file>
-// to src/resources/help.qrc (the list is explicit, not globbed).
+// Adding a topic: write src/resources/help/<context>.html and build again;
+// the build gathers every HTML file of that folder into the program.
+// Links between topics are plain relative names: <a href="5.html">.
 
 #include <QPointer>
 #include <QString>
