@@ -1,0 +1,345 @@
+// Canfield and Short Solitaire: one pack, the same stock. A click on the
+// stock turns up to three cards onto a fanned turn pile lying over the
+// waste; a click on the empty stock turns the waste back, as often as the
+// player likes. One random card starts the first foundation and its rank is
+// the base rank: every foundation is built up from it, circularly, to 13.
+//
+// Canfield (3): foundations up in suit; a reserve of 13 cards refills four
+// columns built down in alternating colours, whose runs move as units.
+// Short Solitaire (18): foundations up regardless of suit; six columns of
+// four face-up cards built down regardless of suit, one card at a time; the
+// card just below the base rank starts an empty column.
+
+#include "rules/Game.h"
+
+namespace {
+
+constexpr int kCanfield = 3;
+constexpr int kShort = 18;
+
+constexpr int kFoundations = 4;
+constexpr int kFull = 13;
+constexpr int kCanfieldColumns = 4;
+constexpr int kShortColumns = 6;
+constexpr int kReserveCards = 13;
+
+// Single slots: 1 waste, 2 stock, 3 the turn pile, 4 Canfield's reserve.
+constexpr int kTurnSlot = 3;
+constexpr int kReserveSlot = 4;
+
+constexpr int kTopRow = 5;
+constexpr int kWasteLeft = 100;
+constexpr int kTurnShift = 15;  // the last three turned cards show
+
+int CanfieldLeft(int i) {
+  return 80 * i + 170;
+}  // 250, 330, 410, 490
+int ShortFoundationLeft(int i) {
+  return 80 * i + 155;
+}  // 235, 315, 395, 475
+int ShortColumnLeft(int i) {
+  return 76 * i + 24;
+}  // 100, 176, ..., 480
+
+constexpr int kColumnTag = 4;
+constexpr int kReserveTag = 5;
+
+}  // namespace
+
+class Canfield : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    if (T.GameIndex == kShort)
+      DealShort();
+    else
+      DealCanfield();
+  }
+
+  // --- The stock, shared by both games ----------------------------------------
+
+  // Up to three cards onto the turn pile, whose earlier cards go onto the
+  // waste first; one undo step, without the slide.
+  void TurnThreeSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    T.DisableTimer();
+    Action = false;
+    SetStarted(clicked);
+    TDeck* turn = TurnPile();
+    if (Sender->TopCard && turn && T.Waste()) {
+      TBoard* b = T.Board1;
+      b->Animate = false;
+      b->BeginMoveGroup();
+      if (turn->TopCard) T.Waste()->MoveCardTo(turn->CardAt(turn->CardsCount()));
+      PlaceTurnPile();
+      TCard* c = ACard ? ACard : Sender->TopCard;
+      for (int n = 0; n < 3 && c; ++n, c = Sender->TopCard) {
+        c->SetFace(true);
+        turn->MoveCardTo(c);
+      }
+      b->EndMoveGroup();
+      b->Animate = true;
+    }
+    ResumeTimer();
+  }
+
+  // The waste, with the turn pile on it, goes back onto the stock face down.
+  // A pass can never be undone.
+  void TurnBackEmptySelect(TDeck* Sender) {
+    TDeck* turn = TurnPile();
+    TDeck* waste = T.Waste();
+    if (!turn || !waste) return;
+    while (turn->TopCard)
+      waste->MoveCard(turn, turn->CardsCount());
+    Sender->TurnOver(waste);
+    // Placed once the waste is empty, so the next pass starts on the bare
+    // waste rather than where its top card used to lie.
+    PlaceTurnPile();
+    T.Board1->ClearHistory();
+    T.EnableTimer();
+  }
+
+  // --- Canfield ----------------------------------------------------------------
+
+  // Down in alternating colours. From another column the deepest card of
+  // the run that fits takes the cards on it along; an empty column (the
+  // reserve is spent) takes the card offered.
+  void CanfieldColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    using CardRules::FitsAltColourDown;
+    Action = false;
+    SetStarted(clicked);
+    if (ACard) {
+      const TDeck* S = ACard->HostDeck;
+      TCard* top = Sender->TopCard;
+      if (!top) {
+        Action = true;
+      } else if (S && S->Tag == kColumnTag && FitsAltColourDown(Beneath(ACard), ACard)) {
+        TCard* x = ACard;
+        while (FitsAltColourDown(Beneath(x), x) && !FitsAltColourDown(top, x))
+          x = Beneath(x);
+        if (FitsAltColourDown(top, x)) {
+          ACard = x;
+          Action = true;
+        }
+      } else {
+        Action = FitsAltColourDown(top, ACard);
+      }
+    }
+    if (clicked) T.EnableTimer();
+  }
+
+  // A move to a foundation refills the column it emptied (or turns the
+  // reserve's next card up); the last card home wins.
+  void CanfieldFoundationAfterMove(TDeck* Source, TDeck* Dest, TCard* ACard) {
+    ReserveRefillAfterMove(Source, Dest, ACard);
+    if (AllFoundationsFull(T.ListA, kFoundations) && !won_) {
+      won_ = true;
+      T.GameWon();
+    }
+  }
+
+  // To the first foundation where the card follows in suit; a base card is
+  // never sent to an empty foundation (the timer does that).
+  void CanfieldToFoundationDblClick(TDeck* Sender) {
+    T.GameStarted = 1;
+    for (int i = 1; i <= kFoundations && Sender->TopCard; ++i) {
+      TDeck* f = T.ListA[size_t(i)];
+      if (f && CardRules::FollowsInSuit(f->TopCard, Sender->TopCard)) {
+        TCard* c = Sender->TopCard;
+        Deselect(Sender);
+        f->MoveCardTo(c);
+        break;
+      }
+    }
+    T.EnableTimer();
+  }
+
+  // Base cards from the reserve, the turn pile or the bare waste go up by
+  // themselves; nothing else does.
+  void Kanf_TTimer() {
+    T.DisableTimer();
+    if (!Busy()) {
+      TDeck* reserve = T.Single[kReserveSlot];
+      if (TCard* c = reserve->TopCard; c && c->Rank() == base_) {
+        if (TDeck* f = EmptyFoundation(T.ListA)) {
+          f->MoveCardTo(c);
+          c->SetFace(true);
+          if (reserve->TopCard) reserve->TopCard->SetFace(true);
+        }
+      }
+      TDeck* turn = TurnPile();
+      TDeck* from = turn->TopCard ? turn : T.Waste();
+      if (TCard* c = from->TopCard; c && c->Rank() == base_) {
+        if (TDeck* f = EmptyFoundation(T.ListA)) {
+          f->MoveCardTo(c);
+          c->SetFace(true);
+        }
+      }
+    }
+    T.EnableTimer();
+  }
+
+  // --- Short Solitaire ---------------------------------------------------------
+
+  // One rank lower regardless of suit (a King on an Ace); an empty column
+  // takes only the card just below the base rank. Single cards only.
+  void ShortColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    Action = false;
+    SetStarted(clicked);
+    if (ACard) {
+      if (const TCard* top = Sender->TopCard)
+        Action = CardRules::PrecedesAnySuit(top, ACard);
+      else
+        Action = CardRules::NextRank(ACard->Rank()) == base_;
+    }
+    if (clicked) ResumeTimer();
+  }
+
+  // Base cards to empty foundations, then (AutoPlay On) whatever may safely
+  // go up, then the win test.
+  void Short_Timer() {
+    T.DisableTimer();
+    if (Busy()) {
+      T.EnableTimer();
+      return;
+    }
+    TDeck* turn = TurnPile();
+    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kShortColumns, base_, turn);
+    if (TCard* c = T.Waste()->TopCard; c && c->Rank() == base_)
+      if (TDeck* f = EmptyFoundation(T.Foundation)) f->MoveCardTo(c);
+    if (T.AutoPlay == 0) {
+      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kShortColumns, true, base_,
+                            CardRules::FollowsAnySuit, T.Waste());
+      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kShortColumns, true, base_,
+                            CardRules::FollowsAnySuit, turn);
+    }
+    if (AllFoundationsFull(T.Foundation, kFoundations)) {
+      // The empty stock re-arms the timer: the won table must not win again.
+      if (!won_) {
+        won_ = true;
+        T.GameWon();
+      }
+      return;
+    }
+    T.EnableTimer();
+  }
+
+  int BaseRank() const { return base_; }
+
+ private:
+  void DealCanfield() {
+    TDeck* waste = MakeStockPiles(4, &Canfield::CanfieldToFoundationDblClick);
+
+    TDeck* reserve = MakePile(5, 130, 5, 0, 0, false, kReserveTag);
+    reserve->OnAddWithRule = Rule(&TGame::RefuseAll);
+    reserve->OnDoubleSelect = Pile(&Canfield::CanfieldToFoundationDblClick);
+    T.Single[kReserveSlot] = reserve;
+
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(CanfieldLeft(i), kTopRow, 0, 0, 1, false, 1);
+      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
+      f->OnAfterMove = After(&Canfield::CanfieldFoundationAfterMove);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      T.ListA[size_t(i)] = f;
+    }
+    for (int i = 1; i <= kCanfieldColumns; ++i) {
+      TDeck* column = MakePile(CanfieldLeft(i), 130, 18, 0, 0, true, kColumnTag);
+      column->OnAddWithRule = Rule(&Canfield::CanfieldColumnRule);
+      column->OnAfterMove = After(&TGame::ReserveRefillAfterMove);
+      column->OnDoubleSelect = Pile(&Canfield::CanfieldToFoundationDblClick);
+      T.ListB[size_t(i)] = column;
+    }
+
+    TakePacks(waste, 1, false);
+    T.Board1->SetScore(-52);
+    for (int n = 0; n < kReserveCards; ++n)
+      DealRandom(waste, reserve, false);
+    reserve->TopCard->SetFace(true);
+    for (int i = 1; i <= kCanfieldColumns; ++i)
+      DealRandom(waste, T.ListB[size_t(i)], true);
+    base_ = DealRandom(waste, T.ListA[1], true)->Rank();
+    DealRestToStock(waste, T.Stock(), false);
+    StartTimer(Timer(&Canfield::Kanf_TTimer));
+    // Dealt base cards go up at once; their columns wait for the player.
+    for (int i = 1; i <= kCanfieldColumns; ++i) {
+      TCard* c = T.ListB[size_t(i)]->TopCard;
+      if (c && c->Rank() == base_)
+        if (TDeck* f = EmptyFoundation(T.ListA)) f->MoveCardTo(c);
+    }
+  }
+
+  void DealShort() {
+    TDeck* waste = MakeStockPiles(0, &TGame::ToFoundation4AnySuitDblClick);
+
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(ShortFoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      f->OnAddWithRule = Rule(&TGame::AnySuitUpRule);
+      T.Foundation[size_t(i)] = f;
+    }
+    for (int i = 1; i <= kShortColumns; ++i) {
+      TDeck* column = MakePile(ShortColumnLeft(i), 140, 18, 0, 0, false, 10 + i);
+      column->OnAddWithRule = Rule(&Canfield::ShortColumnRule);
+      column->OnDoubleSelect = Pile(&TGame::ToFoundation4AnySuitDblClick);
+      T.Tableau[size_t(i)] = column;
+    }
+
+    TakePacks(waste, 1, true);
+    T.Board1->SetScore(-52);
+    // Round the columns from the second: column 1 gets the last card of each
+    // pass of six.
+    for (int i = 1; i <= 4 * kShortColumns; ++i)
+      DealRandom(waste, T.Tableau[size_t(i % kShortColumns + 1)]);
+    base_ = DealRandom(waste, T.Foundation[1])->Rank();
+    DealRestToStock(waste, T.Stock(), false);
+    StartTimer(Timer(&Canfield::Short_Timer));
+  }
+
+  // The waste, the turn pile over it and the stock, in that order; the
+  // turn pile's empty look and both piles' double click are the game's.
+  template <class G>
+  TDeck* MakeStockPiles(int turnShowEmpty, void (G::*toFoundation)(TDeck*)) {
+    TDeck* waste = MakePile(kWasteLeft, kTopRow, 2, 2, 4, false, 1);
+    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
+    waste->OnDoubleSelect = Pile(toFoundation);
+    T.Waste() = waste;
+
+    TDeck* turn = MakePile(kWasteLeft, kTopRow, 0, kTurnShift, turnShowEmpty, false, 1);
+    turn->OnAddWithRule = Rule(&TGame::RefuseAll);
+    turn->OnDoubleSelect = Pile(toFoundation);
+    T.Single[kTurnSlot] = turn;
+
+    TDeck* stock = MakePile(5, kTopRow, 2, 2, 3, false, 2);
+    stock->OnSelect = Rule(&Canfield::TurnThreeSelect);
+    stock->OnEmptySelect = Pile(&Canfield::TurnBackEmptySelect);
+    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Stock() = stock;
+    return waste;
+  }
+
+  TDeck* TurnPile() const { return T.Single[kTurnSlot]; }
+
+  // The turn pile lies over the waste's top card (or the bare waste).
+  void PlaceTurnPile() {
+    TDeck* turn = TurnPile();
+    const TDeck* waste = T.Waste();
+    const TGraphicControl* under = waste->TopCard
+                                       ? static_cast<const TGraphicControl*>(waste->TopCard)
+                                       : static_cast<const TGraphicControl*>(waste);
+    turn->SetBounds(under->Left(), under->Top(), turn->Width(), turn->Height());
+  }
+
+  static TDeck* EmptyFoundation(const TTable::PileList& F) {
+    for (int i = 1; i <= kFoundations; ++i)
+      if (F[size_t(i)] && !F[size_t(i)]->TopCard) return F[size_t(i)];
+    return nullptr;
+  }
+
+  // A tick that arrives while a move is still sliding waits for the next.
+  bool Busy() const { return T.Board1 && T.Board1->Busy; }
+
+  int base_ = 1;
+  bool won_ = false;
+};
+
+REGISTER_GAME(Canfield, kCanfield, kShort);
