@@ -135,10 +135,11 @@ void THiscoreForm::ApplyLayout() {
   int widths[3] = {fm.horizontalAdvance(QStringLiteral("10L")),
                    fm.horizontalAdvance(QLatin1Char('L') + kSampleName + QStringLiteral("LLL")),
                    fm.horizontalAdvance(QStringLiteral("Average ScoreL"))};
-  // Names may be longer than the sample: a ranked name never gets cut.
-  for (const HiscoreRow& row : rows_)
-    widths[1] = std::max(widths[1],
-                         fm.horizontalAdvance(QLatin1Char('L') + row.name + QStringLiteral("LL")));
+  // Names may be longer than the sample: no name gets cut, and the dialog
+  // keeps one size whichever game is chosen.
+  for (const QString& name : players_.Names())
+    widths[1] =
+        std::max(widths[1], fm.horizontalAdvance(QLatin1Char('L') + name + QStringLiteral("LL")));
   QHeaderView* header = Hiscore_SG->horizontalHeader();
   header->setMinimumSectionSize(1);
   for (int c = 0; c < 3; ++c)

@@ -292,3 +292,13 @@ TEST(GameDlgTest, EditButtonRefillsThePlayerBoxFromTheEditor) {
   dlg.HelpBtn->click();
   EXPECT_EQ(helpContext, 1);
 }
+
+TEST(GameDlgTest, AnEmptyPlayerListLeavesTheActivePlayerAlone) {
+  AppSettings settings;
+  PlayerList none;
+  TGameDlg dlg(kFreeCell, settings, none);
+  EXPECT_EQ(dlg.Player_CB->count(), 0);
+  dlg.reject();
+  EXPECT_EQ(none.Count(), 0);
+  EXPECT_EQ(none.ActivePlayer(), 0);
+}

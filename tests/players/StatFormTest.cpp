@@ -208,3 +208,25 @@ TEST(HiscoreFormTest, GameAndRankingChoicesRebuildTheTable) {
   EXPECT_EQ(outside.ChosenGame(), -1);
   EXPECT_EQ(outside.Hiscore_SG->rowCount(), 0);
 }
+
+TEST(StatFormTest, NoPlayersOrAGameOutsideTheCatalogueShowSafely) {
+  PlayerList none;
+  int statState = 7;  // an absurd stored value means "All records"
+  {
+    TStatForm form(none, 99, statState);
+    EXPECT_FALSE(form.FilledOnly());
+    EXPECT_EQ(form.Statistics_SG->rowCount(), kGameCount);
+    for (int r = 0; r < kGameCount; ++r)
+      EXPECT_FALSE(form.Statistics_SG->item(r, 0)->font().bold());
+    ModalLog yes(mrYes);
+    form.Clear_Btn->click();  // nobody to clear: not even asked
+    EXPECT_TRUE(yes.requests.empty());
+    form.Hiscore_Btn->click();
+    ASSERT_EQ(yes.requests.size(), 1u);
+    EXPECT_EQ(yes.requests[0].text, "Hi-Scores for game ''");
+    form.reject();
+  }
+  EXPECT_EQ(statState, 0);
+  THiscoreForm hiscores(none, kFreeCell);
+  EXPECT_EQ(hiscores.Hiscore_SG->rowCount(), 0);
+}
