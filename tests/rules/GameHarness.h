@@ -236,7 +236,8 @@ class Watchdog {
           last = now;
           lastChange = std::chrono::steady_clock::now();
         } else if (std::chrono::steady_clock::now() - lastChange > std::chrono::seconds(limit_)) {
-          std::fprintf(stderr, "HANG: %s\n", label_.load());
+          std::fprintf(stderr, "HANG: game %d number %u: %s\n", game_.load(), number_.load(),
+                       label_.load());
           std::abort();
         }
       }
@@ -245,6 +246,11 @@ class Watchdog {
   ~Watchdog() {
     stop_ = true;
     thread_.join();
+  }
+  // What is being played, for the message.
+  void SetContext(int game, uint32_t number) {
+    game_ = game;
+    number_ = number;
   }
   // Called before each action; label must stay valid (a string literal).
   void Tick(const char* label) {
@@ -257,6 +263,8 @@ class Watchdog {
   std::atomic<bool> stop_{false};
   std::atomic<long> progress_{0};
   std::atomic<const char*> label_{"start"};
+  std::atomic<int> game_{-1};
+  std::atomic<uint32_t> number_{0};
   std::thread thread_;
 };
 
