@@ -1,0 +1,235 @@
+// Forty Thieves, Josephine and Masquerade: two packs, eight foundations
+// built up in suit from the Ace, a face-down stock gone through once.
+//
+//   Forty Thieves  ten columns of four; the stock turns one card to the
+//                  waste; columns go down in suit and a run travels through
+//                  the empty columns (N empty columns: N + 1 cards).
+//   Josephine      the same table, but any run in one suit moves at once and
+//                  the timer plays up every card that fits.
+//   Masquerade     eight columns of one; the stock deals a row, one card to
+//                  each column; columns go down in alternating colours, and a
+//                  foundation's top card (not an Ace) may come back into play.
+//
+// The game is won when all eight foundations hold their 13 cards.
+//
+// A complete foundation (King on top) takes nothing more, although ranks
+// wrap: with two packs the second Ace of the suit would otherwise land on
+// it, the foundation would hold 14 cards and the game could never be won.
+
+#include "platform/Modal.h"
+#include "rules/Game.h"
+
+using namespace CardRules;
+
+// --- Shared with the Napoleon games (Napoleon.cpp) ----------------------------
+
+// c follows in suit on a foundation that is not yet complete.
+bool FollowsOnOpenFoundation(const TCard* top, const TCard* c) {
+  return FollowsInSuit(top, c) && top->Rank() != 13;
+}
+
+// FoundationUpRule without the wrap onto a complete foundation.
+void OpenFoundationUpRule(TGame& game, TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+  game.FoundationUpRule(Sender, ACard, Action, clicked);
+  if (Action && !FollowsOnOpenFoundation(Sender->TopCard, ACard)) Action = false;
+}
+
+// The double click: the top card goes to the first of foundations 1..8 on
+// which it follows (never onto an empty or a complete one).
+void ToOpenFoundation8DblClick(TTable& T, TDeck* Sender) {
+  T.GameStarted = 1;
+  TCard* c = Sender ? Sender->TopCard : nullptr;
+  for (int i = 1; c && i <= 8; ++i) {
+    TDeck* f = T.Foundation[size_t(i)];
+    if (!f || !FollowsOnOpenFoundation(f->TopCard, c)) continue;
+    c->SetSelected(false);
+    if (T.Board1 && T.Board1->SelectedPile == Sender) T.Board1->SelectedPile = nullptr;
+    f->MoveCardTo(c);
+    break;
+  }
+  T.EnableTimer();
+}
+
+// Columns down in suit where a run of one suit moves at once, however many
+// columns are empty. Josephine lets any card or run into an empty column;
+// Napoleon Leaves Moscow only a King or a run based on a King.
+void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool& Action,
+                     bool clicked) {
+  T.DisableTimer();
+  Action = false;
+  if (clicked) T.GameStarted = 1;
+  TCard* c = ACard;
+  if (!c || !Sender) return;
+  const bool fromColumn = c->HostDeck && c->HostDeck->Tag == 4;
+  const bool onRun = fromColumn && PrecedesInSuit(TGame::Beneath(c), c);
+
+  if (TCard* t = Sender->TopCard) {
+    if (onRun) {
+      // Down the run to the card that lies in suit on t.
+      TCard* x = c;
+      while (TGame::OnFaceUpRun(x, PrecedesInSuit) && !PrecedesInSuit(t, x))
+        x = TGame::Beneath(x);
+      if (PrecedesInSuit(t, x)) {
+        ACard = x;
+        Action = true;
+      }
+    } else {
+      Action = PrecedesInSuit(t, c);
+    }
+  } else {
+    Action = true;
+    if (clicked && onRun) {
+      switch (game.AskEmptyColumn()) {
+        case mrOk:
+          // The whole face-up run, down to the bottom card when the column
+          // is one run.
+          while (TGame::OnFaceUpRun(ACard, PrecedesInSuit))
+            ACard = TGame::Beneath(ACard);
+          break;
+        case mrYes:
+          break;
+        default:
+          ACard = nullptr;  // cancelled: no move, no warning
+      }
+    }
+    if (T.GameIndex != 36 && ACard && ACard->Rank() != 13) Action = false;
+  }
+  if (clicked) T.EnableTimer();
+}
+
+// --- The three games --------------------------------------------------------------
+
+namespace {
+
+constexpr int kFoundations = 8;
+constexpr int kMaxColumns = 10;  // tableau slots the timer searches
+constexpr int kTopRow = 5;
+constexpr int kColumnTop = 130;
+constexpr int kColumnStep = 18;
+
+// Forty Thieves and Josephine.
+int ThievesFoundationLeft(int i) {
+  return 73 * i + 119;
+}  // 192, 265, ..., 703
+int ThievesColumnLeft(int i) {
+  return 77 * i - 67;
+}  // 10, 87, ..., 703
+// Masquerade: each column stands under its foundation.
+int MasqueradeLeft(int i) {
+  return 78 * i + 60;
+}  // 138, 216, ..., 684
+
+}  // namespace
+
+class FortyThieves : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    if (T.GameIndex == 42)
+      DealMasquerade();
+    else
+      DealThieves();
+  }
+
+  // Forty Thieves and Josephine: forty cards round the ten columns, the
+  // other 64 face down to the stock.
+  void DealThieves() {
+    T.Waste() = MakePile(100, kTopRow, 2, 2, 4, false, 1);
+    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Waste()->OnDoubleSelect = Pile(&FortyThieves::FoundationDblClick);
+    T.Stock() = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
+    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(ThievesFoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      f->OnAddWithRule = Rule(&FortyThieves::FoundationRule);
+      T.Foundation[size_t(i)] = f;
+    }
+    for (int i = 1; i <= 10; ++i) {
+      TDeck* column = MakePile(ThievesColumnLeft(i), kColumnTop, kColumnStep, 0, 0, true, 4);
+      if (T.GameIndex == 36)
+        column->OnAddWithRule = Rule(&FortyThieves::JosephineColumnRule);
+      else
+        column->OnAddWithRule = Rule(&FortyThieves::ThievesColumnRule);
+      column->OnDoubleSelect = Pile(&FortyThieves::FoundationDblClick);
+      T.Tableau[size_t(i)] = column;
+    }
+
+    TakePacks(T.Waste(), 2, true);
+    T.Board1->SetScore(-104);
+    for (int i = 1; i <= 40; ++i)
+      DealRandom(T.Waste(), T.Tableau[size_t((i - 1) % 10 + 1)]);
+    DealRestToStock(T.Waste(), T.Stock(), false);
+    if (T.GameIndex == 36)
+      StartTimer(Timer(&FortyThieves::Josephine_Timer));
+    else
+      StartTimer(Timer(&FortyThieves::Thieves_Timer));
+  }
+
+  // Masquerade: one card on each of the eight columns, 96 face down to the
+  // stock; the deal pile goes once the cards are out.
+  void DealMasquerade() {
+    T.Waste() = MakePile(100, kTopRow, 2, 2, 4, false, 1);
+    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Waste()->OnDoubleSelect = Pile(&FortyThieves::FoundationDblClick);
+    T.Stock() = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    T.Stock()->OnSelect = Rule(&TGame::DealRowSelect);
+    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(MasqueradeLeft(i), kTopRow, 0, 0, 1, false, 0);
+      f->OnSelect = Rule(&TGame::NoAceSelect);  // a card may come back into play
+      f->OnAddWithRule = Rule(&FortyThieves::FoundationRule);
+      T.Foundation[size_t(i)] = f;
+    }
+    for (int i = 1; i <= 8; ++i) {
+      TDeck* column = MakePile(MasqueradeLeft(i), kColumnTop, kColumnStep, 0, 0, true, 4);
+      column->OnAddWithRule = Rule(&TGame::AltColourDownRule);
+      column->OnDoubleSelect = Pile(&FortyThieves::FoundationDblClick);
+      T.Tableau[size_t(i)] = column;
+    }
+
+    TakePacks(T.Waste(), 2, true);
+    T.Board1->SetScore(-104);
+    for (int i = 1; i <= 8; ++i)
+      DealRandom(T.Waste(), T.Tableau[size_t(i)]);
+    DealRestToStock(T.Waste(), T.Stock(), false);
+    FreeDealPile(T.Waste());
+    StartTimer(Timer(&FortyThieves::Thieves_Timer));
+  }
+
+  // Up in suit from the Ace; the timer starts each foundation.
+  void FoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    OpenFoundationUpRule(*this, Sender, ACard, Action, clicked);
+  }
+
+  void FoundationDblClick(TDeck* Sender) { ToOpenFoundation8DblClick(T, Sender); }
+
+  // Forty Thieves: down in suit; a run moves one card at a time through the
+  // empty columns, so N empty columns besides the destination carry N + 1
+  // cards. Onto an empty column the player chooses run or single card.
+  void ThievesColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    FreePileRunRule(Sender, ACard, Action, clicked, PrecedesInSuit, T.Tableau, 10);
+  }
+
+  // Josephine: down in suit, any run of one suit at once.
+  void JosephineColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    SuitDownRunRule(*this, T, Sender, ACard, Action, clicked);
+  }
+
+  // Aces up by themselves; with AutoPlay On one further card per tick, and
+  // only when it is safe: no more than one rank above the lowest foundation.
+  void Thieves_Timer() {
+    CommonTimer(T.Foundation, kFoundations, T.Tableau, kMaxColumns, true, 1,
+                FollowsOnOpenFoundation, T.Waste());
+  }
+
+  // Josephine plays up any card that follows, safe or not.
+  void Josephine_Timer() {
+    CommonTimer(T.Foundation, kFoundations, T.Tableau, kMaxColumns, false, 1,
+                FollowsOnOpenFoundation, T.Waste());
+  }
+};
+
+REGISTER_GAME(FortyThieves, 27, 36, 42);

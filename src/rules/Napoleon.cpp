@@ -1,0 +1,211 @@
+// Napoleon Leaves Moscow and Napoleon Takes Moscow: two packs, eight
+// foundations built up in suit from the Ace, eight columns in two groups of
+// four, and between them sixteen single cards fanned as a reserve, of which
+// only the lowest uncovered ones may be played. The stock turns one card at
+// a time onto the waste and is gone through three times in all.
+//
+//   Leaves Moscow  five cards a column, 48 in the stock; columns go down in
+//                  suit and runs of one suit move at once; an empty column
+//                  takes a King or a run based on a King.
+//   Takes Moscow   four cards a column, 56 in the stock; one card at a time,
+//                  down in suit; an empty column takes a King.
+//
+// A foundation's top card (not an Ace) may be taken back into play. The game
+// is won when all eight foundations hold their 13 cards.
+
+#include "rules/Game.h"
+
+using namespace CardRules;
+
+// Shared with the Forty Thieves family (FortyThieves.cpp): foundations that
+// take nothing once complete, and the column rule of runs in one suit.
+bool FollowsOnOpenFoundation(const TCard* top, const TCard* c);
+void OpenFoundationUpRule(TGame& game, TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+void ToOpenFoundation8DblClick(TTable& T, TDeck* Sender);
+void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool& Action,
+                     bool clicked);
+
+namespace {
+
+constexpr int kFoundations = 8;
+constexpr int kColumns = 8;
+constexpr int kReserves = 16;
+constexpr int kPasses = 3;  // the stock is gone through three times
+
+int FoundationLeft(int i) {
+  return 85 * i - 75;
+}  // 10, 95, ..., 605
+// Two groups of four with the reserve fan between them.
+int ColumnLeft(int i) {
+  return 75 * i - 65 + (i - 1) / 4 * 148;
+}  // 10, 85, 160, 235, 458, 533, 608, 683
+constexpr int kColumnTop = 115;
+constexpr int kStockTop = 390;
+
+// The reserve fan: groups of three (a centre card, then a left and a right
+// card side by side 20 pixels lower), each overlapping the one above, with
+// pile 16 alone at the bottom.
+constexpr int kReserveLeft[kReserves + 1] = {0,   347, 309, 385, 347, 309, 385, 347, 309,
+                                             385, 347, 309, 385, 347, 309, 385, 347};
+constexpr int kReserveTop[kReserves + 1] = {0,   115, 135, 135, 155, 175, 175, 195, 215,
+                                            215, 235, 255, 255, 275, 295, 295, 315};
+
+// The two side-by-side cards of a group (3, 6, ..., 15) are uncovered
+// together; every other reserve pile lies alone at the bottom of the fan.
+bool SideBySide(int L) {
+  return L > 0 && L % 3 == 0;
+}
+
+}  // namespace
+
+class Napoleon : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    const bool leaves = T.GameIndex == 25;
+    T.SetRotation_Counter(1);
+    T.RedealLimit = kPasses;
+
+    T.Waste() = MakePile(100, kStockTop, 2, 2, 4, false, 1);
+    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Waste()->OnDoubleSelect = Pile(&Napoleon::FoundationDblClick);
+    T.Stock() = MakePile(10, kStockTop, 2, 2, 3, false, 0);
+    T.Stock()->OnSelect = Rule(&Napoleon::NapoleonStockSelect);
+    T.Stock()->OnEmptySelect = Pile(&Napoleon::NapoleonRedeal);
+    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(FoundationLeft(i), 5, 0, 0, 1, false, 20);
+      f->OnSelect = Rule(&TGame::NoAceSelect);  // a card may come back into play
+      f->OnAddWithRule = Rule(&Napoleon::FoundationRule);
+      T.Foundation[size_t(i)] = f;
+    }
+    for (int i = 1; i <= kReserves; ++i) {
+      TDeck* r = MakePile(kReserveLeft[i], kReserveTop[i], 0, 0, 4, true, 10 + i);
+      r->OnSelect = Rule(&Napoleon::NapoleonReserveSelect);
+      r->OnAddWithRule = Rule(&TGame::RefuseAll);
+      r->OnDoubleSelect = Pile(&Napoleon::FoundationDblClick);
+      T.Reserve[size_t(i)] = r;
+    }
+    for (int i = 1; i <= kColumns; ++i) {
+      TDeck* column = MakePile(ColumnLeft(i), kColumnTop, 15, 0, 0, true, 4);
+      if (leaves)
+        column->OnAddWithRule = Rule(&Napoleon::LeavesColumnRule);
+      else
+        column->OnAddWithRule = Rule(&Napoleon::NapoleonColumnRule);
+      column->OnDoubleSelect = Pile(&Napoleon::FoundationDblClick);
+      T.Tableau[size_t(i)] = column;
+    }
+
+    TakePacks(T.Waste(), 2, true);
+    T.Board1->SetScore(-104);
+    const int columnCards = leaves ? 40 : 32;
+    for (int i = 1; i <= columnCards; ++i)
+      DealRandom(T.Waste(), T.Tableau[size_t((i - 1) % kColumns + 1)]);
+    for (int i = 1; i <= kReserves; ++i)
+      DealRandom(T.Waste(), T.Reserve[size_t(i)]);
+    DealRestToStock(T.Waste(), T.Stock(), false);
+    StartTimer(Timer(&Napoleon::Napoleon_Timer));
+  }
+
+  // The last reserve index: the highest reserve pile that still holds a
+  // card, 0 when the reserve is empty.
+  int LastReserve() const {
+    for (int i = kReserves; i >= 1; --i)
+      if (T.Reserve[size_t(i)] && T.Reserve[size_t(i)]->TopCard) return i;
+    return 0;
+  }
+
+  // The stock is never selected: a click turns its top card onto the
+  // waste. From the first card of the last pass on, the emptied stock shows
+  // that it cannot be turned again.
+  void NapoleonStockSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+    Action = false;
+    SetStarted(clicked);
+    if (TCard* c = Sender->TopCard) {
+      c->SetFace(true);
+      T.Waste()->MoveCardTo(c);
+      if (T.Rotation_Counter() == T.RedealLimit) Sender->SetShowEmpty(2);
+    }
+    ResumeTimer();
+  }
+
+  // A click on the empty stock turns the waste back over while passes are
+  // left. A redeal is never undone: the history before it is dropped.
+  void NapoleonRedeal(TDeck* Sender) {
+    if (T.Rotation_Counter() != T.RedealLimit) {
+      Sender->TurnOver(T.Waste());
+      T.SetRotation_Counter(T.Rotation_Counter() + 1);
+      if (T.Board1) T.Board1->ClearHistory();
+    }
+    T.EnableTimer();
+  }
+
+  // Only the lowest uncovered reserve card(s) may be picked up.
+  void NapoleonReserveSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+    const int L = LastReserve();
+    const int i = Sender->Tag - 10;
+    Action = L > 0 && (i == L || (SideBySide(L) && i == L - 1));
+    if (clicked) T.EnableTimer();
+  }
+
+  // Napoleon Takes Moscow: one card at a time, down in suit; only a King
+  // goes to an empty column.
+  void NapoleonColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    Action = false;
+    SetStarted(clicked);
+    if (TCard* t = Sender->TopCard)
+      Action = PrecedesInSuit(t, ACard);
+    else
+      Action = ACard && ACard->Rank() == 13;
+    if (clicked) T.EnableTimer();
+  }
+
+  // Napoleon Leaves Moscow: runs in one suit move at once; an empty column
+  // takes only a King or a run based on one.
+  void LeavesColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    SuitDownRunRule(*this, T, Sender, ACard, Action, clicked);
+  }
+
+  // Up in suit from the Ace; the timer starts each foundation.
+  void FoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    OpenFoundationUpRule(*this, Sender, ACard, Action, clicked);
+  }
+
+  void FoundationDblClick(TDeck* Sender) { ToOpenFoundation8DblClick(T, Sender); }
+
+  // Every 100 ms: Aces up from the columns, the waste and the playable
+  // reserve card(s); with AutoPlay On the cards that may safely go up (no
+  // more than one rank above the lowest foundation); then the win test.
+  void Napoleon_Timer() {
+    T.DisableTimer();
+    if (T.Board1 && T.Board1->Busy) {
+      // A move in flight let this tick through: wait for the next one.
+      T.EnableTimer();
+      return;
+    }
+    const int L = LastReserve();
+    // The playable reserve piles, in the order they are tried.
+    TDeck* playable[2] = {L > 0 ? T.Reserve[size_t(L)] : nullptr,
+                          SideBySide(L) ? T.Reserve[size_t(L - 1)] : nullptr};
+
+    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1, T.Waste());
+    for (TDeck* r : playable)
+      if (r) AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1, r);
+    if (T.AutoPlay == 0) {
+      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1,
+                            FollowsOnOpenFoundation, T.Waste());
+      for (TDeck* r : playable)
+        if (r)
+          AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1,
+                                FollowsOnOpenFoundation, r);
+    }
+    if (AllFoundationsFull(T.Foundation, kFoundations)) {
+      T.GameWon();
+      return;
+    }
+    T.EnableTimer();
+  }
+};
+
+REGISTER_GAME(Napoleon, 25, 26);
