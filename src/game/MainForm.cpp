@@ -2,26 +2,28 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "game/Catalogue.h"
+#include "game/GameDlg.h"
+#include "game/ShuffleForm.h"
+#include "players/StatForm.h"
 #include "game/WinArt.h"
 #include "platform/Modal.h"
 #include "platform/SurfaceWidget.h"
+#include "ui/AboutBox.h"
+#include "ui/DeckForm.h"
+#include "ui/OptionsDlg.h"
+#include "ui/Tray.h"
 
 namespace {
 const QString kAppTitle = QStringLiteral("Wenlo Solitaire Collection");
-
-// The stored colour is 0x00BBGGRR.
-QRgb BoardRgb(int stored) {
-  return qRgb(stored & 0xFF, (stored >> 8) & 0xFF, (stored >> 16) & 0xFF);
-}
 }  // namespace
 
 TMain_F::TMain_F(const MainOptions& options, QWidget* parent) : QMainWindow(parent) {
@@ -30,6 +32,7 @@ TMain_F::TMain_F(const MainOptions& options, QWidget* parent) : QMainWindow(pare
 
 TMain_F::~TMain_F() {
   qApp->removeEventFilter(this);
+  if (tray_) tray_->RemoveIcon();
   if (surface_) surface_->Detach();
 }
 
@@ -74,6 +77,9 @@ void TMain_F::FormCreate(const MainOptions& options) {
     countLabel_->setText(QString());
   };
   f.ApplyGameSettings(f.GameIndex);
+  tray_ = new TTray(this, this);
+  shuffleForm_ = std::make_unique<TShuffle_Form>(f.Recent, this);
+  tray_->OnExit = [this] { Exit_MIClick(); };
   qApp->installEventFilter(this);
   UpdateStatusBar();
   Replay1->setEnabled(false);
@@ -116,8 +122,8 @@ void TMain_F::CreateMenus() {
   help->addSeparator();
   add(help, QStringLiteral("&About..."), &TMain_F::About1Click);
   help->addSeparator();
-  help->addAction(QStringLiteral("Wenlo Solitaire Collection Home Page..."));
-  help->addAction(QStringLiteral("wenlo.example.com"));
+  add(help, QStringLiteral("Wenlo Solitaire Collection Home Page..."), &TMain_F::SupportPage1Click);
+  add(help, QString::fromLatin1(kMakerSiteCaption), &TMain_F::HomeSite1Click);
 
   countLabel_ = new QLabel(bar);
   countLabel_->setMinimumWidth(countLabel_->fontMetrics().horizontalAdvance(
@@ -139,13 +145,12 @@ void TMain_F::CreateStatusBar() {
 }
 
 void TMain_F::ApplyBackground() {
-  QRgb colour = BoardRgb(flow_->Settings.BoardColor);
-  flow_->SetTablePainter([colour](QImage& screen, const QRect& r) {
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(screen.scanLine(y));
-      std::fill(line + r.left(), line + r.right() + 1, colour | 0xFF000000u);
-    }
-  });
+  AppSettings& s = flow_->Settings;
+  bg_.Color = ColorFromRef(s.BoardColor);
+  s.PatternType = LoadBackground(bg_, s.PatternType, s.PatternName, s.PatternFile);
+  flow_->Board1()->Pattern_Type = bg_.PatternType;
+  flow_->Host.UpdateCardOpacity();
+  flow_->SetTablePainter([this](QImage& screen, const QRect& r) { PaintTable(screen, r, bg_); });
 }
 
 void TMain_F::Guarded(void (TMain_F::*command)()) {
@@ -199,29 +204,80 @@ void TMain_F::Deal_MIClick() { flow_->Deal_MIClick(); }
 void TMain_F::Replay1Click() { flow_->Replay1Click(); }
 
 void TMain_F::SelectShuffle1Click() {
-  bool ok = false;
-  int n = QInputDialog::getInt(this, QStringLiteral("Select Shuffle"), QStringLiteral("Game number:"),
-                               int(qMax<uint32_t>(flow_->GameNumber, 1)), 1, 2147483647, 1, &ok);
-  if (ok) flow_->SelectShuffleOk(uint32_t(n));
+  if (ExecDialog(*shuffleForm_, mrOk) != mrOk) return;
+  if (auto number = shuffleForm_->Number()) flow_->SelectShuffleOk(*number);
 }
 
 void TMain_F::Game_MIClick() {
   flow_->RememberGameOptions();
-  QStringList names;
-  for (int i = 0; i < GameCount(); ++i) names << GameName(i);
-  bool ok = false;
-  QString chosen = QInputDialog::getItem(this, QStringLiteral("Select Solitaire"),
-                                         QStringLiteral("Game:"), names, flow_->GameIndex, false, &ok);
-  if (ok) flow_->SelectSolitaireOk(GameIndexByName(chosen));
+  TGameDlg dialog(flow_->GameIndex, flow_->Settings, flow_->Players, this);
+  dialog.OnHelp = [this](int context) { help_.Request(HELP_CONTEXT, context); };
+  if (ExecDialog(dialog, mrOk) == mrOk) flow_->SelectSolitaireOk(dialog.SelectedGame());
+  // The dialog stores AutoPlay choices at once, also for the current game.
+  flow_->Table().AutoPlay = flow_->Settings.GameOptions[size_t(flow_->GameIndex)].AutoPlay;
   UpdateStatusBar();
 }
 
-void TMain_F::Statistics1Click() {}
-void TMain_F::Deck_MIClick() {}
-void TMain_F::Options1Click() {}
-void TMain_F::Contents_MIClick() {}
-void TMain_F::GameHelp1Click() {}
-void TMain_F::About1Click() {}
+void TMain_F::Statistics1Click() {
+  TStatForm dialog(flow_->Players, flow_->GameIndex, flow_->Settings.StatState, this);
+  ExecDialog(dialog, mrOk);
+}
+
+void TMain_F::Deck_MIClick() {
+  AppSettings& s = flow_->Settings;
+  TDeckForm dialog(s.Back, this);
+  int result = dialog.Execute();
+  if (auto back = NewBackAfterDeckDialog(result, s.Back, dialog.SelectedBack())) {
+    s.Back = *back;
+    ApplyCardBack(flow_->Host.Form(), s.Back);
+  }
+}
+
+void TMain_F::Options1Click() {
+  AppSettings& s = flow_->Settings;
+  TBoard* b = flow_->Board1();
+  OptionsValues v;
+  v.Warnings = b->WarnEnabled;
+  v.PlaySound = b->MyPlaySound;
+  v.Tray = s.Tray;
+  v.ShowEmpty = b->ShowEmptyPiles;
+  v.UndoOption = s.UndoOption;
+  v.Color = bg_.Color;
+  v.PatternType = b->Pattern_Type;
+  v.PatternName = s.PatternName;
+  v.PatternFile = s.PatternFile;
+  TOptions dialog(v, this);
+  dialog.OnHelp = [this](int context) { help_.Request(HELP_CONTEXTPOPUP, context); };
+  int result = dialog.Execute();
+  ApplyOptionsResult(result, dialog.Values(), v, bg_);
+  if (result == mrOk) {
+    b->WarnEnabled = v.Warnings;
+    b->MyPlaySound = v.PlaySound;
+    s.Tray = v.Tray;
+    b->ShowEmptyPiles = v.ShowEmpty;
+    s.UndoOption = v.UndoOption;
+    s.PatternName = v.PatternName;
+    s.PatternFile = v.PatternFile;
+    b->Pattern_Type = v.PatternType;
+    s.PatternType = v.PatternType;
+    s.BoardColor = ColorToRef(bg_.Color);
+  }
+  // Cancel too: the opacity is applied again and the table repainted.
+  flow_->Host.UpdateCardOpacity();
+  flow_->Host.Form().InvalidateAll();
+}
+
+void TMain_F::Contents_MIClick() { help_.ShowContents(); }
+
+void TMain_F::GameHelp1Click() { help_.Request(HELP_CONTEXT, HelpContext(flow_->GameIndex)); }
+
+void TMain_F::About1Click() {
+  TAboutBox box(this);
+  box.Execute();
+}
+
+void TMain_F::SupportPage1Click() { ::SupportPage1Click(); }
+void TMain_F::HomeSite1Click() { ::HomeSite1Click(); }
 
 void TMain_F::GameClick() {
   flow_->GameClick();
@@ -240,6 +296,15 @@ void TMain_F::StatusBarMenuClick() {
 }
 
 // --- Window ---------------------------------------------------------------------
+
+void TMain_F::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && tray_) {
+    QTimer::singleShot(0, this, [this] {
+      if (isMinimized()) tray_->MinimizeToTray(flow_->Settings.Tray);
+    });
+  }
+}
 
 void TMain_F::closeEvent(QCloseEvent* event) {
   if (!closed_) {

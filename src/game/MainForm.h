@@ -8,12 +8,16 @@
 #include <memory>
 
 #include "game/GameFlow.h"
+#include "ui/Background.h"
+#include "ui/HelpWindow.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
 class SurfaceWidget;
+class TTray;
+class TShuffle_Form;
 
 struct MainOptions {
   QString DataDir;  // --data-dir
@@ -45,12 +49,17 @@ class TMain_F : public QMainWindow {
   void Contents_MIClick();
   void GameHelp1Click();
   void About1Click();
+  void SupportPage1Click();
+  void HomeSite1Click();
+  void Exit_MIClick() { close(); }
+  THelp& Help() { return help_; }
 
   void UpdateStatusBar();
   void UpdateCaption();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -63,6 +72,10 @@ class TMain_F : public QMainWindow {
   void Guarded(void (TMain_F::*command)());
 
   std::unique_ptr<GameFlow> flow_;
+  BackgroundState bg_;
+  THelp help_;
+  TTray* tray_ = nullptr;
+  std::unique_ptr<TShuffle_Form> shuffleForm_;
   SurfaceWidget* surface_ = nullptr;
   QLabel* countLabel_ = nullptr;
   QLabel* panels_[4] = {};

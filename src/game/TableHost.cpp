@@ -91,7 +91,8 @@ void TableHost::SetBack(int back) {
 }
 
 void TableHost::UpdateCardOpacity() {
-  for (int n = 1; n <= 104; ++n) Table.CardPool[size_t(n)]->UpdateOpacity();
+  // Cards are opaque only on a plain-colour table.
+  for (int n = 1; n <= 104; ++n) Table.CardPool[size_t(n)]->Opaque = Board1->Pattern_Type == 0;
 }
 
 QString CardText(const TCard* card) {
