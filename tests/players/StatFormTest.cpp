@@ -95,9 +95,6 @@ TEST(StatFormTest, GridShowsDecoratedCellsTheCurrentGameBoldAndScrolledIntoView)
   const int row = RowOf(grid, QStringLiteral("FreeCell"));
   ASSERT_GE(row, 0);
   EXPECT_EQ(grid->item(row, StatsTable::Percent)->text(), "88%");
-  EXPECT_EQ(grid->item(row, StatsTable::Score)->text(), "$1480");
-  EXPECT_EQ(grid->item(row, StatsTable::Average)->text(),
-            QStringLiteral("$185") + QLocale().decimalPoint() + QStringLiteral("00"));
   for (int r = 0; r < grid->rowCount(); ++r)
     for (int c = 0; c < 7; ++c)
       EXPECT_EQ(grid->item(r, c)->font().bold(), r == row) << r << "," << c;
@@ -181,14 +178,12 @@ TEST(HiscoreFormTest, GameAndRankingChoicesRebuildTheTable) {
   EXPECT_EQ(grid->item(0, 0)->text(), "1");
   EXPECT_EQ(grid->item(0, 1)->text(), "Margaret");
   EXPECT_EQ(grid->item(0, 2)->text(), "$1480");
-  EXPECT_EQ(grid->item(1, 1)->text(), "tom");
 
   // Changing the ranking keeps the game.
   form.Ranking_Group->button(2)->click();
   EXPECT_EQ(form.ChosenGame(), kFreeCell);
   EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "W/L percent");
   EXPECT_EQ(grid->item(0, 2)->text(), "88%");
-  EXPECT_EQ(grid->item(1, 2)->text(), "50%");
 
   // Changing the game keeps the ranking; the caption follows the game.
   form.Game_CB->setCurrentIndex(form.Game_CB->findData(3));
