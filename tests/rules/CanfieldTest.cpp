@@ -5,6 +5,7 @@
 
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
+#include "ui/HelpWindow.h"
 
 using namespace harness;
 
@@ -514,4 +515,11 @@ TEST_F(CanfieldFamilyTest, ShortWinsOnceWhenEveryFoundationHoldsThirteen) {
   Click(Stock());
   Tick(3);
   EXPECT_EQ(wins, 1);
+}
+
+TEST(CanfieldDeal, HelpTopicIsCarried) {
+  EXPECT_TRUE(HelpTopicExists(103));
+  EXPECT_TRUE(HelpTopicHtml(103).contains("<h1>Canfield</h1>"));
+  EXPECT_TRUE(HelpTopicExists(118));
+  EXPECT_TRUE(HelpTopicHtml(118).contains("<h1>Short Solitaire</h1>"));
 }

@@ -4,6 +4,7 @@
 
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
+#include "ui/HelpWindow.h"
 
 using namespace harness;
 
@@ -253,4 +254,9 @@ TEST_F(EgyptianPyramidTest, WinIsDetectedOnceWhenEightFoundationsAreFull) {
   Click(F(1));
   Tick(3);
   EXPECT_EQ(wins, 1);
+}
+
+TEST(EgyptianPyramidDeal, HelpTopicIsCarried) {
+  EXPECT_TRUE(HelpTopicExists(121));
+  EXPECT_TRUE(HelpTopicHtml(121).contains("<h1>Egyptian Pyramid</h1>"));
 }

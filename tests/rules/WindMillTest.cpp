@@ -4,6 +4,7 @@
 
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
+#include "ui/HelpWindow.h"
 
 using namespace harness;
 
@@ -261,4 +262,9 @@ TEST_F(WindMillTest, WinIsDetectedOnceWhenCentreAndCornersAreComplete) {
   Move(Arm(5), Corner(4));
   EXPECT_EQ(Corner(4)->CardsCount(), 13);
   EXPECT_EQ(wins, 1);
+}
+
+TEST(WindMillDeal, HelpTopicIsCarried) {
+  EXPECT_TRUE(HelpTopicExists(100));
+  EXPECT_TRUE(HelpTopicHtml(100).contains("<h1>WindMill</h1>"));
 }
