@@ -264,12 +264,6 @@ TEST_F(NapoleonTest, LeavesMoscowMovesRunsAndEmptyColumnsTakeOnlyKings) {
   Move(Col(2), Col(4));
   EXPECT_EQ(Names(Col(4)), "KS");
   EXPECT_EQ(dialogs.size(), 3u);
-  // Cancel: no move and no warning.
-  Lay({{Col(1), "5C KH QH JH"}});
-  dialogAnswer = mrCancel;
-  Move(Col(1), Col(3));
-  EXPECT_EQ(Names(Col(1)), "5C KH QH JH");
-  EXPECT_EQ(messages.size(), 2u);
 }
 
 TEST_F(NapoleonTest, FoundationCardsComeBackButNeverAnAce) {
