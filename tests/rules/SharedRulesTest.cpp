@@ -480,6 +480,45 @@ TEST_F(SharedRulesTest, CommonTimerWinsOnceAndWaitsWhileAMoveIsInFlight) {
   EXPECT_FALSE(TGame::AllFoundationsFull(F, 5));  // a missing foundation is not full
 }
 
+TEST_F(SharedRulesTest, HandlersSurviveNoCardEmptyPilesAndHolesInTheLists) {
+  TDeck* f = Foundation(3);  // slots 1, 2 and 4 stay empty
+  TDeck* col = Column();
+  host.Table.Tableau[2] = col;
+  host.Table.Waste() = nullptr;
+  const TableState before = Snapshot(host);
+  for (auto rule :
+       {&TGame::RefuseAll, &TGame::StockToWasteSelect, &TGame::FoundationUpRule, &TGame::SuitUpRule,
+        &TGame::AnySuitUpRule, &TGame::SuitDownRule, &TGame::FrameDownRule, &TGame::EmptyOnlyRule,
+        &TGame::NoAceSelect, &TGame::AltColourDownRule, &TGame::DealRowSelect}) {
+    for (bool clicked : {false, true}) {
+      TCard* none = nullptr;
+      bool action = true;
+      (game.*rule)(col, none, action, clicked);
+      EXPECT_EQ(none, nullptr);
+    }
+  }
+  TCard* none = nullptr;
+  bool action = true;
+  game.FreePileRunRule(col, none, action, true, CardRules::FitsAltColourDown, host.Table.Tableau,
+                       20);
+  EXPECT_FALSE(action);
+  for (auto dbl : {&TGame::ToFoundation8DblClick, &TGame::ToFoundation4DblClick,
+                   &TGame::ToFoundation4NoKingDblClick, &TGame::ToFoundation4AnySuitDblClick,
+                   &TGame::RedealEmptySelect})
+    (game.*dbl)(col);
+  game.ToFoundationElseFreeCell(col, host.Table.Foundation, 20, host.Table.Reserve, 20);
+  game.TurnUpAfterMove(col, col, nullptr);
+  game.ReserveRefillAfterMove(col, col, nullptr);
+  game.ReserveRefillAfterMove(nullptr, col, nullptr);
+  // Counts beyond the twenty slots stop at the last slot.
+  game.AutoPlaceBaseCards(host.Table.Foundation, 50, host.Table.Tableau, 50, 1, nullptr);
+  EXPECT_FALSE(game.AutoPlayToFoundations(host.Table.Foundation, 50, host.Table.Tableau, 50, true,
+                                          1, CardRules::FollowsInSuit, nullptr));
+  EXPECT_FALSE(TGame::AllFoundationsFull(host.Table.Foundation, 0));
+  EXPECT_EQ(Snapshot(host), before);
+  EXPECT_EQ(Names(f), "");
+}
+
 // --- The empty-column question -------------------------------------------------------
 
 TEST_F(SharedRulesTest, EmptyColumnQuestionGoesThroughTheModalSeam) {
