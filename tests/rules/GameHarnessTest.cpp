@@ -214,6 +214,7 @@ class RandomPlayer {
 TEST_P(GameHarness, RandomPlayKeepsTheTableAndUndoesAndRedoesExactly) {
   Watchdog dog(20);
   const auto inexact = kUndoInexact.find(index);
+  int totalChanges = 0;
   for (uint32_t number : kPlayedNumbers) {
     dog.SetContext(index, number);
     dog.Tick("deal");
@@ -250,6 +251,8 @@ TEST_P(GameHarness, RandomPlayKeepsTheTableAndUndoesAndRedoesExactly) {
       if (host.Board1->History.empty()) base = Snapshot(host);
       maxHistory = std::max(maxHistory, host.Board1->History.size());
     }
+    totalChanges += changes;
+    // WENLO_HARNESS_STATS=1 shows how deeply each deal was played.
     if (getenv("WENLO_HARNESS_STATS"))
       std::fprintf(stderr,
                    "game %d number %u: changes %d dialogs %d history %zu (max %zu), foundations "
@@ -295,6 +298,8 @@ TEST_P(GameHarness, RandomPlayKeepsTheTableAndUndoesAndRedoesExactly) {
                                         << Describe(Snapshot(host)) << "expected\n"
                                         << Describe(played) << where();
   }
+  // A player who never moved a card would have tested nothing.
+  EXPECT_GE(totalChanges, int(kPlayedNumbers.size())) << "game " << index;
 }
 
 INSTANTIATE_TEST_SUITE_P(GameHarness, GameHarness, ::testing::ValuesIn(RegisteredGames()),
