@@ -1,0 +1,146 @@
+// Flower Garden: one pack, all face up, no stock. Six beds of six cards,
+// fanned to the right, are built down regardless of suit, and runs move as
+// units; a bouquet of sixteen single cards can only be played out; four
+// foundations are built up in suit from the Ace. Aces go up by themselves,
+// other cards too when AutoPlay is On, as long as that is safe. The game is
+// won when every foundation holds its 13 cards.
+
+#include "platform/Modal.h"
+#include "rules/Game.h"
+
+namespace {
+
+constexpr int kFoundations = 4;
+constexpr int kBouquet = 16;
+constexpr int kBeds = 6;
+
+int FoundationLeft(int i) {
+  return 80 * i + 60;
+}  // 140, 220, 300, 380
+int BouquetLeft(int i) {
+  return 37 * i - 32;
+}  // 5, 42, ..., 560: the cards overlap
+int BedLeft(int i) {
+  return 243 * ((i - 1) % 3) + 5;
+}  // 5, 248, 491
+int BedTop(int i) {
+  return 120 * ((i - 1) / 3) + 120;
+}  // 120 for beds 1..3, 240 for 4..6
+constexpr int kFoundationTop = 5;
+constexpr int kBouquetTop = 370;
+constexpr int kBedStep = 11;
+
+// B may lie on A in a bed: one rank lower, any suit; a King on an Ace.
+bool Fits(const TCard* a, const TCard* b) {
+  return a && b && CardRules::PrecedesAnySuit(a, b);
+}
+// c lies on the card beneath it in a bed's order.
+bool OnRun(const TCard* c) {
+  return Fits(TGame::Beneath(c), c);
+}
+
+}  // namespace
+
+class FlowerGarden : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(FoundationLeft(i), kFoundationTop, 0, 0, 1, false, i <= 2 ? 1 : 2);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
+      T.Foundation[size_t(i)] = f;
+    }
+    for (int i = 1; i <= kBouquet; ++i) {
+      TDeck* b = MakePile(BouquetLeft(i), kBouquetTop, 0, 0, 4, true, 4);
+      b->OnAddWithRule = Rule(&TGame::RefuseAll);
+      b->OnDoubleSelect = Pile(&TGame::ToFoundation4NoKingDblClick);
+      T.Tableau[size_t(i)] = b;
+    }
+    for (int i = 1; i <= kBeds; ++i) {
+      TDeck* bed = MakePile(BedLeft(i), BedTop(i), 0, kBedStep, 0, true, 4);
+      bed->OnAddWithRule = Rule(&FlowerGarden::FlowerBedRule);
+      bed->OnDoubleSelect = Pile(&TGame::ToFoundation4NoKingDblClick);
+      T.Reserve[size_t(i)] = bed;
+    }
+
+    // The first foundation holds the pack while it is dealt; the score is
+    // set afterwards, so its passing cards earn nothing.
+    TDeck* dealPile = T.Foundation[1];
+    TakePacks(dealPile, 1, true);
+    for (int i = 1; i <= kBouquet; ++i)
+      DealRandom(dealPile, T.Tableau[size_t(i)]);
+    for (int i = 1; i <= 36; ++i)
+      DealRandom(dealPile, T.Reserve[size_t((i - 1) % kBeds + 1)]);
+    T.Board1->SetScore(-52);
+
+    StartTimer(Timer(&FlowerGarden::Stalls_Timer));
+  }
+
+  // A card or a run onto a bed, down regardless of suit. Onto a card the
+  // run starts at its deepest card that fits, however long; onto an empty
+  // bed the player chooses between the run and the single card.
+  void FlowerBedRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    T.DisableTimer();
+    Action = false;
+    SetStarted(clicked);
+    if (!ACard) return;
+
+    if (TCard* t = Sender->TopCard) {
+      if (OnRun(ACard)) {
+        TCard* x = ACard;
+        while (OnFaceUpRun(x, Fits) && !Fits(t, x))
+          x = Beneath(x);
+        if (Fits(t, x)) {
+          ACard = x;
+          Action = true;
+        }
+      } else {
+        Action = Fits(t, ACard);
+      }
+    } else {
+      Action = true;
+      if (clicked && OnRun(ACard)) {
+        switch (AskEmptyColumn()) {
+          case mrOk:
+            // The whole run, but an Ace stays behind: it goes up anyway.
+            while (OnRun(ACard) && Beneath(ACard)->Rank() != 1)
+              ACard = Beneath(ACard);
+            break;
+          case mrYes:
+            break;
+          default:
+            ACard = nullptr;  // cancelled: no move, no warning
+        }
+      }
+    }
+    if (clicked) T.EnableTimer();
+  }
+
+  // Every 100 ms: an Ace from the bouquet and one from the beds, then
+  // (AutoPlay On) a safe card from each, then the win test.
+  void Stalls_Timer() {
+    T.DisableTimer();
+    if (T.Board1->Busy) {
+      // A move still in flight let this tick through: wait for the next.
+      T.EnableTimer();
+      return;
+    }
+    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kBouquet, 1);
+    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, kBeds, 1);
+    if (T.AutoPlay == 0) {
+      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kBouquet, true, 1,
+                            CardRules::FollowsInSuit);
+      AutoPlayToFoundations(T.Foundation, kFoundations, T.Reserve, kBeds, true, 1,
+                            CardRules::FollowsInSuit);
+    }
+    if (AllFoundationsFull(T.Foundation, kFoundations)) {
+      T.GameWon();
+      return;
+    }
+    T.EnableTimer();
+  }
+};
+
+REGISTER_GAME(FlowerGarden, 14);
