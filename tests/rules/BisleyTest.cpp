@@ -5,6 +5,7 @@
 
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
+#include "ui/HelpWindow.h"
 
 using namespace harness;
 
@@ -116,6 +117,11 @@ class BisleyTest : public ::testing::Test {
 };
 
 }  // namespace
+
+TEST(BisleyDeal, HelpTopicIsCarried) {
+  EXPECT_TRUE(HelpTopicExists(110));
+  EXPECT_TRUE(HelpTopicHtml(110).contains("<h1>Bisley</h1>"));
+}
 
 TEST(BisleyDeal, RealProgramDumpsTheExpectedTable) {
   ProgramSandbox box;

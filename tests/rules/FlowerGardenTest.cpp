@@ -4,6 +4,7 @@
 
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
+#include "ui/HelpWindow.h"
 
 using namespace harness;
 
@@ -94,6 +95,11 @@ class FlowerGardenTest : public ::testing::Test {
 };
 
 }  // namespace
+
+TEST(FlowerGardenDeal, HelpTopicIsCarried) {
+  EXPECT_TRUE(HelpTopicExists(114));
+  EXPECT_TRUE(HelpTopicHtml(114).contains("<h1>Flower Garden</h1>"));
+}
 
 TEST(FlowerGardenDeal, RealProgramDumpsTheExpectedTable) {
   ProgramSandbox box;

@@ -5,6 +5,7 @@
 
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
+#include "ui/HelpWindow.h"
 
 using namespace harness;
 
@@ -97,6 +98,11 @@ const std::vector<std::pair<int, std::string>> kFillers = {
     {5, "2C"}, {6, "3C"}, {7, "4C"}, {8, "5C"}, {9, "2D"}};
 
 }  // namespace
+
+TEST(KingAlbertDeal, HelpTopicIsCarried) {
+  EXPECT_TRUE(HelpTopicExists(106));
+  EXPECT_TRUE(HelpTopicHtml(106).contains("<h1>King Albert</h1>"));
+}
 
 TEST(KingAlbertDeal, RealProgramDumpsTheExpectedTable) {
   ProgramSandbox box;

@@ -5,6 +5,7 @@
 
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
+#include "ui/HelpWindow.h"
 
 using namespace harness;
 
@@ -125,6 +126,11 @@ class SultanTest : public ::testing::Test {
 };
 
 }  // namespace
+
+TEST(SultanDeal, HelpTopicIsCarried) {
+  EXPECT_TRUE(HelpTopicExists(134));
+  EXPECT_TRUE(HelpTopicHtml(134).contains("<h1>Sultan</h1>"));
+}
 
 TEST(SultanDeal, RealProgramDumpsTheExpectedTable) {
   ProgramSandbox box;
