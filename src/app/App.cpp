@@ -10,6 +10,7 @@
 #include "game/Catalogue.h"
 #include "game/MainForm.h"
 #include "platform/Messages.h"
+#include "platform/Modal.h"
 
 namespace {
 
@@ -118,6 +119,11 @@ int RunApplication(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  // Without a player at the screen no dialog may wait for an answer: each
+  // one takes its default (a script installs its own answers below).
+  std::optional<ScopedModalResponder> unattended;
+  if (headless)
+    unattended.emplace([](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; });
   QApplication::setApplicationName(QStringLiteral("Wenlo Solitaire Collection"));
   QApplication::setApplicationDisplayName(QStringLiteral("Wenlo Solitaire Collection"));
   MainOptions options;

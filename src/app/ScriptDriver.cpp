@@ -81,7 +81,8 @@ std::variant<std::vector<ScriptCommand>, ScriptError> ParseScript(const QString&
   return out;
 }
 
-ScriptDriver::ScriptDriver(GameFlow& flow, QTextStream& out) : flow_(flow), out_(out) {
+ScriptDriver::ScriptDriver(GameFlow& flow, QTextStream& out)
+    : flow_(flow), out_(out), previous_(CurrentModalResponder()) {
   SetModalResponder([this](const ModalRequest& r) -> std::optional<int> {
     int answer = r.defaultResult;
     if (!answers_.empty()) {
@@ -99,7 +100,7 @@ ScriptDriver::ScriptDriver(GameFlow& flow, QTextStream& out) : flow_(flow), out_
   };
 }
 
-ScriptDriver::~ScriptDriver() { SetModalResponder(nullptr); }
+ScriptDriver::~ScriptDriver() { SetModalResponder(previous_); }
 
 void ScriptDriver::Tick() {
   flow_.Host.Additional_timer.Fire();

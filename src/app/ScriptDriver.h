@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+
+#include "platform/Modal.h"
 #include <optional>
 #include <variant>
 #include <vector>
@@ -44,5 +46,6 @@ class ScriptDriver {
   GameFlow& flow_;
   QTextStream& out_;
   std::vector<int> answers_;
+  ModalResponder previous_;
   bool quit_ = false;
 };

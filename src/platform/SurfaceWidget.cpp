@@ -26,6 +26,9 @@ void SurfaceWidget::Detach() {
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
   if (!form_) return;
   QPainter p(this);
+  // The table is composed at one pixel per logical pixel; on a scaled
+  // (high-DPI) screen it is enlarged smoothly rather than in blocks.
+  if (devicePixelRatioF() != 1.0) p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.drawImage(event->rect(), form_->Screen(), event->rect());
 }
 
