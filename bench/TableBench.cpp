@@ -45,7 +45,8 @@ void BM_RecomposeFullTable(benchmark::State& state) {
   };
   std::vector<TDeck*> cols;
   LayOutColumns(host, cols);
-  for (auto _ : state) host.Form().InvalidateAll();
+  for (auto _ : state)
+    host.Form().InvalidateAll();
 }
 BENCHMARK(BM_RecomposeFullTable)->Unit(benchmark::kMillisecond);
 

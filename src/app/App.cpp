@@ -96,16 +96,18 @@ int RunApplication(int argc, char** argv) {
   if (auto error = ParseCommandLine(argc, argv, cl)) return Fail(*error);
   const bool headless = cl.dump || !cl.script.isEmpty() || !cl.screenshot.isEmpty();
   if (headless) {
-    bool hasDisplay = !qEnvironmentVariableIsEmpty("DISPLAY") ||
-                      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    bool hasDisplay =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (cl.dump || !cl.script.isEmpty() || !hasDisplay) qputenv("QT_QPA_PLATFORM", "offscreen");
     SetDeterministic(true);
   }
   QString scriptText;
   if (!cl.script.isEmpty()) {
     QFile f(cl.script);
-    if (!f.open(QIODevice::ReadOnly)) return Fail(QStringLiteral("cannot read script '%1'").arg(cl.script));
-    if (f.size() > 16 * 1024 * 1024) return Fail(QStringLiteral("script '%1' is too large").arg(cl.script));
+    if (!f.open(QIODevice::ReadOnly))
+      return Fail(QStringLiteral("cannot read script '%1'").arg(cl.script));
+    if (f.size() > 16 * 1024 * 1024)
+      return Fail(QStringLiteral("script '%1' is too large").arg(cl.script));
     scriptText = QString::fromUtf8(f.readAll());
   }
   std::vector<ScriptCommand> commands;

@@ -15,16 +15,18 @@ struct Syntax {
 
 const std::map<QString, Syntax>& Verbs() {
   static const std::map<QString, Syntax> verbs = {
-      {"deal", {2, 2}},     {"new", {0, 0}},        {"restart", {0, 0}}, {"pile", {1, 1}},
+      {"deal", {2, 2}},     {"new", {0, 0}},        {"restart", {0, 0}},  {"pile", {1, 1}},
       {"dblpile", {1, 1}},  {"click", {2, 2}},      {"dblclick", {2, 2}}, {"tick", {0, 1}},
-      {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},    {"autoplay", {1, 1}},
-      {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},    {"quit", {0, 0}},
+      {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},     {"autoplay", {1, 1}},
+      {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},     {"quit", {0, 0}},
   };
   return verbs;
 }
 
 std::optional<QString> CheckArgs(const ScriptCommand& c) {
-  auto in = [&](size_t i, long long lo, long long hi) { return c.args[i] >= lo && c.args[i] <= hi; };
+  auto in = [&](size_t i, long long lo, long long hi) {
+    return c.args[i] >= lo && c.args[i] <= hi;
+  };
   if (c.verb == "deal") {
     if (!in(0, 0, kGameCount - 1)) return QStringLiteral("game index out of range 0..45");
     if (!in(1, 1, 2147483647)) return QStringLiteral("game number out of range 1..2147483647");
@@ -33,7 +35,8 @@ std::optional<QString> CheckArgs(const ScriptCommand& c) {
   } else if (c.verb == "click" || c.verb == "dblclick") {
     if (!in(0, 0, 9999) || !in(1, 0, 9999)) return QStringLiteral("coordinates out of range");
   } else if (c.verb == "tick") {
-    if (!c.args.empty() && !in(0, 1, 100000)) return QStringLiteral("tick count out of range 1..100000");
+    if (!c.args.empty() && !in(0, 1, 100000))
+      return QStringLiteral("tick count out of range 1..100000");
   } else if (c.verb == "answer") {
     long long r = c.args[0];
     if (r != 1 && r != 2 && r != 6 && r != 7) return QStringLiteral("answer must be 1, 2, 6 or 7");
@@ -58,7 +61,8 @@ std::variant<std::vector<ScriptCommand>, ScriptError> ParseScript(const QString&
     c.line = i + 1;
     c.verb = words[0];
     auto verb = Verbs().find(c.verb);
-    if (verb == Verbs().end()) return ScriptError{c.line, QStringLiteral("unknown command '%1'").arg(c.verb)};
+    if (verb == Verbs().end())
+      return ScriptError{c.line, QStringLiteral("unknown command '%1'").arg(c.verb)};
     QStringList rest = words.mid(1);
     if (c.verb == "autoplay" || c.verb == "warnings") {
       if (rest.size() != 1 || (rest[0] != "on" && rest[0] != "off"))
@@ -100,7 +104,9 @@ ScriptDriver::ScriptDriver(GameFlow& flow, QTextStream& out)
   };
 }
 
-ScriptDriver::~ScriptDriver() { SetModalResponder(previous_); }
+ScriptDriver::~ScriptDriver() {
+  SetModalResponder(previous_);
+}
 
 void ScriptDriver::Tick() {
   flow_.Host.Additional_timer.Fire();
@@ -139,7 +145,8 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       flow_.Replay1Click();
     } else if (v == "pile" || v == "dblpile") {
       TDeck* pile = FindPileByID(&flow_.Host.Form(), int(c.args[0]));
-      if (!pile) return ScriptError{c.line, QStringLiteral("no pile %1 on the table").arg(c.args[0])};
+      if (!pile)
+        return ScriptError{c.line, QStringLiteral("no pile %1 on the table").arg(c.args[0])};
       TGraphicControl* target = pile->TopCard ? static_cast<TGraphicControl*>(pile->TopCard) : pile;
       target->Click();
       if (v == "dblpile") target->DblClick();
@@ -147,7 +154,8 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       ClickAt(int(c.args[0]), int(c.args[1]), v == "dblclick");
     } else if (v == "tick") {
       long long n = c.args.empty() ? 1 : c.args[0];
-      for (long long i = 0; i < n; ++i) Tick();
+      for (long long i = 0; i < n; ++i)
+        Tick();
     } else if (v == "answer") {
       answers_.push_back(int(c.args[0]));
     } else if (v == "undo" || v == "redo") {

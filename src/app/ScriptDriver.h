@@ -6,11 +6,11 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-
-#include "platform/Modal.h"
 #include <optional>
 #include <variant>
 #include <vector>
+
+#include "platform/Modal.h"
 
 class GameFlow;
 

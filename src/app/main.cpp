@@ -2,4 +2,6 @@
 
 #include "app/App.h"
 
-int main(int argc, char** argv) { return RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+  return RunApplication(argc, argv);
+}

@@ -13,7 +13,9 @@ TBoard::TBoard(TForm* owner) : TGraphicControl(owner) {
   History.reserve(400);
 }
 
-TBoard::~TBoard() { ClearHistory(); }
+TBoard::~TBoard() {
+  ClearHistory();
+}
 
 void TBoard::SetScore(int v) {
   score_ = v;

@@ -34,7 +34,11 @@ const QImage& Image(int k) {
   return s.images[k];
 }
 
-const QByteArray& SoundPlysel() { return TheStore().plysel; }
-const QByteArray& SoundTurn() { return TheStore().turn; }
+const QByteArray& SoundPlysel() {
+  return TheStore().plysel;
+}
+const QByteArray& SoundTurn() {
+  return TheStore().turn;
+}
 
 }  // namespace CardImages

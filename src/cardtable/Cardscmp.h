@@ -21,11 +21,19 @@ class TBoard;
 // ---------------------------------------------------------------------------
 // Card identity: CardFace = suit * 256 + rank; rank 1..13 (Ace..King),
 // suit 1 clubs, 2 diamonds, 3 hearts, 4 spades.
-inline int RankOf(int cardFace) { return cardFace & 0xFF; }
-inline int SuitOf(int cardFace) { return (cardFace >> 8) & 0xFF; }
-inline bool IsBlackSuit(int suit) { return suit == 1 || suit == 4; }
+inline int RankOf(int cardFace) {
+  return cardFace & 0xFF;
+}
+inline int SuitOf(int cardFace) {
+  return (cardFace >> 8) & 0xFF;
+}
+inline bool IsBlackSuit(int suit) {
+  return suit == 1 || suit == 4;
+}
 // Pool number of a card: (pack - 1) * 52 + (suit - 1) * 13 + rank.
-inline int PoolNumber(int pack, int suit, int rank) { return (pack - 1) * 52 + (suit - 1) * 13 + rank; }
+inline int PoolNumber(int pack, int suit, int rank) {
+  return (pack - 1) * 52 + (suit - 1) * 13 + rank;
+}
 
 // The shared images, loaded once for the whole program.
 namespace CardImages {

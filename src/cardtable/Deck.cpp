@@ -21,7 +21,9 @@ constexpr int kSlideFrameMs = 9;
 
 }  // namespace
 
-TDeck::TDeck(TForm* owner) : TGraphicControl(owner) { SetBounds(0, 0, kCardW, kCardH); }
+TDeck::TDeck(TForm* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, kCardW, kCardH);
+}
 
 TDeck::~TDeck() {
   if (hostBoard_) {
@@ -64,7 +66,8 @@ void TDeck::SetHostBoard(TBoard* b) {
 TCard* TDeck::CardAt(int n) const {
   if (n < 1) return nullptr;
   TCard* c = TopCard;
-  for (int i = 1; c && i < n; ++i) c = c->NextCard;
+  for (int i = 1; c && i < n; ++i)
+    c = c->NextCard;
   return c;
 }
 
@@ -86,7 +89,8 @@ void TDeck::AddCard(TCard* card) {
   TopCard = card;
   cardsCount_ += 1;
   Invalidate();
-  if (hostBoard_ && showEmpty_ == 1) hostBoard_->SetScore(hostBoard_->Score() + hostBoard_->CardScore);
+  if (hostBoard_ && showEmpty_ == 1)
+    hostBoard_->SetScore(hostBoard_->Score() + hostBoard_->CardScore);
 }
 
 TCard* TDeck::RemoveCard(TCard* card) {
@@ -113,7 +117,8 @@ TCard* TDeck::RemoveCard(TCard* card) {
   }
   cardsCount_ -= 1;
   Invalidate();
-  if (hostBoard_ && showEmpty_ == 1) hostBoard_->SetScore(hostBoard_->Score() - hostBoard_->CardScore);
+  if (hostBoard_ && showEmpty_ == 1)
+    hostBoard_->SetScore(hostBoard_->Score() - hostBoard_->CardScore);
   return result;
 }
 
@@ -229,12 +234,20 @@ void TDeck::Paint(QImage& screen, const QRect& clip) {
   if (cardsCount_ == 0) {
     switch (showEmpty_) {
       case 0:
-        if (hostBoard_ && hostBoard_->ShowEmptyPiles) DrawMasked(screen, Left(), Top(), 75, 76, clip);
+        if (hostBoard_ && hostBoard_->ShowEmptyPiles)
+          DrawMasked(screen, Left(), Top(), 75, 76, clip);
         break;
-      case 1: DrawMasked(screen, Left(), Top(), 71, 72, clip); break;
-      case 2: DrawMasked(screen, Left(), Top(), 67, 74, clip); break;
-      case 3: DrawMasked(screen, Left(), Top(), 68, 73, clip); break;
-      default: break;
+      case 1:
+        DrawMasked(screen, Left(), Top(), 71, 72, clip);
+        break;
+      case 2:
+        DrawMasked(screen, Left(), Top(), 67, 74, clip);
+        break;
+      case 3:
+        DrawMasked(screen, Left(), Top(), 68, 73, clip);
+        break;
+      default:
+        break;
     }
     return;
   }
@@ -244,7 +257,8 @@ void TDeck::Paint(QImage& screen, const QRect& clip) {
   for (int i = 1; i <= edges; ++i) {
     int x = Left() + (i - 1) * gShift_;
     int y = Top() + (i - 1) * vShift_;
-    const QImage& pic = (!TopCard->Face() || i == edges) ? TopCard->Picture() : CardImages::Image(1);
+    const QImage& pic =
+        (!TopCard->Face() || i == edges) ? TopCard->Picture() : CardImages::Image(1);
     BitBlt(screen, x, y, kCardW, kCardH, mask, 0, 0, Rop::Or, &clip);
     BitBlt(screen, x, y, kCardW, kCardH, pic, 0, 0, Rop::And, &clip);
   }

@@ -4,7 +4,9 @@
 #include "cardtable/Cardscmp.h"
 
 namespace {
-bool IsCardEntry(const THistoryEntry& e) { return e.Kind == kEntryMove; }
+bool IsCardEntry(const THistoryEntry& e) {
+  return e.Kind == kEntryMove;
+}
 }  // namespace
 
 void TBoard::RecordEntry(const THistoryEntry& e) {

@@ -8,7 +8,9 @@
 #include "platform/Raster.h"
 
 GameFlow::GameFlow(AppSettings settings, PlayerList players, QString playersFile)
-    : Settings(std::move(settings)), Players(std::move(players)), PlayersFile(std::move(playersFile)) {
+    : Settings(std::move(settings)),
+      Players(std::move(players)),
+      PlayersFile(std::move(playersFile)) {
   GameIndex = IsGameIndex(Settings.GameIndex) ? Settings.GameIndex : 0;
   Host.SetBack(Settings.Back);
   TBoard* b = Host.Board1;

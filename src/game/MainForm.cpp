@@ -13,10 +13,10 @@
 #include "game/Catalogue.h"
 #include "game/GameDlg.h"
 #include "game/ShuffleForm.h"
-#include "players/StatForm.h"
 #include "game/WinArt.h"
 #include "platform/Modal.h"
 #include "platform/SurfaceWidget.h"
+#include "players/StatForm.h"
 #include "ui/AboutBox.h"
 #include "ui/DeckForm.h"
 #include "ui/OptionsDlg.h"
@@ -96,15 +96,18 @@ void TMain_F::CreateMenus() {
     connect(a, &QAction::triggered, this, [this, cmd] { Guarded(cmd); });
     return a;
   };
-  Deal_MI = add(game, QStringLiteral("&New Game"), &TMain_F::Deal_MIClick, QKeySequence(Qt::Key_F2));
+  Deal_MI =
+      add(game, QStringLiteral("&New Game"), &TMain_F::Deal_MIClick, QKeySequence(Qt::Key_F2));
   Replay1 = add(game, QStringLiteral("&Restart Game"), &TMain_F::Replay1Click);
   add(game, QStringLiteral("Select Shu&ffle"), &TMain_F::SelectShuffle1Click);
   add(game, QStringLiteral("&Select Solitaire..."), &TMain_F::Game_MIClick);
   game->addSeparator();
   add(game, QStringLiteral("Statistics..."), &TMain_F::Statistics1Click);
   game->addSeparator();
-  NewUndo1 = add(game, QStringLiteral("&Undo"), &TMain_F::NewUndo1Click, QKeySequence(Qt::CTRL | Qt::Key_Z));
-  NewRedo1 = add(game, QStringLiteral("&Redo"), &TMain_F::NewRedo1Click, QKeySequence(Qt::CTRL | Qt::Key_R));
+  NewUndo1 = add(game, QStringLiteral("&Undo"), &TMain_F::NewUndo1Click,
+                 QKeySequence(Qt::CTRL | Qt::Key_Z));
+  NewRedo1 = add(game, QStringLiteral("&Redo"), &TMain_F::NewRedo1Click,
+                 QKeySequence(Qt::CTRL | Qt::Key_R));
   game->addSeparator();
   QAction* exit = game->addAction(QStringLiteral("&Exit"));
   connect(exit, &QAction::triggered, this, [this] { close(); });
@@ -126,8 +129,8 @@ void TMain_F::CreateMenus() {
   add(help, QString::fromLatin1(kMakerSiteCaption), &TMain_F::HomeSite1Click);
 
   countLabel_ = new QLabel(bar);
-  countLabel_->setMinimumWidth(countLabel_->fontMetrics().horizontalAdvance(
-      QStringLiteral("   Cards in deck: 104  ")));
+  countLabel_->setMinimumWidth(
+      countLabel_->fontMetrics().horizontalAdvance(QStringLiteral("   Cards in deck: 104  ")));
   countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   bar->setCornerWidget(countLabel_, Qt::TopRightCorner);
 }
@@ -199,9 +202,13 @@ void TMain_F::SyncRedealButton() {
 
 // --- Commands -------------------------------------------------------------------
 
-void TMain_F::Deal_MIClick() { flow_->Deal_MIClick(); }
+void TMain_F::Deal_MIClick() {
+  flow_->Deal_MIClick();
+}
 
-void TMain_F::Replay1Click() { flow_->Replay1Click(); }
+void TMain_F::Replay1Click() {
+  flow_->Replay1Click();
+}
 
 void TMain_F::SelectShuffle1Click() {
   if (ExecDialog(*shuffleForm_, mrOk) != mrOk) return;
@@ -267,17 +274,25 @@ void TMain_F::Options1Click() {
   flow_->Host.Form().InvalidateAll();
 }
 
-void TMain_F::Contents_MIClick() { help_.ShowContents(); }
+void TMain_F::Contents_MIClick() {
+  help_.ShowContents();
+}
 
-void TMain_F::GameHelp1Click() { help_.Request(HELP_CONTEXT, HelpContext(flow_->GameIndex)); }
+void TMain_F::GameHelp1Click() {
+  help_.Request(HELP_CONTEXT, HelpContext(flow_->GameIndex));
+}
 
 void TMain_F::About1Click() {
   TAboutBox box(this);
   box.Execute();
 }
 
-void TMain_F::SupportPage1Click() { ::SupportPage1Click(); }
-void TMain_F::HomeSite1Click() { ::HomeSite1Click(); }
+void TMain_F::SupportPage1Click() {
+  ::SupportPage1Click();
+}
+void TMain_F::HomeSite1Click() {
+  ::HomeSite1Click();
+}
 
 void TMain_F::GameClick() {
   flow_->GameClick();
@@ -286,8 +301,12 @@ void TMain_F::GameClick() {
   NewRedo1->setEnabled(flow_->RedoEnabled());
 }
 
-void TMain_F::NewUndo1Click() { flow_->NewUndo1Click(); }
-void TMain_F::NewRedo1Click() { flow_->NewRedo1Click(); }
+void TMain_F::NewUndo1Click() {
+  flow_->NewUndo1Click();
+}
+void TMain_F::NewRedo1Click() {
+  flow_->NewRedo1Click();
+}
 
 void TMain_F::StatusBarMenuClick() {
   bool on = StatusBarMenu->isChecked();

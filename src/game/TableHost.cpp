@@ -87,12 +87,14 @@ bool TableHost::DealGame(int index, uint32_t number) {
 }
 
 void TableHost::SetBack(int back) {
-  for (int n = 1; n <= 104; ++n) Table.CardPool[size_t(n)]->SetCardBack(back);
+  for (int n = 1; n <= 104; ++n)
+    Table.CardPool[size_t(n)]->SetCardBack(back);
 }
 
 void TableHost::UpdateCardOpacity() {
   // Cards are opaque only on a plain-colour table.
-  for (int n = 1; n <= 104; ++n) Table.CardPool[size_t(n)]->Opaque = Board1->Pattern_Type == 0;
+  for (int n = 1; n <= 104; ++n)
+    Table.CardPool[size_t(n)]->Opaque = Board1->Pattern_Type == 0;
 }
 
 QString CardText(const TCard* card) {
@@ -133,13 +135,18 @@ QString DumpTable(TableHost& host, int gameIndex, uint32_t number) {
                .arg(d->Tag)
                .arg(d->Visible() ? QString() : QStringLiteral(" hidden"));
     std::vector<TCard*> cards;
-    for (TCard* c = d->TopCard; c; c = c->NextCard) cards.push_back(c);
-    for (auto it = cards.rbegin(); it != cards.rend(); ++it) out += ' ' + CardText(*it);
+    for (TCard* c = d->TopCard; c; c = c->NextCard)
+      cards.push_back(c);
+    for (auto it = cards.rbegin(); it != cards.rend(); ++it)
+      out += ' ' + CardText(*it);
     out += '\n';
   }
   TDeck* sel = host.Board1->SelectedPile;
-  out += sel ? QStringLiteral("selected %1\n").arg(sel->DeckID()) : QStringLiteral("selected none\n");
-  out += QStringLiteral("history %1 %2\n").arg(host.Board1->HistoryIndex).arg(host.Board1->History.size());
+  out +=
+      sel ? QStringLiteral("selected %1\n").arg(sel->DeckID()) : QStringLiteral("selected none\n");
+  out += QStringLiteral("history %1 %2\n")
+             .arg(host.Board1->HistoryIndex)
+             .arg(host.Board1->History.size());
   out += '\n';
   return out;
 }

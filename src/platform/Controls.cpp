@@ -77,7 +77,8 @@ TForm::TForm(int width, int height) : screen_(NewBitmap(width, height)) {}
 TForm::~TForm() {
   destroying_ = true;
   // Components die in reverse creation order; each unregisters itself.
-  while (!components_.empty()) delete components_.back();
+  while (!components_.empty())
+    delete components_.back();
 }
 
 void TForm::Resize(int width, int height) {
@@ -86,14 +87,18 @@ void TForm::Resize(int width, int height) {
   Invalidate(screen_.rect());
 }
 
-void TForm::Register(TComponent* c) { components_.push_back(c); }
+void TForm::Register(TComponent* c) {
+  components_.push_back(c);
+}
 
 void TForm::Unregister(TComponent* c) {
   auto it = std::find(components_.begin(), components_.end(), c);
   if (it != components_.end()) components_.erase(it);
 }
 
-void TForm::AddControl(TGraphicControl* c) { zorder_.push_back(c); }
+void TForm::AddControl(TGraphicControl* c) {
+  zorder_.push_back(c);
+}
 
 void TForm::RemoveControl(TGraphicControl* c) {
   auto it = std::find(zorder_.begin(), zorder_.end(), c);
@@ -128,7 +133,8 @@ void TForm::FlushPending() {
   if (pending_.isEmpty()) return;
   QRegion region = pending_;
   pending_ = QRegion();
-  for (const QRect& r : region) Recompose(r);
+  for (const QRect& r : region)
+    Recompose(r);
   Flush(region.boundingRect());
 }
 

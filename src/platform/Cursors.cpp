@@ -19,7 +19,9 @@ void SetScreenCursor(int index, const QImage& image, int hotX, int hotY) {
   Table()[index] = Entry{image, hotX, hotY};
 }
 
-bool HasScreenCursor(int index) { return Table().count(index) > 0; }
+bool HasScreenCursor(int index) {
+  return Table().count(index) > 0;
+}
 
 QCursor ScreenCursor(int index) {
   auto it = Table().find(index);

@@ -8,8 +8,12 @@ namespace {
 bool g_deterministic = false;
 }
 
-void SetDeterministic(bool on) { g_deterministic = on; }
-bool IsDeterministic() { return g_deterministic; }
+void SetDeterministic(bool on) {
+  g_deterministic = on;
+}
+bool IsDeterministic() {
+  return g_deterministic;
+}
 
 void ProcessMessages() {
   if (g_deterministic || !QCoreApplication::instance()) return;

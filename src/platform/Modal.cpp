@@ -12,11 +12,16 @@ ModalResponder& Responder() {
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Error: return QMessageBox::Critical;
-    case MsgIcon::None: break;
+    case MsgIcon::Information:
+      return QMessageBox::Information;
+    case MsgIcon::Warning:
+      return QMessageBox::Warning;
+    case MsgIcon::Question:
+      return QMessageBox::Question;
+    case MsgIcon::Error:
+      return QMessageBox::Critical;
+    case MsgIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -24,16 +29,22 @@ QMessageBox::Icon ToQt(MsgIcon icon) {
 int DefaultFor(MsgButtons buttons) {
   switch (buttons) {
     case MsgButtons::Ok:
-    case MsgButtons::OkCancel: return mrOk;
+    case MsgButtons::OkCancel:
+      return mrOk;
     case MsgButtons::YesNo:
-    case MsgButtons::YesNoCancel: return mrYes;
+    case MsgButtons::YesNoCancel:
+      return mrYes;
   }
   return mrOk;
 }
 }  // namespace
 
-void SetModalResponder(ModalResponder responder) { Responder() = std::move(responder); }
-const ModalResponder& CurrentModalResponder() { return Responder(); }
+void SetModalResponder(ModalResponder responder) {
+  Responder() = std::move(responder);
+}
+const ModalResponder& CurrentModalResponder() {
+  return Responder();
+}
 
 int ShowMessage(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons,
                 int defaultButton) {
@@ -45,26 +56,46 @@ int ShowMessage(const QString& text, const QString& caption, MsgIcon icon, MsgBu
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return fallback;
   QMessageBox box(ToQt(icon), caption, text);
   switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MsgButtons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case MsgButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case MsgButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
   switch (defaultButton) {
-    case mrOk: box.setDefaultButton(QMessageBox::Ok); break;
-    case mrCancel: box.setDefaultButton(QMessageBox::Cancel); break;
-    case mrYes: box.setDefaultButton(QMessageBox::Yes); break;
-    case mrNo: box.setDefaultButton(QMessageBox::No); break;
-    default: break;
+    case mrOk:
+      box.setDefaultButton(QMessageBox::Ok);
+      break;
+    case mrCancel:
+      box.setDefaultButton(QMessageBox::Cancel);
+      break;
+    case mrYes:
+      box.setDefaultButton(QMessageBox::Yes);
+      break;
+    case mrNo:
+      box.setDefaultButton(QMessageBox::No);
+      break;
+    default:
+      break;
   }
   switch (box.exec()) {
-    case QMessageBox::Ok: return mrOk;
-    case QMessageBox::Cancel: return mrCancel;
-    case QMessageBox::Yes: return mrYes;
-    case QMessageBox::No: return mrNo;
-    default: return mrCancel;
+    case QMessageBox::Ok:
+      return mrOk;
+    case QMessageBox::Cancel:
+      return mrCancel;
+    case QMessageBox::Yes:
+      return mrYes;
+    case QMessageBox::No:
+      return mrNo;
+    default:
+      return mrCancel;
   }
 }
 
@@ -84,4 +115,6 @@ ScopedModalResponder::ScopedModalResponder(ModalResponder responder)
   SetModalResponder(std::move(responder));
 }
 
-ScopedModalResponder::~ScopedModalResponder() { SetModalResponder(previous_); }
+ScopedModalResponder::~ScopedModalResponder() {
+  SetModalResponder(previous_);
+}

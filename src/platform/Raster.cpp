@@ -6,9 +6,10 @@ template <typename Op>
 void Blend(QImage& dest, const QRect& dr, const QImage& src, QPoint sOrigin, Op op) {
   for (int row = 0; row < dr.height(); ++row) {
     auto* d = reinterpret_cast<quint32*>(dest.scanLine(dr.top() + row)) + dr.left();
-    const auto* s = reinterpret_cast<const quint32*>(src.constScanLine(sOrigin.y() + row)) +
-                    sOrigin.x();
-    for (int col = 0; col < dr.width(); ++col) d[col] = op(d[col], s[col]);
+    const auto* s =
+        reinterpret_cast<const quint32*>(src.constScanLine(sOrigin.y() + row)) + sOrigin.x();
+    for (int col = 0; col < dr.width(); ++col)
+      d[col] = op(d[col], s[col]);
   }
 }
 

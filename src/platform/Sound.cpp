@@ -42,9 +42,12 @@ bool ParseWav(const QByteArray& wav, WavData& out) {
       if (audioFormat != 1 || channels == 0 || rate == 0) return false;
       out.format.setSampleRate(int(rate));
       out.format.setChannelCount(channels);
-      if (bits == 8) out.format.setSampleFormat(QAudioFormat::UInt8);
-      else if (bits == 16) out.format.setSampleFormat(QAudioFormat::Int16);
-      else return false;
+      if (bits == 8)
+        out.format.setSampleFormat(QAudioFormat::UInt8);
+      else if (bits == 16)
+        out.format.setSampleFormat(QAudioFormat::Int16);
+      else
+        return false;
       haveFormat = true;
     } else if (id == "data") {
       out.samples = wav.mid(pos, int(len));

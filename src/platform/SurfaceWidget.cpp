@@ -16,7 +16,9 @@ SurfaceWidget::SurfaceWidget(TForm* form, QWidget* parent) : QWidget(parent), fo
   };
 }
 
-SurfaceWidget::~SurfaceWidget() { Detach(); }
+SurfaceWidget::~SurfaceWidget() {
+  Detach();
+}
 
 void SurfaceWidget::Detach() {
   if (form_) form_->OnFlush = nullptr;

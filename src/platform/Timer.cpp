@@ -5,7 +5,9 @@
 
 #include "platform/Messages.h"
 
-TTimer::TTimer(int intervalMs, bool enabled) : interval_(intervalMs), enabled_(enabled) { Sync(); }
+TTimer::TTimer(int intervalMs, bool enabled) : interval_(intervalMs), enabled_(enabled) {
+  Sync();
+}
 
 TTimer::~TTimer() = default;
 

@@ -7,7 +7,9 @@
 
 namespace CardRules {
 
-inline int NextRank(int rank) { return rank % 13 + 1; }
+inline int NextRank(int rank) {
+  return rank % 13 + 1;
+}
 inline bool OtherColour(const TCard* a, const TCard* b) {
   return a && b && IsBlackSuit(a->Suit()) != IsBlackSuit(b->Suit());
 }

@@ -1,6 +1,6 @@
-#include <map>
-
 #include "rules/GameRegistry.h"
+
+#include <map>
 
 namespace {
 std::map<int, GameFactory>& Registry() {
@@ -9,7 +9,9 @@ std::map<int, GameFactory>& Registry() {
 }
 }  // namespace
 
-void RegisterGame(int index, GameFactory factory) { Registry()[index] = std::move(factory); }
+void RegisterGame(int index, GameFactory factory) {
+  Registry()[index] = std::move(factory);
+}
 
 std::unique_ptr<TGame> CreateGame(int index, TTable& table) {
   auto it = Registry().find(index);
@@ -17,11 +19,15 @@ std::unique_ptr<TGame> CreateGame(int index, TTable& table) {
   return it->second(table);
 }
 
-bool HasDealRoutine(int index) { return Registry().count(index) > 0; }
+bool HasDealRoutine(int index) {
+  return Registry().count(index) > 0;
+}
 
 GameFactory FindGameFactory(int index) {
   auto it = Registry().find(index);
   return it == Registry().end() ? GameFactory() : it->second;
 }
 
-void UnregisterGame(int index) { Registry().erase(index); }
+void UnregisterGame(int index) {
+  Registry().erase(index);
+}

@@ -15,8 +15,10 @@ class ScopedGameOverride {
     RegisterGame(index, std::move(factory));
   }
   ~ScopedGameOverride() {
-    if (saved_) RegisterGame(index_, saved_);
-    else UnregisterGame(index_);
+    if (saved_)
+      RegisterGame(index_, saved_);
+    else
+      UnregisterGame(index_);
   }
   ScopedGameOverride(const ScopedGameOverride&) = delete;
   ScopedGameOverride& operator=(const ScopedGameOverride&) = delete;

@@ -45,10 +45,12 @@ TEST_F(TableFixture, TurningRecordsOnlyRealChangesOnABoardPile) {
 TEST_F(TableFixture, StackedPileShowsOnlyTopCardAtItsEdgeOffset) {
   TDeck* d = Pile(100, 50, 1, 0);
   EXPECT_EQ(d->Height(), 96 + 9);
-  for (int i = 1; i <= 10; ++i) Put(d, {i});
+  for (int i = 1; i <= 10; ++i)
+    Put(d, {i});
   EXPECT_EQ(d->CardsCount(), 10);
   int visible = 0;
-  for (int i = 1; i <= 10; ++i) visible += pool[i]->Visible();
+  for (int i = 1; i <= 10; ++i)
+    visible += pool[i]->Visible();
   EXPECT_EQ(visible, 1);
   EXPECT_TRUE(pool[10]->Visible());
   EXPECT_EQ(pool[10]->Top(), 51);
@@ -139,11 +141,13 @@ TEST_F(TableFixture, TurnOverReversesAndTurnsEveryCard) {
   Put(waste, {1, 2, 3});
   stock->TurnOver(waste);
   EXPECT_EQ(Ids(stock), (std::vector<int>{3, 2, 1}));
-  for (int i = 1; i <= 3; ++i) EXPECT_FALSE(pool[i]->Face());
+  for (int i = 1; i <= 3; ++i)
+    EXPECT_FALSE(pool[i]->Face());
   EXPECT_EQ(waste->CardsCount(), 0);
   // Turns are recorded, the moves inside are not.
   EXPECT_EQ(board->History.size(), 3u);
-  for (auto& e : board->History) EXPECT_TRUE(e.Flip);
+  for (auto& e : board->History)
+    EXPECT_TRUE(e.Flip);
 }
 
 TEST_F(TableFixture, PilesAreNumberedPerBoardAndFoundById) {
@@ -352,7 +356,9 @@ TEST_F(ProtocolTest, OnSelectRefusalBlocksSelectionAndDoubleClick) {
 TEST_F(ProtocolTest, DoubleClickSeesItsPileSelectedInDesktopOrder) {
   bool sawSelected = false;
   int clicks = 0;
-  src->OnDoubleSelect = [&](TDeck* s) { sawSelected = board->SelectedPile == s && pool[3]->Selected(); };
+  src->OnDoubleSelect = [&](TDeck* s) {
+    sawSelected = board->SelectedPile == s && pool[3]->Selected();
+  };
   pool[3]->OnClick = [&] { ++clicks; };
   QPoint p(20, 115 + 40 + 10);  // on card 3
   form.MousePress(Qt::LeftButton, p);
@@ -418,7 +424,8 @@ namespace {
 int CountDiff(const QImage& a, const QImage& b, const QRect& r) {
   int n = 0;
   for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+    for (int x = r.left(); x <= r.right(); ++x)
+      n += a.pixel(x, y) != b.pixel(x, y);
   return n;
 }
 }  // namespace
@@ -462,7 +469,8 @@ TEST_F(TableFixture, PeekRestoresExactlyTheSavedPixels) {
 
 TEST_F(TableFixture, StackedEdgesEveryNineCardsAndEmptyLooks) {
   TDeck* d = Pile(100, 100, 2, 2);
-  for (int i = 1; i <= 19; ++i) Put(d, {i}, false);
+  for (int i = 1; i <= 19; ++i)
+    Put(d, {i}, false);
   // 19 cards: two edges below the top card, the top card at offset (4, 4).
   EXPECT_EQ(pool[19]->Left(), 104);
   EXPECT_EQ(pool[19]->Top(), 104);

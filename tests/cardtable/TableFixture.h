@@ -22,7 +22,8 @@ class TableFixture : public ::testing::Test {
         }
     form.PaintBackground = [](QImage& img, const QRect& r) {
       for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) img.setPixel(x, y, 0xFF008000u);
+        for (int x = r.left(); x <= r.right(); ++x)
+          img.setPixel(x, y, 0xFF008000u);
     };
     form.InvalidateAll();
   }
@@ -53,7 +54,8 @@ class TableFixture : public ::testing::Test {
   // Pool numbers from bottom to top.
   static std::vector<int> Ids(const TDeck* d) {
     std::vector<int> out;
-    for (TCard* c = d->TopCard; c; c = c->NextCard) out.insert(out.begin(), c->CardID);
+    for (TCard* c = d->TopCard; c; c = c->NextCard)
+      out.insert(out.begin(), c->CardID);
     return out;
   }
 

@@ -47,10 +47,10 @@ INSTANTIATE_TEST_SUITE_P(Scripts, ScriptFile, ::testing::ValuesIn(ScriptNames().
 
 TEST(CommandLine, BadValuesExitWithStatusTwo) {
   ProgramSandbox box;
-  for (QStringList args : {QStringList{"--game", "46", "--dump"}, QStringList{"--game", "x", "--dump"},
-                           QStringList{"--number", "0", "--dump"},
-                           QStringList{"--number", "2147483648", "--dump"}, QStringList{"--bogus"},
-                           QStringList{"--game"}}) {
+  for (QStringList args :
+       {QStringList{"--game", "46", "--dump"}, QStringList{"--game", "x", "--dump"},
+        QStringList{"--number", "0", "--dump"}, QStringList{"--number", "2147483648", "--dump"},
+        QStringList{"--bogus"}, QStringList{"--game"}}) {
     ProgramRun r = box.Run(args);
     EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_FALSE(r.err.isEmpty());

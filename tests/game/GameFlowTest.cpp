@@ -27,7 +27,8 @@ TEST(ShuffleGenerator, ClockSeedIsMillisecondsOfTheDay) {
 
 TEST(RecentShuffles, NewestFirstNoDuplicatesAtMostTen) {
   RecentShuffles r;
-  for (uint32_t n = 1; n <= 10; ++n) r.Add(n);
+  for (uint32_t n = 1; n <= 10; ++n)
+    r.Add(n);
   EXPECT_EQ(r.Items().size(), 10);
   EXPECT_EQ(r.Items().front(), "10");
   r.Add(5);  // already listed: moves to the top
@@ -56,7 +57,8 @@ class TinyGame : public TGame {
     TakePacks(T.Tableau[1], 1, true);
     T.Board1->SetScore(-52);
     // Shuffle in place so the order depends on the number.
-    for (int i = 0; i < 52; ++i) pile->MoveCard(pile, T.NextRandom(52));
+    for (int i = 0; i < 52; ++i)
+      pile->MoveCard(pile, T.NextRandom(52));
   }
 };
 
@@ -146,7 +148,8 @@ TEST_F(FlowTest, WinDisplayYesDealsAgainAndThrowsCardsUntilNinety) {
   ScopedModalResponder yes([&](const ModalRequest& r) {
     EXPECT_EQ(r.kind, ModalRequest::Dialog);
     // While the dialog is up, the timer throws cards.
-    for (int i = 0; i < 400 && flow.WinCardCount < 89; ++i) flow.Host.Additional_timer.Fire();
+    for (int i = 0; i < 400 && flow.WinCardCount < 89; ++i)
+      flow.Host.Additional_timer.Fire();
     thrownDuringDialog = flow.WinCardCount;
     return std::optional<int>(mrYes);
   });
