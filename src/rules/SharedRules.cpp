@@ -18,6 +18,13 @@ TCard* Top(const TDeck* d) {
   return d ? d->TopCard : nullptr;
 }
 
+// A foundation that holds its thirteen cards takes nothing more. Ranks wrap,
+// so without this a King-topped foundation of a two-pack game would take the
+// second Ace of its suit and the game could never come out.
+bool Complete(const TDeck* d) {
+  return d && d->ShowEmpty() == 1 && d->CardsCount() >= 13;
+}
+
 // The first empty pile among F[1..nF], or nullptr.
 TDeck* FirstEmpty(const TTable::PileList& F, int nF) {
   for (int i = 1; i <= nF && i < int(F.size()); ++i)
@@ -46,28 +53,28 @@ void TGame::StockToWasteSelect(TDeck* Sender, TCard*&, bool& Action, bool clicke
 void TGame::FoundationUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
   SetStarted(clicked);
-  if (FollowsInSuit(Top(Sender), ACard)) Action = true;
+  if (!Complete(Sender) && FollowsInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
 void TGame::SuitUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
   SetStarted(clicked);
-  if (FollowsInSuit(Top(Sender), ACard)) Action = true;
+  if (!Complete(Sender) && FollowsInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) T.EnableTimer();
 }
 
 void TGame::AnySuitUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
   SetStarted(clicked);
-  if (FollowsAnySuit(Top(Sender), ACard)) Action = true;
+  if (!Complete(Sender) && FollowsAnySuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
 void TGame::SuitDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
   SetStarted(clicked);
-  if (PrecedesInSuit(Top(Sender), ACard)) Action = true;
+  if (!Complete(Sender) && PrecedesInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
@@ -244,7 +251,7 @@ TDeck* FoundationFor(const TTable::PileList& F, int n, const TCard* c, Compariso
   if (!c) return nullptr;
   for (int i = 1; i <= n && i < int(F.size()); ++i) {
     TDeck* f = F[size_t(i)];
-    if (!f || (skipKing && f->TopCard && f->TopCard->Rank() == 13)) continue;
+    if (!f || Complete(f) || (skipKing && f->TopCard && f->TopCard->Rank() == 13)) continue;
     if (rule(f->TopCard, c)) return f;
   }
   return nullptr;
@@ -380,7 +387,7 @@ bool TGame::AutoPlayToFoundations(const TTable::PileList& F, int nF, const TTabl
     if (!c || (safe && height(c) > lowest + 1)) return false;
     for (int j = 1; j <= nF && j < int(F.size()); ++j) {
       TDeck* f = F[size_t(j)];
-      if (!f || f == p || !rule(f->TopCard, c)) continue;
+      if (!f || f == p || Complete(f) || !rule(f->TopCard, c)) continue;
       f->MoveCardTo(c);
       if (!c->Face()) c->SetFace(true);
       return true;

@@ -1,0 +1,85 @@
+// A foundation holding its thirteen cards takes nothing more, by hand, by
+// double click or by automatic play, although ranks wrap (King, then Ace).
+
+#include <gtest/gtest.h>
+
+#include "game/TableHost.h"
+#include "rules/Game.h"
+
+namespace {
+
+class Bare : public TGame {
+ public:
+  using TGame::TGame;
+  void Deal() override {}
+  using TGame::MakePile;
+};
+
+class CompleteFoundation : public ::testing::Test {
+ protected:
+  CompleteFoundation() : game(host.Table) {
+    f = game.MakePile(300, 5, 0, 0, 1, false, 0);
+    col = game.MakePile(10, 115, 20, 0, 0, true, 4);
+    host.Table.Foundation[1] = f;
+    host.Table.Tableau[1] = col;
+    host.Board1->Recording = false;
+    for (int r = 1; r <= 13; ++r) Put(f, r);       // hearts, Ace to King
+    Put(col, 52 + 27);                             // the second Ace of hearts
+    host.Board1->Recording = true;
+  }
+  void Put(TDeck* d, int id) {
+    TCard* c = host.Table.CardPool[size_t(id < 14 ? 26 + id : id)];
+    c->Show();
+    c->SetFace(true);
+    d->AddCard(c);
+  }
+  TableHost host;
+  Bare game;
+  TDeck* f;
+  TDeck* col;
+};
+
+}  // namespace
+
+TEST_F(CompleteFoundation, RefusesTheSecondAceEveryWay) {
+  TCard* ace = col->TopCard;
+  ASSERT_EQ(ace->Rank(), 1);
+  ASSERT_EQ(f->TopCard->Rank(), 13);
+  ASSERT_EQ(f->TopCard->Suit(), ace->Suit());
+  for (auto rule : {&TGame::FoundationUpRule, &TGame::SuitUpRule, &TGame::AnySuitUpRule}) {
+    TCard* offered = ace;
+    bool action = true;
+    (game.*rule)(f, offered, action, true);
+    EXPECT_FALSE(action);
+  }
+  host.Board1->SelectedPile = col;
+  game.ToFoundation8DblClick(col);
+  game.ToFoundation4DblClick(col);
+  EXPECT_EQ(f->CardsCount(), 13);
+  EXPECT_FALSE(game.AutoPlayToFoundations(host.Table.Foundation, 1, host.Table.Tableau, 1, false, 1,
+                                          CardRules::FollowsInSuit));
+  EXPECT_EQ(f->CardsCount(), 13);
+  EXPECT_TRUE(TGame::AllFoundationsFull(host.Table.Foundation, 1));
+}
+
+TEST_F(CompleteFoundation, ADownwardFoundationStopsAtThirteenToo) {
+  // A King-down foundation that reached the Ace must not take the second King.
+  TDeck* down = game.MakePile(400, 5, 0, 0, 1, false, 0);
+  host.Board1->Recording = false;
+  for (int r = 13; r >= 1; --r) {
+    TCard* c = host.Table.CardPool[size_t(39 + r)];  // spades
+    c->Show();
+    c->SetFace(true);
+    down->AddCard(c);
+  }
+  host.Board1->Recording = true;
+  TCard* king = host.Table.CardPool[104];  // the second King of spades
+  bool action = true;
+  game.SuitDownRule(down, king, action, false);
+  EXPECT_FALSE(action);
+  // A pile that is no foundation may still wrap around.
+  down->SetShowEmpty(0);
+  action = true;
+  game.SuitDownRule(down, king, action, false);
+  EXPECT_TRUE(action);
+}
