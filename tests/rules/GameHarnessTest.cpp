@@ -70,9 +70,10 @@ TEST_P(GameHarness, DealLaysEveryCardOnceAndScoresAsDealt) {
     const std::string broken = CheckTable(host, packs);
     EXPECT_EQ(broken, "") << "game " << index << " number " << number;
     const int score = host.Board1->Score();
-    if (score != -1000)
+    if (score != -1000) {
       EXPECT_EQ(score, -52 * packs + host.Board1->CardScore * FoundationCards(host))
           << "game " << index << " number " << number;
+    }
     EXPECT_EQ(host.Board1->History.size(), 0u);
     EXPECT_EQ(host.Board1->SelectedPile, nullptr);
     EXPECT_EQ(host.Table.GameStarted, 0);
@@ -280,10 +281,11 @@ TEST_P(GameHarness, RandomPlayKeepsTheTableAndUndoesAndRedoesExactly) {
     }
     ASSERT_FALSE(host.Board1->CanUndo()) << "undo does not end; " << where();
     ASSERT_EQ(CheckTable(host, packs), "") << "after undoing everything; " << where();
-    if (inexact == kUndoInexact.end())
+    if (inexact == kUndoInexact.end()) {
       EXPECT_EQ(Snapshot(host), base) << "undo everything: got\n"
                                       << Describe(Snapshot(host)) << "expected\n"
                                       << Describe(base) << where();
+    }
 
     dog.Tick("redo everything");
     steps = 0;
@@ -293,10 +295,11 @@ TEST_P(GameHarness, RandomPlayKeepsTheTableAndUndoesAndRedoesExactly) {
     }
     ASSERT_FALSE(host.Board1->CanRedo()) << "redo does not end; " << where();
     ASSERT_EQ(CheckTable(host, packs), "") << "after redoing everything; " << where();
-    if (inexact == kUndoInexact.end())
+    if (inexact == kUndoInexact.end()) {
       EXPECT_EQ(Snapshot(host), played) << "redo everything: got\n"
                                         << Describe(Snapshot(host)) << "expected\n"
                                         << Describe(played) << where();
+    }
   }
   // A player who never moved a card would have tested nothing.
   EXPECT_GE(totalChanges, int(kPlayedNumbers.size())) << "game " << index;
