@@ -109,31 +109,6 @@ TEST_F(SharedRulesTest, EmptyFoundationRefusesAndKingToppedTakesItsAce) {
   EXPECT_TRUE(Offer(f, any));  // any card on an empty frame pile
 }
 
-TEST_F(SharedRulesTest, CompleteFoundationTakesNoSecondAceByAnyRoute) {
-  // Two packs: the second Ace of spades must not go round onto a finished
-  // Ace-to-King foundation, or the other spade foundation could never fill.
-  for (int i = 1; i <= 2; ++i)
-    Foundation(i);
-  auto& F = host.Table.Foundation;
-  TDeck* c = Column();
-  host.Table.Tableau[1] = c;
-  const std::string full = "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS";
-  for (auto rule : {&TGame::FoundationUpRule, &TGame::SuitUpRule, &TGame::AnySuitUpRule}) {
-    Arrange(host, {{F[1], full}, {c, "AS2"}}, 104);
-    F[1]->OnAddWithRule = game.Rule(rule);
-    TCard* ace = c->TopCard;
-    EXPECT_FALSE(Offer(F[1], ace));
-  }
-  c->OnDoubleSelect = game.Pile(&TGame::ToFoundation8DblClick);
-  Arrange(host, {{F[1], full}, {F[2], "KS2"}, {c, "AS2"}}, 104);
-  DoubleClick(c);
-  EXPECT_EQ(Names(F[2]), "KS2 AS2");  // the King of the other pack still takes it
-  Arrange(host, {{F[1], full}, {c, "AS2"}}, 104);
-  EXPECT_FALSE(
-      game.AutoPlayToFoundations(F, 2, host.Table.Tableau, 1, false, 1, CardRules::FollowsInSuit));
-  EXPECT_EQ(F[1]->CardsCount(), 13);
-}
-
 TEST_F(SharedRulesTest, RulesWakeTheTimerOnlyForRealMovesAndOnlyWithAHandler) {
   TDeck* f = Foundation(1);
   TDeck* c = Column();
