@@ -11,91 +11,12 @@
 //                  foundation's top card (not an Ace) may come back into play.
 //
 // The game is won when all eight foundations hold their 13 cards.
-//
-// A complete foundation (King on top) takes nothing more, although ranks
-// wrap: with two packs the second Ace of the suit would otherwise land on
-// it, the foundation would hold 14 cards and the game could never be won.
 
 #include "platform/Modal.h"
 #include "rules/Game.h"
+#include "rules/SuitRunRule.h"
 
 using namespace CardRules;
-
-// --- Shared with the Napoleon games (Napoleon.cpp) ----------------------------
-
-// c follows in suit on a foundation that is not yet complete.
-bool FollowsOnOpenFoundation(const TCard* top, const TCard* c) {
-  return FollowsInSuit(top, c) && top->Rank() != 13;
-}
-
-// FoundationUpRule without the wrap onto a complete foundation.
-void OpenFoundationUpRule(TGame& game, TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-  game.FoundationUpRule(Sender, ACard, Action, clicked);
-  if (Action && !FollowsOnOpenFoundation(Sender->TopCard, ACard)) Action = false;
-}
-
-// The double click: the top card goes to the first of foundations 1..8 on
-// which it follows (never onto an empty or a complete one).
-void ToOpenFoundation8DblClick(TTable& T, TDeck* Sender) {
-  T.GameStarted = 1;
-  TCard* c = Sender ? Sender->TopCard : nullptr;
-  for (int i = 1; c && i <= 8; ++i) {
-    TDeck* f = T.Foundation[size_t(i)];
-    if (!f || !FollowsOnOpenFoundation(f->TopCard, c)) continue;
-    c->SetSelected(false);
-    if (T.Board1 && T.Board1->SelectedPile == Sender) T.Board1->SelectedPile = nullptr;
-    f->MoveCardTo(c);
-    break;
-  }
-  T.EnableTimer();
-}
-
-// Columns down in suit where a run of one suit moves at once, however many
-// columns are empty. Josephine lets any card or run into an empty column;
-// Napoleon Leaves Moscow only a King or a run based on a King.
-void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool& Action,
-                     bool clicked) {
-  T.DisableTimer();
-  Action = false;
-  if (clicked) T.GameStarted = 1;
-  TCard* c = ACard;
-  if (!c || !Sender) return;
-  const bool fromColumn = c->HostDeck && c->HostDeck->Tag == 4;
-  const bool onRun = fromColumn && PrecedesInSuit(TGame::Beneath(c), c);
-
-  if (TCard* t = Sender->TopCard) {
-    if (onRun) {
-      // Down the run to the card that lies in suit on t.
-      TCard* x = c;
-      while (TGame::OnFaceUpRun(x, PrecedesInSuit) && !PrecedesInSuit(t, x))
-        x = TGame::Beneath(x);
-      if (PrecedesInSuit(t, x)) {
-        ACard = x;
-        Action = true;
-      }
-    } else {
-      Action = PrecedesInSuit(t, c);
-    }
-  } else {
-    Action = true;
-    if (clicked && onRun) {
-      switch (game.AskEmptyColumn()) {
-        case mrOk:
-          // The whole face-up run, down to the bottom card when the column
-          // is one run.
-          while (TGame::OnFaceUpRun(ACard, PrecedesInSuit))
-            ACard = TGame::Beneath(ACard);
-          break;
-        case mrYes:
-          break;
-        default:
-          ACard = nullptr;  // cancelled: no move, no warning
-      }
-    }
-    if (T.GameIndex != 36 && ACard && ACard->Rank() != 13) Action = false;
-  }
-  if (clicked) T.EnableTimer();
-}
 
 // --- The three games --------------------------------------------------------------
 
@@ -201,10 +122,10 @@ class FortyThieves : public TGame {
 
   // Up in suit from the Ace; the timer starts each foundation.
   void FoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-    OpenFoundationUpRule(*this, Sender, ACard, Action, clicked);
+    FoundationUpRule(Sender, ACard, Action, clicked);
   }
 
-  void FoundationDblClick(TDeck* Sender) { ToOpenFoundation8DblClick(T, Sender); }
+  void FoundationDblClick(TDeck* Sender) { ToFoundation8DblClick(Sender); }
 
   // Forty Thieves: down in suit; a run moves one card at a time through the
   // empty columns, so N empty columns besides the destination carry N + 1
@@ -221,14 +142,14 @@ class FortyThieves : public TGame {
   // Aces up by themselves; with AutoPlay On one further card per tick, and
   // only when it is safe: no more than one rank above the lowest foundation.
   void Thieves_Timer() {
-    CommonTimer(T.Foundation, kFoundations, T.Tableau, kMaxColumns, true, 1,
-                FollowsOnOpenFoundation, T.Waste());
+    CommonTimer(T.Foundation, kFoundations, T.Tableau, kMaxColumns, true, 1, FollowsInSuit,
+                T.Waste());
   }
 
   // Josephine plays up any card that follows, safe or not.
   void Josephine_Timer() {
-    CommonTimer(T.Foundation, kFoundations, T.Tableau, kMaxColumns, false, 1,
-                FollowsOnOpenFoundation, T.Waste());
+    CommonTimer(T.Foundation, kFoundations, T.Tableau, kMaxColumns, false, 1, FollowsInSuit,
+                T.Waste());
   }
 };
 

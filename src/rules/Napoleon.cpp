@@ -14,16 +14,9 @@
 // is won when all eight foundations hold their 13 cards.
 
 #include "rules/Game.h"
+#include "rules/SuitRunRule.h"
 
 using namespace CardRules;
-
-// Shared with the Forty Thieves family (FortyThieves.cpp): foundations that
-// take nothing once complete, and the column rule of runs in one suit.
-bool FollowsOnOpenFoundation(const TCard* top, const TCard* c);
-void OpenFoundationUpRule(TGame& game, TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
-void ToOpenFoundation8DblClick(TTable& T, TDeck* Sender);
-void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool& Action,
-                     bool clicked);
 
 namespace {
 
@@ -169,10 +162,10 @@ class Napoleon : public TGame {
 
   // Up in suit from the Ace; the timer starts each foundation.
   void FoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-    OpenFoundationUpRule(*this, Sender, ACard, Action, clicked);
+    FoundationUpRule(Sender, ACard, Action, clicked);
   }
 
-  void FoundationDblClick(TDeck* Sender) { ToOpenFoundation8DblClick(T, Sender); }
+  void FoundationDblClick(TDeck* Sender) { ToFoundation8DblClick(Sender); }
 
   // Every 100 ms: Aces up from the columns, the waste and the playable
   // reserve card(s); with AutoPlay On the cards that may safely go up (no
@@ -193,12 +186,12 @@ class Napoleon : public TGame {
     for (TDeck* r : playable)
       if (r) AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1, r);
     if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1,
-                            FollowsOnOpenFoundation, T.Waste());
+      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1, FollowsInSuit,
+                            T.Waste());
       for (TDeck* r : playable)
         if (r)
           AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1,
-                                FollowsOnOpenFoundation, r);
+                                FollowsInSuit, r);
     }
     if (AllFoundationsFull(T.Foundation, kFoundations)) {
       T.GameWon();

@@ -1,0 +1,9 @@
+#pragma once
+// Columns down in suit where a run of one suit moves at once, however many
+// columns are empty. Josephine lets any card or run into an empty column;
+// Napoleon Leaves Moscow only a King or a run based on a King.
+
+#include "rules/Game.h"
+
+void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool& Action,
+                     bool clicked);
