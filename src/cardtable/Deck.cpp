@@ -142,6 +142,9 @@ void TDeck::MoveCardTo(TCard* card) {
   TDeck* src = card->HostDeck;
   if (!src) {
     AddCard(card);
+  } else if (src == this) {
+    // Onto the pile that holds it already: nothing to move (lifting cards
+    // and laying them back on the same pile would never end).
   } else {
     bool recording = board && board->Recording;
     if (recording) {

@@ -64,6 +64,8 @@ void TableHost::ClearTable() {
 }
 
 bool TableHost::RunDeal(int index) {
+  // The previous game's timer handler must not outlive its rules.
+  Additional_timer.OnTimer = nullptr;
   Board1->Recording = false;
   game_ = CreateGame(index, Table);
   Table.GameIndex = index;

@@ -131,7 +131,8 @@ class FortyThieves : public TGame {
   // empty columns, so N empty columns besides the destination carry N + 1
   // cards. Onto an empty column the player chooses run or single card.
   void ThievesColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-    FreePileRunRule(Sender, ACard, Action, clicked, PrecedesInSuit, T.Tableau, 10);
+    // Runs come only from columns: the waste gives its top card alone.
+    FreePileRunRule(Sender, ACard, Action, clicked, PrecedesInSuit, T.Tableau, 10, 4);
   }
 
   // Josephine: down in suit, any run of one suit at once.

@@ -489,3 +489,12 @@ TEST_F(TableFixture, StackedEdgesEveryNineCardsAndEmptyLooks) {
   (void)f;
   (void)none;
 }
+
+TEST_F(TableFixture, MoveOntoTheSamePileChangesNothing) {
+  TDeck* d = Pile(10, 115, 20, 0);
+  Put(d, {1, 2, 3});
+  d->MoveCardTo(pool[1]);
+  EXPECT_EQ(Ids(d), (std::vector<int>{1, 2, 3}));
+  EXPECT_TRUE(board->History.empty());
+  EXPECT_FALSE(board->Busy);
+}

@@ -191,3 +191,10 @@ TEST_F(FlowTest, ExitCountsAnAbandonedGameAndWritesThePlayersFile) {
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.size(), kPlayerStatsBytes);
 }
+
+TEST_F(FlowTest, ADealWithoutATimerLeavesNoStaleHandler) {
+  flow.Host.DealGame(32, 1);  // FreeCell attaches its timer
+  ASSERT_TRUE(bool(flow.Host.Additional_timer.OnTimer));
+  flow.Host.DealGame(kTinyIndex, 1);  // the stand-in attaches none
+  EXPECT_FALSE(bool(flow.Host.Additional_timer.OnTimer));
+}
