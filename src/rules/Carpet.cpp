@@ -1,0 +1,106 @@
+// Carpet: one pack. A carpet of twenty face-up cards, five by four, lies
+// under four foundations that are built up in suit from the Ace. A gap in
+// the carpet takes any one card, from the waste or from another place. The
+// stock is turned one card at a time onto the waste, once. Aces go up by
+// themselves; every other card is the player's to play. The game is won
+// when every foundation holds its 13 cards.
+
+#include "rules/Game.h"
+
+namespace {
+
+constexpr int kFoundations = 4;
+constexpr int kPlaces = 20;
+constexpr int kPlacesPerRow = 5;
+
+int FoundationLeft(int i) {
+  return 76 * i + 159;
+}  // 235, 311, 387, 463
+int PlaceLeft(int i) {
+  return 76 * ((i - 1) % kPlacesPerRow) + 200;
+}  // 200, 276, 352, 428, 504
+int PlaceTop(int i) {
+  return 100 * ((i - 1) / kPlacesPerRow) + 120;
+}  // 120, 220, 320, 420
+constexpr int kTopRow = 5;
+
+}  // namespace
+
+class Carpet : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    TDeck* waste = MakePile(100, kTopRow, 2, 2, 4, false, 1);
+    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
+    waste->OnDoubleSelect = Pile(&Carpet::CarpetWasteDblClick);
+    T.Waste() = waste;
+    TDeck* stock = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
+    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Stock() = stock;
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(FoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
+      T.Foundation[size_t(i)] = f;
+    }
+    for (int i = 1; i <= kPlaces; ++i) {
+      // Each place carries its own tag, so no two places look alike to a rule.
+      TDeck* place = MakePile(PlaceLeft(i), PlaceTop(i), 0, 0, 0, false, 10 + i);
+      place->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
+      place->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
+      T.Tableau[size_t(i)] = place;
+    }
+
+    TakePacks(waste, 1, true);
+    T.Board1->SetScore(-52);
+    for (int i = 1; i <= kPlaces; ++i)
+      DealRandom(waste, T.Tableau[size_t(i)], true);
+    DealRestToStock(waste, stock, false);
+    StartTimer(Timer(&Carpet::Carpet_Timer));
+  }
+
+  // The waste's top card to the first foundation where it follows in suit,
+  // otherwise into the first gap of the carpet; with neither, it stays.
+  void CarpetWasteDblClick(TDeck* Sender) {
+    T.GameStarted = 1;
+    TCard* c = Sender->TopCard;
+    if (!c) return;
+    TDeck* to = nullptr;
+    for (int i = 1; !to && i <= kFoundations; ++i)
+      if (CardRules::FollowsInSuit(T.Foundation[size_t(i)]->TopCard, c))
+        to = T.Foundation[size_t(i)];
+    for (int i = 1; !to && i <= kPlaces; ++i)
+      if (!T.Tableau[size_t(i)]->TopCard) to = T.Tableau[size_t(i)];
+    if (!to) return;
+    Deselect(Sender);
+    to->MoveCardTo(c);
+    ResumeTimer();
+  }
+
+  // Every 100 ms: an Ace from the carpet and one from the waste go up; then
+  // the win test. AutoPlay plays no part here.
+  void Carpet_Timer() {
+    T.DisableTimer();
+    if (T.Board1->Busy) {
+      // A move still in flight let this tick through: wait for the next.
+      T.EnableTimer();
+      return;
+    }
+    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kPlaces, 1, T.Waste());
+    if (AllFoundationsFull(T.Foundation, kFoundations)) {
+      if (!won_) {
+        won_ = true;
+        T.GameWon();
+      }
+      return;
+    }
+    T.EnableTimer();
+  }
+
+ private:
+  bool won_ = false;
+};
+
+REGISTER_GAME(Carpet, 17);
