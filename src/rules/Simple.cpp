@@ -1,0 +1,154 @@
+// Simple: two packs. A top row of eight reserve cards says where each of
+// the eight foundations below it starts: foundation i begins with any card
+// one rank above reserve card i and is built up regardless of suit, round
+// the corner from King to Ace, until it reaches the rank below the reserve
+// card; then the reserve card (and whatever was built down in suit on it)
+// finishes it at 13 cards. Cards reach the foundations and the reserve only
+// from the eight columns, which a click on the stock deals a row onto. The
+// game is won when every foundation holds its 13 cards; everything that
+// goes up by itself does so whatever the AutoPlay setting.
+
+#include "rules/Game.h"
+
+using namespace CardRules;
+
+namespace {
+
+constexpr int kPiles = 8;  // foundations, reserve piles and columns alike
+constexpr int kFull = 13;
+
+int RowLeft(int i) {
+  return 75 * i + 65;
+}  // 140, 215, ..., 665: reserve pile, foundation and column in one file
+constexpr int kReserveTop = 5;
+constexpr int kFoundationTop = 105;
+constexpr int kColumnTop = 210;
+
+}  // namespace
+
+class Simple : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    TDeck* dealPile = MakePile(100, 390, 2, 2, 4, false, 1);
+    dealPile->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Waste() = dealPile;
+    TDeck* stock = MakePile(10, 5, 2, 2, 2, false, 0);
+    stock->OnSelect = Rule(&TGame::DealRowSelect);
+    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Stock() = stock;
+    for (int i = 1; i <= kPiles; ++i) {
+      TDeck* f = MakePile(RowLeft(i), kFoundationTop, 0, 0, 1, false, 0);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      f->OnAddWithRule = Rule(&Simple::SimpleFoundationRule);
+      T.Foundation[size_t(i)] = f;
+    }
+    for (int i = 1; i <= kPiles; ++i) {
+      TDeck* r = MakePile(RowLeft(i), kReserveTop, 0, 0, 4, false, 0);
+      r->OnSelect = Rule(&TGame::RefuseAll);
+      r->OnAddWithRule = Rule(&TGame::SuitDownRule);
+      T.Reserve[size_t(i)] = r;
+    }
+    for (int i = 1; i <= kPiles; ++i) {
+      TDeck* column = MakePile(RowLeft(i), kColumnTop, 14, 0, 0, true, 4);
+      column->OnAddWithRule = Rule(&TGame::RefuseAll);
+      column->OnDoubleSelect = Pile(&Simple::SimpleColumnDblClick);
+      T.Tableau[size_t(i)] = column;
+    }
+
+    TakePacks(dealPile, 2, true);
+    T.Board1->SetScore(-104);
+    for (int i = 1; i <= kPiles; ++i)
+      DealRandom(dealPile, T.Reserve[size_t(i)], true);
+    for (int i = 1; i <= kPiles; ++i)
+      DealRandom(dealPile, T.Tableau[size_t(i)], true);
+    DealRestToStock(dealPile, stock, false);
+    FreeDealPile(T.Waste());
+    StartTimer(Timer(&Simple::Simple_Timer));
+  }
+
+  // c may go onto foundation i: it starts the empty foundation (one rank
+  // above the reserve pile's top card, any suit) or continues it (one rank
+  // above its top card, any suit). A complete foundation takes nothing.
+  bool Takes(int i, const TCard* c) const {
+    const TDeck* f = T.Foundation[size_t(i)];
+    if (!c || f->CardsCount() >= kFull) return false;
+    if (!f->TopCard) return PrecedesAnySuit(c, T.Reserve[size_t(i)]->TopCard);
+    return FollowsAnySuit(f->TopCard, c);
+  }
+
+  int FoundationNo(const TDeck* f) const {
+    for (int i = 1; i <= kPiles; ++i)
+      if (T.Foundation[size_t(i)] == f) return i;
+    return 0;
+  }
+
+  void SimpleFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    Action = false;
+    const int i = FoundationNo(Sender);
+    if (i && Sender->CardsCount() < kFull) {
+      SetStarted(clicked);
+      Action = Takes(i, ACard);
+    }
+    if (clicked) ResumeTimer();
+  }
+
+  // The column's top card to the first foundation it starts or continues.
+  void SimpleColumnDblClick(TDeck* Sender) {
+    T.GameStarted = 1;
+    T.DisableTimer();
+    TCard* c = Sender->TopCard;
+    for (int i = 1; c && i <= kPiles; ++i) {
+      if (!Takes(i, c)) continue;
+      Deselect(Sender);
+      T.Foundation[size_t(i)]->MoveCardTo(c);
+      break;
+    }
+    T.EnableTimer();
+  }
+
+  // Every 100 ms, AutoPlay or not: an empty foundation is started when just
+  // one column offers a card that starts it (with more the player chooses);
+  // a reserve card that continues its foundation goes up; then the win test.
+  void Simple_Timer() {
+    T.DisableTimer();
+    if (T.Board1->Busy) {
+      // A move still in flight let this tick through: wait for the next.
+      T.EnableTimer();
+      return;
+    }
+    for (int i = 1; i <= kPiles; ++i) {
+      TDeck* f = T.Foundation[size_t(i)];
+      if (f->TopCard) continue;
+      TCard* only = nullptr;
+      int candidates = 0;
+      for (int k = 1; k <= kPiles; ++k) {
+        TCard* c = T.Tableau[size_t(k)]->TopCard;
+        if (c && Takes(i, c)) {
+          only = c;
+          ++candidates;
+        }
+      }
+      if (candidates == 1) f->MoveCardTo(only);
+    }
+    for (int i = 1; i <= kPiles; ++i) {
+      TDeck* f = T.Foundation[size_t(i)];
+      TCard* r = T.Reserve[size_t(i)]->TopCard;
+      if (f->TopCard && Takes(i, r)) f->MoveCardTo(r);
+    }
+    if (AllFoundationsFull(T.Foundation, kPiles)) {
+      if (!won_) {
+        won_ = true;
+        T.GameWon();
+      }
+      return;
+    }
+    T.EnableTimer();
+  }
+
+ private:
+  bool won_ = false;
+};
+
+REGISTER_GAME(Simple, 22);
