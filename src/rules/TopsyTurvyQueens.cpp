@@ -1,0 +1,316 @@
+// Topsy-Turvy Queens and King's Secrets: two packs. Eight foundations start
+// with the Kings, which go up by themselves, and are built up in suit round
+// the corner: King, Ace, Two, ..., Queen. Eight columns are built down in
+// suit, never onto a King, and runs move as units. Seven secret cards lie
+// face down under the first seven foundations; completing foundation j turns
+// secret card j up, and it may then go to a foundation. The stock turns one
+// card at a time onto the waste and is gone through three times. The game
+// is won when every foundation shows its Queen.
+//
+//   Topsy-Turvy Queens (1)  four cards a column; an empty column takes any
+//                           card, or a run when the player says so.
+//   King's Secrets (2)      five cards a column; an empty column takes only
+//                           a Queen, or a whole run headed by a Queen.
+//
+// The foundations show no foundation mark, so the score stays as dealt.
+
+#include "platform/Modal.h"
+#include "rules/Game.h"
+
+namespace {
+
+constexpr int kTopsyTurvy = 1;
+constexpr int kKingsSecrets = 2;
+
+constexpr int kPacks = 2;
+constexpr int kFoundations = 8;
+constexpr int kColumns = 8;
+constexpr int kSecrets = 7;  // foundation 8 has none
+constexpr int kFull = 13;
+constexpr int kPasses = 3;
+
+int SecretLeft(int i) {
+  return 77 * i - 72;
+}  // 5, 82, ..., 467
+int FoundationLeft(int i) {
+  return 77 * i - 69;
+}  // 8, 85, ..., 547: over its secret card, a little lower and to the right
+int ColumnLeft(int i) {
+  return 77 * i - 72;
+}  // 5, 82, ..., 544
+constexpr int kTopRow = 5;
+constexpr int kSecretTop = 126;
+constexpr int kFoundationTop = 131;
+constexpr int kColumnTop = 230;
+constexpr int kColumnStep = 18;
+
+// Tags: what a card's source pile is.
+constexpr int kWasteTag = 1;  // the waste (and the foundations)
+constexpr int kColumnTag = 2;
+constexpr int kSecretTag = 3;
+
+// B lies on A: one rank lower in A's suit, and nothing ever lies on a King
+// (a King lies on the Ace of its suit).
+bool LiesOn(const TCard* a, const TCard* b) {
+  return a && b && a->Rank() != 13 && CardRules::PrecedesInSuit(a, b);
+}
+
+bool IsQueen(const TCard* c) {
+  return c && c->Rank() == 12;
+}
+
+// A foundation that shows its Queen has its thirteen cards and takes no more
+// (its top is a Queen only then). Without this, ranks wrapping would let the
+// second King of the suit onto it, and the game could never be won.
+bool Complete(const TDeck* f) {
+  return f && f->CardsCount() >= kFull;
+}
+
+}  // namespace
+
+class TopsyTurvyQueens : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    T.RedealLimit = kPasses;
+    T.SetRotation_Counter(1);
+
+    T.Waste() = MakePile(100, kTopRow, 2, 2, 4, false, kWasteTag);
+    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Waste()->OnDoubleSelect = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick);
+
+    T.Stock() = MakePile(5, kTopRow, 2, 2, 3, false, 0);
+    T.Stock()->OnSelect = Rule(&TopsyTurvyQueens::QueensStockSelect);
+    T.Stock()->OnEmptySelect = Pile(&TopsyTurvyQueens::QueensRedealEmptySelect);
+    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+
+    for (int i = 1; i <= kSecrets; ++i) {
+      TDeck* secret = MakePile(SecretLeft(i), kSecretTop, 0, 0, 0, false, kSecretTag);
+      secret->OnAddWithRule = Rule(&TGame::RefuseAll);
+      secret->OnSelect = Rule(&TopsyTurvyQueens::FaceUpOnlySelect);
+      secret->OnDoubleSelect = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick);
+      T.ListC[size_t(i)] = secret;
+    }
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(FoundationLeft(i), kFoundationTop, 0, 0, 0, false, kWasteTag);
+      f->OnAddWithRule = Rule(&TopsyTurvyQueens::QueensFoundationRule);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      f->OnAfterMove = After(&TopsyTurvyQueens::QueensFoundationAfterMove);
+      f->Hide();  // shown when its King arrives
+      T.ListA[size_t(i)] = f;
+    }
+    for (int i = 1; i <= kColumns; ++i) {
+      TDeck* column = MakePile(ColumnLeft(i), kColumnTop, kColumnStep, 0, 0, true, kColumnTag);
+      column->OnAddWithRule = Rule(&TopsyTurvyQueens::QueensColumnRule);
+      column->OnDoubleSelect = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick);
+      T.ListB[size_t(i)] = column;
+    }
+
+    TakePacks(T.Waste(), kPacks, false);
+    T.Board1->SetScore(-52 * kPacks);
+    for (int i = 1; i <= kSecrets; ++i)
+      DealRandom(T.Waste(), T.ListC[size_t(i)]);
+    const int passes = T.GameIndex == kKingsSecrets ? 5 : 4;
+    for (int pass = 1; pass <= passes; ++pass)
+      for (int i = 1; i <= kColumns; ++i)
+        DealRandom(T.Waste(), T.ListB[size_t(i)], true);
+    DealRestToStock(T.Waste(), T.Stock(), false);
+
+    StartTimer(Timer(&TopsyTurvyQueens::Check_Kings_TTimer));
+  }
+
+  // --- The stock --------------------------------------------------------------
+
+  // One card face up onto the waste. On the last pass the emptied stock
+  // shows that it is exhausted.
+  void QueensStockSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+    Action = false;
+    SetStarted(clicked);
+    if (TCard* c = Sender->TopCard) {
+      c->SetFace(true);
+      T.Waste()->MoveCardTo(c);
+      if (T.Rotation_Counter() == kPasses) Sender->SetShowEmpty(2);
+    }
+    ResumeTimer();
+  }
+
+  // The waste goes back face down while passes are left; a pass is never
+  // undone.
+  void QueensRedealEmptySelect(TDeck* Sender) {
+    if (T.Rotation_Counter() < T.RedealLimit) {
+      Sender->TurnOver(T.Waste());
+      T.SetRotation_Counter(T.Rotation_Counter() + 1);
+      T.Board1->ClearHistory();
+    }
+    T.EnableTimer();
+  }
+
+  // --- Secret cards -----------------------------------------------------------
+
+  // A secret card can be picked up only once it has been turned up.
+  void FaceUpOnlySelect(TDeck* Sender, TCard*&, bool& Action, bool) {
+    Action = Sender->TopCard && Sender->TopCard->Face();
+    T.EnableTimer();
+  }
+
+  // --- Columns ----------------------------------------------------------------
+
+  // Down in suit, nothing on a King. From another column the deepest card of
+  // the run that lies on the destination takes the cards on it along. Secret
+  // cards never come here.
+  void QueensColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    Action = false;
+    SetStarted(clicked);
+    TCard* c = ACard;
+    const TDeck* S = c ? c->HostDeck : nullptr;
+    if (c && S && S->Tag != kSecretTag) {
+      const bool firstGame = T.GameIndex != kKingsSecrets;
+      TCard* t = Sender->TopCard;
+      if (t || S->Tag != kColumnTag) {
+        if ((!t && (firstGame || IsQueen(c))) || LiesOn(t, c)) {
+          if (clicked && !c->Face()) c->SetFace(true);
+          Action = true;
+        } else if (t && S->Tag == kColumnTag) {
+          TCard* x = c;
+          while (LiesOn(Beneath(x), x) && !LiesOn(t, x))
+            x = Beneath(x);
+          if (LiesOn(t, x)) {
+            ACard = x;
+            Action = true;
+          }
+        }
+      } else if (LiesOn(Beneath(c), c)) {
+        // A run onto an empty column.
+        if (!firstGame) {
+          ACard = RunBase(c);
+          Action = IsQueen(ACard);
+        } else if (clicked) {
+          switch (AskEmptyColumn()) {
+            case mrOk:
+              ACard = RunBase(c);
+              break;
+            case mrYes:
+              break;
+            default:
+              ACard = nullptr;  // cancelled: no move, no warning
+          }
+          Action = true;
+        } else {
+          Action = true;
+        }
+      } else {
+        Action = firstGame || IsQueen(c);
+      }
+    }
+    if (clicked) T.EnableTimer();
+  }
+
+  // --- Foundations ------------------------------------------------------------
+
+  // Up in suit, an Ace on the King; an empty foundation waits for the timer
+  // to bring its King, a complete one takes nothing more.
+  void QueensFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    Action = false;
+    SetStarted(clicked);
+    if (!Complete(Sender) && CardRules::FollowsInSuit(Sender->TopCard, ACard)) {
+      if (clicked && !ACard->Face()) ACard->SetFace(true);
+      Action = true;
+    }
+    if (clicked) T.EnableTimer();
+  }
+
+  // The top card to the first foundation on which it follows in suit.
+  void QueensToFoundationDblClick(TDeck* Sender) {
+    T.GameStarted = 1;
+    TCard* c = Sender->TopCard;
+    for (int i = 1; c && i <= kFoundations; ++i) {
+      TDeck* f = T.ListA[size_t(i)];
+      if (!f || Complete(f) || !CardRules::FollowsInSuit(f->TopCard, c)) continue;
+      Deselect(Sender);
+      f->MoveCardTo(c);
+      break;
+    }
+    T.EnableTimer();
+  }
+
+  // A secret card that went up leaves its place empty for good; the eighth
+  // Queen wins.
+  void QueensFoundationAfterMove(TDeck* Source, TDeck*, TCard*) {
+    if (Source && Source->Tag == kSecretTag) Source->Hide();
+    int queens = 0;
+    for (int i = 1; i <= kFoundations; ++i)
+      if (T.ListA[size_t(i)] && IsQueen(T.ListA[size_t(i)]->TopCard)) ++queens;
+    if (queens == kFoundations && !won_) {
+      won_ = true;
+      T.DisableTimer();
+      T.GameWon();
+    }
+  }
+
+  // --- The timer --------------------------------------------------------------
+
+  // Every 100 ms: one King from a column or a turned-up secret card to the
+  // first empty foundation, secret cards under complete foundations turned
+  // up, and a King from the waste.
+  void Check_Kings_TTimer() {
+    T.DisableTimer();
+    if (T.Board1->Busy) {
+      // A move still in flight let this tick through: wait for the next.
+      T.EnableTimer();
+      return;
+    }
+    TDeck* empty = FirstEmptyFoundation();
+    for (int j = 1; j <= kColumns; ++j) {
+      TDeck* column = T.ListB[size_t(j)];
+      if (empty && IsKing(column->TopCard)) {
+        PlaceKing(empty, column->TopCard);
+        break;
+      }
+      if (j > kSecrets) continue;
+      TDeck* secret = T.ListC[size_t(j)];
+      TCard* s = secret->TopCard;
+      if (empty && s && s->Face() && IsKing(s)) {
+        PlaceKing(empty, s);
+        break;
+      }
+      if (s && !s->Face() && IsQueen(T.ListA[size_t(j)]->TopCard)) {
+        // The foundation above is complete: its secret card comes up in
+        // front of it, where the clicks now land. Undoing the last move to
+        // the foundation would bury the card again, so history ends here.
+        s->SetFace(true);
+        T.Board1->ClearHistory();
+        s->BringToFront();
+      }
+    }
+    if (TCard* c = T.Waste()->TopCard; IsKing(c))
+      if (TDeck* f = FirstEmptyFoundation()) PlaceKing(f, c);
+    T.EnableTimer();
+  }
+
+ private:
+  static bool IsKing(const TCard* c) { return c && c->Rank() == 13; }
+
+  // The lowest card of the run that c heads (c lies on the card beneath it).
+  static TCard* RunBase(TCard* c) {
+    TCard* x = Beneath(c);
+    while (LiesOn(Beneath(x), x))
+      x = Beneath(x);
+    return x;
+  }
+
+  TDeck* FirstEmptyFoundation() const {
+    for (int i = 1; i <= kFoundations; ++i)
+      if (T.ListA[size_t(i)] && !T.ListA[size_t(i)]->TopCard) return T.ListA[size_t(i)];
+    return nullptr;
+  }
+
+  void PlaceKing(TDeck* f, TCard* king) {
+    f->MoveCardTo(king);
+    f->Show();
+  }
+
+  bool won_ = false;
+};
+
+REGISTER_GAME(TopsyTurvyQueens, kTopsyTurvy, kKingsSecrets);
