@@ -57,10 +57,13 @@ class TMain_F : public QMainWindow {
   void UpdateStatusBar();
   void UpdateCaption();
 
+  // The application's message filter: while a move, deal, undo or redo
+  // runs, keys and shortcuts are dropped; the middle button undoes.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate(const MainOptions& options);
