@@ -58,8 +58,10 @@ TEST_F(MainWindow, CaptionShowsTheNumberOnlyAfterTheFirstDeal) {
 TEST_F(MainWindow, StatusPanelsFollowScoreAndPlayer) {
   Deal(32, 2);
   QStringList texts;
-  for (QLabel* l : window->statusBar()->findChildren<QLabel*>()) texts << l->text();
-  EXPECT_TRUE(texts.contains("Player: Default")) << texts.join('|').toStdString();
+  for (QLabel* l : window->statusBar()->findChildren<QLabel*>())
+    texts << l->text();
+  EXPECT_TRUE(texts.contains("Player: " + Flow().Players.ActiveName()))
+      << texts.join('|').toStdString();
   EXPECT_TRUE(texts.contains("Score: $-52")) << texts.join('|').toStdString();
 }
 
