@@ -2,6 +2,7 @@
 // independent expectation, runs onto beds, the empty-bed question, the
 // bouquet, the double click, automatic play and the win.
 
+#include "../support/IndependentDeal.h"
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
 #include "ui/HelpWindow.h"
@@ -10,16 +11,7 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
+using independent::Generator;
 
 std::string Name(int n) {  // pool number 1..52 -> "QH"
   static const char* kRanks = "A23456789TJQK";

@@ -3,6 +3,7 @@
 // of its cards may be played, the three passes through the stock, the two
 // column rules, foundation cards taken back, automatic play and the win.
 
+#include "../support/IndependentDeal.h"
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
 
@@ -10,27 +11,8 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
-
-// Pool number 1..104 -> "QH", "QH2" for the second pack, lower case face down.
-std::string Name(int n, bool faceUp = true) {
-  static const char* kRanks = "A23456789TJQK";
-  static const char* kSuits = "CDHS";
-  const int m = (n - 1) % 52;
-  std::string s{kRanks[m % 13], kSuits[m / 13]};
-  if (!faceUp) s = {char(std::tolower(s[0])), char(std::tolower(s[1]))};
-  if (n > 52) s += '2';
-  return s;
-}
+using independent::Generator;
+using independent::Name;
 
 // The reserve fan, written out as it lies on the table.
 const int kFanLeft[16] = {347, 309, 385, 347, 309, 385, 347, 309,

@@ -3,6 +3,7 @@
 // in alternating colours, the rows dealt from the stock, the one redeal behind
 // the "Re&Deal" button (also pressed through a script), and the win.
 
+#include "../support/IndependentDeal.h"
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
 #include "ui/HelpWindow.h"
@@ -11,24 +12,8 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
-
-std::string Name(int n, bool up = true) {  // pool number 1..52 -> "QH", "qh"
-  static const char* kRanks = "A23456789TJQK";
-  static const char* kSuits = "CDHS";
-  std::string s = {kRanks[(n - 1) % 13], kSuits[(n - 1) / 13]};
-  if (!up) s = {char(std::tolower(s[0])), char(std::tolower(s[1]))};
-  return s;
-}
+using independent::Generator;
+using independent::Name;
 
 // The pack lies on the first column, card 52 on top. The King of spades,
 // the King of clubs, the Ace of diamonds and the Ace of hearts go to

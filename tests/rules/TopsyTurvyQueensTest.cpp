@@ -4,6 +4,7 @@
 // games, the secret cards, the three passes through the stock, complete
 // foundations and the win.
 
+#include "../support/IndependentDeal.h"
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
 #include "ui/HelpWindow.h"
@@ -12,16 +13,7 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
+using independent::Generator;
 
 // Pool number 1..104 -> "QH", "QH2" for the second pack, lower case face down.
 std::string Name(int n, bool faceUp) {
