@@ -2,6 +2,7 @@
 // expectation, the gaps of the carpet, the waste's double click, the one
 // pass through the stock, the Aces that go up by themselves and the win.
 
+#include "../support/IndependentDeal.h"
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
 #include "ui/HelpWindow.h"
@@ -10,27 +11,8 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of n * state,
-// plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
-
-// Pool number 1..52 as the dump writes it, lower case face down.
-std::string Name(int n, bool up) {
-  static const char* kRanks = "A23456789TJQK";
-  static const char* kSuits = "CDHS";
-  std::string s = {kRanks[(n - 1) % 13], kSuits[(n - 1) / 13]};
-  if (!up)
-    for (char& ch : s)
-      ch = char(std::tolower(static_cast<unsigned char>(ch)));
-  return s;
-}
+using independent::Generator;
+using independent::Name;
 
 // The pack lies on the waste, card 52 on top; twenty draws of the c-th card
 // from the top fill the carpet row by row, the other 32 go face down to the

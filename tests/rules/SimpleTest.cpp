@@ -3,6 +3,7 @@
 // reserve card and finish with it, building down on the reserve, the
 // timer's choice of a base card, the row dealt from the stock and the win.
 
+#include "../support/IndependentDeal.h"
 #include "../support/RunProgram.h"
 #include "GameHarness.h"
 #include "ui/HelpWindow.h"
@@ -11,30 +12,8 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of n * state,
-// plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
-
-// Pool number 1..104 as the dump writes it: "QH", "QH2" for the second
-// pack, lower case face down.
-std::string Name(int n, bool up = true) {
-  static const char* kRanks = "A23456789TJQK";
-  static const char* kSuits = "CDHS";
-  const int k = (n - 1) % 52;
-  std::string s = {kRanks[k % 13], kSuits[k / 13]};
-  if (!up)
-    for (char& ch : s)
-      ch = char(std::tolower(static_cast<unsigned char>(ch)));
-  if (n > 52) s += '2';
-  return s;
-}
+using independent::Generator;
+using independent::Name;
 
 // Both packs lie on the deal pile, card 104 on top: eight draws for the
 // reserve piles, eight for the columns, the other 88 face down to the stock
