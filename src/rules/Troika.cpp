@@ -1,0 +1,106 @@
+// Troika: one pack, all face up, no stock. Seventeen fans of three cards and
+// one of a single card lie in three rows of six; the Aces go to the four
+// foundations while the cards are dealt. A fan's top card goes up in suit, or
+// onto another fan whose top card has the same rank while that fan holds
+// fewer than three cards. Nothing moves by itself: the timer only watches
+// for the win, when every foundation holds its 13 cards.
+
+#include "rules/Game.h"
+
+namespace {
+
+constexpr int kFans = 18;
+constexpr int kDealtFans = 17;  // the last fan is the deal pile
+constexpr int kFanCards = 3;
+constexpr int kFoundations = 4;
+constexpr int kFanShift = 18;
+
+int FanLeft(int i) {
+  return 120 * ((i - 1) % 6) + 5;
+}  // 5, 125, ..., 605
+int FanTop(int i) {
+  return 110 * ((i - 1) / 6) + 120;
+}  // 120, 230, 340
+int FoundationLeft(int i) {
+  return 78 * i - 73;
+}  // 5, 83, 161, 239
+constexpr int kFoundationTop = 5;
+
+}  // namespace
+
+class Troika : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    for (int i = 1; i <= kFans; ++i) {
+      // The last fan holds the pack while it is dealt: it fans out only when
+      // a single card is left on it.
+      TDeck* fan = MakePile(FanLeft(i), FanTop(i), 0, i == kFans ? 0 : kFanShift, 0, true, 1);
+      fan->OnAddWithRule = Rule(&Troika::TroikaFanRule);
+      fan->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
+      T.Tableau[size_t(i)] = fan;
+    }
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(FoundationLeft(i), kFoundationTop, 0, 0, 1, false, 1);
+      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      T.Foundation[size_t(i)] = f;
+    }
+
+    TDeck* dealPile = T.Tableau[kFans];
+    TakePacks(dealPile, 1, true);
+    // Set first: the Aces placed while dealing earn their points.
+    T.Board1->SetScore(-52);
+    for (int i = 1; i <= kDealtFans; ++i)
+      for (int n = 0; n < kFanCards; ++n) {
+        DealRandom(dealPile, T.Tableau[size_t(i)], true);
+        AceCheck(T.Tableau[size_t(i)]);
+      }
+    // The one card left stays where it lies, but its draw is still made, so
+    // the sequence of draws is the same for every game number.
+    T.NextRandom(dealPile->CardsCount());
+    if (dealPile->TopCard) dealPile->TopCard->SetFace(true);
+    dealPile->SetGShift(kFanShift);
+    AceCheck(dealPile);
+
+    StartTimer(Timer(&Troika::TT_Timer));
+  }
+
+  // Onto a fan: a card of the same rank as its top card, any suit, while
+  // the fan holds fewer than three cards. An empty fan stays empty.
+  void TroikaFanRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    Action = false;
+    SetStarted(clicked);
+    const TCard* top = Sender->TopCard;
+    if (top && ACard && ACard->Rank() == top->Rank() && Sender->CardsCount() < kFanCards)
+      Action = true;
+    if (clicked) T.EnableTimer();
+  }
+
+  // Only the win is watched for; every card is moved by the player.
+  void TT_Timer() {
+    if (!AllFoundationsFull(T.Foundation, kFoundations)) return;
+    T.DisableTimer();
+    if (!won_) {
+      won_ = true;
+      T.GameWon();
+    }
+  }
+
+ private:
+  // An Ace on top of the pile goes to the first empty foundation.
+  void AceCheck(TDeck* pile) {
+    TCard* c = pile->TopCard;
+    if (!c || c->Rank() != 1) return;
+    for (int i = 1; i <= kFoundations; ++i)
+      if (TDeck* f = T.Foundation[size_t(i)]; f && !f->TopCard) {
+        f->MoveCardTo(c);
+        return;
+      }
+  }
+
+  bool won_ = false;
+};
+
+REGISTER_GAME(Troika, 7);
