@@ -62,18 +62,9 @@ std::string SuitRun(char suit, int pack, int a, int b) {
   return s;
 }
 
-class CarltonTest : public ::testing::Test {
+class CarltonTest : public GameTest {
  protected:
-  CarltonTest()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text.toStdString());
-            return mrOk;
-          }
-          dialogs.push_back(r.text.toStdString());
-          return dialogAnswer;
-        }) {
-    host.Table.OnGameWon = [this] { ++wins; };
+  CarltonTest() {
     host.DealGame(23, 1);
     host.Board1->WarnEnabled = false;
   }
@@ -86,12 +77,6 @@ class CarltonTest : public ::testing::Test {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();
   }
-
-  TableHost host;
-  std::vector<std::string> messages, dialogs;
-  int dialogAnswer = mrOk;
-  int wins = 0;
-  ScopedModalResponder answers;
 };
 
 }  // namespace

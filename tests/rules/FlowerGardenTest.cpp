@@ -54,18 +54,9 @@ std::string ExpectedDump(uint32_t number) {
   return out.str();
 }
 
-class FlowerGardenTest : public ::testing::Test {
+class FlowerGardenTest : public GameTest {
  protected:
-  FlowerGardenTest()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text.toStdString());
-            return mrOk;
-          }
-          dialogs.push_back(r.text.toStdString());
-          return dialogAnswer;
-        }) {
-    host.Table.OnGameWon = [this] { ++wins; };
+  FlowerGardenTest() {
     host.DealGame(14, 1);
     host.Table.AutoPlay = 1;
     host.Board1->WarnEnabled = false;
@@ -78,12 +69,6 @@ class FlowerGardenTest : public ::testing::Test {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();
   }
-
-  TableHost host;
-  std::vector<std::string> messages, dialogs;
-  int dialogAnswer = mrOk;
-  int wins = 0;
-  ScopedModalResponder answers;
 };
 
 }  // namespace

@@ -268,4 +268,29 @@ class Watchdog {
   std::thread thread_;
 };
 
+// --- A fixture for game tests -----------------------------------------------
+
+// A headless table whose dialogs and messages are answered and recorded
+// (messages with OK, dialogs with dialogAnswer) and whose wins are counted.
+class GameTest : public ::testing::Test {
+ protected:
+  GameTest()
+      : answers([this](const ModalRequest& r) -> std::optional<int> {
+          if (r.kind == ModalRequest::Message) {
+            messages.push_back(r.text.toStdString());
+            return mrOk;
+          }
+          dialogs.push_back(r.text.toStdString());
+          return dialogAnswer;
+        }) {
+    host.Table.OnGameWon = [this] { ++wins; };
+  }
+
+  TableHost host;
+  std::vector<std::string> messages, dialogs;
+  int dialogAnswer = mrOk;
+  int wins = 0;
+  ScopedModalResponder answers;
+};
+
 }  // namespace harness

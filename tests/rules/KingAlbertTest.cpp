@@ -51,20 +51,9 @@ std::string ExpectedDump(uint32_t number) {
   return out.str();
 }
 
-class KingAlbertTest : public ::testing::Test {
+class KingAlbertTest : public GameTest {
  protected:
-  KingAlbertTest()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text.toStdString());
-            return mrOk;
-          }
-          dialogs.push_back(r.text.toStdString());
-          return dialogAnswer;
-        }) {
-    host.Table.OnGameWon = [this] { ++wins; };
-    host.DealGame(6, 1);
-  }
+  KingAlbertTest() { host.DealGame(6, 1); }
 
   TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
   TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
@@ -77,12 +66,6 @@ class KingAlbertTest : public ::testing::Test {
     for (int i = 0; i < steps; ++i)
       host.Board1->UndoStep();
   }
-
-  TableHost host;
-  std::vector<std::string> messages, dialogs;
-  int dialogAnswer = mrOk;
-  int wins = 0;
-  ScopedModalResponder answers;
 };
 
 // Every pile filled except those named: keeps the free column count exact.

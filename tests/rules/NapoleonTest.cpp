@@ -69,20 +69,8 @@ std::string ExpectedDump(int game, uint32_t number) {
   return out.str();
 }
 
-class NapoleonTest : public ::testing::Test {
+class NapoleonTest : public GameTest {
  protected:
-  NapoleonTest()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text.toStdString());
-            return mrOk;
-          }
-          dialogs.push_back(r.text.toStdString());
-          return dialogAnswer;
-        }) {
-    host.Table.OnGameWon = [this] { ++wins; };
-  }
-
   void Deal(int game) {
     ASSERT_TRUE(host.DealGame(game, 1));
     wins = 0;
@@ -106,12 +94,6 @@ class NapoleonTest : public ::testing::Test {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();
   }
-
-  TableHost host;
-  std::vector<std::string> messages, dialogs;
-  int dialogAnswer = mrOk;
-  int wins = 0;
-  ScopedModalResponder answers;
 };
 
 }  // namespace

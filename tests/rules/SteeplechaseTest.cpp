@@ -73,18 +73,9 @@ std::string FullFoundation(bool redFirst, const std::string& red, const std::str
   return s;
 }
 
-class SteeplechaseTest : public ::testing::Test {
+class SteeplechaseTest : public GameTest {
  protected:
-  SteeplechaseTest()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text.toStdString());
-            return mrOk;
-          }
-          dialogs.push_back(r.text.toStdString());
-          return dialogAnswer;
-        }) {
-    host.Table.OnGameWon = [this] { ++wins; };
+  SteeplechaseTest() {
     // A deal whose base rank is the Queen, so that the foundations wrap.
     for (uint32_t n = 1; n < 1000; ++n) {
       host.DealGame(19, n);
@@ -99,12 +90,6 @@ class SteeplechaseTest : public ::testing::Test {
   TDeck* Reserve() { return host.Table.Reserve[1]; }
   TDeck* Waste() { return host.Table.Waste(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& piles) { Arrange(host, piles, 104); }
-
-  TableHost host;
-  std::vector<std::string> messages, dialogs;
-  int dialogAnswer = mrOk;
-  int wins = 0;
-  ScopedModalResponder answers;
 };
 
 }  // namespace

@@ -77,20 +77,8 @@ std::string Built(char suit, int upTo, const std::string& pack = "") {
   return s;
 }
 
-class QueensTest : public ::testing::Test {
+class QueensTest : public GameTest {
  protected:
-  QueensTest()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text.toStdString());
-            return mrOk;
-          }
-          dialogs.push_back(r.text.toStdString());
-          return dialogAnswer;
-        }) {
-    host.Table.OnGameWon = [this] { ++wins; };
-  }
-
   void Deal(int game) {
     ASSERT_TRUE(host.DealGame(game, 1));
     wins = 0;
@@ -110,12 +98,6 @@ class QueensTest : public ::testing::Test {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();
   }
-
-  TableHost host;
-  std::vector<std::string> messages, dialogs;
-  int dialogAnswer = mrOk;
-  int wins = 0;
-  ScopedModalResponder answers;
 };
 
 }  // namespace
