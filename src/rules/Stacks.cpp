@@ -1,0 +1,115 @@
+// Stacks: one pack dealt into thirteen squared stacks of four cards, only
+// the top card of each showing. A stack's top card may go onto another
+// stack's top card of its suit one rank higher, or up to the foundations,
+// which are built up in suit from the Ace. A click on the (always empty)
+// stock gathers the stacks and deals them again, in their old order, into
+// stacks of four; as often as the player likes. The game is won when the
+// four foundations hold their 13 cards.
+
+#include "platform/Messages.h"
+#include "rules/Game.h"
+
+using namespace CardRules;
+
+namespace {
+
+constexpr int kFoundations = 4;
+constexpr int kStacks = 13;
+constexpr int kStackCards = 4;
+
+int FoundationLeft(int i) {
+  return 75 * i + 231;
+}  // 306, 381, 456, 531
+// Two rows: seven stacks, then six.
+int StackLeft(int i) {
+  return (i - 1) % 7 * 87 + 10;
+}  // 10, 97, ..., 532
+int StackTop(int i) {
+  return (i - 1) / 7 * 120 + 120;
+}  // 120, 240
+
+}  // namespace
+
+class Stacks : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    // The deal pile lives only while dealing.
+    T.Waste() = MakePile(100, 410, 2, 2, 4, false, 1);
+    T.Stock() = MakePile(10, 5, 2, 2, 3, false, 0);
+    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    T.Stock()->OnEmptySelect = Pile(&Stacks::StacksRegather);
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(FoundationLeft(i), 5, 0, 0, 1, false, 0);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
+      T.Foundation[size_t(i)] = f;
+    }
+    for (int i = 1; i <= kStacks; ++i) {
+      TDeck* s = MakePile(StackLeft(i), StackTop(i), 0, 0, 0, true, 4);
+      s->OnAddWithRule = Rule(&TGame::SuitDownRule);
+      s->OnDoubleSelect = Pile(&TGame::ToFoundation4NoKingDblClick);
+      T.Tableau[size_t(i)] = s;
+    }
+
+    TakePacks(T.Waste(), 1, false);
+    T.Board1->SetScore(-52);
+    DealRestToStock(T.Waste(), T.Stock(), false);
+    // The stock, shuffled, goes out four cards a stack without the slide.
+    T.Board1->Animate = false;
+    DealStacks();
+    T.Board1->Animate = true;
+
+    ProcessMessages();  // the dealt table shows before the deal pile goes
+    FreeDealPile(T.Waste());
+    StartTimer(Timer(&Stacks::Stacks_Timer));
+  }
+
+  // Up to four cards from the stock onto each stack in turn, the top card of
+  // each turned up; stacks left over when the cards run out stay empty.
+  void DealStacks() {
+    TDeck* stock = T.Stock();
+    for (int j = 1; j <= kStacks; ++j) {
+      TDeck* s = T.Tableau[size_t(j)];
+      for (int n = 0; n < kStackCards && stock->TopCard; ++n)
+        s->MoveCardTo(stock->TopCard);
+      if (s->TopCard && !s->TopCard->Face()) s->TopCard->SetFace(true);
+    }
+  }
+
+  // A click on the empty stock: the stacks go back onto it, the last stack
+  // first, so the cards keep their old order, and are dealt out again in
+  // fours from the first stack on. The history before it is dropped: a
+  // regathering is never undone.
+  void StacksRegather(TDeck* Sender) {
+    T.DisableTimer();
+    TBoard* b = T.Board1;
+    b->Animate = false;
+    for (int i = kStacks; i >= 1; --i) {
+      TDeck* s = T.Tableau[size_t(i)];
+      while (s->TopCard)
+        Sender->MoveCardTo(s->TopCard);
+    }
+    DealStacks();
+    b->Animate = true;
+    b->ClearHistory();
+    T.EnableTimer();
+  }
+
+  // Every 100 ms: uncover the stacks' top cards, an Ace up, then (AutoPlay
+  // On) one card that follows in suit, safe or not; then the win test.
+  void Stacks_Timer() {
+    T.DisableTimer();
+    if (T.Board1 && T.Board1->Busy) {
+      // A move in flight let this tick through: wait for the next one.
+      T.EnableTimer();
+      return;
+    }
+    for (int i = 1; i <= kStacks; ++i)
+      if (TCard* c = T.Tableau[size_t(i)]->TopCard; c && !c->Face()) c->SetFace(true);
+    CommonTimer(T.Foundation, kFoundations, T.Tableau, kStacks, false, 1, FollowsInSuit);
+  }
+};
+
+REGISTER_GAME(Stacks, 33);
