@@ -1,0 +1,85 @@
+// Shamrocks: one pack, all face up, no stock. Seventeen fans of three cards
+// and one of a single card lie in three rows of six. A fan's top card goes
+// up in suit to the four foundations, or onto another fan whose top card is
+// one rank above or below it (any suit, King and Ace are neighbours) while
+// that fan holds fewer than three cards. Aces go up by themselves, other
+// cards too when AutoPlay is On, as long as that is safe. The game is won
+// when every foundation holds its 13 cards.
+
+#include "rules/Game.h"
+
+namespace {
+
+constexpr int kFans = 18;
+constexpr int kDealtFans = 17;  // the last fan is the deal pile
+constexpr int kFanCards = 3;
+constexpr int kFoundations = 4;
+constexpr int kFanShift = 18;
+
+int FanLeft(int i) {
+  return 120 * ((i - 1) % 6) + 5;
+}  // 5, 125, ..., 605
+int FanTop(int i) {
+  return 110 * ((i - 1) / 6) + 120;
+}  // 120, 230, 340
+int FoundationLeft(int i) {
+  return 78 * i - 73;
+}  // 5, 83, 161, 239
+constexpr int kFoundationTop = 5;
+
+}  // namespace
+
+class Shamrocks : public TGame {
+ public:
+  using TGame::TGame;
+
+  void Deal() override {
+    for (int i = 1; i <= kFans; ++i) {
+      // The last fan holds the pack while it is dealt and fans out only once
+      // a single card is left on it.
+      TDeck* fan = MakePile(FanLeft(i), FanTop(i), 0, i == kFans ? 0 : kFanShift, 0, true, 1);
+      fan->OnAddWithRule = Rule(&Shamrocks::ShamrockFanRule);
+      fan->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
+      T.Tableau[size_t(i)] = fan;
+    }
+    for (int i = 1; i <= kFoundations; ++i) {
+      TDeck* f = MakePile(FoundationLeft(i), kFoundationTop, 0, 0, 1, false, 1);
+      f->OnSelect = Rule(&TGame::RefuseAll);
+      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
+      T.Foundation[size_t(i)] = f;
+    }
+
+    TDeck* dealPile = T.Tableau[kFans];
+    TakePacks(dealPile, 1, true);
+    T.Board1->SetScore(-52);
+    for (int i = 1; i <= kDealtFans; ++i)
+      for (int n = 0; n < kFanCards; ++n)
+        DealRandom(dealPile, T.Tableau[size_t(i)]);
+    // The last card is drawn too and laid back on its own fan, which sets it
+    // at the fan's own place before the fan spreads out.
+    dealPile->MoveCard(dealPile, T.NextRandom(dealPile->CardsCount()));
+    dealPile->SetGShift(kFanShift);
+
+    StartTimer(Timer(&Shamrocks::Shamrocks_Timer));
+  }
+
+  // Onto a fan: one rank above or below its top card, any suit, while the
+  // fan holds fewer than three cards. An empty fan stays empty.
+  void ShamrockFanRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+    Action = false;
+    SetStarted(clicked);
+    const TCard* top = Sender->TopCard;
+    if (top && ACard && Sender->CardsCount() < kFanCards &&
+        (CardRules::FollowsAnySuit(top, ACard) || CardRules::PrecedesAnySuit(top, ACard)))
+      Action = true;
+    if (clicked) T.EnableTimer();
+  }
+
+  // Every 100 ms: one Ace up, then (AutoPlay On) one card that may safely
+  // go up, then the win test.
+  void Shamrocks_Timer() {
+    CommonTimer(T.Foundation, kFoundations, T.Tableau, kFans, true, 1, CardRules::FollowsInSuit);
+  }
+};
+
+REGISTER_GAME(Shamrocks, 24);
