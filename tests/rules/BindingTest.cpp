@@ -165,7 +165,7 @@ TEST_F(BindingTest, BaseCardsGoUpByThemselvesNeverByDoubleClick) {
   EXPECT_EQ(Names(Col(1)), "9H");
   EXPECT_EQ(F(1)->CardsCount(), 13);
   host.Board1->ClearSelection();  // the Nine stayed picked up
-  DoubleClick(Col(2));  // any suit: onto the Nine of diamonds
+  DoubleClick(Col(2));            // any suit: onto the Nine of diamonds
   EXPECT_EQ(Names(F(2)), "9D TC2");
   RunTimer();  // a Nine from the columns and one from the talon
   EXPECT_EQ(Names(F(3)), "9H");
