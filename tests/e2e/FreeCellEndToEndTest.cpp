@@ -29,7 +29,8 @@ std::vector<QStringList> ExpectedColumns(uint32_t number) {
   const char* suits = "CDHS";
   std::vector<QString> pile;  // bottom .. top
   for (int s = 0; s < 4; ++s)
-    for (int r = 0; r < 13; ++r) pile.push_back(QString(ranks[r]) + suits[s]);
+    for (int r = 0; r < 13; ++r)
+      pile.push_back(QString(ranks[r]) + suits[s]);
   std::vector<QStringList> cols(8);
   for (int i = 1; i <= 52; ++i) {
     int c = draw(uint32_t(pile.size()));
@@ -48,23 +49,28 @@ TEST(FreeCellEndToEnd, DumpedDealMatchesAnIndependentDeal) {
     ProgramRun r = box.Run({"--game", "32", "--number", QString::number(number), "--dump"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QStringList lines = r.out.split('\n');
-    ASSERT_TRUE(lines[0].startsWith(QStringLiteral("game 32 \"FreeCell\" number %1 score -52").arg(number)))
+    ASSERT_TRUE(
+        lines[0].startsWith(QStringLiteral("game 32 \"FreeCell\" number %1 score -52").arg(number)))
         << lines[0].toStdString();
     auto cols = ExpectedColumns(number);
     for (int c = 0; c < 8; ++c) {
       // Columns are piles 11..18 (deal and spare piles 1 and 2 are gone,
       // foundations 3..6, free cells 7..10).
-      QString prefix = QStringLiteral("pile %1 at %2,115 shift 20/0 empty 0 tag 4:").arg(11 + c).arg(78 * (c + 1) - 68);
+      QString prefix = QStringLiteral("pile %1 at %2,115 shift 20/0 empty 0 tag 4:")
+                           .arg(11 + c)
+                           .arg(78 * (c + 1) - 68);
       int at = lines.indexOf(QRegularExpression("^" + QRegularExpression::escape(prefix) + ".*"));
       ASSERT_GE(at, 0) << prefix.toStdString();
-      EXPECT_EQ(lines[at].mid(prefix.size()).trimmed(), cols[size_t(c)].join(' ')) << "column " << c + 1;
+      EXPECT_EQ(lines[at].mid(prefix.size()).trimmed(), cols[size_t(c)].join(' '))
+          << "column " << c + 1;
     }
   }
 }
 
 TEST(FreeCellEndToEnd, WonByScriptAndCountedForThePlayer) {
   ProgramSandbox box;
-  ProgramRun r = box.Run({"--script", QStringLiteral(WENLO_TEST_DATA) + "/scripts/freecell-win.script"});
+  ProgramRun r =
+      box.Run({"--script", QStringLiteral(WENLO_TEST_DATA) + "/scripts/freecell-win.script"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(r.out.count("won 32 2\n"), 1);
   QFile f(box.DataDir() + "/players.dat");
@@ -75,10 +81,11 @@ TEST(FreeCellEndToEnd, WonByScriptAndCountedForThePlayer) {
   auto u16 = [&](int o) { return int(uchar(data[at + o])) | int(uchar(data[at + o + 1])) << 8; };
   auto i32 = [&](int o) {
     return int32_t(uint32_t(uchar(data[at + o])) | uint32_t(uchar(data[at + o + 1])) << 8 |
-                   uint32_t(uchar(data[at + o + 2])) << 16 | uint32_t(uchar(data[at + o + 3])) << 24);
+                   uint32_t(uchar(data[at + o + 2])) << 16 |
+                   uint32_t(uchar(data[at + o + 3])) << 24);
   };
-  EXPECT_EQ(u16(0), 0);               // lost
-  EXPECT_EQ(u16(2), 1);               // won
-  EXPECT_EQ(i32(4), -52 + 52 * 5);    // the deal's score
+  EXPECT_EQ(u16(0), 0);             // lost
+  EXPECT_EQ(u16(2), 1);             // won
+  EXPECT_EQ(i32(4), -52 + 52 * 5);  // the deal's score
   EXPECT_TRUE(QFile::exists(box.ConfigDir() + "/Tamsel Cards.conf"));
 }

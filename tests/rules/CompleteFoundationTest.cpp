@@ -23,8 +23,9 @@ class CompleteFoundation : public ::testing::Test {
     host.Table.Foundation[1] = f;
     host.Table.Tableau[1] = col;
     host.Board1->Recording = false;
-    for (int r = 1; r <= 13; ++r) Put(f, r);       // hearts, Ace to King
-    Put(col, 52 + 27);                             // the second Ace of hearts
+    for (int r = 1; r <= 13; ++r)
+      Put(f, r);        // hearts, Ace to King
+    Put(col, 52 + 27);  // the second Ace of hearts
     host.Board1->Recording = true;
   }
   void Put(TDeck* d, int id) {
