@@ -6,28 +6,10 @@
 // cards too when AutoPlay is On, as long as that is safe. The game is won
 // when every foundation holds its 13 cards.
 
+#include "rules/FanTable.h"
 #include "rules/Game.h"
 
-namespace {
-
-constexpr int kFans = 18;
-constexpr int kDealtFans = 17;  // the last fan is the deal pile
-constexpr int kFanCards = 3;
-constexpr int kFoundations = 4;
-constexpr int kFanShift = 18;
-
-int FanLeft(int i) {
-  return 120 * ((i - 1) % 6) + 5;
-}  // 5, 125, ..., 605
-int FanTop(int i) {
-  return 110 * ((i - 1) / 6) + 120;
-}  // 120, 230, 340
-int FoundationLeft(int i) {
-  return 78 * i - 73;
-}  // 5, 83, 161, 239
-constexpr int kFoundationTop = 5;
-
-}  // namespace
+using namespace fan_table;
 
 class Shamrocks : public TGame {
  public:
