@@ -60,18 +60,9 @@ std::string ExpectedDump(uint32_t number) {
   return out.str();
 }
 
-class CastleTest : public ::testing::Test {
+class CastleTest : public GameTest {
  protected:
-  CastleTest()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text.toStdString());
-            return mrOk;
-          }
-          dialogs.push_back(r.text.toStdString());
-          return dialogAnswer;
-        }) {
-    host.Table.OnGameWon = [this] { ++wins; };
+  CastleTest() {
     host.DealGame(28, 1);
     host.Board1->WarnEnabled = true;
   }
@@ -96,12 +87,6 @@ class CastleTest : public ::testing::Test {
     }
     return layout;
   }
-
-  TableHost host;
-  std::vector<std::string> messages, dialogs;
-  int dialogAnswer = mrOk;
-  int wins = 0;
-  ScopedModalResponder answers;
 };
 
 }  // namespace

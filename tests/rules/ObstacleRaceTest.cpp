@@ -64,20 +64,9 @@ std::string ExpectedDump(uint32_t number) {
   return out.str();
 }
 
-class ObstacleRaceTest : public ::testing::Test {
+class ObstacleRaceTest : public GameTest {
  protected:
-  ObstacleRaceTest()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text.toStdString());
-            return mrOk;
-          }
-          dialogs.push_back(r.text.toStdString());
-          return dialogAnswer;
-        }) {
-    host.Table.OnGameWon = [this] { ++wins; };
-    host.DealGame(5, 1);
-  }
+  ObstacleRaceTest() { host.DealGame(5, 1); }
 
   TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
   TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
@@ -86,12 +75,6 @@ class ObstacleRaceTest : public ::testing::Test {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();
   }
-
-  TableHost host;
-  std::vector<std::string> messages, dialogs;
-  int dialogAnswer = mrOk;
-  int wins = 0;
-  ScopedModalResponder answers;
 };
 
 }  // namespace
