@@ -7,10 +7,10 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include "game/MainForm.h"
-#include "game/TableHost.h"
+#include "app/MainForm.h"
 #include "platform/Messages.h"
-#include "platform/SurfaceWidget.h"
+#include "platform/qt/SurfaceWidget.h"
+#include "session/TableHost.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "platform/Messages.h"
+#include "ui/TableDialogs.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   SetDeterministic(true);
+  InstallTableDialogs();
   return RUN_ALL_TESTS();
 }

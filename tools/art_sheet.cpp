@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "cardtable/CardArt.h"
-#include "game/WinArt.h"
+#include "art/CardArt.h"
+#include "art/WinArt.h"
 
 namespace {
 

@@ -16,15 +16,15 @@
 #include <QTreeWidget>
 #include <cstdio>
 
-#include "game/Catalogue.h"
-#include "game/GameDlg.h"
-#include "game/Previews.h"
-#include "game/Settings.h"
-#include "game/Shuffle.h"
-#include "game/ShuffleForm.h"
 #include "players/HiscoreForm.h"
-#include "players/Players.h"
 #include "players/StatForm.h"
+#include "records/Catalogue.h"
+#include "records/Players.h"
+#include "records/Settings.h"
+#include "session/Previews.h"
+#include "session/Shuffle.h"
+#include "ui/GameDlg.h"
+#include "ui/ShuffleForm.h"
 
 namespace {
 

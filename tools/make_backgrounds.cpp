@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "ui/Jpeg.h"
+#include "platform/Jpeg.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "game/Settings.h"
 #include "players/EditPlayerForm.h"
-#include "players/Players.h"
 #include "players/UserForm.h"
+#include "records/Players.h"
+#include "records/Settings.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -13,9 +13,9 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "art/Background.h"
 #include "cardtable/Cardscmp.h"
 #include "ui/AboutBox.h"
-#include "ui/Background.h"
 #include "ui/DeckForm.h"
 #include "ui/HelpWindow.h"
 #include "ui/OptionsDlg.h"

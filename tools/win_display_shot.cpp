@@ -10,11 +10,11 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "app/MainForm.h"
 #include "app/ScriptDriver.h"
-#include "game/MainForm.h"
-#include "game/WinDlg.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
+#include "ui/WinDlg.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

@@ -6,11 +6,12 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/MainForm.h"
 #include "app/ScriptDriver.h"
-#include "game/Catalogue.h"
-#include "game/MainForm.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
+#include "records/Catalogue.h"
+#include "ui/TableDialogs.h"
 
 namespace {
 
@@ -121,6 +122,7 @@ int RunApplication(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  InstallTableDialogs();
   // Without a player at the screen no dialog may wait for an answer: each
   // one takes its default (a script installs its own answers below).
   std::optional<ScopedModalResponder> unattended;

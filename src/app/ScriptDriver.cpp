@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "game/Catalogue.h"
-#include "game/GameFlow.h"
 #include "platform/Modal.h"
+#include "records/Catalogue.h"
+#include "session/GameFlow.h"
 
 namespace {
 

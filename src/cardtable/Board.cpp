@@ -1,4 +1,4 @@
-#include "cardtable/CardArt.h"
+#include "art/CardArt.h"
 #include "cardtable/Cardscmp.h"
 #include "platform/Cursors.h"
 #include "platform/Raster.h"

@@ -1,32 +1,35 @@
 #include "platform/Modal.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QMessageBox>
-
 namespace {
 ModalResponder& Responder() {
   static ModalResponder responder;
   return responder;
 }
+MessageRunner& Messages() {
+  static MessageRunner runner;
+  return runner;
+}
+DialogRunner& Dialogs() {
+  static DialogRunner runner;
+  return runner;
+}
+}  // namespace
 
-QMessageBox::Icon ToQt(MsgIcon icon) {
-  switch (icon) {
-    case MsgIcon::Information:
-      return QMessageBox::Information;
-    case MsgIcon::Warning:
-      return QMessageBox::Warning;
-    case MsgIcon::Question:
-      return QMessageBox::Question;
-    case MsgIcon::Error:
-      return QMessageBox::Critical;
-    case MsgIcon::None:
-      break;
-  }
-  return QMessageBox::NoIcon;
+void SetModalResponder(ModalResponder responder) {
+  Responder() = std::move(responder);
+}
+const ModalResponder& CurrentModalResponder() {
+  return Responder();
+}
+void SetMessageRunner(MessageRunner runner) {
+  Messages() = std::move(runner);
+}
+void SetDialogRunner(DialogRunner runner) {
+  Dialogs() = std::move(runner);
 }
 
-int DefaultFor(MsgButtons buttons) {
+int DefaultMessageResult(MsgButtons buttons, int defaultButton) {
+  if (defaultButton != mrNone) return defaultButton;
   switch (buttons) {
     case MsgButtons::Ok:
     case MsgButtons::OkCancel:
@@ -37,77 +40,25 @@ int DefaultFor(MsgButtons buttons) {
   }
   return mrOk;
 }
-}  // namespace
-
-void SetModalResponder(ModalResponder responder) {
-  Responder() = std::move(responder);
-}
-const ModalResponder& CurrentModalResponder() {
-  return Responder();
-}
 
 int ShowMessage(const QString& text, const QString& caption, MsgIcon icon, MsgButtons buttons,
                 int defaultButton) {
-  const int fallback = defaultButton != mrNone ? defaultButton : DefaultFor(buttons);
+  const int fallback = DefaultMessageResult(buttons, defaultButton);
   if (Responder()) {
     ModalRequest req{ModalRequest::Message, text, caption, fallback};
     if (auto answer = Responder()(req)) return *answer;
   }
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return fallback;
-  QMessageBox box(ToQt(icon), caption, text);
-  switch (buttons) {
-    case MsgButtons::Ok:
-      box.setStandardButtons(QMessageBox::Ok);
-      break;
-    case MsgButtons::OkCancel:
-      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-      break;
-    case MsgButtons::YesNo:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      break;
-    case MsgButtons::YesNoCancel:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-      break;
-  }
-  switch (defaultButton) {
-    case mrOk:
-      box.setDefaultButton(QMessageBox::Ok);
-      break;
-    case mrCancel:
-      box.setDefaultButton(QMessageBox::Cancel);
-      break;
-    case mrYes:
-      box.setDefaultButton(QMessageBox::Yes);
-      break;
-    case mrNo:
-      box.setDefaultButton(QMessageBox::No);
-      break;
-    default:
-      break;
-  }
-  switch (box.exec()) {
-    case QMessageBox::Ok:
-      return mrOk;
-    case QMessageBox::Cancel:
-      return mrCancel;
-    case QMessageBox::Yes:
-      return mrYes;
-    case QMessageBox::No:
-      return mrNo;
-    default:
-      return mrCancel;
-  }
+  if (!Messages()) return fallback;
+  return Messages()(text, caption, icon, buttons, defaultButton);
 }
 
-int ExecDialog(QDialog& dialog, int defaultResult) {
+int RequestDialog(ModalDialog which, const QString& caption, int defaultResult) {
   if (Responder()) {
-    ModalRequest req{ModalRequest::Dialog, dialog.windowTitle(), dialog.windowTitle(),
-                     defaultResult};
+    ModalRequest req{ModalRequest::Dialog, caption, caption, defaultResult};
     if (auto answer = Responder()(req)) return *answer;
   }
-  int r = dialog.exec();
-  // A dialog closed with its window button reports 0: that is Cancel.
-  return r == QDialog::Rejected ? mrCancel : r;
+  if (!Dialogs()) return defaultResult;
+  return Dialogs()(which, caption);
 }
 
 ScopedModalResponder::ScopedModalResponder(ModalResponder responder)

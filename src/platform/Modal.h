@@ -1,13 +1,13 @@
 #pragma once
 // The one seam through which every message box and modal dialog passes.
-// In the running program they are real Qt dialogs; a test or the scripted
-// driver installs a responder that answers them without showing anything.
+// A test or the scripted driver installs a responder that answers them
+// without showing anything. Otherwise the window floors' runners show the
+// real thing (platform/qt, ui); with no runner installed (a program without
+// widgets) every question takes its default answer.
 
 #include <QString>
 #include <functional>
 #include <optional>
-
-class QDialog;
 
 // Dialog results as the desktop numbers them.
 enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
@@ -33,9 +33,24 @@ const ModalResponder& CurrentModalResponder();
 int ShowMessage(const QString& text, const QString& caption, MsgIcon icon,
                 MsgButtons buttons = MsgButtons::Ok, int defaultButton = mrNone);
 
-// Runs a dialog modally (or asks the responder with its window title) and
-// returns its result. defaultResult is what Enter would answer.
-int ExecDialog(QDialog& dialog, int defaultResult);
+// The dialogs a floor without widgets may ask for; the window floors
+// build them.
+enum class ModalDialog {
+  EmptyColumn,  // "Move to empty column...": 1 column, 6 single card, 2 cancel
+  OnceMore,     // the win dialog, "Once more?": 6 yes, 7 no
+};
+// Asks for one of those dialogs with its window caption (the responder sees
+// a Dialog request with that caption) and returns its result.
+int RequestDialog(ModalDialog which, const QString& caption, int defaultResult);
+
+// The runners that show the real boxes and dialogs.
+using MessageRunner = std::function<int(const QString& text, const QString& caption, MsgIcon icon,
+                                        MsgButtons buttons, int defaultButton)>;
+using DialogRunner = std::function<int(ModalDialog which, const QString& caption)>;
+void SetMessageRunner(MessageRunner runner);
+void SetDialogRunner(DialogRunner runner);
+// The default answer of a message box with these buttons.
+int DefaultMessageResult(MsgButtons buttons, int defaultButton);
 
 // Keeps a responder installed for one scope.
 class ScopedModalResponder {

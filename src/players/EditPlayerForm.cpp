@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "players/Players.h"
+#include "records/Players.h"
 
 TEditPlayer_Form::TEditPlayer_Form(const QString& caption, const QString& label,
                                    const QString& preset, QWidget* parent)

@@ -15,9 +15,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "game/Catalogue.h"
 #include "platform/Modal.h"
 #include "players/StatForm.h"
+#include "records/Catalogue.h"
 
 namespace {
 // The name column is sized for a name of this length.

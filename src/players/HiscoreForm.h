@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "players/HiscoreModel.h"
-#include "players/Players.h"
+#include "records/Players.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "game/Catalogue.h"
 #include "players/StatsModel.h"
+#include "records/Catalogue.h"
 
 QString HiscoreHeader(HiscoreRanking ranking) {
   switch (ranking) {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "players/Players.h"
+#include "records/Players.h"
 
 enum class HiscoreRanking { TotalScore = 0, AverageScore = 1, WinPercent = 2 };
 

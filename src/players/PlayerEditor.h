@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "players/Players.h"
+#include "records/Players.h"
 
 // Caption, label and preset text of the name dialog for one action.
 struct NameDialogText {

@@ -14,9 +14,10 @@
 #include <QTableWidget>
 #include <algorithm>
 
-#include "game/Catalogue.h"
 #include "platform/Modal.h"
+#include "platform/qt/ModalQt.h"
 #include "players/HiscoreForm.h"
+#include "records/Catalogue.h"
 
 const QString TStatForm::kClearQuestion =
     QStringLiteral("Are you sure you want to clear your statistics?");

@@ -12,8 +12,8 @@
 #include <QDialog>
 #include <QStyledItemDelegate>
 
-#include "players/Players.h"
 #include "players/StatsModel.h"
+#include "records/Players.h"
 
 class QComboBox;
 class QFrame;

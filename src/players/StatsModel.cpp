@@ -3,7 +3,7 @@
 #include <QCollator>
 #include <algorithm>
 
-#include "game/Catalogue.h"
+#include "records/Catalogue.h"
 
 int RoundedPercent(uint32_t won, uint32_t total) {
   if (total == 0) return 0;

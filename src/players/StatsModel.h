@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "players/Players.h"
+#include "records/Players.h"
 
 // Won x 100 / total, rounded to the nearest integer with halves going to the
 // even neighbour (12.5 gives 12, 37.5 gives 38); 0 when total is 0.

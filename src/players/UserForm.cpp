@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Modal.h"
+#include "platform/qt/ModalQt.h"
 #include "players/EditPlayerForm.h"
 
 TUser_Form::TUser_Form(const PlayerList& players, int selected, QWidget* parent)

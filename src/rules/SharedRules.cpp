@@ -2,13 +2,11 @@
 // Each handler answers the pile machinery through Action (and, for runs,
 // through ACard); none of them checks more than its own pile event needs.
 
-#include <QApplication>
 #include <algorithm>
 
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "rules/Game.h"
-#include "ui/EmptyColDlg.h"
 
 using namespace CardRules;
 
@@ -425,16 +423,7 @@ void TGame::CommonTimer(const TTable::PileList& F, int nF, const TTable::PileLis
 }
 
 int TGame::AskEmptyColumn() {
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    // No widgets without an application: only a responder can answer.
-    if (const ModalResponder& r = CurrentModalResponder()) {
-      const QString caption = QStringLiteral("Move to empty column...");
-      if (auto answer = r({ModalRequest::Dialog, caption, caption, mrOk})) return *answer;
-    }
-    return mrOk;
-  }
-  TEmptyColDlg dlg;
-  return ExecDialog(dlg, mrOk);
+  return RequestDialog(ModalDialog::EmptyColumn, QStringLiteral("Move to empty column..."), mrOk);
 }
 
 // --- Deal helpers ------------------------------------------------------------

@@ -11,6 +11,7 @@
 
 #include "cardtable/Cardscmp.h"
 #include "platform/Modal.h"
+#include "platform/qt/ModalQt.h"
 
 namespace {
 

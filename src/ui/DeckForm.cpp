@@ -10,6 +10,7 @@
 
 #include "cardtable/Cardscmp.h"
 #include "platform/Modal.h"
+#include "platform/qt/ModalQt.h"
 
 QPoint DeckCellOfBack(int back) {
   if (back < 1 || back > kDeckBacks) back = 1;

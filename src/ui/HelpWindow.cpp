@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "game/Catalogue.h"
+#include "records/Catalogue.h"
 
 namespace {
 

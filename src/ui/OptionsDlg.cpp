@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "platform/Modal.h"
+#include "platform/qt/ModalQt.h"
 #include "ui/PictureForm.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QString>
 #include <functional>
 
-#include "ui/Background.h"
+#include "art/Background.h"
 
 class QCheckBox;
 class QFrame;

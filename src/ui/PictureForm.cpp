@@ -7,8 +7,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "art/Background.h"
 #include "platform/Modal.h"
-#include "ui/Background.h"
+#include "platform/qt/ModalQt.h"
 
 PictureChooserModel::PictureChooserModel(const QString& patternName)
     : items_(BuiltInPatternNames()) {

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "game/WinArt.h"
+#include "art/WinArt.h"
 
 TTray::TTray(QWidget* window, QObject* parent) : QObject(parent), window_(window) {
   available_ = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };

@@ -1,8 +1,8 @@
 #include <set>
 
-#include "TableFixture.h"
 #include "platform/Modal.h"
 #include "platform/Sound.h"
+#include "support/TableFixture.h"
 
 // --- Cards ------------------------------------------------------------------
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "../support/RunProgram.h"
+#include "support/RunProgram.h"
 
 namespace {
 

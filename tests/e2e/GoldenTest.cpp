@@ -6,7 +6,7 @@
 
 #include <QFile>
 
-#include "../support/RunProgram.h"
+#include "support/RunProgram.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <QTableWidget>
 #include <vector>
 
-#include "game/Catalogue.h"
 #include "platform/Modal.h"
 #include "players/HiscoreForm.h"
 #include "players/StatForm.h"
+#include "records/Catalogue.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <QFile>
 
-#include "../support/RunProgram.h"
-#include "players/Players.h"
+#include "records/Players.h"
+#include "support/RunProgram.h"
 
 TEST(StatisticsEndToEnd, PlayedAbandonedAndWonGamesReachPlayersFileExactly) {
   QFile win(QStringLiteral(WENLO_TEST_DATA) + "/scripts/freecell-win.script");

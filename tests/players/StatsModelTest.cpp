@@ -3,8 +3,8 @@
 #include <QCollator>
 #include <vector>
 
-#include "game/Catalogue.h"
 #include "players/StatsModel.h"
+#include "records/Catalogue.h"
 
 namespace {
 

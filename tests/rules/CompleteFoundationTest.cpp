@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game/TableHost.h"
 #include "rules/Game.h"
+#include "session/TableHost.h"
 
 namespace {
 

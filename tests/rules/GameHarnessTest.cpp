@@ -4,7 +4,7 @@
 // for hundreds of actions without losing a card, after which undoing
 // everything gives back the dealt table and redoing everything the played one.
 
-#include "GameHarness.h"
+#include "support/GameHarness.h"
 
 using namespace harness;
 

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "GameHarness.h"
+#include "support/GameHarness.h"
 #include "ui/EmptyColDlg.h"
 
 using namespace harness;

@@ -16,8 +16,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-#include "../cardtable/TableFixture.h"
 #include "platform/Modal.h"
+#include "support/TableFixture.h"
 #include "ui/DeckForm.h"
 #include "ui/HelpWindow.h"
 #include "ui/OptionsDlg.h"

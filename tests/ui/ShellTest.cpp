@@ -10,8 +10,8 @@
 #include <QTextBrowser>
 #include <QWidget>
 
-#include "game/Catalogue.h"
 #include "platform/Modal.h"
+#include "records/Catalogue.h"
 #include "ui/AboutBox.h"
 #include "ui/HelpWindow.h"
 #include "ui/Tray.h"

@@ -1,0 +1,93 @@
+#pragma once
+// TMain_F: the main window. A thin owner and dispatcher: it owns the game
+// flow (table, rules services, players, settings), shows the table in a
+// SurfaceWidget, and turns menus, keys, the status bar and the caption into
+// calls on GameFlow and back.
+
+#include <QMainWindow>
+#include <memory>
+
+#include "art/Background.h"
+#include "session/GameFlow.h"
+#include "ui/HelpWindow.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class SurfaceWidget;
+class TTray;
+class TShuffle_Form;
+
+struct MainOptions {
+  QString DataDir;  // --data-dir
+};
+
+class TMain_F : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TMain_F(const MainOptions& options, QWidget* parent = nullptr);
+  ~TMain_F() override;
+
+  GameFlow& Flow() { return *flow_; }
+  SurfaceWidget* Surface() const { return surface_; }
+  // The exit sequence ran already (a script's quit): closing saves nothing.
+  void MarkClosed() { closed_ = true; }
+
+  // Menu commands, as the menus call them.
+  void Deal_MIClick();
+  void Replay1Click();
+  void SelectShuffle1Click();
+  void Game_MIClick();
+  void Statistics1Click();
+  void NewUndo1Click();
+  void NewRedo1Click();
+  void GameClick();
+  void Deck_MIClick();
+  void Options1Click();
+  void StatusBarMenuClick();
+  void Contents_MIClick();
+  void GameHelp1Click();
+  void About1Click();
+  void SupportPage1Click();
+  void HomeSite1Click();
+  void Exit_MIClick() { close(); }
+  THelp& Help() { return help_; }
+
+  void UpdateStatusBar();
+  void UpdateCaption();
+
+  // The application's message filter: while a move, deal, undo or redo
+  // runs, keys and shortcuts are dropped; the middle button undoes.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void FormCreate(const MainOptions& options);
+  void CreateMenus();
+  void CreateStatusBar();
+  void SyncRedealButton();
+  void ApplyBackground();
+  // Runs a command only while no move, deal, undo or redo is running.
+  void Guarded(void (TMain_F::*command)());
+
+  std::unique_ptr<GameFlow> flow_;
+  BackgroundState bg_;
+  THelp help_;
+  TTray* tray_ = nullptr;
+  std::unique_ptr<TShuffle_Form> shuffleForm_;
+  SurfaceWidget* surface_ = nullptr;
+  QLabel* countLabel_ = nullptr;
+  QLabel* panels_[4] = {};
+  QPushButton* redealButton_ = nullptr;
+  QAction* Deal_MI = nullptr;
+  QAction* Replay1 = nullptr;
+  QAction* NewUndo1 = nullptr;
+  QAction* NewRedo1 = nullptr;
+  QAction* StatusBarMenu = nullptr;
+  QAction* GameHelp1 = nullptr;
+  bool closed_ = false;
+};

@@ -1,0 +1,94 @@
+#pragma once
+// A playing card: a windowless control that knows its face, its side and
+// the pile it lies in. Cards, piles and the board share these basics: the
+// card identity helpers, the shared images and the pile event types.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "platform/Controls.h"
+
+class TCard;
+class TDeck;
+class TBoard;
+
+// ---------------------------------------------------------------------------
+// Card identity: CardFace = suit * 256 + rank; rank 1..13 (Ace..King),
+// suit 1 clubs, 2 diamonds, 3 hearts, 4 spades.
+inline int RankOf(int cardFace) {
+  return cardFace & 0xFF;
+}
+inline int SuitOf(int cardFace) {
+  return (cardFace >> 8) & 0xFF;
+}
+inline bool IsBlackSuit(int suit) {
+  return suit == 1 || suit == 4;
+}
+// Pool number of a card: (pack - 1) * 52 + (suit - 1) * 13 + rank.
+inline int PoolNumber(int pack, int suit, int rank) {
+  return (pack - 1) * 52 + (suit - 1) * 13 + rank;
+}
+
+// The shared images, loaded once for the whole program.
+namespace CardImages {
+constexpr int kCount = 76;
+constexpr int kCardMask = 69;
+// Image k (1..76); an empty image for numbers outside the table.
+const QImage& Image(int k);
+const QByteArray& SoundPlysel();
+const QByteArray& SoundTurn();
+}  // namespace CardImages
+
+// Pile events. Every event is a callable; a handler counts as assigned when
+// it is non-empty.
+using TDeckEvent = std::function<void(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked)>;
+using TDeckNEvent = std::function<void(TDeck* Source, TDeck* Dest, TCard* ACard)>;
+using TDeckEEvent = std::function<void(TDeck* Sender)>;
+using TBoardEvent = std::function<void(TDeck* Sender)>;
+
+// ---------------------------------------------------------------------------
+class TCard : public TGraphicControl {
+ public:
+  explicit TCard(TForm* owner);
+
+  bool Face() const { return face_; }
+  void SetFace(bool v);
+  int CardFace() const { return cardFace_; }
+  void SetCardFace(int v);
+  int CardBack() const { return cardBack_; }
+  void SetCardBack(int v);
+  bool Selected() const { return selected_; }
+  void SetSelected(bool v);
+  // The number of the image shown (a face 1..52 or a back 53..65).
+  int PictureIndex() const { return picture_; }
+  const QImage& Picture() const { return CardImages::Image(picture_); }
+
+  int Rank() const { return RankOf(cardFace_); }
+  int Suit() const { return SuitOf(cardFace_); }
+
+  int CardID = -1;
+  TDeck* HostDeck = nullptr;
+  TCard* NextCard = nullptr;
+
+  // Re-applies the opacity rule (opaque on a plain-colour table).
+  void UpdateOpacity();
+
+  void Paint(QImage& screen, const QRect& clip) override;
+  void Click() override;
+  void DblClick() override;
+  void MouseMove(QPoint pos) override;
+  void MouseDown(Qt::MouseButton button, QPoint pos) override;
+  void MouseUp(Qt::MouseButton button, QPoint pos) override;
+
+ private:
+  void SetPicture(int index);
+
+  bool face_ = false;
+  int cardFace_ = 257;
+  int cardBack_ = 1;
+  bool selected_ = false;
+  int picture_ = 53;
+};

@@ -1,0 +1,128 @@
+#pragma once
+// Players and their statistics. Each player has a name and one statistics
+// block: a record per game index with lost and won counters and the total
+// score. The blocks live in players.dat, one 4824-byte block per player in
+// the order of the names kept in the settings ("U1", "U2", ...); the file has
+// no header, so its length is always a multiple of the block size.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "records/Catalogue.h"
+#include "records/Settings.h"
+
+// One game's counters, 24 bytes on disk:
+//   0 Lost (u16 LE), 2 Won (u16 LE), 4 TotalScore (i32 LE), 8 Reserved[16].
+struct TGameStats {
+  uint16_t Lost = 0;
+  uint16_t Won = 0;
+  int32_t TotalScore = 0;
+  // Unused, but whatever an older or newer program put there is written back.
+  std::array<uint8_t, 16> Reserved{};
+  bool operator==(const TGameStats&) const = default;
+};
+
+inline constexpr int kGameStatsBytes = 24;
+inline constexpr int kPlayerStatsBytes = kGameSlots * kGameStatsBytes;  // 4824
+// The score value meaning "this deal keeps no score".
+inline constexpr int kNoScore = -1000;
+
+struct TPlayerStats {
+  std::array<TGameStats, kGameSlots> Games{};
+  bool operator==(const TPlayerStats&) const = default;
+
+  QByteArray ToBytes() const;
+  // Fills the records from the first bytes.size() bytes of a block (a short
+  // buffer leaves the rest as it was). Returns true when a whole block was given.
+  bool ReadBytes(const QByteArray& bytes);
+};
+
+struct Player {
+  QString Name;
+  TPlayerStats Stats;
+};
+
+inline constexpr int kMaxPlayerNameLength = 20;
+
+// A name as the editor stores it: blanks at both ends removed, at most 20
+// characters. Empty means "no name".
+QString NormalizePlayerName(const QString& typed);
+
+class PlayerList {
+ public:
+  int Count() const { return static_cast<int>(players_.size()); }
+  bool IsIndex(int index) const { return index >= 0 && index < Count(); }
+  const QString& Name(int index) const;
+  QStringList Names() const;
+  // Statistics block of a player; the index must be valid.
+  TPlayerStats& Stats(int index);
+  const TPlayerStats& Stats(int index) const;
+  const std::vector<Player>& Players() const { return players_; }
+
+  int ActivePlayer() const { return active_; }
+  // An index outside the list selects the first player.
+  void SetActivePlayer(int index);
+  const QString& ActiveName() const { return Name(active_); }
+
+  // Case-insensitive lookup; -1 when there is no such player.
+  int IndexOf(const QString& name) const;
+  bool Contains(const QString& name) const { return IndexOf(name) >= 0; }
+
+  // Appends a player; returns its index.
+  int Add(const QString& name, const TPlayerStats& stats = {});
+  // Removes a player; the active index follows its player or becomes 0.
+  bool Remove(int index);
+  void Clear();
+
+  // Counting a finished deal for a player and game. The counters are 16 bits
+  // and wrap; the score is added only when the deal kept one (not kNoScore),
+  // as a 32-bit sum that wraps too. Invalid indices change nothing.
+  bool RecordLost(int player, int gameIndex, int score);
+  bool RecordWon(int player, int gameIndex, int score);
+
+  // Copies the active player's counters into the table mirrored in the
+  // settings (for older versions that only knew that table).
+  RegStatistics ActiveRegStatistics() const;
+
+  // Whether saving should keep the file found at load time as a backup
+  // because it held data this list does not carry (see LoadPlayers).
+  bool KeepBackupOnSave() const { return keepBackup_; }
+  void SetKeepBackupOnSave(bool keep) { keepBackup_ = keep; }
+
+ private:
+  std::vector<Player> players_;
+  int active_ = 0;
+  bool keepBackup_ = false;
+};
+
+// Where players.dat lives: in dataDirOverride when it is given (created when
+// missing); else beside the program when that folder is writable; else in the
+// user's application data folder (created when missing).
+QString PlayersFilePath(const QString& dataDirOverride = QString());
+// The same choice with the two candidate folders given, for tests.
+QString ChoosePlayersFilePath(const QString& dataDirOverride, const QString& programDir,
+                              const QString& userDataDir);
+inline constexpr const char* kPlayersFileName = "players.dat";
+
+// Builds the list from the settings and players.dat. With a player count of 0
+// (first start) there is one player "Default" whose counters come from the
+// settings' statistics table, and the file is not read. Otherwise block k of
+// the file belongs to name k; a block that is missing or cut short gives that
+// player zero lost and won counters. Names are made usable: trimmed, at most
+// 20 characters, never empty, unique regardless of case. Never fails.
+PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath);
+
+// Writes every block in list order to a temporary file beside filePath and
+// renames it into place, so a failed write leaves the previous file intact.
+// When the list asks for it, the file found at load time is first kept as
+// filePath + ".bak" (once: the request is cleared after a successful save).
+// Returns whether the new file is in place.
+bool SavePlayers(PlayerList& players, const QString& filePath);
+
+// Puts the players into the settings to be written at exit: count, active
+// index, names in list order and the active player's counters.
+void StorePlayersInSettings(const PlayerList& players, AppSettings& settings);

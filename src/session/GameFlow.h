@@ -1,0 +1,103 @@
+#pragma once
+// The life of the program's deals, without any window: New Game, Restart,
+// Select Shuffle and Select Solitaire with their accounting, Undo and Redo
+// with the undo options, the win and its display, start-up state and the
+// exit sequence. TMain_F owns one and turns menus, caption and status bar
+// into calls and hooks; tests and the scripted driver use it directly.
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "records/Players.h"
+#include "records/Settings.h"
+#include "session/Shuffle.h"
+#include "session/TableHost.h"
+
+class GameFlow {
+ public:
+  GameFlow(AppSettings settings, PlayerList players, QString playersFile);
+  ~GameFlow();
+  GameFlow(const GameFlow&) = delete;
+  GameFlow& operator=(const GameFlow&) = delete;
+
+  TableHost Host;
+  AppSettings Settings;
+  PlayerList Players;
+  QString PlayersFile;
+  RecentShuffles Recent;
+
+  // Current game and deal.
+  int GameIndex = 0;
+  uint32_t GameNumber = 0;
+  bool SameShuffle = false;
+  bool Dealt = false;
+  int WinCardCount = 0;
+
+  TBoard* Board1() const { return Host.Board1; }
+  TTable& Table() { return Host.Table; }
+  bool Busy() const { return Host.Board1->Busy; }
+
+  // --- Commands -------------------------------------------------------------
+  void Deal_MIClick();
+  void Replay1Click();
+  // Select Shuffle answered OK with this number: the deal follows through
+  // Redeal_Timer.
+  void SelectShuffleOk(uint32_t number);
+  // Before the selection dialog: the current placement and AutoPlay go to
+  // the game's options.
+  void RememberGameOptions();
+  // Select Solitaire answered OK with this game: the deal follows through
+  // Redeal_Timer.
+  void SelectSolitaireOk(int index);
+  void GameClick();  // the Game menu opens: Undo and Redo follow the history
+  bool UndoEnabled() const { return undoEnabled_; }
+  bool RedoEnabled() const { return redoEnabled_; }
+  void NewUndo1Click();
+  void NewRedo1Click();
+  // The AutoPlay choice of a game, stored at once.
+  void SetAutoPlay(int index, int autoPlay);
+  // The exit sequence: count an abandoned game, store the settings, rewrite
+  // the players file. Returns whether both were written.
+  bool Close();
+
+  // --- Game over --------------------------------------------------------------
+  void RecordLost();
+  void GameWon();
+  void Game_over_Pre_Timer();
+  void Game_over_Timer();
+
+  // --- Presentation -------------------------------------------------------------
+  QString Caption() const;
+  // Panel texts; an empty text means the panel is hidden (width 0).
+  QString PlayerPanel() const;
+  QString RedealPanel() const;
+  QString ScorePanel() const;
+  void ApplyGameSettings(int index);
+  // The normal table painter (plain colour or picture), installed whenever
+  // the win display is not showing.
+  void SetTablePainter(std::function<void(QImage&, const QRect&)> painter);
+  void InstallTablePainter();
+
+  // Hooks to the window (all optional).
+  std::function<void()> OnCaptionChanged;
+  std::function<void()> OnStatusChanged;
+  std::function<void(bool)> OnDealMenuEnabled;  // Deal_MI and Replay1
+  std::function<void(bool)> OnUndoMenuEnabled;  // NewUndo1 after a deal
+  std::function<QRect()> WindowRect;
+  std::function<void(const QRect&)> ApplyWindowRect;
+  std::function<void()> OnFlash;  // one inversion of the caption's flash state
+  std::function<void(int, uint32_t)> OnWon;
+
+ private:
+  void ChooseShuffle(bool same);
+  void ClearTable() { Host.ClearTable(); }
+  void ApplyUndoOptionAfterUndo();
+
+  std::function<void(QImage&, const QRect&)> tablePainter_;
+  QImage winBitmap_;
+  bool undoEnabled_ = false;
+  bool redoEnabled_ = false;
+};

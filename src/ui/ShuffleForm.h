@@ -1,0 +1,54 @@
+#pragma once
+// "Select Shuffle": a game number from 1 to 2147483647, typed or picked from
+// the recent numbers. Created once when the program starts and kept, so the
+// last text survives between uses; the recent list is the one the main
+// window's fresh deals also write into.
+//
+// The main window runs it through ExecDialog(form, mrOk) and, on OK, deals
+// Number(). OK refuses a text that is no game number with the range message
+// and keeps the dialog open.
+
+#include <QDialog>
+#include <cstdint>
+#include <optional>
+
+#include "session/Shuffle.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class TShuffle_Form : public QDialog {
+  Q_OBJECT
+ public:
+  static const QString kCaption;  // "Select Shuffle"
+
+  explicit TShuffle_Form(RecentShuffles& recent, QWidget* parent = nullptr);
+
+  // The game number the box holds, or nothing when its text is not one
+  // (only possible when the dialog was answered without its OK button).
+  std::optional<uint32_t> Number() const;
+  QString Text() const;
+
+  // Handlers, as the controls call them.
+  void FormShow();
+  void Button1Click();
+  // A character typed into the box: true when it may reach the box. Any
+  // other character is dropped with a beep.
+  bool Shuffle_CBKeyPress(QChar key);
+
+  // Shows the recent numbers, the selected one in the box.
+  void RefreshRecent();
+
+  QLabel* Label1;
+  QComboBox* Shuffle_CB;
+  QPushButton* Button1;
+  QPushButton* Button2;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  RecentShuffles& recent_;
+};

@@ -1,0 +1,7 @@
+#pragma once
+// Lets the floors without widgets show real dialogs: installs the message
+// boxes and builds the dialogs they ask for through the modal seam (the
+// empty-column question, the win dialog). The program calls it once its
+// QApplication exists.
+
+void InstallTableDialogs();
