@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   ScopedModalResponder shot([&](const ModalRequest& r) -> std::optional<int> {
     if (r.kind == ModalRequest::Dialog && r.text == flow.Caption().section(" [", 0, 0)) {
       for (int i = 0; i < 60; ++i)
-        flow.Host.Additional_timer.Fire();
+        flow.Host().Additional_timer.Fire();
       QCoreApplication::processEvents();
       QImage img = window.grab().toImage();
       // The dialog itself, drawn over the middle of the window.

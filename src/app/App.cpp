@@ -70,18 +70,7 @@ std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) 
 }
 
 void DealFromCommandLine(GameFlow& flow, const CommandLine& cl) {
-  if (!cl.game && !cl.number) return;
-  if (cl.game) {
-    flow.RememberGameOptions();
-    flow.SelectSolitaireOk(*cl.game);
-    flow.Host.Redeal_Timer.SetEnabled(false);
-  }
-  if (cl.number) {
-    flow.SameShuffle = true;
-    flow.GameNumber = *cl.number;
-    flow.Recent.Add(*cl.number);
-  }
-  flow.Deal_MIClick();
+  if (cl.game || cl.number) flow.DealGame(cl.game, cl.number);
 }
 
 bool SaveScreenshot(TMain_F& window, const QString& path) {
@@ -138,7 +127,7 @@ int RunApplication(int argc, char** argv) {
 
   if (cl.dump) {
     QTextStream out(stdout);
-    out << DumpTable(flow.Host, flow.GameIndex, flow.GameNumber);
+    out << DumpTable(flow.Host(), flow.GameIndex(), flow.GameNumber());
     out.flush();
     window.MarkClosed();
     return 0;

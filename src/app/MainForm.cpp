@@ -39,7 +39,6 @@ TMain_F::~TMain_F() {
 
 void TMain_F::FormCreate(const MainOptions& options) {
   setWindowIcon(QIcon(QPixmap::fromImage(WinArt::AppIcon())));
-  QString playersFile = PlayersFilePath(options.DataDir);
   if (QScreen* s = QGuiApplication::primaryScreen()) {
     QSize size = s->size();
     if (size.width() < 800 || size.height() < 600)
@@ -47,12 +46,10 @@ void TMain_F::FormCreate(const MainOptions& options) {
                   MsgIcon::Information);
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  AppSettings settings = LoadAppSettings();
-  PlayerList players = LoadPlayers(settings, playersFile);
-  flow_ = std::make_unique<GameFlow>(std::move(settings), std::move(players), playersFile);
+  flow_ = GameFlow::Load(options.DataDir);
   QApplication::restoreOverrideCursor();
 
-  surface_ = new SurfaceWidget(&flow_->Host.Form(), this);
+  surface_ = new SurfaceWidget(&flow_->Host().Form(), this);
   setCentralWidget(surface_);
   CreateMenus();
   CreateStatusBar();
@@ -63,7 +60,7 @@ void TMain_F::FormCreate(const MainOptions& options) {
   f.OnStatusChanged = [this] { UpdateStatusBar(); };
   f.OnDealMenuEnabled = [this](bool on) {
     Deal_MI->setEnabled(on);
-    Replay1->setEnabled(on && flow_->Dealt);
+    Replay1->setEnabled(on && flow_->Dealt());
   };
   f.OnUndoMenuEnabled = [this](bool on) { NewUndo1->setEnabled(on); };
   f.WindowRect = [this] { return QRect(x(), y(), width(), height()); };
@@ -73,13 +70,13 @@ void TMain_F::FormCreate(const MainOptions& options) {
   };
   f.OnFlash = [this] { QApplication::alert(this, 80); };
   f.Table().OnRedealButtonChanged = [this] { SyncRedealButton(); };
-  f.Host.Form().OnCountText = [this](const QString& t) { countLabel_->setText(t); };
+  f.Host().Form().OnCountText = [this](const QString& t) { countLabel_->setText(t); };
   f.Board1()->OnMouseMove = [this](QPoint) {  // Board1MouseMove: wipe the count
     countLabel_->setText(QString());
   };
-  f.ApplyGameSettings(f.GameIndex);
+  f.ApplyGameSettings(f.GameIndex());
   tray_ = new TTray(this, this);
-  shuffleForm_ = std::make_unique<TShuffle_Form>(f.Recent, this);
+  shuffleForm_ = std::make_unique<TShuffle_Form>(f.Recent(), this);
   tray_->OnExit = [this] { Exit_MIClick(); };
   qApp->installEventFilter(this);
   UpdateStatusBar();
@@ -143,17 +140,17 @@ void TMain_F::CreateStatusBar() {
     p->setFixedWidth(50);
     sb->addWidget(p);
   }
-  bool on = flow_->Settings.StatusBar;
+  bool on = flow_->Settings().StatusBar;
   StatusBarMenu->setChecked(on);
   sb->setVisible(on);
 }
 
 void TMain_F::ApplyBackground() {
-  AppSettings& s = flow_->Settings;
+  AppSettings& s = flow_->Settings();
   bg_.Color = ColorFromRef(s.BoardColor);
   s.PatternType = LoadBackground(bg_, s.PatternType, s.PatternName, s.PatternFile);
   flow_->Board1()->Pattern_Type = bg_.PatternType;
-  flow_->Host.UpdateCardOpacity();
+  flow_->Host().UpdateCardOpacity();
   flow_->SetTablePainter([this](QImage& screen, const QRect& r) { PaintTable(screen, r, bg_); });
 }
 
@@ -164,7 +161,7 @@ void TMain_F::Guarded(void (TMain_F::*command)()) {
 
 void TMain_F::UpdateCaption() {
   setWindowTitle(flow_->Caption());
-  if (GameHelp1) GameHelp1->setText(GameName(flow_->GameIndex) + QStringLiteral(" Help"));
+  if (GameHelp1) GameHelp1->setText(GameName(flow_->GameIndex()) + QStringLiteral(" Help"));
 }
 
 void TMain_F::UpdateStatusBar() {
@@ -218,31 +215,31 @@ void TMain_F::SelectShuffle1Click() {
 
 void TMain_F::Game_MIClick() {
   flow_->RememberGameOptions();
-  TGameDlg dialog(flow_->GameIndex, flow_->Settings, flow_->Players, this);
+  TGameDlg dialog(flow_->GameIndex(), flow_->Settings(), flow_->Players(), this);
   dialog.OnHelp = [this](int context) { help_.Request(HELP_CONTEXT, context); };
   if (ExecDialog(dialog, mrOk) == mrOk) flow_->SelectSolitaireOk(dialog.SelectedGame());
   // The dialog stores AutoPlay choices at once, also for the current game.
-  flow_->Table().AutoPlay = flow_->Settings.GameOptions[size_t(flow_->GameIndex)].AutoPlay;
+  flow_->Table().AutoPlay = flow_->Settings().GameOptions[size_t(flow_->GameIndex())].AutoPlay;
   UpdateStatusBar();
 }
 
 void TMain_F::Statistics1Click() {
-  TStatForm dialog(flow_->Players, flow_->GameIndex, flow_->Settings.StatState, this);
+  TStatForm dialog(flow_->Players(), flow_->GameIndex(), flow_->Settings().StatState, this);
   ExecDialog(dialog, mrOk);
 }
 
 void TMain_F::Deck_MIClick() {
-  AppSettings& s = flow_->Settings;
+  AppSettings& s = flow_->Settings();
   TDeckForm dialog(s.Back, this);
   int result = dialog.Execute();
   if (auto back = NewBackAfterDeckDialog(result, s.Back, dialog.SelectedBack())) {
     s.Back = *back;
-    ApplyCardBack(flow_->Host.Form(), s.Back);
+    ApplyCardBack(flow_->Host().Form(), s.Back);
   }
 }
 
 void TMain_F::Options1Click() {
-  AppSettings& s = flow_->Settings;
+  AppSettings& s = flow_->Settings();
   TBoard* b = flow_->Board1();
   OptionsValues v;
   v.Warnings = b->WarnEnabled;
@@ -271,8 +268,8 @@ void TMain_F::Options1Click() {
     s.BoardColor = ColorToRef(bg_.Color);
   }
   // Cancel too: the opacity is applied again and the table repainted.
-  flow_->Host.UpdateCardOpacity();
-  flow_->Host.Form().InvalidateAll();
+  flow_->Host().UpdateCardOpacity();
+  flow_->Host().Form().InvalidateAll();
 }
 
 void TMain_F::Contents_MIClick() {
@@ -280,7 +277,7 @@ void TMain_F::Contents_MIClick() {
 }
 
 void TMain_F::GameHelp1Click() {
-  help_.Request(HELP_CONTEXT, HelpContext(flow_->GameIndex));
+  help_.Request(HELP_CONTEXT, HelpContext(flow_->GameIndex()));
 }
 
 void TMain_F::About1Click() {
@@ -311,7 +308,7 @@ void TMain_F::NewRedo1Click() {
 
 void TMain_F::StatusBarMenuClick() {
   bool on = StatusBarMenu->isChecked();
-  flow_->Settings.StatusBar = on;
+  flow_->Settings().StatusBar = on;
   statusBar()->setVisible(on);
 }
 
@@ -321,7 +318,7 @@ void TMain_F::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::WindowStateChange && isMinimized() && tray_) {
     QTimer::singleShot(0, this, [this] {
-      if (isMinimized()) tray_->MinimizeToTray(flow_->Settings.Tray);
+      if (isMinimized()) tray_->MinimizeToTray(flow_->Settings().Tray);
     });
   }
 }

@@ -109,8 +109,8 @@ ScriptDriver::~ScriptDriver() {
 }
 
 void ScriptDriver::Tick() {
-  flow_.Host.Additional_timer.Fire();
-  if (flow_.Host.Redeal_Timer.Enabled()) flow_.Host.Redeal_Timer.Fire();
+  flow_.Host().Additional_timer.Fire();
+  if (flow_.Host().Redeal_Timer.Enabled()) flow_.Host().Redeal_Timer.Fire();
 }
 
 void ScriptDriver::ClickAt(int x, int y, bool dbl) {
@@ -119,7 +119,7 @@ void ScriptDriver::ClickAt(int x, int y, bool dbl) {
     b->Click();
     return;
   }
-  TForm& form = flow_.Host.Form();
+  TForm& form = flow_.Host().Form();
   form.MouseMoveTo(p);
   form.MousePress(Qt::LeftButton, p);
   form.MouseRelease(Qt::LeftButton, p);
@@ -133,18 +133,13 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
   for (const ScriptCommand& c : commands) {
     const QString& v = c.verb;
     if (v == "deal") {
-      // Select Solitaire then Select Shuffle, each with its accounting; the
-      // deal that their timer would start 5 ms later follows at once.
-      flow_.RememberGameOptions();
-      flow_.SelectSolitaireOk(int(c.args[0]));
-      flow_.SelectShuffleOk(uint32_t(c.args[1]));
-      flow_.Host.Redeal_Timer.Fire();
+      flow_.DealGame(int(c.args[0]), uint32_t(c.args[1]));
     } else if (v == "new") {
       if (!flow_.Busy()) flow_.Deal_MIClick();
     } else if (v == "restart") {
       flow_.Replay1Click();
     } else if (v == "pile" || v == "dblpile") {
-      TDeck* pile = FindPileByID(&flow_.Host.Form(), int(c.args[0]));
+      TDeck* pile = FindPileByID(&flow_.Host().Form(), int(c.args[0]));
       if (!pile)
         return ScriptError{c.line, QStringLiteral("no pile %1 on the table").arg(c.args[0])};
       TGraphicControl* target = pile->TopCard ? static_cast<TGraphicControl*>(pile->TopCard) : pile;
@@ -164,13 +159,13 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       if (v == "undo" && flow_.UndoEnabled()) flow_.NewUndo1Click();
       if (v == "redo" && flow_.RedoEnabled()) flow_.NewRedo1Click();
     } else if (v == "autoplay") {
-      flow_.SetAutoPlay(flow_.GameIndex, c.args[0] ? 0 : 1);
+      flow_.SetAutoPlay(flow_.GameIndex(), c.args[0] ? 0 : 1);
     } else if (v == "warnings") {
       flow_.Board1()->WarnEnabled = c.args[0] != 0;
     } else if (v == "undooption") {
-      flow_.Settings.UndoOption = int(c.args[0]);
+      flow_.Settings().UndoOption = int(c.args[0]);
     } else if (v == "dump") {
-      out_ << DumpTable(flow_.Host, flow_.GameIndex, flow_.GameNumber);
+      out_ << DumpTable(flow_.Host(), flow_.GameIndex(), flow_.GameNumber());
       out_.flush();
     } else if (v == "quit") {
       flow_.Close();

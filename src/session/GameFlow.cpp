@@ -7,64 +7,82 @@
 #include "records/Catalogue.h"
 
 GameFlow::GameFlow(AppSettings settings, PlayerList players, QString playersFile)
-    : Settings(std::move(settings)),
-      Players(std::move(players)),
-      PlayersFile(std::move(playersFile)) {
-  GameIndex = IsGameIndex(Settings.GameIndex) ? Settings.GameIndex : 0;
-  Host.SetBack(Settings.Back);
-  TBoard* b = Host.Board1;
-  b->WarnEnabled = Settings.Warnings;
-  b->MyPlaySound = Settings.PlaySound;
-  b->ShowEmptyPiles = Settings.ShowEmpty;
-  b->Pattern_Type = Settings.PatternType;
+    : settings_(std::move(settings)),
+      players_(std::move(players)),
+      playersFile_(std::move(playersFile)) {
+  gameIndex_ = IsGameIndex(settings_.GameIndex) ? settings_.GameIndex : 0;
+  host_.SetBack(settings_.Back);
+  TBoard* b = host_.Board1;
+  b->WarnEnabled = settings_.Warnings;
+  b->MyPlaySound = settings_.PlaySound;
+  b->ShowEmptyPiles = settings_.ShowEmpty;
+  b->Pattern_Type = settings_.PatternType;
   b->OnScoreChange = [this](TDeck*) {
     if (OnStatusChanged) OnStatusChanged();
   };
-  Host.Table.OnRotationChange = [this] {
+  host_.Table.OnRotationChange = [this] {
     if (OnStatusChanged) OnStatusChanged();
   };
-  Host.Table.OnGameWon = [this] { GameWon(); };
-  Host.Redeal_Timer.OnTimer = [this] {  // redeal_TM
-    Host.Redeal_Timer.SetEnabled(false);
+  host_.Table.OnGameWon = [this] { GameWon(); };
+  host_.Redeal_Timer.OnTimer = [this] {  // redeal_TM
+    host_.Redeal_Timer.SetEnabled(false);
     Deal_MIClick();
   };
-  Host.UpdateCardOpacity();
-  ApplyGameSettings(GameIndex);
+  host_.UpdateCardOpacity();
+  ApplyGameSettings(gameIndex_);
   b->Busy = false;
 }
 
 GameFlow::~GameFlow() = default;
 
+std::unique_ptr<GameFlow> GameFlow::Load(const QString& dataDir) {
+  QString playersFile = PlayersFilePath(dataDir);
+  AppSettings settings = LoadAppSettings();
+  PlayerList players = LoadPlayers(settings, playersFile);
+  return std::make_unique<GameFlow>(std::move(settings), std::move(players), playersFile);
+}
+
+void GameFlow::DealGame(std::optional<int> index, std::optional<uint32_t> number) {
+  if (index) {
+    RememberGameOptions();
+    SelectSolitaireOk(*index);
+  }
+  if (number) SelectShuffleOk(*number);
+  // The deal the selection's timer would start a moment later follows now.
+  host_.Redeal_Timer.SetEnabled(false);
+  Deal_MIClick();
+}
+
 // --- Deals --------------------------------------------------------------------
 
 void GameFlow::ChooseShuffle(bool same) {
   if (same) {
-    Host.Shuffle.Seed(GameNumber);
+    host_.Shuffle.Seed(gameNumber_);
     return;
   }
-  Host.Shuffle.Seed(ShuffleGenerator::ClockSeed());
-  GameNumber = Host.Shuffle.State();
-  Recent.Add(GameNumber);
+  host_.Shuffle.Seed(ShuffleGenerator::ClockSeed());
+  gameNumber_ = host_.Shuffle.State();
+  recent_.Add(gameNumber_);
 }
 
 void GameFlow::Deal_MIClick() {
-  TBoard* b = Host.Board1;
+  TBoard* b = host_.Board1;
   if (b->Busy) return;
-  Host.Additional_timer.SetEnabled(false);
+  host_.Additional_timer.SetEnabled(false);
   if (OnDealMenuEnabled) OnDealMenuEnabled(false);
   b->Busy = true;
   ProcessMessages();
-  if (Host.Table.GameStarted == 1 && !SameShuffle) RecordLost();
+  if (host_.Table.GameStarted == 1 && !sameShuffle_) RecordLost();
   b->SetScore(-1000);
-  Host.Table.GameStarted = 0;
+  host_.Table.GameStarted = 0;
   ClearTable();
-  ChooseShuffle(SameShuffle);
-  Host.Table.SetRotation_Counter(-1);
-  Dealt = true;
+  ChooseShuffle(sameShuffle_);
+  host_.Table.SetRotation_Counter(-1);
+  dealt_ = true;
   if (OnCaptionChanged) OnCaptionChanged();
-  Host.RunDeal(GameIndex);
+  host_.RunDeal(gameIndex_);
   if (OnUndoMenuEnabled) OnUndoMenuEnabled(true);
-  SameShuffle = false;
+  sameShuffle_ = false;
   ProcessMessages();
   if (OnDealMenuEnabled) OnDealMenuEnabled(true);
   b->Busy = false;
@@ -73,20 +91,20 @@ void GameFlow::Deal_MIClick() {
 }
 
 void GameFlow::Replay1Click() {
-  if (!Dealt || Busy()) return;
-  SameShuffle = true;
+  if (!dealt_ || Busy()) return;
+  sameShuffle_ = true;
   Deal_MIClick();
 }
 
 void GameFlow::SelectShuffleOk(uint32_t number) {
-  SameShuffle = true;
-  GameNumber = number;
-  Recent.Add(number);
-  Host.Redeal_Timer.SetEnabled(true);
+  sameShuffle_ = true;
+  gameNumber_ = number;
+  recent_.Add(number);
+  host_.Redeal_Timer.SetEnabled(true);
 }
 
 void GameFlow::RememberGameOptions() {
-  TGameOption& o = Settings.GameOptions[size_t(GameIndex)];
+  TGameOption& o = settings_.GameOptions[size_t(gameIndex_)];
   if (WindowRect) {
     QRect r = WindowRect();
     o.Top = int16_t(r.top());
@@ -94,39 +112,39 @@ void GameFlow::RememberGameOptions() {
     o.Width = int16_t(r.width());
     o.Height = int16_t(r.height());
   }
-  o.AutoPlay = int16_t(Host.Table.AutoPlay);
+  o.AutoPlay = int16_t(host_.Table.AutoPlay);
 }
 
 void GameFlow::SelectSolitaireOk(int index) {
-  if (Host.Table.GameStarted == 1) RecordLost();
-  Host.Table.GameStarted = 0;
-  Host.Additional_timer.SetEnabled(false);
-  if (IsGameIndex(index)) GameIndex = index;
-  ApplyGameSettings(GameIndex);
+  if (host_.Table.GameStarted == 1) RecordLost();
+  host_.Table.GameStarted = 0;
+  host_.Additional_timer.SetEnabled(false);
+  if (IsGameIndex(index)) gameIndex_ = index;
+  ApplyGameSettings(gameIndex_);
   ProcessMessages();
-  Host.Redeal_Timer.SetEnabled(true);
+  host_.Redeal_Timer.SetEnabled(true);
   if (OnStatusChanged) OnStatusChanged();
 }
 
 void GameFlow::ApplyGameSettings(int index) {
   if (OnCaptionChanged) OnCaptionChanged();
-  const TGameOption& o = Settings.GameOptions[size_t(qBound(0, index, kGameSlots - 1))];
+  const TGameOption& o = settings_.GameOptions[size_t(qBound(0, index, kGameSlots - 1))];
   if (ApplyWindowRect) ApplyWindowRect(QRect(o.Left, o.Top, o.Width, o.Height));
-  Host.Table.AutoPlay = o.AutoPlay;
+  host_.Table.AutoPlay = o.AutoPlay;
 }
 
 void GameFlow::SetAutoPlay(int index, int autoPlay) {
   if (index < 0 || index >= kGameSlots) return;
-  Settings.GameOptions[size_t(index)].AutoPlay = int16_t(autoPlay);
-  if (index == GameIndex) Host.Table.AutoPlay = autoPlay;
+  settings_.GameOptions[size_t(index)].AutoPlay = int16_t(autoPlay);
+  if (index == gameIndex_) host_.Table.AutoPlay = autoPlay;
 }
 
 // --- Undo and redo --------------------------------------------------------------
 
 void GameFlow::GameClick() {
-  TBoard* b = Host.Board1;
+  TBoard* b = host_.Board1;
   if (b->Busy) return;
-  if (Settings.UndoOption != 0) {
+  if (settings_.UndoOption != 0) {
     undoEnabled_ = b->HistoryIndex >= 0;
     redoEnabled_ = b->HistoryIndex < int(b->History.size()) - 1;
   } else {
@@ -135,21 +153,21 @@ void GameFlow::GameClick() {
 }
 
 void GameFlow::NewUndo1Click() {
-  TBoard* b = Host.Board1;
+  TBoard* b = host_.Board1;
   b->Busy = true;
   undoEnabled_ = redoEnabled_ = false;
-  Host.Additional_timer.SetEnabled(false);
+  host_.Additional_timer.SetEnabled(false);
   ProcessMessages();
   b->UndoStep();
-  if (Settings.UndoOption == 1) b->DropUndoable();
+  if (settings_.UndoOption == 1) b->DropUndoable();
   b->Busy = false;
 }
 
 void GameFlow::NewRedo1Click() {
-  TBoard* b = Host.Board1;
+  TBoard* b = host_.Board1;
   b->Busy = true;
   undoEnabled_ = redoEnabled_ = false;
-  Host.Additional_timer.SetEnabled(false);
+  host_.Additional_timer.SetEnabled(false);
   ProcessMessages();
   b->RedoStep();
   b->Busy = false;
@@ -158,69 +176,69 @@ void GameFlow::NewRedo1Click() {
 // --- Game over ------------------------------------------------------------------
 
 void GameFlow::RecordLost() {
-  Players.RecordLost(Players.ActivePlayer(), GameIndex, Host.Board1->Score());
+  players_.RecordLost(players_.ActivePlayer(), gameIndex_, host_.Board1->Score());
 }
 
 void GameFlow::GameWon() {
-  Host.Additional_timer.SetEnabled(false);
+  host_.Additional_timer.SetEnabled(false);
   for (int i = 0; i < 6; ++i) {
     WaitMs(80);
     ProcessMessages();
     if (OnFlash) OnFlash();
   }
-  Players.RecordWon(Players.ActivePlayer(), GameIndex, Host.Board1->Score());
-  Host.Table.GameStarted = 0;
-  if (OnWon) OnWon(GameIndex, GameNumber);
-  Host.Additional_timer.SetInterval(100);
-  Host.Additional_timer.OnTimer = [this] { Game_over_Pre_Timer(); };
-  Host.Additional_timer.SetEnabled(true);
+  players_.RecordWon(players_.ActivePlayer(), gameIndex_, host_.Board1->Score());
+  host_.Table.GameStarted = 0;
+  if (OnWon) OnWon(gameIndex_, gameNumber_);
+  host_.Additional_timer.SetInterval(100);
+  host_.Additional_timer.OnTimer = [this] { Game_over_Pre_Timer(); };
+  host_.Additional_timer.SetEnabled(true);
 }
 
 void GameFlow::Game_over_Pre_Timer() {
-  Host.Additional_timer.SetEnabled(false);
+  host_.Additional_timer.SetEnabled(false);
   winBitmap_ = WinArt::WinPicture();
   if (!winBitmap_.isNull()) {
     ClearTable();
     // FormPaint: the win picture tiled over the whole window.
-    Host.Form().PaintBackground = [this](QImage& screen, const QRect& r) {
+    host_.Form().PaintBackground = [this](QImage& screen, const QRect& r) {
       const int w = winBitmap_.width(), h = winBitmap_.height();
       for (int y = (r.top() / h) * h; y <= r.bottom(); y += h)
         for (int x = (r.left() / w) * w; x <= r.right(); x += w)
           BitBlt(screen, x, y, w, h, winBitmap_, 0, 0, Rop::Copy, &r);
     };
-    Host.Form().InvalidateAll();
+    host_.Form().InvalidateAll();
   }
-  Host.Additional_timer.OnTimer = [this] { Game_over_Timer(); };
-  Host.Additional_timer.SetEnabled(true);
-  Host.Additional_timer.SetInterval(200);
+  host_.Additional_timer.OnTimer = [this] { Game_over_Timer(); };
+  host_.Additional_timer.SetEnabled(true);
+  host_.Additional_timer.SetInterval(200);
   ProcessMessages();
-  int result = RequestDialog(ModalDialog::OnceMore, GameName(GameIndex), mrYes);
-  Host.Additional_timer.SetEnabled(false);
-  Host.Additional_timer.SetInterval(100);
-  Host.Additional_timer.OnTimer = nullptr;
+  int result = RequestDialog(ModalDialog::OnceMore, GameName(gameIndex_), mrYes);
+  host_.Additional_timer.SetEnabled(false);
+  host_.Additional_timer.SetInterval(100);
+  host_.Additional_timer.OnTimer = nullptr;
   InstallTablePainter();
   ClearTable();
   winBitmap_ = QImage();
-  Host.Form().InvalidateAll();
-  Host.Board1->ClearHistory();
-  if (result == mrYes) Host.Redeal_Timer.SetEnabled(true);
-  Host.Board1->SetScore(-1000);
+  host_.Form().InvalidateAll();
+  host_.Board1->ClearHistory();
+  if (result == mrYes) host_.Redeal_Timer.SetEnabled(true);
+  host_.Board1->SetScore(-1000);
 }
 
 void GameFlow::Game_over_Timer() {
-  TForm& form = Host.Form();
-  int top = int(Host.Shuffle.Range(uint32_t(qMax(form.ClientHeight(), 1))));
-  int n = int(Host.Shuffle.Range(103)) + 1;
-  int left = int(Host.Shuffle.Range(uint32_t(qMax(form.ClientWidth(), 1))));
-  TCard* card = Host.Table.CardPool[size_t(n)];
+  TForm& form = host_.Form();
+  int top = int(host_.Shuffle.Range(uint32_t(qMax(form.ClientHeight(), 1))));
+  int n = int(host_.Shuffle.Range(103)) + 1;
+  int left = int(host_.Shuffle.Range(uint32_t(qMax(form.ClientWidth(), 1))));
+  TCard* card = host_.Table.CardPool[size_t(n)];
   if (card->Visible()) return;
   card->SetFace(true);
   card->SetBounds(left, top, card->Width(), card->Height());
   card->BringToFront();
   card->Show();
-  if (++WinCardCount == 90) {
+  if (++winCardCount_ == 90) {
     ClearTable();
-    WinCardCount = 0;
+    winCardCount_ = 0;
   }
 }
 
@@ -230,49 +248,49 @@ void GameFlow::SetTablePainter(std::function<void(QImage&, const QRect&)> painte
 }
 
 void GameFlow::InstallTablePainter() {
-  Host.Form().PaintBackground = tablePainter_;
-  Host.Form().InvalidateAll();
+  host_.Form().PaintBackground = tablePainter_;
+  host_.Form().InvalidateAll();
 }
 
 // --- Exit -----------------------------------------------------------------------
 
 bool GameFlow::Close() {
-  if (Host.Table.GameStarted == 1) {
+  if (host_.Table.GameStarted == 1) {
     RecordLost();
-    Host.Table.GameStarted = 0;
+    host_.Table.GameStarted = 0;
   }
-  TBoard* b = Host.Board1;
-  Settings.Warnings = b->WarnEnabled;
-  Settings.PlaySound = b->MyPlaySound;
-  Settings.ShowEmpty = b->ShowEmptyPiles;
-  Settings.GameIndex = GameIndex;
-  StorePlayersInSettings(Players, Settings);
+  TBoard* b = host_.Board1;
+  settings_.Warnings = b->WarnEnabled;
+  settings_.PlaySound = b->MyPlaySound;
+  settings_.ShowEmpty = b->ShowEmptyPiles;
+  settings_.GameIndex = gameIndex_;
+  StorePlayersInSettings(players_, settings_);
   RememberGameOptions();
-  bool settingsOk = SaveAppSettings(Settings);
-  bool playersOk = SavePlayers(Players, PlayersFile);
+  bool settingsOk = SaveAppSettings(settings_);
+  bool playersOk = SavePlayers(players_, playersFile_);
   return settingsOk && playersOk;
 }
 
 // --- Presentation -----------------------------------------------------------------
 
 QString GameFlow::Caption() const {
-  QString c = GameName(GameIndex);
-  if (Dealt) c += QStringLiteral(" [#%1]").arg(GameNumber);
+  QString c = GameName(gameIndex_);
+  if (dealt_) c += QStringLiteral(" [#%1]").arg(gameNumber_);
   return c;
 }
 
 QString GameFlow::PlayerPanel() const {
-  return Players.Count() > 0 ? QStringLiteral("Player: ") + Players.ActiveName() : QString();
+  return players_.Count() > 0 ? QStringLiteral("Player: ") + players_.ActiveName() : QString();
 }
 
 QString GameFlow::RedealPanel() const {
-  int rc = Host.Table.Rotation_Counter();
+  int rc = host_.Table.Rotation_Counter();
   if (rc < 1) return QString();
-  return QStringLiteral("Redeals: %1").arg(Host.Table.RedealLimit - rc);
+  return QStringLiteral("Redeals: %1").arg(host_.Table.RedealLimit - rc);
 }
 
 QString GameFlow::ScorePanel() const {
-  int s = Host.Board1->Score();
+  int s = host_.Board1->Score();
   if (s == -1000) return QString();
   return QStringLiteral("Score: $%1").arg(s);
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "records/Players.h"
 #include "records/Settings.h"
@@ -18,29 +20,38 @@
 
 class GameFlow {
  public:
+  // A flow over settings and players already read (tests inject their own).
   GameFlow(AppSettings settings, PlayerList players, QString playersFile);
+  // Reads the settings and the players file (in dataDir, or the default
+  // place when it is empty) and builds the flow over them. Close() writes
+  // them back.
+  static std::unique_ptr<GameFlow> Load(const QString& dataDir);
   ~GameFlow();
   GameFlow(const GameFlow&) = delete;
   GameFlow& operator=(const GameFlow&) = delete;
 
-  TableHost Host;
-  AppSettings Settings;
-  PlayerList Players;
-  QString PlayersFile;
-  RecentShuffles Recent;
+  TableHost& Host() { return host_; }
+  AppSettings& Settings() { return settings_; }
+  PlayerList& Players() { return players_; }
+  const QString& PlayersFile() const { return playersFile_; }
+  RecentShuffles& Recent() { return recent_; }
 
   // Current game and deal.
-  int GameIndex = 0;
-  uint32_t GameNumber = 0;
-  bool SameShuffle = false;
-  bool Dealt = false;
-  int WinCardCount = 0;
+  int GameIndex() const { return gameIndex_; }
+  uint32_t GameNumber() const { return gameNumber_; }
+  bool Dealt() const { return dealt_; }
+  int WinCardCount() const { return winCardCount_; }
 
-  TBoard* Board1() const { return Host.Board1; }
-  TTable& Table() { return Host.Table; }
-  bool Busy() const { return Host.Board1->Busy; }
+  TBoard* Board1() const { return host_.Board1; }
+  TTable& Table() { return host_.Table; }
+  bool Busy() const { return host_.Board1->Busy; }
 
   // --- Commands -------------------------------------------------------------
+  // Deals a game straight away, as Select Solitaire (when a game is given)
+  // followed by Select Shuffle (when a number is given) would, with their
+  // accounting; without a number the shuffle is new. The command line and
+  // the scripted driver deal through here.
+  void DealGame(std::optional<int> index, std::optional<uint32_t> number);
   void Deal_MIClick();
   void Replay1Click();
   // Select Shuffle answered OK with this number: the deal follows through
@@ -93,8 +104,19 @@ class GameFlow {
 
  private:
   void ChooseShuffle(bool same);
-  void ClearTable() { Host.ClearTable(); }
+  void ClearTable() { host_.ClearTable(); }
   void ApplyUndoOptionAfterUndo();
+
+  TableHost host_;
+  AppSettings settings_;
+  PlayerList players_;
+  QString playersFile_;
+  RecentShuffles recent_;
+  int gameIndex_ = 0;
+  uint32_t gameNumber_ = 0;
+  bool sameShuffle_ = false;
+  bool dealt_ = false;
+  int winCardCount_ = 0;
 
   std::function<void(QImage&, const QRect&)> tablePainter_;
   QImage winBitmap_;

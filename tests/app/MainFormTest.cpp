@@ -26,7 +26,7 @@ class MainWindow : public ::testing::Test {
   void Deal(int game, uint32_t number) {
     Flow().SelectSolitaireOk(game);
     Flow().SelectShuffleOk(number);
-    Flow().Host.Redeal_Timer.Fire();
+    Flow().Host().Redeal_Timer.Fire();
   }
   // A legal first move in FreeCell 2: the 5S of column 8 to a free cell.
   void MoveToFreeCell() {
@@ -60,7 +60,7 @@ TEST_F(MainWindow, StatusPanelsFollowScoreAndPlayer) {
   QStringList texts;
   for (QLabel* l : window->statusBar()->findChildren<QLabel*>())
     texts << l->text();
-  EXPECT_TRUE(texts.contains("Player: " + Flow().Players.ActiveName()))
+  EXPECT_TRUE(texts.contains("Player: " + Flow().Players().ActiveName()))
       << texts.join('|').toStdString();
   EXPECT_TRUE(texts.contains("Score: $-52")) << texts.join('|').toStdString();
 }
@@ -73,7 +73,7 @@ TEST_F(MainWindow, MiddleButtonUndoesUnlessBusy) {
   MiddleClick();
   EXPECT_EQ(Flow().Table().Reserve[1]->CardsCount(), 1);
   Flow().Board1()->Busy = false;
-  Flow().Settings.UndoOption = 0;  // the middle button ignores the option
+  Flow().Settings().UndoOption = 0;  // the middle button ignores the option
   MiddleClick();
   EXPECT_EQ(Flow().Table().Reserve[1]->CardsCount(), 0);
 }

@@ -67,17 +67,20 @@ constexpr int kTinyIndex = 45;
 
 class FlowTest : public ::testing::Test {
  protected:
-  FlowTest() : flow(AppSettings{}, MakePlayers(), dir.filePath("players.dat")) {
-    flow.Settings.GameOptions[kTinyIndex].AutoPlay = 0;
-    flow.GameIndex = kTinyIndex;
+  FlowTest() : flow(TinySettings(), MakePlayers(), dir.filePath("players.dat")) {}
+  static AppSettings TinySettings() {
+    AppSettings s;
+    s.GameIndex = kTinyIndex;
+    s.GameOptions[kTinyIndex].AutoPlay = 0;
+    return s;
   }
   static PlayerList MakePlayers() {
     PlayerList p;
     p.Add("Ann");
     return p;
   }
-  QString Deck() { return DumpTable(flow.Host, flow.GameIndex, flow.GameNumber); }
-  const TGameStats& Stats() { return flow.Players.Stats(0).Games[kTinyIndex]; }
+  QString Deck() { return DumpTable(flow.Host(), flow.GameIndex(), flow.GameNumber()); }
+  const TGameStats& Stats() { return flow.Players().Stats(0).Games[kTinyIndex]; }
 
   ScopedGameOverride tiny{kTinyIndex, [](TTable& t) { return std::make_unique<TinyGame>(t); }};
   QTemporaryDir dir;
@@ -90,7 +93,7 @@ TEST_F(FlowTest, RestartReplaysTheSameDealAndCountsNothing) {
   flow.SelectShuffleOk(77);
   flow.Deal_MIClick();
   QString first = Deck();
-  EXPECT_TRUE(flow.Dealt);
+  EXPECT_TRUE(flow.Dealt());
   EXPECT_EQ(flow.Caption(), QString("Doubt [#77]"));
   flow.Table().GameStarted = 1;
   flow.Replay1Click();
@@ -133,8 +136,8 @@ TEST_F(FlowTest, WinCountsOnceAndAddsTheScoreOnlyWhenKept) {
   EXPECT_EQ(flow.Table().GameStarted, 0);
   // The win display, answered No: an empty table, nothing more counted.
   ScopedModalResponder no([](const ModalRequest&) { return std::optional<int>(mrNo); });
-  EXPECT_TRUE(flow.Host.Additional_timer.Fire());
-  EXPECT_FALSE(flow.Host.Redeal_Timer.Enabled());
+  EXPECT_TRUE(flow.Host().Additional_timer.Fire());
+  EXPECT_FALSE(flow.Host().Redeal_Timer.Enabled());
   EXPECT_EQ(flow.Board1()->Score(), -1000);
   flow.Deal_MIClick();
   EXPECT_EQ(Stats().Lost, 0);
@@ -148,17 +151,17 @@ TEST_F(FlowTest, WinDisplayYesDealsAgainAndThrowsCardsUntilNinety) {
   ScopedModalResponder yes([&](const ModalRequest& r) {
     EXPECT_EQ(r.kind, ModalRequest::Dialog);
     // While the dialog is up, the timer throws cards.
-    for (int i = 0; i < 400 && flow.WinCardCount < 89; ++i)
-      flow.Host.Additional_timer.Fire();
-    thrownDuringDialog = flow.WinCardCount;
+    for (int i = 0; i < 400 && flow.WinCardCount() < 89; ++i)
+      flow.Host().Additional_timer.Fire();
+    thrownDuringDialog = flow.WinCardCount();
     return std::optional<int>(mrYes);
   });
-  flow.Host.Additional_timer.Fire();
+  flow.Host().Additional_timer.Fire();
   EXPECT_EQ(thrownDuringDialog, 89);
-  EXPECT_EQ(flow.WinCardCount, 89);  // kept across wins
-  EXPECT_TRUE(flow.Host.Redeal_Timer.Enabled());
-  EXPECT_TRUE(flow.Host.Redeal_Timer.Fire());
-  EXPECT_TRUE(flow.Dealt);
+  EXPECT_EQ(flow.WinCardCount(), 89);  // kept across wins
+  EXPECT_TRUE(flow.Host().Redeal_Timer.Enabled());
+  EXPECT_TRUE(flow.Host().Redeal_Timer.Fire());
+  EXPECT_TRUE(flow.Dealt());
 }
 
 TEST_F(FlowTest, UndoOptionsShapeTheMenuAndTheHistory) {
@@ -167,10 +170,10 @@ TEST_F(FlowTest, UndoOptionsShapeTheMenuAndTheHistory) {
   TDeck* found = flow.Table().Foundation[1];
   found->MoveCardTo(pile->TopCard);
   found->MoveCardTo(pile->TopCard);
-  flow.Settings.UndoOption = 0;
+  flow.Settings().UndoOption = 0;
   flow.GameClick();
   EXPECT_FALSE(flow.UndoEnabled());
-  flow.Settings.UndoOption = 1;
+  flow.Settings().UndoOption = 1;
   flow.GameClick();
   EXPECT_TRUE(flow.UndoEnabled());
   flow.NewUndo1Click();
@@ -193,8 +196,8 @@ TEST_F(FlowTest, ExitCountsAnAbandonedGameAndWritesThePlayersFile) {
 }
 
 TEST_F(FlowTest, ADealWithoutATimerLeavesNoStaleHandler) {
-  flow.Host.DealGame(32, 1);  // FreeCell attaches its timer
-  ASSERT_TRUE(bool(flow.Host.Additional_timer.OnTimer));
-  flow.Host.DealGame(kTinyIndex, 1);  // the stand-in attaches none
-  EXPECT_FALSE(bool(flow.Host.Additional_timer.OnTimer));
+  flow.Host().DealGame(32, 1);  // FreeCell attaches its timer
+  ASSERT_TRUE(bool(flow.Host().Additional_timer.OnTimer));
+  flow.Host().DealGame(kTinyIndex, 1);  // the stand-in attaches none
+  EXPECT_FALSE(bool(flow.Host().Additional_timer.OnTimer));
 }
