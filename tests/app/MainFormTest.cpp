@@ -308,4 +308,16 @@ TEST_F(MainWindow, HelpOpensBesideTheWindowAndStaysUsableOverADialog) {
   EXPECT_FALSE(blockedInDialog);
   EXPECT_EQ(help->CurrentContext(), 1);
   EXPECT_FALSE(watch.Blocked(help));
+  // Opened for the first time from the dialog: usable as well.
+  help->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(window->Help().Window(), nullptr);
+  QDialog second(window.get());
+  QTimer::singleShot(0, [&] {
+    window->Help().ShowContext(1);
+    blockedInDialog = watch.Blocked(window->Help().Window());
+    second.done(mrCancel);
+  });
+  second.exec();
+  EXPECT_FALSE(blockedInDialog);
 }
