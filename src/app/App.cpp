@@ -81,6 +81,15 @@ bool SaveScreenshot(TMain_F& window, const QString& path) {
 
 }  // namespace
 
+void NameApplication() {
+  // The name places the user's data folder. The display name stays empty on
+  // purpose: Linux desktops append a set display name to every window title
+  // ("FreeCell [#2] — ..."), and an empty one appends nothing, so each
+  // window keeps exactly its own caption.
+  QApplication::setApplicationName(QStringLiteral("Wenlo Solitaire Collection"));
+  QApplication::setApplicationDisplayName(QString());
+}
+
 int RunApplication(int argc, char** argv) {
   CommandLine cl;
   if (auto error = ParseCommandLine(argc, argv, cl)) return Fail(*error);
@@ -117,8 +126,7 @@ int RunApplication(int argc, char** argv) {
   std::optional<ScopedModalResponder> unattended;
   if (headless)
     unattended.emplace([](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; });
-  QApplication::setApplicationName(QStringLiteral("Wenlo Solitaire Collection"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Wenlo Solitaire Collection"));
+  NameApplication();
   MainOptions options;
   options.DataDir = cl.dataDir;
   TMain_F window(options);

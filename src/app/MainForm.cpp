@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -68,7 +69,7 @@ void TMain_F::FormCreate(const MainOptions& options) {
     move(r.left(), r.top());
     resize(r.width(), r.height());
   };
-  f.OnFlash = [this] { QApplication::alert(this, 80); };
+  f.OnFlash = [this] { FlashCaption(); };
   f.Table().OnRedealButtonChanged = [this] { SyncRedealButton(); };
   f.Host().Form().OnCountText = [this](const QString& t) { countLabel_->setText(t); };
   f.Board1()->OnMouseMove = [this](QPoint) {  // Board1MouseMove: wipe the count
@@ -78,6 +79,8 @@ void TMain_F::FormCreate(const MainOptions& options) {
   tray_ = new TTray(this, this);
   shuffleForm_ = std::make_unique<TShuffle_Form>(f.Recent(), this);
   tray_->OnExit = [this] { Exit_MIClick(); };
+  help_.SetAnchor(this);
+  SetDialogAnchor(this);
   qApp->installEventFilter(this);
   UpdateStatusBar();
   Replay1->setEnabled(false);
@@ -102,13 +105,19 @@ void TMain_F::CreateMenus() {
   game->addSeparator();
   add(game, QStringLiteral("Statistics..."), &TMain_F::Statistics1Click);
   game->addSeparator();
-  NewUndo1 = add(game, QStringLiteral("&Undo"), &TMain_F::NewUndo1Click,
-                 QKeySequence(Qt::CTRL | Qt::Key_Z));
-  NewRedo1 = add(game, QStringLiteral("&Redo"), &TMain_F::NewRedo1Click,
-                 QKeySequence(Qt::CTRL | Qt::Key_R));
+  // Undo and Redo show their keys, but the keys are shortcuts of the window
+  // (below): an item's own shortcut would follow the enabled state the menu
+  // had when it was last opened.
+  NewUndo1 = add(game, QStringLiteral("&Undo\tCtrl+Z"), &TMain_F::NewUndo1Click);
+  NewRedo1 = add(game, QStringLiteral("&Redo\tCtrl+R"), &TMain_F::NewRedo1Click);
+  auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+  connect(undoKey, &QShortcut::activated, this,
+          [this] { GameMenuShortcut(NewUndo1, &TMain_F::NewUndo1Click); });
+  auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+  connect(redoKey, &QShortcut::activated, this,
+          [this] { GameMenuShortcut(NewRedo1, &TMain_F::NewRedo1Click); });
   game->addSeparator();
-  QAction* exit = game->addAction(QStringLiteral("&Exit"));
-  connect(exit, &QAction::triggered, this, [this] { close(); });
+  add(game, QStringLiteral("&Exit"), &TMain_F::Exit_MIClick);
 
   QMenu* options = bar->addMenu(QStringLiteral("&Options"));
   add(options, QStringLiteral("&Deck..."), &TMain_F::Deck_MIClick);
@@ -159,8 +168,24 @@ void TMain_F::Guarded(void (TMain_F::*command)()) {
   (this->*command)();
 }
 
+void TMain_F::GameMenuShortcut(QAction* item, void (TMain_F::*command)()) {
+  if (flow_->Busy()) return;
+  GameClick();
+  if (item->isEnabled()) Guarded(command);
+}
+
+void TMain_F::FlashCaption() {
+  // The desktop ignores an attention request for the active window, so the
+  // flash shows in the caption itself; the request still flashes the
+  // task-bar button of an inactive window.
+  flashed_ = !flashed_;
+  UpdateCaption();
+  QApplication::alert(this, 80);
+}
+
 void TMain_F::UpdateCaption() {
-  setWindowTitle(flow_->Caption());
+  const QString caption = flow_->Caption();
+  setWindowTitle(flashed_ ? QStringLiteral("*** ") + caption + QStringLiteral(" ***") : caption);
   if (GameHelp1) GameHelp1->setText(GameName(flow_->GameIndex()) + QStringLiteral(" Help"));
 }
 
@@ -323,7 +348,17 @@ void TMain_F::changeEvent(QEvent* event) {
   }
 }
 
+void TMain_F::Exit_MIClick() {
+  if (!flow_->Busy()) close();
+}
+
 void TMain_F::closeEvent(QCloseEvent* event) {
+  // Saving in the middle of a move would store a half-moved table (and a
+  // won deal before its win display): the close is refused until it ends.
+  if (!closed_ && flow_->Busy()) {
+    event->ignore();
+    return;
+  }
   if (!closed_) {
     closed_ = true;
     flow_->Close();

@@ -51,7 +51,8 @@ class TMain_F : public QMainWindow {
   void About1Click();
   void SupportPage1Click();
   void HomeSite1Click();
-  void Exit_MIClick() { close(); }
+  // Exit (menu and tray): waits for no move; while one runs it is ignored.
+  void Exit_MIClick();
   THelp& Help() { return help_; }
 
   void UpdateStatusBar();
@@ -73,6 +74,11 @@ class TMain_F : public QMainWindow {
   void ApplyBackground();
   // Runs a command only while no move, deal, undo or redo is running.
   void Guarded(void (TMain_F::*command)());
+  // A menu item's shortcut: as if the Game menu were opened and the item
+  // chosen, so the item runs only when the opened menu enables it.
+  void GameMenuShortcut(QAction* item, void (TMain_F::*command)());
+  // One inversion of the win flash: the caption alternates.
+  void FlashCaption();
 
   std::unique_ptr<GameFlow> flow_;
   BackgroundState bg_;
@@ -90,4 +96,5 @@ class TMain_F : public QMainWindow {
   QAction* StatusBarMenu = nullptr;
   QAction* GameHelp1 = nullptr;
   bool closed_ = false;
+  bool flashed_ = false;  // the caption shows its flashed form
 };

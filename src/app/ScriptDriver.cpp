@@ -154,7 +154,9 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
     } else if (v == "answer") {
       answers_.push_back(int(c.args[0]));
     } else if (v == "undo" || v == "redo") {
-      // Through the Game menu: the command is there only when enabled.
+      // Through the Game menu: the command is there only when enabled, and
+      // the menu does not open while the table is busy.
+      if (flow_.Busy()) continue;
       flow_.GameClick();
       if (v == "undo" && flow_.UndoEnabled()) flow_.NewUndo1Click();
       if (v == "redo" && flow_.RedoEnabled()) flow_.NewRedo1Click();

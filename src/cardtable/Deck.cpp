@@ -19,6 +19,11 @@ void DrawMasked(QImage& screen, int x, int y, int image, int mask, const QRect& 
 // How long a real window shows each slide frame; tests and scripts never wait.
 constexpr int kSlideFrameMs = 9;
 
+// The pile whose count the menu bar shows (there is one menu bar). Its
+// destruction clears the text, which would otherwise go on describing a
+// pile that is gone; the destruction of any other pile leaves it alone.
+const TDeck* countPile = nullptr;
+
 }  // namespace
 
 TDeck::TDeck(TForm* owner) : TGraphicControl(owner) {
@@ -28,7 +33,10 @@ TDeck::TDeck(TForm* owner) : TGraphicControl(owner) {
 TDeck::~TDeck() {
   if (hostBoard_) {
     if (hostBoard_->SelectedPile == this) hostBoard_->SelectedPile = nullptr;
-    if (Owner()) Owner()->ShowCountText(QStringLiteral("   Cards in deck: %1").arg(0, 3));
+    if (countPile == this) {
+      countPile = nullptr;
+      if (Owner()) Owner()->ShowCountText(QString());
+    }
   }
   // The cards are not ours, but they must not point at a pile that is gone.
   for (TCard* c = TopCard; c;) {
@@ -230,6 +238,7 @@ void TDeck::TurnOver(TDeck* source) {
 
 void TDeck::ShowCount() {
   if (!hostBoard_ || !Owner()) return;
+  countPile = this;
   Owner()->ShowCountText(QStringLiteral("   Cards in deck: %1").arg(cardsCount_, 3));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "players/ExchangeSort.h"
 #include "players/StatsModel.h"
 #include "records/Catalogue.h"
 
@@ -53,8 +54,7 @@ std::vector<HiscoreRow> RankPlayers(const PlayerList& players, int game, Hiscore
     }
     ranked.push_back(std::move(e));
   }
-  std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const Entry& a, const Entry& b) { return a.value < b.value; });
+  ExchangeSort(ranked, [](const Entry& a, const Entry& b) { return a.value > b.value; });
   const int rows = std::min(kHiscoreRows, int(ranked.size()));
   std::vector<HiscoreRow> result;
   result.reserve(size_t(rows));

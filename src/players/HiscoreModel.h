@@ -26,7 +26,7 @@ QString HiscoreHeader(HiscoreRanking ranking);
 QString HiscoreDisplayValue(HiscoreRanking ranking, const QString& value);
 
 // Players who counted at least one game of `game`, sorted ascending by value
-// (ties keep list order) and read from the end: the best first, at most ten.
+// with the exchange sort and read from the end: the best first, at most ten.
 // An index outside the catalogue ranks nobody.
 std::vector<HiscoreRow> RankPlayers(const PlayerList& players, int game, HiscoreRanking ranking,
                                     const QLocale& locale = QLocale());

@@ -43,6 +43,7 @@ std::unique_ptr<GameFlow> GameFlow::Load(const QString& dataDir) {
 }
 
 void GameFlow::DealGame(std::optional<int> index, std::optional<uint32_t> number) {
+  if (Busy()) return;
   if (index) {
     RememberGameOptions();
     SelectSolitaireOk(*index);
@@ -67,7 +68,7 @@ void GameFlow::ChooseShuffle(bool same) {
 
 void GameFlow::Deal_MIClick() {
   TBoard* b = host_.Board1;
-  if (b->Busy) return;
+  if (Busy()) return;
   host_.Additional_timer.SetEnabled(false);
   if (OnDealMenuEnabled) OnDealMenuEnabled(false);
   b->Busy = true;
@@ -143,7 +144,7 @@ void GameFlow::SetAutoPlay(int index, int autoPlay) {
 
 void GameFlow::GameClick() {
   TBoard* b = host_.Board1;
-  if (b->Busy) return;
+  if (Busy()) return;
   if (settings_.UndoOption != 0) {
     undoEnabled_ = b->HistoryIndex >= 0;
     redoEnabled_ = b->HistoryIndex < int(b->History.size()) - 1;
@@ -180,6 +181,7 @@ void GameFlow::RecordLost() {
 }
 
 void GameFlow::GameWon() {
+  winPending_ = true;
   host_.Additional_timer.SetEnabled(false);
   for (int i = 0; i < 6; ++i) {
     WaitMs(80);
@@ -195,6 +197,7 @@ void GameFlow::GameWon() {
 }
 
 void GameFlow::Game_over_Pre_Timer() {
+  winPending_ = false;
   host_.Additional_timer.SetEnabled(false);
   winBitmap_ = WinArt::WinPicture();
   if (!winBitmap_.isNull()) {

@@ -44,7 +44,9 @@ class GameFlow {
 
   TBoard* Board1() const { return host_.Board1; }
   TTable& Table() { return host_.Table; }
-  bool Busy() const { return host_.Board1->Busy; }
+  // A move, deal, undo or redo runs, or a won deal waits for its win
+  // display: commands that change the table or the statistics wait.
+  bool Busy() const { return host_.Board1->Busy || winPending_; }
 
   // --- Commands -------------------------------------------------------------
   // Deals a game straight away, as Select Solitaire (when a game is given)
@@ -117,6 +119,9 @@ class GameFlow {
   bool sameShuffle_ = false;
   bool dealt_ = false;
   int winCardCount_ = 0;
+  // From GameWon until the win display starts: the deal is counted as won
+  // but its table still stands, so nothing may deal, undo or count again.
+  bool winPending_ = false;
 
   std::function<void(QImage&, const QRect&)> tablePainter_;
   QImage winBitmap_;

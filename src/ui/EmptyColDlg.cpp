@@ -9,7 +9,7 @@ TEmptyColDlg::TEmptyColDlg(QWidget* parent) : QDialog(parent) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 10));
   setFixedSize(238, 134);
-  move(200, 99);
+  move(kOffset);
 
   Col_Btn = new QPushButton(QStringLiteral("Move &column"), this);
   Col_Btn->setGeometry(16, 16, 209, 25);

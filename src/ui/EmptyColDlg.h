@@ -14,6 +14,10 @@ class TEmptyColDlg : public QDialog {
  public:
   explicit TEmptyColDlg(QWidget* parent = nullptr);
 
+  // Where the dialog stands: this far from the main window's corner (from
+  // the screen's corner when there is no main window).
+  static constexpr QPoint kOffset{200, 99};
+
   QPushButton* Col_Btn;
   QPushButton* Card_Btn;
   QPushButton* Cancel_Btn;

@@ -1,11 +1,14 @@
 #include "ui/HelpWindow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "records/Catalogue.h"
 
@@ -154,10 +157,40 @@ bool THelp::Request(int command, int data) {
   if (!window_) {
     window_ = new THelpWindow;
     window_->setAttribute(Qt::WA_DeleteOnClose);
+    PlaceBesideAnchor();
   }
   window_->ShowTopic(command == HELP_CONTENTS ? 0 : data);
+  StayUsableOverModalDialog();
   window_->show();
   window_->raise();
   window_->activateWindow();
   return true;
+}
+
+void THelp::PlaceBesideAnchor() {
+  if (!anchor_) return;
+  const QRect main = anchor_->frameGeometry();
+  QRect help(QPoint(main.right() + 1, main.top()), window_->frameGeometry().size());
+  if (QScreen* screen = anchor_->screen()) {
+    const QRect area = screen->availableGeometry();
+    // Right of the main window when it fits, else left of it, else at the
+    // screen's right edge; never above or below the screen.
+    if (help.right() > area.right()) help.moveLeft(main.left() - help.width());
+    if (help.left() < area.left())
+      help.moveLeft(qMax(area.left(), area.right() + 1 - help.width()));
+    if (help.bottom() > area.bottom()) help.moveTop(area.bottom() + 1 - help.height());
+    if (help.top() < area.top()) help.moveTop(area.top());
+  }
+  window_->move(help.topLeft());
+}
+
+void THelp::StayUsableOverModalDialog() {
+  // A dialog shown modally blocks every other window of the program, so
+  // help asked for from it could be read but not clicked or scrolled. Made
+  // a transient of that dialog, the help window is part of its session; it
+  // stays open, and usable, after the dialog closes.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal || modal == window_) return;
+  window_->winId();  // the native window must exist to take a transient parent
+  if (QWindow* w = window_->windowHandle()) w->setTransientParent(modal->windowHandle());
 }

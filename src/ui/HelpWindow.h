@@ -81,7 +81,13 @@ class THelp {
   bool ShowContext(int context) { return Request(HELP_CONTEXT, context); }
   // The window, or nullptr before the first request or after it was closed.
   THelpWindow* Window() const { return window_; }
+  // The main window: the help window opens beside it.
+  void SetAnchor(QWidget* anchor) { anchor_ = anchor; }
 
  private:
+  void PlaceBesideAnchor();
+  void StayUsableOverModalDialog();
+
   QPointer<THelpWindow> window_;
+  QPointer<QWidget> anchor_;
 };

@@ -39,6 +39,10 @@ TShuffle_Form::TShuffle_Form(RecentShuffles& recent, QWidget* parent)
   // Only typed digits get in: no pasting or dropping of other text.
   edit->setContextMenuPolicy(Qt::NoContextMenu);
   edit->setAcceptDrops(false);
+  // Keys reach the box itself when it has the focus and the box hands them
+  // to its line edit without passing any filter there, so both are
+  // filtered: whichever one a key arrives at.
+  Shuffle_CB->installEventFilter(this);
   edit->installEventFilter(this);
 
   Button1 = new QPushButton(QStringLiteral("&Ok"), this);
@@ -90,12 +94,13 @@ void TShuffle_Form::showEvent(QShowEvent* event) {
 
 bool TShuffle_Form::Shuffle_CBKeyPress(QChar key) {
   if (ShuffleInput::AcceptsTypedChar(key)) return true;
-  QApplication::beep();
+  if (Beep) Beep();
   return false;
 }
 
 bool TShuffle_Form::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Shuffle_CB->lineEdit() && event->type() == QEvent::KeyPress) {
+  if ((watched == Shuffle_CB || watched == Shuffle_CB->lineEdit()) &&
+      event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
       // Keys that type nothing: moving, deleting, leaving and closing.

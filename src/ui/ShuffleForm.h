@@ -8,8 +8,10 @@
 // Number(). OK refuses a text that is no game number with the range message
 // and keeps the dialog open.
 
+#include <QApplication>
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "session/Shuffle.h"
@@ -36,6 +38,8 @@ class TShuffle_Form : public QDialog {
   // A character typed into the box: true when it may reach the box. Any
   // other character is dropped with a beep.
   bool Shuffle_CBKeyPress(QChar key);
+  // The system beep for a dropped key (a test may count them instead).
+  std::function<void()> Beep = [] { QApplication::beep(); };
 
   // Shows the recent numbers, the selected one in the box.
   void RefreshRecent();

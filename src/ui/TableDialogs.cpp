@@ -15,12 +15,17 @@ int Run(QDialog& dialog) {
   return r == QDialog::Rejected ? mrCancel : r;
 }
 
+// Both dialogs belong to the main window: the win dialog is centred over it
+// and the empty-column question keeps its design offset from the window's
+// corner, so they appear by the game on any screen.
 int RunTableDialog(ModalDialog which, const QString& caption) {
+  QWidget* anchor = DialogAnchor();
   if (which == ModalDialog::EmptyColumn) {
-    TEmptyColDlg dialog;
+    TEmptyColDlg dialog(anchor);
+    if (anchor) dialog.move(anchor->pos() + TEmptyColDlg::kOffset);
     return Run(dialog);
   }
-  TWinDlg dialog(caption);
+  TWinDlg dialog(caption, anchor);
   return Run(dialog);
 }
 

@@ -498,3 +498,17 @@ TEST_F(TableFixture, MoveOntoTheSamePileChangesNothing) {
   EXPECT_TRUE(board->History.empty());
   EXPECT_FALSE(board->Busy);
 }
+
+TEST_F(TableFixture, CountTextIsClearedOnlyWithThePileItDescribes) {
+  QString shown = "untouched";
+  form.OnCountText = [&](const QString& t) { shown = t; };
+  TDeck* stock = Pile(10, 10);
+  TDeck* other = Pile(200, 10);
+  Put(stock, {1, 2, 3});
+  stock->ShowCount();
+  EXPECT_EQ(shown, "   Cards in deck:   3");
+  delete other;  // says nothing about the stock
+  EXPECT_EQ(shown, "   Cards in deck:   3");
+  delete stock;
+  EXPECT_EQ(shown, "");
+}

@@ -100,3 +100,22 @@ TEST(HiscoreModelTest, AveragesCompareByValueAndTiesComeFromTheEnd) {
   EXPECT_EQ(HiscoreHeader(HiscoreRanking::AverageScore), "Average score");
   EXPECT_EQ(HiscoreHeader(HiscoreRanking::WinPercent), "W/L percent");
 }
+
+TEST(HiscoreModelTest, TiesFollowTheExchangeSortForTotalsAndAverages) {
+  // Totals 10, 10, 1, 5, -52 in list order: the exchange sort carries the
+  // first ten past the second, so read from the end the first one ranks
+  // first (a stable sort would put the second first).
+  PlayerList players;
+  for (const char* name : {"First", "Second", "One", "Five", "Minus"})
+    players.Add(QString::fromLatin1(name));
+  const int totals[] = {10, 10, 1, 5, -52};
+  for (int p = 0; p < 5; ++p)
+    Set(players, p, 1, 0, totals[p]);
+  const std::vector<QString> expected{"First", "Second", "Five", "One", "Minus"};
+  for (auto ranking : {HiscoreRanking::TotalScore, HiscoreRanking::AverageScore}) {
+    const auto rows = RankPlayers(players, kGame, ranking, kEnglish);
+    EXPECT_EQ(Names(rows), expected) << int(ranking);
+    EXPECT_EQ(rows[0].player, 0);
+    EXPECT_EQ(rows[1].player, 1);
+  }
+}

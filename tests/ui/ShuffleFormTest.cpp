@@ -89,6 +89,23 @@ TEST(ShuffleFormTest, TypingKeepsDigitsOnlyAndAtMostTenOfThem) {
   EXPECT_EQ(form.Text(), "1234567890");
 }
 
+TEST(ShuffleFormTest, KeysTypedIntoTheComboBoxItselfAreFilteredThere) {
+  RecentShuffles recent;
+  TShuffle_Form form(recent);
+  int beeps = 0;
+  form.Beep = [&] { ++beeps; };
+  TypeText(form.Shuffle_CB, QStringLiteral("12ab-3x"));
+  EXPECT_EQ(form.Text(), "123");
+  EXPECT_EQ(beeps, 4);
+  // Editing keys still reach the box: Home, then a digit in front.
+  Type(form.Shuffle_CB, Qt::Key_Home, QString());
+  TypeText(form.Shuffle_CB, QStringLiteral("9"));
+  Type(form.Shuffle_CB, Qt::Key_End, QString());
+  Type(form.Shuffle_CB, Qt::Key_Backspace, QStringLiteral("\b"));
+  EXPECT_EQ(form.Text(), "912");
+  EXPECT_EQ(beeps, 4);
+}
+
 TEST(ShuffleFormTest, OkRefusesTextsOutsideTheRangeAndStaysOpen) {
   RecentShuffles recent;
   recent.Add(5);

@@ -3,10 +3,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "platform/Modal.h"
 
 namespace {
+
+QPointer<QWidget>& Anchor() {
+  static QPointer<QWidget> anchor;
+  return anchor;
+}
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
   switch (icon) {
@@ -28,7 +34,9 @@ int RunMessageBox(const QString& text, const QString& caption, MsgIcon icon, Msg
                   int defaultButton) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
     return DefaultMessageResult(buttons, defaultButton);
-  QMessageBox box(ToQt(icon), caption, text);
+  // Parented to the main window, the box is centred over the game rather
+  // than over whichever screen the desktop picks.
+  QMessageBox box(ToQt(icon), caption, text, QMessageBox::NoButton, DialogAnchor());
   switch (buttons) {
     case MsgButtons::Ok:
       box.setStandardButtons(QMessageBox::Ok);
@@ -84,6 +92,14 @@ int ExecDialog(QDialog& dialog, int defaultResult) {
   int r = dialog.exec();
   // A dialog closed with its window button reports 0: that is Cancel.
   return r == QDialog::Rejected ? mrCancel : r;
+}
+
+void SetDialogAnchor(QWidget* anchor) {
+  Anchor() = anchor;
+}
+
+QWidget* DialogAnchor() {
+  return Anchor().data();
 }
 
 void InstallMessageBoxes() {
