@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/ExitHandling.h"
 #include "art/WinArt.h"
 #include "platform/Modal.h"
 #include "platform/qt/ModalQt.h"
@@ -326,7 +327,7 @@ void TMain_F::changeEvent(QEvent* event) {
 void TMain_F::closeEvent(QCloseEvent* event) {
   if (!closed_) {
     closed_ = true;
-    flow_->Close();
+    ExitHandling::ReportSaveFailure(flow_->Close());
   }
   event->accept();
 }
