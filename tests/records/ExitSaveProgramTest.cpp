@@ -62,15 +62,16 @@ TEST_F(ExitSaveProgram, QuitReportsAFailedSaveAndExitsNonZero) {
   EXPECT_TRUE(QFileInfo(PlayersFile()).isDir());
 }
 
-// A full disk for the whole program (a file-size limit of 8 KiB for it and
-// its children): neither file is cut, both failures are named, status 1.
+// A full disk for the whole program (a file-size limit of 2 or 4 KiB, by the
+// shell's unit, for it and its children): neither file is cut, both failures
+// are named, status 1.
 TEST_F(ExitSaveProgram, FullDiskAtExitKeepsBothFiles) {
   for (int count : {1, 3}) {
     WriteOldSession(count);
     const QByteArray players = ReadBytes(PlayersFile());
     const QByteArray settings = ReadBytes(SettingsFile());
     WriteBytes(box_.Path("script.txt"), QByteArray(kStartedFreeCell) + "quit\n");
-    ProgramRun r = RunShell(box_, QString("ulimit -f 8; exec \"$0\" --data-dir '%1' --script '%2'")
+    ProgramRun r = RunShell(box_, QString("ulimit -f 4; exec \"$0\" --data-dir '%1' --script '%2'")
                                       .arg(box_.DataDir(), box_.Path("script.txt")));
     EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("save failed: " + PlayersFile() + ": ")) << r.out.toStdString();
