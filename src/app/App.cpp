@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/ExitHandling.h"
 #include "app/MainForm.h"
 #include "app/ScriptDriver.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
+#include "platform/SafeFile.h"
 #include "records/Catalogue.h"
 #include "ui/TableDialogs.h"
 
@@ -29,13 +31,24 @@ int Fail(const QString& message) {
   return 2;
 }
 
+// A file or folder option may not be empty (an empty --script would open the
+// window, an empty --data-dir quietly mean the default place) and must name
+// the same bytes when encoded again, or we would use another folder.
+std::optional<QString> CheckPathValue(const QString& opt, const QString& value, const char* raw) {
+  if (opt != "--data-dir" && opt != "--script" && opt != "--screenshot") return std::nullopt;
+  if (value.isEmpty()) return QStringLiteral("option %1 needs a non-empty value").arg(opt);
+  if (QFile::encodeName(value) != QByteArray(raw))
+    return QStringLiteral("option %1: the name is not valid in the file-name encoding").arg(opt);
+  return std::nullopt;
+}
+
 // Reads the options; on a bad one returns the message to print.
 std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) {
   for (int i = 1; i < argc; ++i) {
     QString opt = QString::fromLocal8Bit(argv[i]);
     auto value = [&]() -> std::optional<QString> {
       if (i + 1 >= argc) return std::nullopt;
-      return QString::fromLocal8Bit(argv[++i]);
+      return QFile::decodeName(argv[++i]);
     };
     if (opt == "--dump") {
       cl.dump = true;
@@ -46,6 +59,7 @@ std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) 
       return QStringLiteral("unknown option '%1'").arg(opt);
     auto v = value();
     if (!v) return QStringLiteral("option %1 needs a value").arg(opt);
+    if (auto bad = CheckPathValue(opt, *v, argv[i])) return bad;
     if (opt == "--game") {
       bool ok = false;
       int g = v->toInt(&ok);
@@ -91,6 +105,7 @@ void NameApplication() {
 }
 
 int RunApplication(int argc, char** argv) {
+  ExitHandling::IgnoreFileSizeSignal();
   CommandLine cl;
   if (auto error = ParseCommandLine(argc, argv, cl)) return Fail(*error);
   const bool headless = cl.dump || !cl.script.isEmpty() || !cl.screenshot.isEmpty();
@@ -102,12 +117,12 @@ int RunApplication(int argc, char** argv) {
   }
   QString scriptText;
   if (!cl.script.isEmpty()) {
-    QFile f(cl.script);
-    if (!f.open(QIODevice::ReadOnly))
-      return Fail(QStringLiteral("cannot read script '%1'").arg(cl.script));
-    if (f.size() > 16 * 1024 * 1024)
+    const FileRead f = ReadRegularFile(cl.script, 16 * 1024 * 1024);
+    if (f.Status == FileReadStatus::TooLarge)
       return Fail(QStringLiteral("script '%1' is too large").arg(cl.script));
-    scriptText = QString::fromUtf8(f.readAll());
+    if (!f.Ok())
+      return Fail(QStringLiteral("cannot read script '%1': %2").arg(cl.script, f.Reason));
+    scriptText = QString::fromUtf8(f.Data);
   }
   std::vector<ScriptCommand> commands;
   if (!cl.script.isEmpty()) {
@@ -143,6 +158,7 @@ int RunApplication(int argc, char** argv) {
   if (!cl.script.isEmpty()) {
     QTextStream out(stdout);
     ScriptDriver driver(flow, out);
+    ExitHandling::WatchSignals(&app, {});
     auto error = driver.Run(commands);
     out.flush();
     window.MarkClosed();
@@ -150,6 +166,7 @@ int RunApplication(int argc, char** argv) {
       std::fprintf(stderr, "script:%d: %s\n", error->line, qPrintable(error->reason));
       return 2;
     }
+    if (driver.SaveFailed()) return 1;
   }
   if (!cl.screenshot.isEmpty()) {
     window.MarkClosed();
@@ -158,6 +175,11 @@ int RunApplication(int argc, char** argv) {
     return 0;
   }
   if (headless) return 0;
+  // Log-out and shutdown end the program the way the Exit command does.
+  ExitHandling::WatchSignals(&window, [&window] {
+    window.close();
+    QCoreApplication::quit();
+  });
   window.show();
   return app.exec();
 }

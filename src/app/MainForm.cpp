@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/ExitHandling.h"
 #include "art/WinArt.h"
 #include "platform/Modal.h"
 #include "platform/qt/ModalQt.h"
@@ -361,7 +362,7 @@ void TMain_F::closeEvent(QCloseEvent* event) {
   }
   if (!closed_) {
     closed_ = true;
-    flow_->Close();
+    ExitHandling::ReportSaveFailure(flow_->Close());
   }
   event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "app/ExitHandling.h"
 #include "platform/Modal.h"
 #include "records/Catalogue.h"
 #include "session/GameFlow.h"
@@ -108,6 +109,15 @@ ScriptDriver::~ScriptDriver() {
   SetModalResponder(previous_);
 }
 
+void ScriptDriver::RunExit() {
+  const SaveReport report = flow_.Close();
+  for (const QString& line : report.Lines())
+    out_ << "save failed: " << line << "\n";
+  out_.flush();
+  saveFailed_ = !report.Ok();
+  quit_ = true;
+}
+
 void ScriptDriver::Tick() {
   flow_.Host().Additional_timer.Fire();
   if (flow_.Host().Redeal_Timer.Enabled()) flow_.Host().Redeal_Timer.Fire();
@@ -131,6 +141,8 @@ void ScriptDriver::ClickAt(int x, int y, bool dbl) {
 
 std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& commands) {
   for (const ScriptCommand& c : commands) {
+    // A SIGTERM or SIGHUP ends the script as quit would.
+    if (ExitHandling::SignalArrived()) break;
     const QString& v = c.verb;
     if (v == "deal") {
       flow_.DealGame(int(c.args[0]), uint32_t(c.args[1]));
@@ -149,7 +161,7 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       ClickAt(int(c.args[0]), int(c.args[1]), v == "dblclick");
     } else if (v == "tick") {
       long long n = c.args.empty() ? 1 : c.args[0];
-      for (long long i = 0; i < n; ++i)
+      for (long long i = 0; i < n && !ExitHandling::SignalArrived(); ++i)
         Tick();
     } else if (v == "answer") {
       answers_.push_back(int(c.args[0]));
@@ -170,10 +182,10 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       out_ << DumpTable(flow_.Host(), flow_.GameIndex(), flow_.GameNumber());
       out_.flush();
     } else if (v == "quit") {
-      flow_.Close();
-      quit_ = true;
+      RunExit();
       return std::nullopt;
     }
   }
+  if (ExitHandling::SignalArrived()) RunExit();
   return std::nullopt;
 }

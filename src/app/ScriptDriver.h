@@ -38,9 +38,14 @@ class ScriptDriver {
   std::optional<ScriptError> Run(const std::vector<ScriptCommand>& commands);
   // Whether the script ended with quit (the exit sequence ran).
   bool Quit() const { return quit_; }
+  // Whether that exit sequence could not save everything (each failure was
+  // printed as "save failed: FILE: REASON").
+  bool SaveFailed() const { return saveFailed_; }
 
  private:
   void Tick();
+  // The exit sequence, for quit and for SIGTERM or SIGHUP during a script.
+  void RunExit();
   void ClickAt(int x, int y, bool dbl);
 
   GameFlow& flow_;
@@ -48,4 +53,5 @@ class ScriptDriver {
   std::vector<int> answers_;
   ModalResponder previous_;
   bool quit_ = false;
+  bool saveFailed_ = false;
 };

@@ -3,21 +3,54 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/Jpeg.h"
 #include "platform/Raster.h"
+#include "platform/SafeFile.h"
 
 namespace {
 
 const char* const kResourceDir = ":/backgrounds";
+
+// A bitmap is refused by its header before Qt allocates for it: too many
+// pixels, or an uncompressed one whose pixels the file cannot hold (a few
+// hundred bytes may claim 8000 x 8000).
+bool PlausibleBitmap(const QByteArray& data, QString* error) {
+  auto fail = [&](const char* why) {
+    if (error) *error = QString::fromLatin1(why);
+    return false;
+  };
+  if (data.size() < 26) return fail("not a readable bitmap");
+  const auto* p = reinterpret_cast<const uchar*>(data.constData());
+  // The old OS/2 header (12 bytes) has 16-bit sizes and no compression.
+  const bool core = qFromLittleEndian<quint32>(p + 14) == 12;
+  if (!core && data.size() < 54) return fail("not a readable bitmap");
+  const qint64 width =
+      core ? qint64{qFromLittleEndian<quint16>(p + 18)} : qint64{qFromLittleEndian<qint32>(p + 18)};
+  const qint64 height = core ? qint64{qFromLittleEndian<quint16>(p + 20)}
+                             : std::abs(qint64{qFromLittleEndian<qint32>(p + 22)});
+  const int bits = qFromLittleEndian<quint16>(p + (core ? 24 : 28));
+  const quint32 compression = core ? 0 : qFromLittleEndian<quint32>(p + 30);
+  if (width <= 0 || height <= 0 || width * height > Jpeg::kMaxPixels)
+    return fail("picture too large");
+  const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+  const bool uncompressed = compression == 0 || compression == 3;
+  if (uncompressed && rowBytes * height > data.size()) return fail("bitmap cut short");
+  // Run-length coding holds at most 255 pixels in two bytes.
+  if (!uncompressed && width * height > qint64{data.size()} * 128)
+    return fail("picture larger than its data can hold");
+  return true;
+}
 
 QImage ReadPicture(const QByteArray& data, QString* error) {
   QImage img;
   if (Jpeg::LooksLikeJpeg(data)) {
     img = Jpeg::Decode(data, error);
   } else if (data.startsWith("BM")) {
-    img = QImage::fromData(data, "BMP");
+    if (PlausibleBitmap(data, error)) img = QImage::fromData(data, "BMP");
     if (img.isNull() && error) *error = QStringLiteral("not a readable bitmap");
   } else if (error) {
     *error = QStringLiteral("neither a JPEG nor a bitmap");
@@ -64,16 +97,14 @@ bool LoadPictureFile(QImage& bitmap, const QString& path, QString* error) {
     if (error) *error = QStringLiteral("no file name");
     return false;
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = file.errorString();
+  // Only a regular file, and never more than the limit: a stored name of
+  // /dev/zero or a FIFO must not exhaust memory or block start-up.
+  const FileRead file = ReadRegularFile(path, kMaxPictureFileBytes);
+  if (!file.Ok()) {
+    if (error) *error = file.Reason;
     return false;
   }
-  if (file.size() > kMaxPictureFileBytes) {
-    if (error) *error = QStringLiteral("file too large");
-    return false;
-  }
-  QImage img = ReadPicture(file.readAll(), error);
+  QImage img = ReadPicture(file.Data, error);
   if (img.isNull()) return false;
   bitmap = std::move(img);
   return true;

@@ -65,9 +65,18 @@ bool RunDecode(DecodeJob* job, const QByteArray& data) {
                static_cast<unsigned long>(data.size()));
   jpeg_read_header(&job->cinfo, TRUE);
   jpeg_decompress_struct& c = job->cinfo;
-  if (static_cast<qint64>(c.image_width) * c.image_height > kMaxPixels) {
+  const qint64 pixels = static_cast<qint64>(c.image_width) * c.image_height;
+  if (pixels > kMaxPixels) {
     std::snprintf(job->err.message, sizeof job->err.message, "picture too large (%u x %u)",
                   c.image_width, c.image_height);
+    return false;
+  }
+  // Decoding costs time and memory by the header's size, not the file's: a
+  // picture whose data cannot possibly hold its pixels is refused first.
+  if (pixels > kFreePixels && pixels > static_cast<qint64>(data.size()) * kMaxPixelsPerByte) {
+    std::snprintf(job->err.message, sizeof job->err.message,
+                  "picture larger than its data can hold (%u x %u in %lld bytes)", c.image_width,
+                  c.image_height, static_cast<long long>(data.size()));
     return false;
   }
   const bool cmyk = c.jpeg_color_space == JCS_CMYK || c.jpeg_color_space == JCS_YCCK;

@@ -13,6 +13,12 @@ namespace Jpeg {
 // Pictures larger than this (in pixels) are refused before any memory is
 // taken for them: a header can claim 65535 x 65535 in a few bytes.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+// Beyond kFreePixels a picture must bring at least one byte of data per
+// kMaxPixelsPerByte pixels. Even the smallest baseline coding (one bit each
+// for a zero DC difference and the end of block, colour subsampled) needs a
+// byte per 170 pixels, so no real picture is refused.
+constexpr qint64 kFreePixels = 1024LL * 1024;
+constexpr qint64 kMaxPixelsPerByte = 1024;
 
 // Whether the data starts like a JPEG stream (SOI marker).
 bool LooksLikeJpeg(const QByteArray& data);

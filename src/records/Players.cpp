@@ -2,36 +2,44 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QHash>
+#include <QSet>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QtEndian>
 #include <algorithm>
+
+#include "platform/SafeFile.h"
 
 namespace {
 
 const QString kDefaultName = QStringLiteral("Default");
 
-// Really creating a file is the only reliable test: permission bits do not
-// tell about read-only mounts, ACLs or a folder that does not exist.
-bool CanCreateFilesIn(const QString& dir) {
-  if (dir.isEmpty() || !QFileInfo(dir).isDir()) return false;
-  QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".wenlo-probe-XXXXXX")));
-  return probe.open();
-}
+// A players.dat larger than this is not ours (1000 players take 4.8 MB).
+constexpr qint64 kMaxPlayersFileBytes = 16 * 1024 * 1024;
 
-// A name that is unique in the list regardless of case: "Name", "Name (2)"...
-QString UniqueName(const PlayerList& list, const QString& name) {
-  if (!list.Contains(name)) return name;
-  for (int n = 2;; ++n) {
-    const QString suffix = QStringLiteral(" (%1)").arg(n);
-    const QString candidate =
-        name.left(kMaxPlayerNameLength - static_cast<int>(suffix.size())).trimmed() + suffix;
-    if (!list.Contains(candidate)) return candidate;
+// Makes names unique regardless of case: "Name", "Name (2)"... Each base
+// name remembers the next suffix to try, so a damaged store with a thousand
+// equal names costs a thousand look-ups, not a million.
+class UniqueNames {
+ public:
+  QString Take(const QString& name) {
+    QString candidate = name;
+    int& next = nextSuffix_[name.toCaseFolded()];
+    while (taken_.contains(candidate.toCaseFolded())) {
+      next = std::max(next, 2);
+      const QString suffix = QStringLiteral(" (%1)").arg(next++);
+      candidate =
+          name.left(kMaxPlayerNameLength - static_cast<int>(suffix.size())).trimmed() + suffix;
+    }
+    taken_.insert(candidate.toCaseFolded());
+    return candidate;
   }
-}
+
+ private:
+  QSet<QString> taken_;
+  QHash<QString, int> nextSuffix_;
+};
 
 }  // namespace
 
@@ -155,29 +163,35 @@ RegStatistics PlayerList::ActiveRegStatistics() const {
   return table;
 }
 
-QString ChoosePlayersFilePath(const QString& dataDirOverride, const QString& programDir,
-                              const QString& userDataDir) {
-  const QString fileName = QString::fromLatin1(kPlayersFileName);
-  if (!dataDirOverride.isEmpty()) {
-    QDir().mkpath(dataDirOverride);
-    return QDir(dataDirOverride).filePath(fileName);
-  }
-  if (CanCreateFilesIn(programDir)) return QDir(programDir).filePath(fileName);
-  QDir().mkpath(userDataDir);
-  return QDir(userDataDir).filePath(fileName);
+QString ChoosePlayersFilePath(const QString& dataDirOverride, const QString& userDataDir) {
+  const QString folder = dataDirOverride.isEmpty() ? userDataDir : dataDirOverride;
+  QDir().mkpath(folder);
+  return QDir(folder).filePath(QString::fromLatin1(kPlayersFileName));
+}
+
+QString ChoosePlayersFileToRead(const QString& savePath, const QString& dataDirOverride,
+                                const QString& programDir) {
+  if (!dataDirOverride.isEmpty() || programDir.isEmpty()) return savePath;
+  if (QFileInfo::exists(savePath) || QFileInfo(savePath).isSymLink()) return savePath;
+  const QString beside = QDir(programDir).filePath(QString::fromLatin1(kPlayersFileName));
+  return QFileInfo(beside).isFile() ? beside : savePath;
 }
 
 QString PlayersFilePath(const QString& dataDirOverride) {
+  const QString path = ChoosePlayersFilePath(
+      dataDirOverride, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  SafeFileWriter::RemoveLeftovers(QFileInfo(path).absolutePath());
+  return path;
+}
+
+QString PlayersFileToRead(const QString& savePath, const QString& dataDirOverride) {
   const QString programDir =
       QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-  return ChoosePlayersFilePath(dataDirOverride, programDir,
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  return ChoosePlayersFileToRead(savePath, dataDirOverride, programDir);
 }
 
 PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath) {
   PlayerList list;
-  const QFileInfo existing(filePath);
-  const bool fileExists = existing.exists() && existing.isFile();
   const int count = std::clamp(settings.PlayersCount, 0, kMaxPlayers);
 
   if (count == 0) {
@@ -191,20 +205,24 @@ PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath) {
     }
     list.Add(kDefaultName, stats);
     list.SetActivePlayer(0);
-    list.SetKeepBackupOnSave(fileExists && existing.size() > 0);
+    const QFileInfo existing(filePath);
+    list.SetKeepBackupOnSave(existing.isFile() && existing.size() > 0);
     return list;
   }
 
-  QFile file(filePath);
-  const bool opened = file.open(QIODevice::ReadOnly);
+  // Only a regular file is read (a FIFO would block start-up, a device never
+  // end), and never more than a players file can be.
+  const FileRead file = ReadRegularFile(filePath, kMaxPlayersFileBytes);
+  UniqueNames unique;
   for (int k = 1; k <= count; ++k) {
     QString name = k <= settings.PlayerNames.size()
                        ? NormalizePlayerName(settings.PlayerNames[k - 1])
                        : kDefaultName;
     if (name.isEmpty()) name = kDefaultName;
     TPlayerStats stats;
-    if (opened) {
-      const QByteArray block = file.read(kPlayerStatsBytes);
+    if (file.Ok()) {
+      const QByteArray block =
+          file.Data.mid(qsizetype{k - 1} * kPlayerStatsBytes, kPlayerStatsBytes);
       if (!stats.ReadBytes(block)) {
         // A block cut short keeps whatever was read except its counters.
         for (TGameStats& g : stats.Games) {
@@ -213,33 +231,33 @@ PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath) {
         }
       }
     }
-    list.Add(UniqueName(list, name), stats);
+    list.Add(unique.Take(name), stats);
   }
   list.SetActivePlayer(settings.ActivePlayer);
-  list.SetKeepBackupOnSave(fileExists &&
-                           (!opened || existing.size() != qint64{count} * kPlayerStatsBytes));
+  // A file holding more or less than this list keeps a copy when we save; a
+  // file that is missing or could not be read at all has nothing to keep.
+  list.SetKeepBackupOnSave((file.Ok() && file.Data.size() != qint64{count} * kPlayerStatsBytes) ||
+                           file.Status == FileReadStatus::TooLarge);
   return list;
 }
 
-bool SavePlayers(PlayerList& players, const QString& filePath) {
-  QSaveFile file(filePath);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  for (const Player& p : players.Players()) {
-    const QByteArray block = p.Stats.ToBytes();
-    if (file.write(block) != block.size()) {
-      file.cancelWriting();
-      file.commit();  // discards the temporary file; the old file stays
+bool SavePlayers(PlayerList& players, const QString& filePath, QString* reason) {
+  QByteArray contents;
+  contents.reserve(qsizetype{players.Count()} * kPlayerStatsBytes);
+  for (const Player& p : players.Players())
+    contents += p.Stats.ToBytes();
+  if (players.KeepBackupOnSave()) {
+    // The backup is a copy written as safely as the file itself, so a kill
+    // at any moment leaves the old players.dat in place.
+    const FileRead old = ReadRegularFile(filePath, kMaxPlayersFileBytes);
+    if (old.Ok() && !SafeFileWriter(filePath + QStringLiteral(".bak")).Write(old.Data)) {
+      if (reason) *reason = QStringLiteral("cannot keep a backup of the old file");
       return false;
     }
   }
-  QString backup;
-  if (players.KeepBackupOnSave() && QFileInfo::exists(filePath)) {
-    backup = filePath + QStringLiteral(".bak");
-    QFile::remove(backup);
-    if (!QFile::rename(filePath, backup)) backup.clear();
-  }
-  if (!file.commit()) {
-    if (!backup.isEmpty()) QFile::rename(backup, filePath);
+  SafeFileWriter writer(filePath);
+  if (!writer.Write(contents)) {
+    if (reason) *reason = writer.Reason();
     return false;
   }
   players.SetKeepBackupOnSave(false);

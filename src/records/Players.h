@@ -99,13 +99,19 @@ class PlayerList {
   bool keepBackup_ = false;
 };
 
-// Where players.dat lives: in dataDirOverride when it is given (created when
-// missing); else beside the program when that folder is writable; else in the
-// user's application data folder (created when missing).
+// Where players.dat is written: in dataDirOverride when it is given, else in
+// the user's own data folder (either created when missing). Never beside the
+// program: a shared program folder would let another user plant a link there.
+// Temporary files that a killed save left in that folder are removed.
 QString PlayersFilePath(const QString& dataDirOverride = QString());
-// The same choice with the two candidate folders given, for tests.
-QString ChoosePlayersFilePath(const QString& dataDirOverride, const QString& programDir,
-                              const QString& userDataDir);
+// Where players.dat is read from: the file it is written to, or, while that
+// does not exist yet and no folder was given, one that an older version kept
+// beside the program (read once; the save goes to the new place).
+QString PlayersFileToRead(const QString& savePath, const QString& dataDirOverride);
+// The same choices with the folders given, for tests.
+QString ChoosePlayersFilePath(const QString& dataDirOverride, const QString& userDataDir);
+QString ChoosePlayersFileToRead(const QString& savePath, const QString& dataDirOverride,
+                                const QString& programDir);
 inline constexpr const char* kPlayersFileName = "players.dat";
 
 // Builds the list from the settings and players.dat. With a player count of 0
@@ -116,12 +122,14 @@ inline constexpr const char* kPlayersFileName = "players.dat";
 // 20 characters, never empty, unique regardless of case. Never fails.
 PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath);
 
-// Writes every block in list order to a temporary file beside filePath and
-// renames it into place, so a failed write leaves the previous file intact.
-// When the list asks for it, the file found at load time is first kept as
+// Writes every block in list order through SafeFileWriter: the new file is
+// complete and on the disk before it replaces the old one, and a failure
+// (full disk, read-only folder, something other than a regular file in the
+// way) leaves the old file exactly as it was and puts the reason in `reason`.
+// When the list asks for it, the file found at load time is first copied to
 // filePath + ".bak" (once: the request is cleared after a successful save).
 // Returns whether the new file is in place.
-bool SavePlayers(PlayerList& players, const QString& filePath);
+bool SavePlayers(PlayerList& players, const QString& filePath, QString* reason = nullptr);
 
 // Puts the players into the settings to be written at exit: count, active
 // index, names in list order and the active player's counters.

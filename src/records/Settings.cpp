@@ -1,13 +1,21 @@
 #include "records/Settings.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLockFile>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVariant>
 #include <QtEndian>
 #include <algorithm>
 #include <limits>
+
+#include "platform/SafeFile.h"
 
 namespace {
 
@@ -328,6 +336,12 @@ std::unique_ptr<QSettings> OpenSettingsStore() {
 #endif
 }
 
+#ifdef Q_OS_WIN
+
+QString SettingsFilePath() {
+  return OpenSettingsStore()->fileName();
+}
+
 AppSettings LoadAppSettings() {
   std::unique_ptr<QSettings> store = OpenSettingsStore();
   AppSettings s = ReadSettings(*store);
@@ -335,10 +349,140 @@ AppSettings LoadAppSettings() {
   return s;
 }
 
-bool SaveAppSettings(const AppSettings& settings) {
+bool SaveAppSettings(const AppSettings& settings, QString* reason) {
   std::unique_ptr<QSettings> store = OpenSettingsStore();
-  return WriteSettings(*store, settings);
+  const bool ok = WriteSettings(*store, settings);
+  if (!ok && reason) *reason = QStringLiteral("the registry refused the values");
+  return ok;
 }
+
+#else
+
+namespace {
+
+// A settings file larger than this is not ours.
+constexpr qint64 kMaxSettingsFileBytes = 1024 * 1024;
+
+// QSettings never touches the real file: it would follow links, block on a
+// FIFO, read without bound and replace the file without syncing it. It works
+// on a private copy instead, and the real file is read with a bound and
+// replaced through SafeFileWriter.
+class ScratchStore {
+ public:
+  // A copy of what the real file holds now (nothing when it cannot be read).
+  explicit ScratchStore(const QString& realPath) {
+    const FileRead current = ReadRegularFile(realPath, kMaxSettingsFileBytes);
+    // Beside the real file, where a killed run's copy is found and removed
+    // at the next start; in the system's temporary folder when that fails.
+    const QString beside = realPath + QLatin1String(SafeFileWriter::kTempMarker) +
+                           QString::number(QCoreApplication::applicationPid()) +
+                           QStringLiteral("-XXXXXX");
+    for (const QString& pattern : {beside, QString()}) {
+      dir_.reset();
+      if (pattern.isEmpty()) {
+        dir_.emplace();
+      } else {
+        dir_.emplace(pattern);
+      }
+      if (!dir_->isValid()) continue;
+      path_ = dir_->filePath(QStringLiteral("settings.conf"));
+      QFile copy(path_);
+      if (copy.open(QIODevice::WriteOnly) && copy.write(current.Data) == current.Data.size() &&
+          copy.flush()) {
+        return;
+      }
+      path_.clear();
+    }
+  }
+  bool Valid() const { return !path_.isEmpty(); }
+  // Whether `bytes` as a settings file holds exactly the keys and values of
+  // `store`. Parsed from a second file, because QSettings objects on one file
+  // share what they hold in memory.
+  bool HoldsAllOf(QSettings& store, const QByteArray& bytes) const {
+    const QString checkPath = dir_->filePath(QStringLiteral("check.conf"));
+    QFile check(checkPath);
+    if (!check.open(QIODevice::WriteOnly) || check.write(bytes) != bytes.size() || !check.flush())
+      return false;
+    check.close();
+    QSettings read(checkPath, QSettings::IniFormat);
+    if (read.status() != QSettings::NoError) return false;
+    const QStringList keys = store.allKeys();
+    if (read.allKeys() != keys) return false;
+    for (const QString& key : keys) {
+      if (read.value(key) != store.value(key)) return false;
+    }
+    return true;
+  }
+  const QString& Path() const { return path_; }
+
+ private:
+  std::optional<QTemporaryDir> dir_;
+  QString path_;
+};
+
+// The lock older versions and other copies of the program take around a
+// write of the real file. One left by a killed process is taken over at
+// once: its process is gone, or it is empty because the kill came while it
+// was being made. A lock that a running program holds is waited for
+// briefly; the save itself is atomic, so it goes ahead either way.
+void TakeLock(QLockFile& lock) {
+  if (lock.tryLock(0)) return;
+  qint64 pid = 0;
+  QString host, app;
+  if (!lock.getLockInfo(&pid, &host, &app)) {
+    lock.removeStaleLockFile();
+    if (lock.tryLock(0)) return;
+  }
+  lock.tryLock(2000);
+}
+
+}  // namespace
+
+// The name QSettings gives the organisation's file, worked out without
+// opening it: QSettings reads the file as soon as it is made.
+QString SettingsFilePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/Tamsel Cards.conf");
+}
+
+AppSettings LoadAppSettings() {
+  const QString path = SettingsFilePath();
+  SafeFileWriter::RemoveLeftovers(QFileInfo(path).absolutePath());
+  AppSettings s;
+  ScratchStore scratch(path);
+  if (scratch.Valid()) {
+    QSettings store(scratch.Path(), QSettings::IniFormat);
+    s = ReadSettings(store);
+  }
+  ClampGameOptions(s.GameOptions, AvailableScreenRects());
+  return s;
+}
+
+bool SaveAppSettings(const AppSettings& settings, QString* reason) {
+  auto fail = [&](const QString& why) {
+    if (reason) *reason = why;
+    return false;
+  };
+  const QString path = SettingsFilePath();
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  ScratchStore scratch(path);
+  if (!scratch.Valid()) return fail(QStringLiteral("no room for a temporary copy"));
+  QSettings store(scratch.Path(), QSettings::IniFormat);
+  if (!WriteSettings(store, settings)) return fail(QStringLiteral("cannot write a temporary copy"));
+  const FileRead made = ReadRegularFile(scratch.Path(), kMaxSettingsFileBytes);
+  if (!made.Ok()) return fail(made.Reason);
+  // QSettings reports success even when its file was cut short (a full disk,
+  // a size limit): what it wrote is read back and must hold every value.
+  if (!scratch.HoldsAllOf(store, made.Data))
+    return fail(QStringLiteral("the settings could not be written whole (disk full?)"));
+  QLockFile lock(path + QStringLiteral(".lock"));
+  TakeLock(lock);
+  SafeFileWriter writer(path);
+  if (!writer.Write(made.Data)) return fail(writer.Reason());
+  return true;
+}
+
+#endif
 
 QRect ClampToScreens(const QRect& window, const QList<QRect>& screens) {
   QList<QRect> usable;

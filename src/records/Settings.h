@@ -105,10 +105,17 @@ bool WriteSettings(QSettings& store, const AppSettings& settings);
 
 // The real store of the running program.
 std::unique_ptr<QSettings> OpenSettingsStore();
+// The file (or registry key) behind it, as named in a report to the player.
+QString SettingsFilePath();
 // ReadSettings on the real store, with window placements kept on the screens
-// that are connected now (when a GUI is running).
+// that are connected now (when a GUI is running). Outside Windows the file is
+// read only when it is a regular file of sensible size (else the defaults),
+// and leftovers of a killed save are removed first.
 AppSettings LoadAppSettings();
-bool SaveAppSettings(const AppSettings& settings);
+// WriteSettings on the real store. Outside Windows the file is replaced as a
+// whole through SafeFileWriter, so a failure keeps the old file; `reason`
+// then says why.
+bool SaveAppSettings(const AppSettings& settings, QString* reason = nullptr);
 
 // Keeps a window rectangle on a visible screen: a rectangle without size gets
 // the default size, a rectangle larger than its screen is shrunk to it, and it

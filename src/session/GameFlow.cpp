@@ -38,7 +38,7 @@ GameFlow::~GameFlow() = default;
 std::unique_ptr<GameFlow> GameFlow::Load(const QString& dataDir) {
   QString playersFile = PlayersFilePath(dataDir);
   AppSettings settings = LoadAppSettings();
-  PlayerList players = LoadPlayers(settings, playersFile);
+  PlayerList players = LoadPlayers(settings, PlayersFileToRead(playersFile, dataDir));
   return std::make_unique<GameFlow>(std::move(settings), std::move(players), playersFile);
 }
 
@@ -257,7 +257,7 @@ void GameFlow::InstallTablePainter() {
 
 // --- Exit -----------------------------------------------------------------------
 
-bool GameFlow::Close() {
+SaveReport GameFlow::Close() {
   if (host_.Table.GameStarted == 1) {
     RecordLost();
     host_.Table.GameStarted = 0;
@@ -269,9 +269,11 @@ bool GameFlow::Close() {
   settings_.GameIndex = gameIndex_;
   StorePlayersInSettings(players_, settings_);
   RememberGameOptions();
-  bool settingsOk = SaveAppSettings(settings_);
-  bool playersOk = SavePlayers(players_, playersFile_);
-  return settingsOk && playersOk;
+  SaveReport report;
+  QString reason;
+  if (!SaveAppSettings(settings_, &reason)) report.Add(SettingsFilePath(), reason);
+  if (!SavePlayers(players_, playersFile_, &reason)) report.Add(playersFile_, reason);
+  return report;
 }
 
 // --- Presentation -----------------------------------------------------------------

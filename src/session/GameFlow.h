@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "records/Players.h"
+#include "records/SaveReport.h"
 #include "records/Settings.h"
 #include "session/Shuffle.h"
 #include "session/TableHost.h"
@@ -73,8 +74,8 @@ class GameFlow {
   // The AutoPlay choice of a game, stored at once.
   void SetAutoPlay(int index, int autoPlay);
   // The exit sequence: count an abandoned game, store the settings, rewrite
-  // the players file. Returns whether both were written.
-  bool Close();
+  // the players file. Reports each file that could not be written.
+  SaveReport Close();
 
   // --- Game over --------------------------------------------------------------
   void RecordLost();

@@ -231,15 +231,19 @@ TEST_F(PlayersTest, CountersWrapAndScoresAreAddedOnlyWhenKept) {
 
 TEST_F(PlayersTest, FileLocationChoice) {
   const QString over = dir_.filePath("over/ride");
-  EXPECT_EQ(ChoosePlayersFilePath(over, dir_.path(), dir_.filePath("data")), over + "/players.dat");
+  EXPECT_EQ(ChoosePlayersFilePath(over, dir_.filePath("data")), over + "/players.dat");
   EXPECT_TRUE(QFileInfo(over).isDir());
-  EXPECT_EQ(ChoosePlayersFilePath({}, dir_.path(), dir_.filePath("data")),
-            dir_.filePath("players.dat"));
-  // A program folder we cannot write to (here: one that cannot exist).
-  WriteFile("x");
-  EXPECT_EQ(ChoosePlayersFilePath({}, Path() + "/bin", dir_.filePath("data")),
-            dir_.filePath("data/players.dat"));
+  // Without a folder given: the user's own folder, never the program's.
+  const QString saved = ChoosePlayersFilePath({}, dir_.filePath("data"));
+  EXPECT_EQ(saved, dir_.filePath("data/players.dat"));
   EXPECT_TRUE(QFileInfo(dir_.filePath("data")).isDir());
+  // An older install's players.dat beside the program (here dir_) is read
+  // while the user's folder has none, and never when a folder is given.
+  WriteFile("x");
+  EXPECT_EQ(ChoosePlayersFileToRead(saved, {}, dir_.path()), Path());
+  EXPECT_EQ(ChoosePlayersFileToRead(saved, over, dir_.path()), saved);
+  QFile(saved).open(QIODevice::WriteOnly);
+  EXPECT_EQ(ChoosePlayersFileToRead(saved, {}, dir_.path()), saved);
   EXPECT_TRUE(PlayersFilePath(over).endsWith("/ride/players.dat"));
 }
 

@@ -188,7 +188,7 @@ TEST_F(FlowTest, UndoOptionsShapeTheMenuAndTheHistory) {
 TEST_F(FlowTest, ExitCountsAnAbandonedGameAndWritesThePlayersFile) {
   flow.Deal_MIClick();
   flow.Table().GameStarted = 1;
-  EXPECT_TRUE(flow.Close());
+  EXPECT_TRUE(flow.Close().Ok());
   EXPECT_EQ(Stats().Lost, 1);
   QFile f(dir.filePath("players.dat"));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -23,15 +23,25 @@ class ProgramSandbox {
   // Runs the program with the arguments (plus --data-dir) headless.
   ProgramRun Run(const QStringList& args, int timeoutMs = 60000) const {
     QProcess p;
+    p.setProcessEnvironment(Environment());
+    QStringList all = args;
+    all << "--data-dir" << DataDir();
+    p.start(QStringLiteral(WENLO_BINARY), all);
+    return Finish(p, timeoutMs);
+  }
+
+  // The environment of a sandboxed run: private settings, no display.
+  QProcessEnvironment Environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", ConfigDir());
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
-    p.setProcessEnvironment(env);
-    QStringList all = args;
-    all << "--data-dir" << DataDir();
-    p.start(QStringLiteral(WENLO_BINARY), all);
+    return env;
+  }
+
+  // Waits for a started run (killing it after timeoutMs) and collects it.
+  static ProgramRun Finish(QProcess& p, int timeoutMs) {
     ProgramRun r;
     if (!p.waitForFinished(timeoutMs)) {
       p.kill();
