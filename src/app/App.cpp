@@ -10,6 +10,7 @@
 #include "app/ScriptDriver.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
+#include "platform/qt/StartupProbe.h"
 #include "records/Catalogue.h"
 #include "ui/TableDialogs.h"
 
@@ -150,6 +151,7 @@ int RunApplication(int argc, char** argv) {
     return 0;
   }
   if (headless) return 0;
+  InstallStartupProbe(&window);
   window.show();
   return app.exec();
 }
