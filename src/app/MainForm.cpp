@@ -11,7 +11,9 @@
 #include <QTimer>
 
 #include "art/WinArt.h"
+#include "cardtable/Card.h"
 #include "platform/Modal.h"
+#include "platform/qt/FirstFrame.h"
 #include "platform/qt/ModalQt.h"
 #include "platform/qt/SurfaceWidget.h"
 #include "players/StatForm.h"
@@ -38,7 +40,6 @@ TMain_F::~TMain_F() {
 }
 
 void TMain_F::FormCreate(const MainOptions& options) {
-  setWindowIcon(QIcon(QPixmap::fromImage(WinArt::AppIcon())));
   if (QScreen* s = QGuiApplication::primaryScreen()) {
     QSize size = s->size();
     if (size.width() < 800 || size.height() < 600)
@@ -75,12 +76,32 @@ void TMain_F::FormCreate(const MainOptions& options) {
     countLabel_->setText(QString());
   };
   f.ApplyGameSettings(f.GameIndex());
-  tray_ = new TTray(this, this);
-  shuffleForm_ = std::make_unique<TShuffle_Form>(f.Recent(), this);
-  tray_->OnExit = [this] { Exit_MIClick(); };
   qApp->installEventFilter(this);
   UpdateStatusBar();
   Replay1->setEnabled(false);
+  AfterFirstFrame(this, [this] { PrepareAfterFirstFrame(); });
+}
+
+// What the first frame does not show is made once it is on the screen: the
+// icon (drawn by our art code, a few milliseconds) and the card images the
+// first deal will need, so that deal is as quick as any later one.
+void TMain_F::PrepareAfterFirstFrame() {
+  setWindowIcon(QIcon(QPixmap::fromImage(WinArt::AppIcon())));
+  CardImages::Image(1);
+}
+
+TTray& TMain_F::Tray() {
+  if (!tray_) {
+    tray_ = new TTray(this, this);
+    tray_->OnExit = [this] { Exit_MIClick(); };
+  }
+  return *tray_;
+}
+
+TShuffle_Form& TMain_F::ShuffleForm() {
+  // Made on first use and kept, so it remembers what it showed last.
+  if (!shuffleForm_) shuffleForm_ = std::make_unique<TShuffle_Form>(flow_->Recent(), this);
+  return *shuffleForm_;
 }
 
 void TMain_F::CreateMenus() {
@@ -209,8 +230,9 @@ void TMain_F::Replay1Click() {
 }
 
 void TMain_F::SelectShuffle1Click() {
-  if (ExecDialog(*shuffleForm_, mrOk) != mrOk) return;
-  if (auto number = shuffleForm_->Number()) flow_->SelectShuffleOk(*number);
+  TShuffle_Form& form = ShuffleForm();
+  if (ExecDialog(form, mrOk) != mrOk) return;
+  if (auto number = form.Number()) flow_->SelectShuffleOk(*number);
 }
 
 void TMain_F::Game_MIClick() {
@@ -316,9 +338,9 @@ void TMain_F::StatusBarMenuClick() {
 
 void TMain_F::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && isMinimized() && tray_) {
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && flow_->Settings().Tray) {
     QTimer::singleShot(0, this, [this] {
-      if (isMinimized()) tray_->MinimizeToTray(flow_->Settings().Tray);
+      if (isMinimized()) Tray().MinimizeToTray(flow_->Settings().Tray);
     });
   }
 }

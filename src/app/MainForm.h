@@ -53,6 +53,9 @@ class TMain_F : public QMainWindow {
   void HomeSite1Click();
   void Exit_MIClick() { close(); }
   THelp& Help() { return help_; }
+  // The tray icon and the shuffle dialog are made when first needed.
+  TTray& Tray();
+  TShuffle_Form& ShuffleForm();
 
   void UpdateStatusBar();
   void UpdateCaption();
@@ -71,6 +74,7 @@ class TMain_F : public QMainWindow {
   void CreateStatusBar();
   void SyncRedealButton();
   void ApplyBackground();
+  void PrepareAfterFirstFrame();
   // Runs a command only while no move, deal, undo or redo is running.
   void Guarded(void (TMain_F::*command)());
 
