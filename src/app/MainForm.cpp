@@ -13,6 +13,7 @@
 #include "art/WinArt.h"
 #include "cardtable/Card.h"
 #include "platform/Modal.h"
+#include "platform/Sound.h"
 #include "platform/qt/FirstFrame.h"
 #include "platform/qt/ModalQt.h"
 #include "platform/qt/SurfaceWidget.h"
@@ -83,11 +84,13 @@ void TMain_F::FormCreate(const MainOptions& options) {
 }
 
 // What the first frame does not show is made once it is on the screen: the
-// icon (drawn by our art code, a few milliseconds) and the card images the
-// first deal will need, so that deal is as quick as any later one.
+// icon (drawn by our art code, a few milliseconds), the card images the
+// first deal will need and, with sound on, the audio output, so that the
+// first deal and the first move are as quick as any later ones.
 void TMain_F::PrepareAfterFirstFrame() {
   setWindowIcon(QIcon(QPixmap::fromImage(WinArt::AppIcon())));
   CardImages::Image(1);
+  if (flow_->Board1()->MyPlaySound) PrepareSound();
 }
 
 TTray& TMain_F::Tray() {
@@ -280,6 +283,7 @@ void TMain_F::Options1Click() {
   if (result == mrOk) {
     b->WarnEnabled = v.Warnings;
     b->MyPlaySound = v.PlaySound;
+    if (v.PlaySound) PrepareSound();
     s.Tray = v.Tray;
     b->ShowEmptyPiles = v.ShowEmpty;
     s.UndoOption = v.UndoOption;

@@ -31,9 +31,11 @@ class FirstFrameProbe : public QObject {
     long long now = MonotonicNanoseconds();
     timespec cpu{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-    std::printf("first-frame monotonic-ns=%lld cpu-ns=%lld rss-kib=%ld libs=%d size=%dx%d\n", now,
-                (long long)cpu.tv_sec * 1000000000LL + cpu.tv_nsec, ResidentKiB(),
-                LoadedSharedLibraries(), window_->width(), window_->height());
+    std::printf(
+        "first-frame monotonic-ns=%lld cpu-ns=%lld rss-kib=%ld libs=%d multimedia=%d size=%dx%d\n",
+        now, (long long)cpu.tv_sec * 1000000000LL + cpu.tv_nsec, ResidentKiB(),
+        LoadedSharedLibraries(), LibraryLoaded("libQt6Multimedia") ? 1 : 0, window_->width(),
+        window_->height());
     std::fflush(stdout);
     std::_Exit(0);  // the measurement ends here: no saving, no teardown
   }
