@@ -342,7 +342,8 @@ void TMain_F::StatusBarMenuClick() {
 
 void TMain_F::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && isMinimized() && flow_->Settings().Tray) {
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && flow_ &&
+      flow_->Settings().Tray) {
     QTimer::singleShot(0, this, [this] {
       if (isMinimized()) Tray().MinimizeToTray(flow_->Settings().Tray);
     });
