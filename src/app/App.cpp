@@ -12,6 +12,7 @@
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/SafeFile.h"
+#include "platform/qt/StartupProbe.h"
 #include "records/Catalogue.h"
 #include "ui/TableDialogs.h"
 
@@ -180,6 +181,7 @@ int RunApplication(int argc, char** argv) {
     window.close();
     QCoreApplication::quit();
   });
+  InstallStartupProbe(&window);
   window.show();
   return app.exec();
 }

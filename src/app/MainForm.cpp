@@ -13,7 +13,10 @@
 
 #include "app/ExitHandling.h"
 #include "art/WinArt.h"
+#include "cardtable/Card.h"
 #include "platform/Modal.h"
+#include "platform/Sound.h"
+#include "platform/qt/FirstFrame.h"
 #include "platform/qt/ModalQt.h"
 #include "platform/qt/SurfaceWidget.h"
 #include "players/StatForm.h"
@@ -40,7 +43,6 @@ TMain_F::~TMain_F() {
 }
 
 void TMain_F::FormCreate(const MainOptions& options) {
-  setWindowIcon(QIcon(QPixmap::fromImage(WinArt::AppIcon())));
   if (QScreen* s = QGuiApplication::primaryScreen()) {
     QSize size = s->size();
     if (size.width() < 800 || size.height() < 600)
@@ -77,14 +79,36 @@ void TMain_F::FormCreate(const MainOptions& options) {
     countLabel_->setText(QString());
   };
   f.ApplyGameSettings(f.GameIndex());
-  tray_ = new TTray(this, this);
-  shuffleForm_ = std::make_unique<TShuffle_Form>(f.Recent(), this);
-  tray_->OnExit = [this] { Exit_MIClick(); };
   help_.SetAnchor(this);
   SetDialogAnchor(this);
   qApp->installEventFilter(this);
   UpdateStatusBar();
   Replay1->setEnabled(false);
+  AfterFirstFrame(this, [this] { PrepareAfterFirstFrame(); });
+}
+
+// What the first frame does not show is made once it is on the screen: the
+// icon (drawn by our art code, a few milliseconds), the card images the
+// first deal will need and, with sound on, the audio output, so that the
+// first deal and the first move are as quick as any later ones.
+void TMain_F::PrepareAfterFirstFrame() {
+  setWindowIcon(QIcon(QPixmap::fromImage(WinArt::AppIcon())));
+  CardImages::Image(1);
+  if (flow_->Board1()->MyPlaySound) PrepareSound();
+}
+
+TTray& TMain_F::Tray() {
+  if (!tray_) {
+    tray_ = new TTray(this, this);
+    tray_->OnExit = [this] { Exit_MIClick(); };
+  }
+  return *tray_;
+}
+
+TShuffle_Form& TMain_F::ShuffleForm() {
+  // Made on first use and kept, so it remembers what it showed last.
+  if (!shuffleForm_) shuffleForm_ = std::make_unique<TShuffle_Form>(flow_->Recent(), this);
+  return *shuffleForm_;
 }
 
 void TMain_F::CreateMenus() {
@@ -235,8 +259,9 @@ void TMain_F::Replay1Click() {
 }
 
 void TMain_F::SelectShuffle1Click() {
-  if (ExecDialog(*shuffleForm_, mrOk) != mrOk) return;
-  if (auto number = shuffleForm_->Number()) flow_->SelectShuffleOk(*number);
+  TShuffle_Form& form = ShuffleForm();
+  if (ExecDialog(form, mrOk) != mrOk) return;
+  if (auto number = form.Number()) flow_->SelectShuffleOk(*number);
 }
 
 void TMain_F::Game_MIClick() {
@@ -284,6 +309,7 @@ void TMain_F::Options1Click() {
   if (result == mrOk) {
     b->WarnEnabled = v.Warnings;
     b->MyPlaySound = v.PlaySound;
+    if (v.PlaySound) PrepareSound();
     s.Tray = v.Tray;
     b->ShowEmptyPiles = v.ShowEmpty;
     s.UndoOption = v.UndoOption;
@@ -342,9 +368,10 @@ void TMain_F::StatusBarMenuClick() {
 
 void TMain_F::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && isMinimized() && tray_) {
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && flow_ &&
+      flow_->Settings().Tray) {
     QTimer::singleShot(0, this, [this] {
-      if (isMinimized()) tray_->MinimizeToTray(flow_->Settings().Tray);
+      if (isMinimized()) Tray().MinimizeToTray(flow_->Settings().Tray);
     });
   }
 }

@@ -54,6 +54,9 @@ class TMain_F : public QMainWindow {
   // Exit (menu and tray): waits for no move; while one runs it is ignored.
   void Exit_MIClick();
   THelp& Help() { return help_; }
+  // The tray icon and the shuffle dialog are made when first needed.
+  TTray& Tray();
+  TShuffle_Form& ShuffleForm();
 
   void UpdateStatusBar();
   void UpdateCaption();
@@ -72,6 +75,7 @@ class TMain_F : public QMainWindow {
   void CreateStatusBar();
   void SyncRedealButton();
   void ApplyBackground();
+  void PrepareAfterFirstFrame();
   // Runs a command only while no move, deal, undo or redo is running.
   void Guarded(void (TMain_F::*command)());
   // A menu item's shortcut: as if the Game menu were opened and the item

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "art/CardArt.h"
 #include "cardtable/Cardscmp.h"
 #include "platform/Raster.h"
 
@@ -49,8 +50,9 @@ void TCard::SetSelected(bool v) {
 
 void TCard::SetPicture(int index) {
   picture_ = index;
-  const QImage& img = Picture();
-  if (img.width() > 0 && img.height() > 0) SetBounds(Left(), Top(), img.width(), img.height());
+  // Every card picture has the one card size: asking the image for it would
+  // draw the art of all cards at start-up, long before a deal shows one.
+  SetBounds(Left(), Top(), CardArt::kCardWidth, CardArt::kCardHeight);
   UpdateOpacity();
   Invalidate();
 }

@@ -99,8 +99,19 @@ QImage RenderGamePreview(int game) {
   return FitPreview(screen.copy(used));
 }
 
-QImage GamePreview(int index) {
+namespace {
+QHash<int, QImage>& PreviewCache() {
   static QHash<int, QImage> cache;
+  return cache;
+}
+}  // namespace
+
+void ReleaseGamePreviews() {
+  PreviewCache() = QHash<int, QImage>();
+}
+
+QImage GamePreview(int index) {
+  QHash<int, QImage>& cache = PreviewCache();
   const int picture = PreviewNumber(index);
   auto it = cache.constFind(picture);
   if (it != cache.constEnd()) return *it;

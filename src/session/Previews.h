@@ -18,8 +18,11 @@ inline constexpr int kPreviewHeight = 131;
 inline constexpr uint32_t kPreviewDealNumber = 1;
 
 // The preview of a catalogue index, rendered once per picture number and
-// kept until exit. Never larger than 172 x 131.
+// kept until ReleaseGamePreviews. Never larger than 172 x 131.
 QImage GamePreview(int index);
+// Frees the kept previews: the game selection dialog calls it when it
+// closes, so the pictures take memory only while it is open.
+void ReleaseGamePreviews();
 
 // The catalogue game whose table a picture number shows, -1 for a number no
 // game uses.

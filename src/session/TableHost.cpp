@@ -7,6 +7,9 @@ TableHost::TableHost(int width, int height, int back)
     : form_(std::make_unique<TForm>(width, height)) {
   Board1 = new TBoard(form_.get());
   Board1->SetBounds(0, 0, 800, 800);
+  // The pool is created hidden: batching the repaints means no card is
+  // painted (nor its art drawn) before a deal shows it.
+  form_->BeginUpdate();
   for (int pack = 1; pack <= 2; ++pack)
     for (int suit = 1; suit <= 4; ++suit)
       for (int rank = 1; rank <= 13; ++rank) {
@@ -19,6 +22,7 @@ TableHost::TableHost(int width, int height, int back)
         card->UpdateOpacity();
         Table.CardPool[size_t(n)] = card;
       }
+  form_->EndUpdate();
   Table.Form = form_.get();
   Table.Board1 = Board1;
   Table.Additional_timer = &Additional_timer;

@@ -197,6 +197,10 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
   ListView1->setFocus();
 }
 
+TGameDlg::~TGameDlg() {
+  ReleaseGamePreviews();  // the pictures are kept only while the dialog is open
+}
+
 void TGameDlg::FillList(int selectGame) {
   {
     const QSignalBlocker block(ListView1);

@@ -32,6 +32,7 @@ class TGameDlg : public QDialog {
   static constexpr int kHelpContext = 1;
 
   TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QWidget* parent = nullptr);
+  ~TGameDlg() override;
 
   // The game to deal after OK: the selected row's game, or the game the
   // dialog was opened with when no row is selected.

@@ -77,3 +77,11 @@ TEST(PreviewsTest, GamesWithRulesShowTheirDealtTableOthersAPlaceholder) {
   EXPECT_NE(PlaceholderPreview(QStringLiteral("Carpet")),
             PlaceholderPreview(QStringLiteral("Castle")));
 }
+
+TEST(PreviewsTest, ReleasedPreviewsFreeTheirMemoryAndComeBackTheSame) {
+  QImage kept = GamePreview(32);
+  EXPECT_FALSE(kept.isDetached());  // the cache holds it too
+  ReleaseGamePreviews();
+  EXPECT_TRUE(kept.isDetached());  // now only here
+  EXPECT_EQ(GamePreview(32), kept);
+}
