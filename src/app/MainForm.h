@@ -71,6 +71,9 @@ class TMain_F : public QMainWindow {
   void CreateStatusBar();
   void SyncRedealButton();
   void ApplyBackground();
+  // Puts the window at a stored placement; the default placement opens the
+  // game at the size that shows its table at zoom 1.
+  void ApplyPlacement(const QRect& r);
   // Runs a command only while no move, deal, undo or redo is running.
   void Guarded(void (TMain_F::*command)());
 
@@ -90,4 +93,7 @@ class TMain_F : public QMainWindow {
   QAction* StatusBarMenu = nullptr;
   QAction* GameHelp1 = nullptr;
   bool closed_ = false;
+  // The layout the view fits, and the game it was taken from.
+  QRect layout_;
+  int layoutGame_ = -1;
 };
