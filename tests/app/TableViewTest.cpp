@@ -170,3 +170,19 @@ TEST(WindowFit, FirstOpenShowsTheLayoutAtZoomOneWithinTheScreen) {
   EXPECT_DOUBLE_EQ(SurfaceWidget::FitZoom(QSize(100, 100), layout), SurfaceWidget::kMinZoom);
   EXPECT_DOUBLE_EQ(SurfaceWidget::FitZoom(QSize(100, 100), QRect()), 1.0);
 }
+
+TEST_F(TableView, FirstOpenShowsZoomOneAndAStoredPlacementIsKept) {
+  // Pharaoh's table is small enough for the test screen: it opens at zoom 1.
+  Open(13);
+  EXPECT_DOUBLE_EQ(Surface()->Zoom(), 1.0);
+  EXPECT_EQ(Surface()->size(), Surface()->Layout().size());
+  // A placement the player made is used as it stands; the table zooms to it.
+  TGameOption& o = Flow().Settings().GameOptions[27];
+  o.Left = 40;
+  o.Top = 30;
+  o.Width = 900;
+  o.Height = 500;
+  Open(27);
+  EXPECT_EQ(window->size(), QSize(900, 500));
+  EXPECT_TRUE(Surface()->rect().contains(Surface()->ToWidget(Surface()->Layout())));
+}
