@@ -87,6 +87,44 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// The same table at a zoom (state.range(0) in percent): the framebuffer of
+// the 800 x 800 board in device pixels, the card art drawn at that size.
+void ZoomTable(TableHost& host, benchmark::State& state) {
+  const double zoom = state.range(0) / 100.0;
+  const int side = int(800 * zoom + 0.5);
+  host.Form().SetView(QSize(side, side), TViewMap(zoom, QPoint(0, 0)));
+}
+
+void BM_RecomposeAtZoom(benchmark::State& state) {
+  TableHost host;
+  host.Form().PaintBackground = [](QImage& img, const QRect& r) {
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      auto* line = reinterpret_cast<quint32*>(img.scanLine(y));
+      std::fill(line + r.left(), line + r.right() + 1, 0xFF008000u);
+    }
+  };
+  std::vector<TDeck*> cols;
+  LayOutColumns(host, cols);
+  ZoomTable(host, state);
+  for (auto _ : state)
+    host.Form().InvalidateAll();
+}
+BENCHMARK(BM_RecomposeAtZoom)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// One card moved with its six-frame slide (frames are not paced here).
+void BM_SlideAtZoom(benchmark::State& state) {
+  TableHost host;
+  std::vector<TDeck*> cols;
+  LayOutColumns(host, cols);
+  ZoomTable(host, state);
+  int i = 0;
+  for (auto _ : state) {
+    cols[size_t((i + 3) % 8)]->MoveCardTo(cols[size_t(i % 8)]->TopCard);
+    ++i;
+  }
+}
+BENCHMARK(BM_SlideAtZoom)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

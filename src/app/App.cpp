@@ -24,8 +24,25 @@ struct CommandLine {
   QString dataDir;
   QString script;
   QString screenshot;
+  std::optional<QSize> size;
   bool dump = false;
 };
+
+// Window sizes --size accepts, in window pixels.
+constexpr int kMinWindowSide = 200;
+constexpr int kMaxWindowSide = 8192;
+
+// "WxH" (an x or X between two whole numbers in range).
+std::optional<QSize> ParseWindowSize(const QString& text) {
+  const QStringList parts = text.toLower().split(QLatin1Char('x'));
+  if (parts.size() != 2) return std::nullopt;
+  bool okW = false, okH = false;
+  const int w = parts[0].toInt(&okW), h = parts[1].toInt(&okH);
+  if (!okW || !okH || w < kMinWindowSide || h < kMinWindowSide || w > kMaxWindowSide ||
+      h > kMaxWindowSide)
+    return std::nullopt;
+  return QSize(w, h);
+}
 
 int Fail(const QString& message) {
   std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(message));
@@ -56,7 +73,7 @@ std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) 
       continue;
     }
     if (opt != "--game" && opt != "--number" && opt != "--data-dir" && opt != "--script" &&
-        opt != "--screenshot")
+        opt != "--screenshot" && opt != "--size")
       return QStringLiteral("unknown option '%1'").arg(opt);
     auto v = value();
     if (!v) return QStringLiteral("option %1 needs a value").arg(opt);
@@ -75,6 +92,13 @@ std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) 
       cl.number = uint32_t(n);
     } else if (opt == "--data-dir") {
       cl.dataDir = *v;
+    } else if (opt == "--size") {
+      cl.size = ParseWindowSize(*v);
+      if (!cl.size)
+        return QStringLiteral("bad window size '%1' (expected WxH, %2..%3 each)")
+            .arg(*v)
+            .arg(kMinWindowSide)
+            .arg(kMaxWindowSide);
     } else if (opt == "--script") {
       cl.script = *v;
     } else {
@@ -169,6 +193,7 @@ int RunApplication(int argc, char** argv) {
     }
     if (driver.SaveFailed()) return 1;
   }
+  if (cl.size) window.resize(*cl.size);
   if (!cl.screenshot.isEmpty()) {
     window.MarkClosed();
     if (!SaveScreenshot(window, cl.screenshot))

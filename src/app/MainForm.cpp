@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/ExitHandling.h"
+#include "app/WindowFit.h"
 #include "art/WinArt.h"
 #include "cardtable/Card.h"
 #include "platform/Modal.h"
@@ -44,8 +45,11 @@ TMain_F::~TMain_F() {
 
 void TMain_F::FormCreate(const MainOptions& options) {
   if (QScreen* s = QGuiApplication::primaryScreen()) {
+    // The table zooms down to fit smaller screens; only a screen too small
+    // for the board even at the smallest zoom gets the advice.
     QSize size = s->size();
-    if (size.width() < 800 || size.height() < 600)
+    if (size.width() < 800 * SurfaceWidget::kMinZoom ||
+        size.height() < 600 * SurfaceWidget::kMinZoom)
       ShowMessage(QStringLiteral("Recommended screen resolution is 800x600 or higher"), kAppTitle,
                   MsgIcon::Information);
   }
@@ -60,7 +64,12 @@ void TMain_F::FormCreate(const MainOptions& options) {
   ApplyBackground();
 
   GameFlow& f = *flow_;
-  f.OnCaptionChanged = [this] { UpdateCaption(); };
+  f.OnCaptionChanged = [this] {
+    UpdateCaption();
+    // A new deal or game: the view fits its layout afresh.
+    layoutGame_ = -1;
+    surface_->ScheduleLayoutCheck();
+  };
   f.OnStatusChanged = [this] { UpdateStatusBar(); };
   f.OnDealMenuEnabled = [this](bool on) {
     Deal_MI->setEnabled(on);
@@ -68,10 +77,18 @@ void TMain_F::FormCreate(const MainOptions& options) {
   };
   f.OnUndoMenuEnabled = [this](bool on) { NewUndo1->setEnabled(on); };
   f.WindowRect = [this] { return QRect(x(), y(), width(), height()); };
-  f.ApplyWindowRect = [this](const QRect& r) {
-    move(r.left(), r.top());
-    resize(r.width(), r.height());
+  f.ApplyWindowRect = [this](const QRect& r) { ApplyPlacement(r); };
+  surface_->LayoutProvider = [this]() -> std::optional<QRect> {
+    if (flow_->Busy()) return std::nullopt;
+    if (layoutGame_ != flow_->GameIndex()) {
+      layoutGame_ = flow_->GameIndex();
+      layout_ = GameLayout(layoutGame_);
+    }
+    // Grows with the game (a column grown long), never shrinks within it.
+    layout_ |= TableLayout(flow_->Host());
+    return layout_;
   };
+  surface_->OnViewChanged = [this] { SyncRedealButton(); };
   f.OnFlash = [this] { FlashCaption(); };
   f.Table().OnRedealButtonChanged = [this] { SyncRedealButton(); };
   f.Host().Form().OnCountText = [this](const QString& t) { countLabel_->setText(t); };
@@ -243,7 +260,10 @@ void TMain_F::SyncRedealButton() {
     });
     b->OnChanged = [this] { SyncRedealButton(); };
   }
-  redealButton_->setGeometry(b->Geometry);
+  redealButton_->setGeometry(surface_->ToWidget(b->Geometry));
+  QFont font = redealButton_->parentWidget()->font();
+  if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * surface_->Zoom());
+  redealButton_->setFont(font);
   redealButton_->setEnabled(b->Enabled());
   redealButton_->show();
 }
@@ -365,6 +385,23 @@ void TMain_F::StatusBarMenuClick() {
 }
 
 // --- Window ---------------------------------------------------------------------
+
+void TMain_F::ApplyPlacement(const QRect& r) {
+  move(r.left(), r.top());
+  if (!IsDefaultPlacement(r)) {
+    resize(r.width(), r.height());
+    return;
+  }
+  // A game opened for the first time shows its table at zoom 1, as far as
+  // the screen allows.
+  QSize chrome(0, menuBar()->sizeHint().height());
+  if (statusBar()->isVisibleTo(this)) chrome.rheight() += statusBar()->sizeHint().height();
+  QRect available;
+  if (QScreen* s = screen()) available = s->availableGeometry();
+  // Leave room for the window frame the desktop adds.
+  if (!available.isEmpty()) available.adjust(0, 0, -16, -40);
+  resize(FirstOpenWindowSize(GameLayout(flow_->GameIndex()), chrome, available));
+}
 
 void TMain_F::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);

@@ -76,6 +76,9 @@ class TMain_F : public QMainWindow {
   void SyncRedealButton();
   void ApplyBackground();
   void PrepareAfterFirstFrame();
+  // Puts the window at a stored placement; the default placement opens the
+  // game at the size that shows its table at zoom 1.
+  void ApplyPlacement(const QRect& r);
   // Runs a command only while no move, deal, undo or redo is running.
   void Guarded(void (TMain_F::*command)());
   // A menu item's shortcut: as if the Game menu were opened and the item
@@ -101,4 +104,7 @@ class TMain_F : public QMainWindow {
   QAction* GameHelp1 = nullptr;
   bool closed_ = false;
   bool flashed_ = false;  // the caption shows its flashed form
+  // The layout the view fits, and the game it was taken from.
+  QRect layout_;
+  int layoutGame_ = -1;
 };

@@ -24,35 +24,50 @@ constexpr int H = kCardHeight;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
-// The card shape: a rectangle with its three outermost pixels cut away at
-// each corner (a two-pixel rounding). Faces, backs and the mask share it.
-bool IsCornerPixel(int x, int y) {
-  const int dx = x < W / 2 ? x : W - 1 - x;
-  const int dy = y < H / 2 ? y : H - 1 - y;
-  return dx + dy < 2;
-}
+// The pixel grid an image is made on: its size in device pixels and the
+// thickness t of one card pixel of outline (1 up to about 1.7 times the
+// card's size, then 2, and so on), so outlines and corners stay whole pixels
+// at every size. Designs are painted in card coordinates (71 x 96) through a
+// painter scaled to the grid.
+struct Grid {
+  int w;
+  int h;
+  int t;
+  explicit Grid(QSize size)
+      : w(size.width()), h(size.height()), t(qMax(1, (size.height() + 29) / H)) {}
+  // Distances from the nearest vertical and horizontal edge.
+  int Dx(int x) const { return x < w / 2 ? x : w - 1 - x; }
+  int Dy(int y) const { return y < h / 2 ? y : h - 1 - y; }
 
-// The one-pixel rounded outline that follows the card shape: the outer ring
-// of pixels inside the shape.
-bool IsOutlinePixel(int x, int y) {
-  if (IsCornerPixel(x, y)) return false;
-  const int dx = x < W / 2 ? x : W - 1 - x;
-  const int dy = y < H / 2 ? y : H - 1 - y;
-  return dx == 0 || dy == 0 || (dx == 1 && dy == 1);
-}
+  // The card shape: a rectangle with its three outermost pixels (at t = 1)
+  // cut away at each corner. Faces, backs and the mask share it.
+  bool IsCornerPixel(int x, int y) const { return Dx(x) + Dy(y) < 2 * t; }
 
-// The ring one pixel further in, used by the bevelled empty-pile look.
-bool IsInnerOutlinePixel(int x, int y) {
-  const int dx = x < W / 2 ? x : W - 1 - x;
-  const int dy = y < H / 2 ? y : H - 1 - y;
-  if (dx < 1 || dy < 1 || dx + dy < 3) return false;
-  return dx == 1 || dy == 1 || (dx == 2 && dy == 2);
+  // The rounded outline that follows the card shape: the outer ring of
+  // pixels inside the shape, t pixels thick.
+  bool IsOutlinePixel(int x, int y) const {
+    if (IsCornerPixel(x, y)) return false;
+    const int dx = Dx(x), dy = Dy(y);
+    return dx < t || dy < t || dx + dy < 3 * t;
+  }
+
+  // The ring one step further in, used by the bevelled empty-pile look.
+  bool IsInnerOutlinePixel(int x, int y) const {
+    const int dx = Dx(x), dy = Dy(y);
+    if (dx < t || dy < t || dx + dy < 3 * t) return false;
+    return dx < 2 * t || dy < 2 * t || dx + dy < 5 * t;
+  }
+};
+
+// Scales a painter from card coordinates to an image of that size.
+void ScaleToCard(QPainter& p, QSize size) {
+  if (size != QSize(W, H)) p.scale(size.width() / double(W), size.height() / double(H));
 }
 
 // A canvas the card designs are painted on with antialiasing; the result is
 // flattened to opaque RGB32 over white.
-QImage NewCanvas(int w = W, int h = H) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+QImage NewCanvas(QSize size) {
+  QImage img(size, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::white);
   return img;
 }
@@ -69,11 +84,12 @@ QImage Flatten(const QImage& canvas) {
 // Puts the card border on top of a painted design and clears the corners, so
 // that every face and back has exactly the same silhouette as the card mask.
 void FinishCardShape(QImage& img, QRgb border) {
-  for (int y = 0; y < H; ++y) {
-    for (int x = 0; x < W; ++x) {
-      if (IsCornerPixel(x, y)) {
+  const Grid g(img.size());
+  for (int y = 0; y < g.h; ++y) {
+    for (int x = 0; x < g.w; ++x) {
+      if (g.IsCornerPixel(x, y)) {
         img.setPixel(x, y, kWhite);
-      } else if (IsOutlinePixel(x, y)) {
+      } else if (g.IsOutlinePixel(x, y)) {
         img.setPixel(x, y, border);
       }
     }
@@ -577,11 +593,12 @@ void DrawCourt(QPainter& p, int suit, int rank) {
   p.drawRect(kFrame);
 }
 
-QImage Face(int suit, int rank) {
-  QImage canvas = NewCanvas();
+QImage Face(int suit, int rank, QSize size) {
+  QImage canvas = NewCanvas(size);
   {
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
+    ScaleToCard(p, size);
     if (rank >= 11) {
       DrawCourt(p, suit, rank);
     } else {
@@ -917,14 +934,15 @@ void BackTartan(QPainter& p) {
 
 using BackPainter = void (*)(QPainter&);
 
-QImage Back(int b) {
+QImage Back(int b, QSize size) {
   static const BackPainter painters[13] = {
       BackLattice, BackStripes,  BackChecker, BackDots,    BackWaves,   BackLandscape, BackStar,
       BackScales,  BackDiamonds, BackNight,   BackFlowers, BackRainbow, BackTartan};
-  QImage canvas = NewCanvas();
+  QImage canvas = NewCanvas(size);
   {
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
+    ScaleToCard(p, size);
     p.setClipPath(PanelPath());
     painters[(b - 1) % 13](p);
     p.setClipping(false);
@@ -941,8 +959,8 @@ QImage Back(int b) {
 // Empty-pile marks and masks. Marks are drawn without antialiasing: every
 // pixel is either part of the mark (white in the mask) or table.
 
-QImage Blank(QRgb fill) {
-  QImage img(W, H, QImage::Format_RGB32);
+QImage Blank(QRgb fill, QSize size) {
+  QImage img(size, QImage::Format_RGB32);
   img.fill(fill);
   return img;
 }
@@ -950,19 +968,22 @@ QImage Blank(QRgb fill) {
 // The outline in two tones: `lightFirst` gives white on the top and left and
 // black on the bottom and right, otherwise the reverse.
 void DrawToneOutline(QImage& img, bool lightFirst) {
-  for (int y = 0; y < H; ++y) {
-    for (int x = 0; x < W; ++x) {
-      if (!IsOutlinePixel(x, y)) continue;
-      const bool topLeft = (x <= 1 && y < H - 2) || (y <= 1 && x < W - 2);
+  const Grid g(img.size());
+  const int t = g.t;
+  for (int y = 0; y < g.h; ++y) {
+    for (int x = 0; x < g.w; ++x) {
+      if (!g.IsOutlinePixel(x, y)) continue;
+      const bool topLeft = (x < 2 * t && y < g.h - 2 * t) || (y < 2 * t && x < g.w - 2 * t);
       img.setPixel(x, y, topLeft == lightFirst ? kWhite : kBlack);
     }
   }
 }
 
 void MarkOutline(QImage& mask) {
-  for (int y = 0; y < H; ++y) {
-    for (int x = 0; x < W; ++x) {
-      if (IsOutlinePixel(x, y)) mask.setPixel(x, y, kWhite);
+  const Grid g(mask.size());
+  for (int y = 0; y < g.h; ++y) {
+    for (int x = 0; x < g.w; ++x) {
+      if (g.IsOutlinePixel(x, y)) mask.setPixel(x, y, kWhite);
     }
   }
 }
@@ -972,17 +993,18 @@ void MarkOutline(QImage& mask) {
 // pale fringe shows on the table) and white into the mask.
 void StampSymbol(QImage& img, QImage& mask, const QPainterPath& shape, const QColor& fill,
                  const QColor& edge) {
-  QImage layer(W, H, QImage::Format_ARGB32);
+  QImage layer(img.size(), QImage::Format_ARGB32);
   layer.fill(Qt::transparent);
   {
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
+    ScaleToCard(p, img.size());
     p.setPen(QPen(edge, 1.6));
     p.setBrush(fill);
     p.drawPath(shape);
   }
-  for (int y = 0; y < H; ++y) {
-    for (int x = 0; x < W; ++x) {
+  for (int y = 0; y < layer.height(); ++y) {
+    for (int x = 0; x < layer.width(); ++x) {
       const QRgb px = layer.pixel(x, y);
       if (qAlpha(px) < 128) continue;
       // Pixels the outline pen did not touch keep the fill colour; the rest,
@@ -1013,59 +1035,62 @@ QPainterPath RingPath() {
   return ring.subtracted(hole);
 }
 
-void CrossPair(QImage& img, QImage& mask) {
-  img = Blank(kWhite);
-  mask = Blank(kBlack);
+void CrossPair(QImage& img, QImage& mask, QSize size) {
+  img = Blank(kWhite, size);
+  mask = Blank(kBlack, size);
   DrawToneOutline(img, true);
   MarkOutline(mask);
   StampSymbol(img, mask, CrossPath(), QColor(220, 30, 30), QColor(120, 10, 10));
 }
 
-void RingPair(QImage& img, QImage& mask) {
-  img = Blank(kWhite);
-  mask = Blank(kBlack);
+void RingPair(QImage& img, QImage& mask, QSize size) {
+  img = Blank(kWhite, size);
+  mask = Blank(kBlack, size);
   DrawToneOutline(img, true);
   MarkOutline(mask);
   StampSymbol(img, mask, RingPath(), QColor(40, 170, 60), QColor(10, 80, 25));
 }
 
-QImage CardMaskImage(bool inverse) {
-  QImage img = Blank(inverse ? kBlack : kWhite);
-  for (int y = 0; y < H; ++y) {
-    for (int x = 0; x < W; ++x) {
-      if (IsCornerPixel(x, y)) img.setPixel(x, y, inverse ? kWhite : kBlack);
+QImage CardMaskImage(bool inverse, QSize size) {
+  QImage img = Blank(inverse ? kBlack : kWhite, size);
+  const Grid g(size);
+  for (int y = 0; y < g.h; ++y) {
+    for (int x = 0; x < g.w; ++x) {
+      if (g.IsCornerPixel(x, y)) img.setPixel(x, y, inverse ? kWhite : kBlack);
     }
   }
   return img;
 }
 
-void BevelPair(QImage& img, QImage& mask) {
-  img = Blank(kWhite);
-  mask = Blank(kBlack);
+void BevelPair(QImage& img, QImage& mask, QSize size) {
+  img = Blank(kWhite, size);
+  mask = Blank(kBlack, size);
   DrawToneOutline(img, false);
   MarkOutline(mask);
   const QRgb grey = qRgb(128, 128, 128);
-  for (int y = 0; y < H; ++y) {
-    for (int x = 0; x < W; ++x) {
-      if (!IsInnerOutlinePixel(x, y)) continue;
+  const Grid g(size);
+  const int t = g.t, w = g.w, h = g.h;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (!g.IsInnerOutlinePixel(x, y)) continue;
       mask.setPixel(x, y, kWhite);
-      const bool topLeft = (x <= 2 && y < H - 3) || (y <= 2 && x < W - 3);
+      const bool topLeft = (x < 3 * t && y < h - 3 * t) || (y < 3 * t && x < w - 3 * t);
       if (topLeft) {
         img.setPixel(x, y, kWhite);
       } else {
         // The shadow side is grey along its length and black where it turns
         // the corners, which reads as a soft bevel.
-        const bool corner =
-            (x >= W - 3 && y >= H - 3) || (x >= W - 3 && y <= 3) || (y >= H - 3 && x <= 3);
+        const bool corner = (x >= w - 3 * t && y >= h - 3 * t) || (x >= w - 3 * t && y < 4 * t) ||
+                            (y >= h - 3 * t && x < 4 * t);
         img.setPixel(x, y, corner ? kBlack : grey);
       }
     }
   }
 }
 
-void EtchedPair(QImage& img, QImage& mask) {
-  img = Blank(kWhite);
-  mask = Blank(kBlack);
+void EtchedPair(QImage& img, QImage& mask, QSize size) {
+  img = Blank(kWhite, size);
+  mask = Blank(kBlack, size);
   DrawToneOutline(img, false);
   MarkOutline(mask);
 }
@@ -1162,64 +1187,71 @@ QByteArray TurnSound() {
 
 }  // namespace
 
-QImage CardImage(int k) {
-  if (k >= 1 && k <= 52) return Face((k - 1) / 13 + 1, (k - 1) % 13 + 1);
-  if (k >= 53 && k <= 65) return Back(k - 52);
+QImage CardImage(int k, QSize size) {
+  if (size.width() < 8 || size.height() < 8) return QImage();
+  if (k >= 1 && k <= 52) return Face((k - 1) / 13 + 1, (k - 1) % 13 + 1, size);
+  if (k >= 53 && k <= 65) return Back(k - 52, size);
   QImage img, mask;
   switch (k) {
     case 67:
-      CrossPair(img, mask);
+      CrossPair(img, mask, size);
       return img;
     case 74:
-      CrossPair(img, mask);
+      CrossPair(img, mask, size);
       return mask;
     case 68:
-      RingPair(img, mask);
+      RingPair(img, mask, size);
       return img;
     case 73:
-      RingPair(img, mask);
+      RingPair(img, mask, size);
       return mask;
     case 69:
-      return CardMaskImage(false);
+      return CardMaskImage(false, size);
     case 70:
-      return CardMaskImage(true);
+      return CardMaskImage(true, size);
     case 71:
-      BevelPair(img, mask);
+      BevelPair(img, mask, size);
       return img;
     case 72:
-      BevelPair(img, mask);
+      BevelPair(img, mask, size);
       return mask;
     case 75:
-      EtchedPair(img, mask);
+      EtchedPair(img, mask, size);
       return img;
     case 76:
-      EtchedPair(img, mask);
+      EtchedPair(img, mask, size);
       return mask;
     default:
       return QImage();
   }
 }
 
-QImage DropCursorImage() {
-  // Pixel art rather than a painted path: a cursor is shown unscaled, and
-  // whole pixels keep its outline crisp and put the tip exactly on the hot
-  // spot. The shaft is nine pixels wide, the head a 45-degree triangle.
-  const int cx = kDropCursorHotX;
-  const int tip = kDropCursorHotY;
-  const int headTop = tip - 9;
+QImage DropCursorImage(int ratio) {
+  // Pixel art rather than a painted path: whole pixels keep its outline
+  // crisp and put the tip exactly on the hot spot. The shaft is nine cursor
+  // pixels wide, the head a 45-degree triangle; at a pixel ratio r every
+  // cursor pixel is r x r device pixels, measured at the device pixel's
+  // centre so the head's slope stays a fine diagonal, and the outline is r
+  // device pixels thick.
+  const int r = qBound(1, ratio, 8);
+  const double cx = kDropCursorHotX + 0.5;
+  const double tip = kDropCursorHotY + 1;
+  const double headTop = kDropCursorHotY - 9;
   auto inside = [&](int x, int y) {
-    if (y >= 3 && y < headTop) return std::abs(x - cx) <= 4;
-    if (y >= headTop && y <= tip) return std::abs(x - cx) <= tip - y;
+    const double u = (x + 0.5) / r, v = (y + 0.5) / r;
+    if (v >= 3 && v < headTop) return std::abs(u - cx) <= 4.5;
+    if (v >= headTop && v < tip) return std::abs(u - cx) <= tip - 0.5 - v;
     return false;
   };
-  QImage img(32, 32, QImage::Format_ARGB32);
+  const int side = 32 * r;
+  QImage img(side, side, QImage::Format_ARGB32);
   img.fill(Qt::transparent);
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) {
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
       if (!inside(x, y)) continue;
       bool edge = false;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -r; dy <= r; ++dy) {
+        for (int dx = -r; dx <= r; ++dx)
           edge = edge || !inside(x + dx, y + dy);
       }
       img.setPixel(x, y, edge ? kBlack : kWhite);

@@ -5,14 +5,17 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPainterPath>
+#include <QSize>
 
 namespace CardArt {
 
 constexpr int kCardWidth = 71;
 constexpr int kCardHeight = 96;
 
-// Image k of the card image table (1..76), 71 x 96, QImage::Format_RGB32,
-// every pixel opaque:
+// Image k of the card image table (1..76), drawn at the given size (71 x 96
+// is the card's own size; the table draws at its device size, so cards stay
+// sharp when the view is zoomed or the screen has a high pixel ratio),
+// QImage::Format_RGB32, every pixel opaque:
 //   1..52  faces, image (suit - 1) * 13 + rank; suits clubs, diamonds, hearts, spades
 //   53..65 the thirteen backs (back b is image 52 + b)
 //   66     unused: a null image
@@ -29,11 +32,12 @@ constexpr int kCardHeight = 96;
 // Faces and backs are white (or their design) inside the card shape and
 // white in the corners, so that "OR mask, then AND picture" lets the table
 // show through the corners.
-QImage CardImage(int k);
+QImage CardImage(int k, QSize size = QSize(kCardWidth, kCardHeight));
 
-// The drop cursor: 32 x 32, ARGB32, a thick white down arrow with a black
-// outline, its tip (the hot spot) at (13, 25).
-QImage DropCursorImage();
+// The drop cursor: 32 x 32 cursor pixels (32r x 32r device pixels at pixel
+// ratio r), ARGB32, a thick white down arrow with a black outline, its tip
+// (the hot spot, in cursor pixels) at (13, 25).
+QImage DropCursorImage(int ratio = 1);
 constexpr int kDropCursorHotX = 13;
 constexpr int kDropCursorHotY = 25;
 

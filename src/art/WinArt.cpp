@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 
 #include "art/CardArt.h"
@@ -118,13 +119,17 @@ void Fan(QPainter& p, QPointF pivot, double radius, QSizeF size, double spread,
 
 }  // namespace
 
-QImage WinPicture() {
+QImage WinPicture(double scale) {
   const int w = kWinPictureWidth;
   const int h = kWinPictureHeight;
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  scale = std::clamp(scale, 0.25, 8.0);
+  const QSize size(int(std::lround(w * scale)), int(std::lround(h * scale)));
+  QImage img(size, QImage::Format_ARGB32_Premultiplied);
   img.fill(QColor(22, 34, 92));
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
+  // Drawn in picture coordinates at the size the table shows it.
+  p.scale(size.width() / double(w), size.height() / double(h));
 
   // Confetti and stars. Each is also drawn shifted by a whole tile, so the
   // parts that cross an edge come back on the opposite one and the tiles join.

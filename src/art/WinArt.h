@@ -8,9 +8,10 @@ namespace WinArt {
 constexpr int kWinPictureWidth = 272;
 constexpr int kWinPictureHeight = 84;
 
-// 272 x 84, QImage::Format_RGB32: the picture tiled over the table after a
-// win. Its edges match, so the tiles join without seams.
-QImage WinPicture();
+// 272 x 84 times scale, QImage::Format_RGB32: the picture tiled over the
+// table after a win, drawn at the table's device scale. Its edges match, so
+// the tiles join without seams.
+QImage WinPicture(double scale = 1.0);
 
 // 32 x 32, QImage::Format_ARGB32: the small picture of the win dialog.
 QImage WinIcon();

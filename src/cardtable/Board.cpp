@@ -8,7 +8,7 @@ TBoard::TBoard(TForm* owner) : TGraphicControl(owner) {
   SlideCardImage = NewBitmap(71, 96);
   SetBounds(0, 0, 800, 800);
   if (!HasScreenCursor(crDrop))
-    SetScreenCursor(crDrop, CardArt::DropCursorImage(), CardArt::kDropCursorHotX,
+    SetScreenCursor(crDrop, CardArt::DropCursorImage, CardArt::kDropCursorHotX,
                     CardArt::kDropCursorHotY);
   History.reserve(400);
 }
@@ -25,9 +25,9 @@ void TBoard::SetScore(int v) {
 void TBoard::EndPeek() {
   if (!PeekCard) return;
   if (Owner()) {
-    QRect r(PeekCard->Left(), PeekCard->Top(), PeekCard->Width(), PeekCard->Height());
+    const QRect r = PeekCard->DeviceRect();
     BitBlt(Owner()->Screen(), r.left(), r.top(), r.width(), r.height(), PeekSave, 0, 0, Rop::Copy);
-    Owner()->Flush(r);
+    Owner()->FlushDevice(r);
   }
   PeekCard = nullptr;
 }

@@ -4,20 +4,17 @@
 #include "cardtable/Cardscmp.h"
 #include "platform/Raster.h"
 
-namespace {
+namespace {}  // namespace
 
-// The card drawn over what the screen shows: the table stays visible in the
-// rounded corners; a selected card is inverted inside its shape.
-void ComposeCard(QImage& screen, const QRect& at, const QImage& picture, bool selected,
-                 const QRect& clip) {
-  const QImage& mask = CardImages::Image(CardImages::kCardMask);
+void ComposeCardImage(QImage& screen, const QRect& at, int picture, bool selected,
+                      const QRect& clip) {
+  const QImage mask = CardImages::Image(CardImages::kCardMask, at.size());
+  const QImage pic = CardImages::Image(picture, at.size());
   BitBlt(screen, at.left(), at.top(), at.width(), at.height(), mask, 0, 0, Rop::Or, &clip);
-  BitBlt(screen, at.left(), at.top(), at.width(), at.height(), picture, 0, 0, Rop::And, &clip);
+  BitBlt(screen, at.left(), at.top(), at.width(), at.height(), pic, 0, 0, Rop::And, &clip);
   if (selected)
     BitBlt(screen, at.left(), at.top(), at.width(), at.height(), mask, 0, 0, Rop::Xor, &clip);
 }
-
-}  // namespace
 
 TCard::TCard(TForm* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 71, 96);
@@ -62,9 +59,8 @@ void TCard::UpdateOpacity() {
 }
 
 void TCard::Paint(QImage& screen, const QRect& clip) {
-  const QImage& pic = Picture();
-  if (pic.isNull()) return;
-  ComposeCard(screen, BoundsRect(), pic, selected_, clip);
+  if (Picture().isNull()) return;
+  ComposeCardImage(screen, DeviceRect(), picture_, selected_, clip);
 }
 
 void TCard::Click() {
@@ -94,11 +90,12 @@ void TCard::MouseDown(Qt::MouseButton button, QPoint pos) {
       Owner()) {
     TBoard* board = HostDeck->HostBoard();
     board->PeekCard = this;
+    // Shown whole over the cards fanned on it, until the button comes up.
     QImage& screen = Owner()->Screen();
-    QRect r(Left(), Top(), Picture().width(), Picture().height());
+    const QRect r = DeviceRect();
     board->PeekSave = CopyRect(screen, r);
-    ComposeCard(screen, r, Picture(), false, screen.rect());
-    Owner()->Flush(r);
+    ComposeCardImage(screen, r, picture_, false, screen.rect());
+    Owner()->FlushDevice(r);
   }
   TGraphicControl::MouseDown(button, pos);
 }

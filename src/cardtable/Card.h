@@ -32,15 +32,26 @@ inline int PoolNumber(int pack, int suit, int rank) {
   return (pack - 1) * 52 + (suit - 1) * 13 + rank;
 }
 
-// The shared images, loaded once for the whole program.
+// The shared images, drawn once for the whole program: at the card's own
+// size at first use, and at each device size the table asks for when that
+// size is first needed (kept until the cache is full, then drawn again).
 namespace CardImages {
 constexpr int kCount = 76;
 constexpr int kCardMask = 69;
-// Image k (1..76); an empty image for numbers outside the table.
+// Image k (1..76) at 71 x 96; an empty image for numbers outside the table.
 const QImage& Image(int k);
+// Image k at a device size (the card's device rectangle). A copy (shared
+// data): a later call may empty the cache.
+QImage Image(int k, QSize size);
 const QByteArray& SoundPlysel();
 const QByteArray& SoundTurn();
 }  // namespace CardImages
+
+// Draws card image `picture` (a face, back or empty-pile mark of the image
+// table) over the screen at the device rectangle `at`: the table stays
+// visible in the rounded corners; `selected` inverts it inside its shape.
+void ComposeCardImage(QImage& screen, const QRect& at, int picture, bool selected,
+                      const QRect& clip);
 
 // Pile events. Every event is a callable; a handler counts as assigned when
 // it is non-empty.
@@ -65,6 +76,8 @@ class TCard : public TGraphicControl {
   // The number of the image shown (a face 1..52 or a back 53..65).
   int PictureIndex() const { return picture_; }
   const QImage& Picture() const { return CardImages::Image(picture_); }
+  // The picture at a device size.
+  QImage Picture(QSize size) const { return CardImages::Image(picture_, size); }
 
   int Rank() const { return RankOf(cardFace_); }
   int Suit() const { return SuitOf(cardFace_); }

@@ -9,11 +9,13 @@ namespace {
 constexpr int kCardW = 71;
 constexpr int kCardH = 96;
 
-// Draws an image/mask pair: OR the mask, then AND the image, so the table
-// shows where the mask is black and the image white.
-void DrawMasked(QImage& screen, int x, int y, int image, int mask, const QRect& clip) {
-  BitBlt(screen, x, y, kCardW, kCardH, CardImages::Image(mask), 0, 0, Rop::Or, &clip);
-  BitBlt(screen, x, y, kCardW, kCardH, CardImages::Image(image), 0, 0, Rop::And, &clip);
+// Draws an image/mask pair at a device rectangle: OR the mask, then AND the
+// image, so the table shows where the mask is black and the image white.
+void DrawMasked(QImage& screen, const QRect& at, int image, int mask, const QRect& clip) {
+  BitBlt(screen, at.left(), at.top(), at.width(), at.height(), CardImages::Image(mask, at.size()),
+         0, 0, Rop::Or, &clip);
+  BitBlt(screen, at.left(), at.top(), at.width(), at.height(), CardImages::Image(image, at.size()),
+         0, 0, Rop::And, &clip);
 }
 
 // How long a real window shows each slide frame; tests and scripts never wait.
@@ -188,36 +190,35 @@ void TDeck::SlideCard(TDeck* src, TCard* card) {
   TForm* form = Owner();
   form->FlushPending();
   QImage& screen = form->Screen();
-  if (src->CardsCount() > 0)
-    board->PeekSave = CopyRect(screen, QRect(card->Left(), card->Top(), kCardW, kCardH));
-  else
-    board->PeekSave = CopyRect(screen, QRect(src->Left(), src->Top(), kCardW, kCardH));
   card->BringToFront();
   QPoint base = TopCard ? TopCard->BoundsRect().topLeft() : BoundsRect().topLeft();
   QPoint landing = (Fanned() && TopCard) ? base + QPoint(gShift_, vShift_) : base;
   const QPoint start = card->BoundsRect().topLeft();
-  const QImage& mask = CardImages::Image(CardImages::kCardMask);
   const bool paced = !IsDeterministic() && form->OnFlush;
+  // Each frame puts back what the card covered in the frame before, keeps
+  // what it covers now and draws it there. Every rectangle is the device
+  // rectangle of the card's logical place, so a frame covers exactly the
+  // pixels the table would give the card there and takes back exactly what
+  // it covered: nothing of the slide stays behind at any zoom.
+  QRect prev = form->DeviceRect(QRect(start, QSize(kCardW, kCardH)));
+  board->PeekSave = CopyRect(screen, prev);
   for (int f = 1; f <= frames; ++f) {
-    QPoint prev(start.x() + (landing.x() - start.x()) * (f - 1) / frames,
-                start.y() + (landing.y() - start.y()) * (f - 1) / frames);
-    QPoint cur(start.x() + (landing.x() - start.x()) * f / frames,
-               start.y() + (landing.y() - start.y()) * f / frames);
-    QRect r(QPoint(qMin(prev.x(), cur.x()), qMin(prev.y(), cur.y())),
-            QPoint(qMax(prev.x(), cur.x()) + kCardW - 1, qMax(prev.y(), cur.y()) + kCardH - 1));
-    board->SlideFrame = CopyRect(screen, r);
-    QPoint p = prev - r.topLeft();
-    QPoint c = cur - r.topLeft();
-    BitBlt(board->SlideFrame, p.x(), p.y(), kCardW, kCardH, board->PeekSave, 0, 0, Rop::Copy);
-    board->PeekSave = CopyRect(board->SlideFrame, QRect(c, QSize(kCardW, kCardH)));
-    board->SlideCardImage = board->PeekSave;
-    BitBlt(board->SlideCardImage, 0, 0, kCardW, kCardH, mask, 0, 0, Rop::Or);
-    BitBlt(board->SlideCardImage, 0, 0, kCardW, kCardH, card->Picture(), 0, 0, Rop::And);
-    BitBlt(board->SlideFrame, c.x(), c.y(), kCardW, kCardH, board->SlideCardImage, 0, 0, Rop::Copy);
-    BitBlt(screen, r.left(), r.top(), r.width(), r.height(), board->SlideFrame, 0, 0, Rop::Copy);
-    form->Flush(r);
+    QPoint at(start.x() + (landing.x() - start.x()) * f / frames,
+              start.y() + (landing.y() - start.y()) * f / frames);
+    const QRect cur = form->DeviceRect(QRect(at, QSize(kCardW, kCardH)));
+    BitBlt(screen, prev.left(), prev.top(), prev.width(), prev.height(), board->PeekSave, 0, 0,
+           Rop::Copy);
+    board->PeekSave = CopyRect(screen, cur);
+    ComposeCardImage(screen, cur, card->PictureIndex(), false, screen.rect());
+    form->FlushDevice(prev | cur);
+    prev = cur;
     if (paced) WaitMs(kSlideFrameMs);
   }
+  // The last frame's card stays on the screen until the card itself is
+  // shown there; the framebuffer underneath is the table without it.
+  if (frames > 0)
+    BitBlt(screen, prev.left(), prev.top(), prev.width(), prev.height(), board->PeekSave, 0, 0,
+           Rop::Copy);
   if (src->CardsCount() == 0) src->Repaint();
   card->SetBounds(landing.x(), landing.y(), card->Width(), card->Height());
 }
@@ -244,19 +245,19 @@ void TDeck::ShowCount() {
 
 void TDeck::Paint(QImage& screen, const QRect& clip) {
   if (cardsCount_ == 0) {
+    const QRect mark = Owner()->DeviceRect(QRect(Left(), Top(), kCardW, kCardH));
     switch (showEmpty_) {
       case 0:
-        if (hostBoard_ && hostBoard_->ShowEmptyPiles)
-          DrawMasked(screen, Left(), Top(), 75, 76, clip);
+        if (hostBoard_ && hostBoard_->ShowEmptyPiles) DrawMasked(screen, mark, 75, 76, clip);
         break;
       case 1:
-        DrawMasked(screen, Left(), Top(), 71, 72, clip);
+        DrawMasked(screen, mark, 71, 72, clip);
         break;
       case 2:
-        DrawMasked(screen, Left(), Top(), 67, 74, clip);
+        DrawMasked(screen, mark, 67, 74, clip);
         break;
       case 3:
-        DrawMasked(screen, Left(), Top(), 68, 73, clip);
+        DrawMasked(screen, mark, 68, 73, clip);
         break;
       default:
         break;
@@ -265,14 +266,11 @@ void TDeck::Paint(QImage& screen, const QRect& clip) {
   }
   if (Fanned() || !TopCard) return;
   const int edges = (cardsCount_ - 1) / 9;
-  const QImage& mask = CardImages::Image(CardImages::kCardMask);
   for (int i = 1; i <= edges; ++i) {
-    int x = Left() + (i - 1) * gShift_;
-    int y = Top() + (i - 1) * vShift_;
-    const QImage& pic =
-        (!TopCard->Face() || i == edges) ? TopCard->Picture() : CardImages::Image(1);
-    BitBlt(screen, x, y, kCardW, kCardH, mask, 0, 0, Rop::Or, &clip);
-    BitBlt(screen, x, y, kCardW, kCardH, pic, 0, 0, Rop::And, &clip);
+    const QRect at = Owner()->DeviceRect(
+        QRect(Left() + (i - 1) * gShift_, Top() + (i - 1) * vShift_, kCardW, kCardH));
+    const int pic = (!TopCard->Face() || i == edges) ? TopCard->PictureIndex() : 1;
+    ComposeCardImage(screen, at, pic, false, clip);
   }
 }
 
@@ -365,4 +363,17 @@ TCard* FindCardByID(TForm* form, int id) {
   for (TComponent* c : form->Components())
     if (auto* k = dynamic_cast<TCard*>(c); k && k->CardID == id) return k;
   return nullptr;
+}
+
+QRect PileLayoutBounds(const TForm& form) {
+  QRect used;
+  for (const TGraphicControl* c : form.ZOrder()) {
+    if (!c->Visible()) continue;
+    if (auto* d = dynamic_cast<const TDeck*>(c)) {
+      used |= d->BoundsRect();
+    } else if (auto* k = dynamic_cast<const TCard*>(c); k && k->HostDeck) {
+      used |= k->BoundsRect();
+    }
+  }
+  return used;
 }

@@ -66,3 +66,7 @@ class TDeck : public TGraphicControl {
 // match in creation order; nullptr when there is none.
 TDeck* FindPileByID(TForm* form, int id);
 TCard* FindCardByID(TForm* form, int id);
+
+// The rectangle the piles of the table cover, with the cards they hold
+// (fanned cards included); empty when no pile is shown.
+QRect PileLayoutBounds(const TForm& form);

@@ -1,8 +1,50 @@
 #include "platform/Controls.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Raster.h"
+
+TViewMap::TViewMap(double scale, QPoint origin)
+    : scale_(scale > 0.01 ? scale : 0.01), origin_(origin) {}
+
+int TViewMap::Round(int v) const {
+  return int(std::lround(v * scale_));
+}
+
+QRect TViewMap::ToDevice(const QRect& r) const {
+  if (scale_ == 1.0) return r.translated(origin_);
+  const int l = DevX(r.left()), t = DevY(r.top());
+  return QRect(QPoint(l, t),
+               QPoint(DevX(r.left() + r.width()) - 1, DevY(r.top() + r.height()) - 1));
+}
+
+namespace {
+// The largest logical v whose mapped edge lies at or before device d.
+template <typename Map>
+int Inverse(int d, int origin, double scale, Map map) {
+  int v = int(std::floor((d - origin + 0.5) / scale));
+  while (map(v + 1) <= d)
+    ++v;
+  while (map(v) > d)
+    --v;
+  return v;
+}
+}  // namespace
+
+int TViewMap::LogicalX(int dx) const {
+  return Inverse(dx, origin_.x(), scale_, [this](int v) { return DevX(v); });
+}
+
+int TViewMap::LogicalY(int dy) const {
+  return Inverse(dy, origin_.y(), scale_, [this](int v) { return DevY(v); });
+}
+
+QPoint TViewMap::ToLogical(QPoint device) const {
+  return QPoint(LogicalX(device.x()), LogicalY(device.y()));
+}
+
+// ---------------------------------------------------------------------------
 
 TComponent::TComponent(TForm* owner) : owner_(owner) {
   if (owner_) owner_->Register(this);
@@ -23,6 +65,10 @@ TGraphicControl::~TGraphicControl() {
     Owner()->RemoveControl(this);
     if (wasVisible) Owner()->Invalidate(r);
   }
+}
+
+QRect TGraphicControl::DeviceRect() const {
+  return Owner() ? Owner()->DeviceRect(rect_) : rect_;
 }
 
 void TGraphicControl::SetBounds(int left, int top, int width, int height) {
@@ -81,10 +127,25 @@ TForm::~TForm() {
     delete components_.back();
 }
 
+int TForm::ClientWidth() const {
+  return qMax(view_.LogicalX(screen_.width()), 0);
+}
+
+int TForm::ClientHeight() const {
+  return qMax(view_.LogicalY(screen_.height()), 0);
+}
+
 void TForm::Resize(int width, int height) {
-  if (width == screen_.width() && height == screen_.height()) return;
-  screen_ = NewBitmap(qMax(width, 1), qMax(height, 1));
-  Invalidate(screen_.rect());
+  SetView(QSize(view_.DevX(width) - view_.Origin().x(), view_.DevY(height) - view_.Origin().y()),
+          view_);
+}
+
+void TForm::SetView(QSize deviceSize, const TViewMap& view) {
+  deviceSize = deviceSize.expandedTo(QSize(1, 1));
+  if (deviceSize == screen_.size() && view == view_) return;
+  view_ = view;
+  if (deviceSize != screen_.size()) screen_ = NewBitmap(deviceSize.width(), deviceSize.height());
+  InvalidateAll();
 }
 
 void TForm::Register(TComponent* c) {
@@ -114,15 +175,20 @@ void TForm::RaiseControl(TGraphicControl* c) {
 }
 
 void TForm::Invalidate(const QRect& r) {
+  if (destroying_ || r.isEmpty()) return;
+  InvalidateDevice(DeviceRect(r));
+}
+
+void TForm::InvalidateDevice(const QRect& deviceRect) {
   if (destroying_) return;
-  QRect cut = r & screen_.rect();
+  QRect cut = deviceRect & screen_.rect();
   if (cut.isEmpty()) return;
   if (updateDepth_ > 0) {
     pending_ += cut;
     return;
   }
   Recompose(cut);
-  Flush(cut);
+  FlushDevice(cut);
 }
 
 void TForm::EndUpdate() {
@@ -135,11 +201,12 @@ void TForm::FlushPending() {
   pending_ = QRegion();
   for (const QRect& r : region)
     Recompose(r);
-  Flush(region.boundingRect());
+  FlushDevice(region.boundingRect());
 }
 
-void TForm::Flush(const QRect& r) {
-  if (OnFlush && !r.isEmpty()) OnFlush(r);
+void TForm::FlushDevice(const QRect& deviceRect) {
+  QRect cut = deviceRect & screen_.rect();
+  if (OnFlush && !cut.isEmpty()) OnFlush(cut);
 }
 
 void TForm::Recompose(const QRect& r) {
@@ -153,7 +220,7 @@ void TForm::Recompose(const QRect& r) {
   }
   for (TGraphicControl* c : zorder_) {
     if (!c->Visible()) continue;
-    QRect part = c->BoundsRect() & r;
+    QRect part = DeviceRect(c->BoundsRect()) & r;
     if (part.isEmpty()) continue;
     c->Paint(screen_, part);
   }
@@ -206,7 +273,8 @@ void TForm::MouseMoveTo(QPoint pos) {
 }
 
 void TForm::RefreshHover() {
-  if (lastMouse_.x() < 0 || !screen_.rect().contains(lastMouse_)) return;
+  if (lastMouse_.x() < 0 || !screen_.rect().contains(DeviceRect(QRect(lastMouse_, QSize(1, 1)))))
+    return;
   TGraphicControl* c = ControlAt(lastMouse_);
   if (c) c->MouseMove(lastMouse_);
 }

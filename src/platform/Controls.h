@@ -8,6 +8,11 @@
 // then every visible control from back to front, clipped to the rectangle),
 // and direct drawing writes into the framebuffer and flushes it to the view.
 // A form needs no window at all, so everything is testable headless.
+//
+// Controls live in logical (board) coordinates; the framebuffer is kept in
+// device pixels. TViewMap is the one rule between the two: the view chooses
+// the scale (its zoom times the screen's pixel ratio) and the origin, and
+// painting, invalidation, direct drawing and mouse input all go through it.
 
 #include <QImage>
 #include <QPoint>
@@ -18,6 +23,35 @@
 #include <vector>
 
 class TForm;
+
+// Logical coordinates to device pixels. Every edge maps alike,
+// x -> origin + round(x * scale), and a rectangle covers the device pixels
+// between its mapped edges. Shapes that share an edge therefore share it on
+// the screen, a rectangle recomposed twice covers the same pixels twice, and
+// a device pixel maps back to exactly the logical pixel whose span holds it.
+class TViewMap {
+ public:
+  TViewMap() = default;
+  TViewMap(double scale, QPoint origin);
+
+  double Scale() const { return scale_; }
+  QPoint Origin() const { return origin_; }
+  int DevX(int x) const { return origin_.x() + Round(x); }
+  int DevY(int y) const { return origin_.y() + Round(y); }
+  QPoint ToDevice(QPoint p) const { return QPoint(DevX(p.x()), DevY(p.y())); }
+  QRect ToDevice(const QRect& r) const;
+  // The logical pixel whose device span holds the device pixel.
+  QPoint ToLogical(QPoint device) const;
+  int LogicalX(int dx) const;
+  int LogicalY(int dy) const;
+
+  bool operator==(const TViewMap& o) const = default;
+
+ private:
+  int Round(int v) const;
+  double scale_ = 1.0;
+  QPoint origin_{0, 0};
+};
 
 class TComponent {
  public:
@@ -47,6 +81,8 @@ class TGraphicControl : public TComponent {
   int Width() const { return rect_.width(); }
   int Height() const { return rect_.height(); }
   QRect BoundsRect() const { return rect_; }
+  // Where the control lies in the owner's framebuffer (device pixels).
+  QRect DeviceRect() const;
   void SetLeft(int v) { SetBounds(v, Top(), Width(), Height()); }
   void SetTop(int v) { SetBounds(Left(), v, Width(), Height()); }
   void SetWidth(int v) { SetBounds(Left(), Top(), v, Height()); }
@@ -69,7 +105,8 @@ class TGraphicControl : public TComponent {
   void Invalidate();
   void Repaint() { Invalidate(); }
 
-  // Draws the control into the form's framebuffer, restricted to clip.
+  // Draws the control into the form's framebuffer, restricted to clip; both
+  // the framebuffer and clip are in device pixels (see DeviceRect).
   virtual void Paint(QImage& screen, const QRect& clip);
 
   // Mouse input in form coordinates, delivered in the desktop's order:
@@ -106,23 +143,37 @@ class TForm {
   // Controls from back to front.
   const std::vector<TGraphicControl*>& ZOrder() const { return zorder_; }
 
+  // The framebuffer, in device pixels.
   QImage& Screen() { return screen_; }
   const QImage& Screen() const { return screen_; }
-  int ClientWidth() const { return screen_.width(); }
-  int ClientHeight() const { return screen_.height(); }
+  // The client area in logical pixels.
+  int ClientWidth() const;
+  int ClientHeight() const;
+  // Sets the logical client size at the current view.
   void Resize(int width, int height);
 
-  // Recomposes r at once (or at EndUpdate while an update is open) and
-  // flushes it to the view.
+  // The view: framebuffer size in device pixels and the logical-to-device
+  // map. Changing it recomposes everything.
+  void SetView(QSize deviceSize, const TViewMap& view);
+  const TViewMap& View() const { return view_; }
+  double Scale() const { return view_.Scale(); }
+  QRect DeviceRect(const QRect& logical) const { return view_.ToDevice(logical); }
+
+  // Recomposes the logical rectangle r at once (or at EndUpdate while an
+  // update is open) and flushes it to the view.
   void Invalidate(const QRect& r);
-  void InvalidateAll() { Invalidate(screen_.rect()); }
+  void InvalidateAll() { InvalidateDevice(screen_.rect()); }
+  // The same for a rectangle of device pixels.
+  void InvalidateDevice(const QRect& deviceRect);
   // Batches invalidations; the outermost EndUpdate recomposes what changed.
   void BeginUpdate() { ++updateDepth_; }
   void EndUpdate();
   // Recomposes whatever an open update has collected (before direct drawing).
   void FlushPending();
-  // Tells the view that framebuffer pixels in r changed by direct drawing.
-  void Flush(const QRect& r);
+  // Tells the view that framebuffer pixels changed by direct drawing: in the
+  // device rectangle of the logical r, or in a device rectangle.
+  void Flush(const QRect& r) { FlushDevice(DeviceRect(r)); }
+  void FlushDevice(const QRect& deviceRect);
 
   // The topmost visible control that the point hits.
   TGraphicControl* ControlAt(QPoint pos) const;
@@ -139,9 +190,10 @@ class TForm {
   int CurrentCursor() const;
   QPoint LastMousePos() const { return lastMouse_; }
 
-  // Paints the table under all controls.
+  // Paints the table under all controls: a device rectangle of the
+  // framebuffer (the painter may ask View() for the scale).
   std::function<void(QImage&, const QRect&)> PaintBackground;
-  // The view repaints this rectangle of the framebuffer.
+  // The view repaints this device rectangle of the framebuffer.
   std::function<void(const QRect&)> OnFlush;
   // Text that piles show at the right end of the menu bar.
   std::function<void(const QString&)> OnCountText;
@@ -160,6 +212,7 @@ class TForm {
   void Recompose(const QRect& r);
 
   QImage screen_;
+  TViewMap view_;
   std::vector<TComponent*> components_;
   std::vector<TGraphicControl*> zorder_;
   int updateDepth_ = 0;

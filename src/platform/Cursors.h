@@ -3,10 +3,15 @@
 
 #include <QCursor>
 #include <QImage>
+#include <functional>
 
-// Installs a cursor image with its hot spot under a number.
-void SetScreenCursor(int index, const QImage& image, int hotX, int hotY);
+// Draws a cursor for an integral device pixel ratio r: an image of r x r
+// device pixels per cursor pixel.
+using CursorPainter = std::function<QImage(int ratio)>;
+
+// Installs a cursor under a number, with its hot spot in cursor pixels.
+void SetScreenCursor(int index, CursorPainter painter, int hotX, int hotY);
 bool HasScreenCursor(int index);
-// The cursor for a number (the arrow for 0 or unknown numbers). Needs a GUI
-// application.
-QCursor ScreenCursor(int index);
+// The cursor for a number (the arrow for 0 or unknown numbers), drawn for
+// the screen's pixel ratio. Needs a GUI application.
+QCursor ScreenCursor(int index, qreal devicePixelRatio = 1.0);

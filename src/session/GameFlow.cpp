@@ -199,7 +199,7 @@ void GameFlow::GameWon() {
 void GameFlow::Game_over_Pre_Timer() {
   winPending_ = false;
   host_.Additional_timer.SetEnabled(false);
-  winBitmap_ = WinArt::WinPicture();
+  winBitmap_ = WinArt::WinPicture(host_.Form().Scale());
   if (!winBitmap_.isNull()) {
     ClearTable();
     // FormPaint: the win picture tiled over the whole window.
