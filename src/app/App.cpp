@@ -8,9 +8,11 @@
 
 #include "app/MainForm.h"
 #include "app/ScriptDriver.h"
+#include "app/Usage.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "records/Catalogue.h"
+#include "records/Players.h"
 #include "ui/TableDialogs.h"
 
 namespace {
@@ -22,6 +24,9 @@ struct CommandLine {
   QString script;
   QString screenshot;
   bool dump = false;
+  bool resume = false;
+  bool help = false;
+  bool version = false;
 };
 
 int Fail(const QString& message) {
@@ -39,6 +44,10 @@ std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) 
     };
     if (opt == "--dump") {
       cl.dump = true;
+      continue;
+    }
+    if (opt == "--resume" || opt == "--help" || opt == "--version") {
+      (opt == "--resume" ? cl.resume : opt == "--help" ? cl.help : cl.version) = true;
       continue;
     }
     if (opt != "--game" && opt != "--number" && opt != "--data-dir" && opt != "--script" &&
@@ -84,6 +93,10 @@ bool SaveScreenshot(TMain_F& window, const QString& path) {
 int RunApplication(int argc, char** argv) {
   CommandLine cl;
   if (auto error = ParseCommandLine(argc, argv, cl)) return Fail(*error);
+  if (cl.help || cl.version) {
+    std::fputs(qPrintable(cl.help ? UsageText() : VersionText()), stdout);
+    return 0;
+  }
   const bool headless = cl.dump || !cl.script.isEmpty() || !cl.screenshot.isEmpty();
   if (headless) {
     bool hasDisplay =
@@ -119,11 +132,20 @@ int RunApplication(int argc, char** argv) {
     unattended.emplace([](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; });
   QApplication::setApplicationName(QStringLiteral("Wenlo Solitaire Collection"));
   QApplication::setApplicationDisplayName(QStringLiteral("Wenlo Solitaire Collection"));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
   MainOptions options;
   options.DataDir = cl.dataDir;
+  // Runs that deal or play by themselves neither bring back nor keep the
+  // player's game in progress, unless asked to with --resume.
+  options.ResumeAtStart = cl.resume || (!headless && !cl.game && !cl.number);
+  options.KeepAtExit = cl.resume || !headless;
   TMain_F window(options);
   GameFlow& flow = window.Flow();
-  DealFromCommandLine(flow, cl);
+  if (cl.resume && !flow.Dealt() && !flow.ResumeError().isEmpty())
+    std::fprintf(stderr, "wenlo-solitaire: no game resumed: %s\n", qPrintable(flow.ResumeError()));
+  // A game brought back comes first; the command line's deal is for a start
+  // without one.
+  if (!flow.Dealt()) DealFromCommandLine(flow, cl);
 
   if (cl.dump) {
     QTextStream out(stdout);

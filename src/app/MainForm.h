@@ -20,7 +20,9 @@ class TTray;
 class TShuffle_Form;
 
 struct MainOptions {
-  QString DataDir;  // --data-dir
+  QString DataDir;            // --data-dir
+  bool ResumeAtStart = true;  // bring back the game kept at the last exit
+  bool KeepAtExit = true;     // keep a started game at exit instead of counting it
 };
 
 class TMain_F : public QMainWindow {
@@ -71,6 +73,10 @@ class TMain_F : public QMainWindow {
   void CreateStatusBar();
   void SyncRedealButton();
   void ApplyBackground();
+  // The empty table's hint: its lines now (none while piles lie on the
+  // table), and a repaint where it appears, changes or goes.
+  QStringList TableHint() const;
+  void RefreshTableHint();
   // Runs a command only while no move, deal, undo or redo is running.
   void Guarded(void (TMain_F::*command)());
 
@@ -90,4 +96,5 @@ class TMain_F : public QMainWindow {
   QAction* StatusBarMenu = nullptr;
   QAction* GameHelp1 = nullptr;
   bool closed_ = false;
+  QStringList hintLines_;  // the hint as last painted
 };

@@ -167,9 +167,19 @@ QString ChoosePlayersFilePath(const QString& dataDirOverride, const QString& pro
   return QDir(userDataDir).filePath(fileName);
 }
 
+// An installed program has its desktop entry in the same prefix; it keeps
+// its players in the user's data folder even where it could write beside
+// itself (as root can in /usr/bin).
+static bool IsInstalledProgramDir(const QString& dir) {
+  return !dir.isEmpty() &&
+         QFileInfo::exists(QDir(dir).filePath(QStringLiteral("../share/applications/") +
+                                              QString::fromLatin1(kDesktopEntryId) + ".desktop"));
+}
+
 QString PlayersFilePath(const QString& dataDirOverride) {
-  const QString programDir =
+  QString programDir =
       QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+  if (IsInstalledProgramDir(programDir)) programDir.clear();
   return ChoosePlayersFilePath(dataDirOverride, programDir,
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

@@ -99,9 +99,14 @@ class PlayerList {
   bool keepBackup_ = false;
 };
 
+// The program's desktop entry (and AppStream) id. An installed program finds
+// share/applications/<id>.desktop beside its bin folder.
+inline constexpr char kDesktopEntryId[] = "com.example.wenlo.Solitaire";
+
 // Where players.dat lives: in dataDirOverride when it is given (created when
-// missing); else beside the program when that folder is writable; else in the
-// user's application data folder (created when missing).
+// missing); else beside the program when that folder is writable and the
+// program is not an installed one; else in the user's application data
+// folder (created when missing).
 QString PlayersFilePath(const QString& dataDirOverride = QString());
 // The same choice with the two candidate folders given, for tests.
 QString ChoosePlayersFilePath(const QString& dataDirOverride, const QString& programDir,

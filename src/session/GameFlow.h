@@ -15,6 +15,7 @@
 
 #include "records/Players.h"
 #include "records/Settings.h"
+#include "session/GameResume.h"
 #include "session/Shuffle.h"
 #include "session/TableHost.h"
 
@@ -74,6 +75,16 @@ class GameFlow {
   // the players file. Returns whether both were written.
   bool Close();
 
+  // --- The game in progress across a restart (with the "Resume" option) -------
+  // Whether Close keeps a started game for the next start instead of
+  // counting it lost (runs without a player at the screen do not).
+  void SetKeepGameInProgress(bool on) { keepInProgress_ = on; }
+  // Brings back the game kept at the last exit; false (table empty, reason
+  // in ResumeError) when there is none or it cannot be used.
+  bool ResumeSavedGame();
+  const QString& ResumeError() const { return resumeError_; }
+  const GameResume& Resume() const { return resume_; }
+
   // --- Game over --------------------------------------------------------------
   void RecordLost();
   void GameWon();
@@ -122,4 +133,7 @@ class GameFlow {
   QImage winBitmap_;
   bool undoEnabled_ = false;
   bool redoEnabled_ = false;
+  GameResume resume_;
+  bool keepInProgress_ = true;
+  QString resumeError_;
 };
