@@ -101,7 +101,7 @@ class PlayerList {
 
 // The program's desktop entry (and AppStream) id. An installed program finds
 // share/applications/<id>.desktop beside its bin folder.
-inline constexpr char kDesktopEntryId[] = "com.example.wenlo.Solitaire";
+inline constexpr char kDesktopEntryId[] = "com.example.wenlo.solitaire";
 
 // Where players.dat lives: in dataDirOverride when it is given (created when
 // missing); else beside the program when that folder is writable and the

@@ -77,7 +77,8 @@ class GameFlow {
 
   // --- The game in progress across a restart (with the "Resume" option) -------
   // Whether Close keeps a started game for the next start instead of
-  // counting it lost (runs without a player at the screen do not).
+  // counting it lost. Off until turned on: the main window turns it on for
+  // a player at the screen, not for runs that play by themselves.
   void SetKeepGameInProgress(bool on) { keepInProgress_ = on; }
   // Brings back the game kept at the last exit; false (table empty, reason
   // in ResumeError) when there is none or it cannot be used.
@@ -134,6 +135,6 @@ class GameFlow {
   bool undoEnabled_ = false;
   bool redoEnabled_ = false;
   GameResume resume_;
-  bool keepInProgress_ = true;
+  bool keepInProgress_ = false;  // the window turns it on
   QString resumeError_;
 };

@@ -5,8 +5,10 @@
 // from a changed game) leaves an empty table, whatever it says.
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include "session/GameFlow.h"
 #include "session/GameResume.h"
 #include "support/GameHarness.h"
 
@@ -182,4 +184,49 @@ TEST_F(ResumeTable, FileComesBackOnceAndOnlyForItsPlayer) {
   EXPECT_EQ(Picture(resumed, 32, 9), Picture(played, 32, 9));
   EXPECT_FALSE(keeper.Resume(resumed, "Default", &why));  // consumed
   EXPECT_EQ(why, "no saved game");
+}
+
+// The flow's side: kept at exit instead of counted, back at the next start
+// with its caption, counted once abandoned; with keeping off or the option
+// off, counted at exit as always.
+TEST(ResumeFlow, KeptAtExitCountedOnlyWhenAbandonedLater) {
+  QTemporaryDir dir;
+  ScopedModalResponder defaults{
+      [](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; }};
+  auto make = [&] {
+    PlayerList p;
+    p.Add("Ann");
+    return std::make_unique<GameFlow>(AppSettings{}, std::move(p), dir.filePath("players.dat"));
+  };
+  auto lost = [](GameFlow& f) { return int(f.Players().Stats(0).Games[32].Lost); };
+  auto play = [](GameFlow& f) {
+    f.DealGame(32, 4);
+    f.Table().GameStarted = 1;
+    return DumpTable(f.Host(), 32, 4);
+  };
+  const QString saved = SavedGamePath(dir.filePath("players.dat"));
+
+  auto first = make();
+  first->SetKeepGameInProgress(true);
+  const QString table = play(*first);
+  first->Close();
+  EXPECT_EQ(lost(*first), 0);
+  ASSERT_TRUE(QFile::exists(saved));
+
+  auto second = make();
+  ASSERT_TRUE(second->ResumeSavedGame()) << second->ResumeError().toStdString();
+  EXPECT_EQ(DumpTable(second->Host(), 32, 4), table);
+  EXPECT_EQ(second->Caption(), "FreeCell [#4]");
+  second->Deal_MIClick();  // abandoned now
+  EXPECT_EQ(lost(*second), 1);
+
+  for (bool keep : {false, true}) {
+    auto f = make();
+    f->SetKeepGameInProgress(keep);
+    f->Settings().Resume = false;  // when keeping is on, the option still decides
+    play(*f);
+    f->Close();
+    EXPECT_EQ(lost(*f), 1) << keep;
+    EXPECT_FALSE(QFile::exists(saved)) << keep;
+  }
 }
