@@ -130,14 +130,15 @@ bool ParsePiles(Reader& r, SavedGame& g) {
     }
     g.Piles.push_back(std::move(pile));
   }
-  // The drawing order names every card on the table once.
-  if (!r.Line("order", int(cardIds.size()) + 1, w)) return false;
+  // The drawing order names every card on the table and every pile once.
+  if (!r.Line("order", int(cardIds.size() + pileIds.size()) + 1, w)) return false;
   std::set<int> ordered;
   for (int k = 1; k < w.size(); ++k) {
     int id = 0;
-    if (!r.Get(w[k], 1, kPoolCards, id)) return false;
-    if (!cardIds.count(id) || !ordered.insert(id).second)
-      return r.Fail(QStringLiteral("drawing order does not match the cards"));
+    if (!r.Get(w[k], -kMaxPiles, kPoolCards, id)) return false;
+    const bool known = id > 0 ? cardIds.count(id) > 0 : pileIds.count(-id) > 0;
+    if (!known || !ordered.insert(id).second)
+      return r.Fail(QStringLiteral("drawing order does not match the piles and cards"));
     g.ZOrder.push_back(id);
   }
   return true;

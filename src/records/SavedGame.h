@@ -13,7 +13,7 @@
 //   game 32 number 1234 score -52 rotation -1 redeal -1 autoplay 0
 //   pile ID LEFT TOP WIDTH HEIGHT VSHIFT GSHIFT VISIBLE CARDS
 //   card ID FACEUP VISIBLE LEFT TOP        (CARDS lines, bottom to top)
-//   order ID ID ...                        (every card, back to front)
+//   order ID ID ...        (every card and pile, back to front; a pile as -ID)
 //   history INDEX COUNT
 //   move ANIMATED LEFT TOP KIND SOURCE DEST FLIP CARD   (COUNT lines)
 //   check HEX
@@ -62,7 +62,7 @@ struct SavedGame {
   int RedealButton = -1;  // -1 none, 0 disabled, 1 enabled
   int AutoPlay = 0;
   std::vector<SavedPile> Piles;  // in DeckID order
-  std::vector<int> ZOrder;       // card ids, back to front
+  std::vector<int> ZOrder;       // back to front: card ids, and piles as -DeckID
   int HistoryIndex = -1;
   std::vector<SavedMove> History;
   bool operator==(const SavedGame&) const = default;

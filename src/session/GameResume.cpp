@@ -56,6 +56,9 @@ bool Fits(TableHost& host, const SavedGame& g, QString* error) {
     return Fail(error, QStringLiteral("the cards differ from the deal"));
   if ((g.RedealButton >= 0) != bool(host.Table.RedealButton))
     return Fail(error, QStringLiteral("the redeal button differs from the deal"));
+  for (int id : g.ZOrder)
+    if (id > 0 ? !savedCards.count(id) : !savedPiles.count(-id))
+      return Fail(error, QStringLiteral("the drawing order names a stray card or pile"));
   for (const SavedMove& m : g.History) {
     if (m.Kind != kEntryMove) continue;
     if (!savedCards.count(m.CardNo))
@@ -92,7 +95,10 @@ void LayOut(TableHost& host, const SavedGame& g) {
       t.CardPool[size_t(s.Id)]->SetVisible(s.Visible);
   }
   for (int id : g.ZOrder)
-    t.CardPool[size_t(id)]->BringToFront();
+    if (id > 0)
+      t.CardPool[size_t(id)]->BringToFront();
+    else
+      piles[-id]->BringToFront();
   b->Recording = true;
 
   b->History.clear();
@@ -146,9 +152,12 @@ SavedGame GameResume::Capture(TableHost& host, const QString& player, int gameIn
     }
     g.Piles.push_back(std::move(p));
   }
-  for (TGraphicControl* c : host.Form().ZOrder())
+  for (TGraphicControl* c : host.Form().ZOrder()) {
     if (auto* card = dynamic_cast<TCard*>(c); card && onTable.count(card->CardID))
       g.ZOrder.push_back(card->CardID);
+    else if (auto* pile = dynamic_cast<TDeck*>(c))
+      g.ZOrder.push_back(-pile->DeckID());
+  }
   const TBoard* b = host.Board1;
   g.HistoryIndex = b->HistoryIndex;
   for (const THistoryEntry& e : b->History)

@@ -31,7 +31,7 @@ SavedGame Sample() {
       {1, 10, 5, 71, 96, 0, 0, true, {}},
       {2, 330, 5, 71, 96, 0, 0, false, {{7, false, false, 330, 5}, {52, true, true, 330, 5}}},
       {3, 10, 115, 71, 96, 20, 0, true, {{104, true, true, 10, 115}}}};
-  g.ZOrder = {52, 7, 104};
+  g.ZOrder = {-1, -2, 52, 7, -3, 104};
   g.HistoryIndex = 1;
   g.History = {{true, 0, 0, 1, 0, 0, false, 0},
                {false, 330, 5, 0, 2, 3, false, 104},
@@ -83,8 +83,9 @@ TEST(SavedGame, RefusesEveryDamagedOrForeignText) {
       {"number with a sign", Resealed(Replaced(good, "4000000000", "+4000000"))},
       {"double blank", Resealed(Replaced(good, "card 7 ", "card  7 "))},
       {"card twice", Resealed(Replaced(good, "card 104 ", "card 52 "))},
-      {"order names a stray card", Resealed(Replaced(good, "order 52 7 104", "order 52 7 103"))},
-      {"order misses a card", Resealed(Replaced(good, "order 52 7 104", "order 52 7"))},
+      {"order names a stray card", Resealed(Replaced(good, " 7 -3 104", " 7 -3 103"))},
+      {"order names a stray pile", Resealed(Replaced(good, " 7 -3 104", " 7 -4 104"))},
+      {"order misses a card", Resealed(Replaced(good, " 7 -3 104", " 7 -3"))},
       {"history position past the end", Resealed(Replaced(good, "history 1 4", "history 4 4"))},
       {"fewer moves than counted", Resealed(Replaced(good, "history 1 4", "history 1 5"))},
       {"a line after the history", Resealed(good.left(good.lastIndexOf("check ")) + "move\n")},

@@ -1,6 +1,6 @@
 // The game in progress across a restart, for every game: a played table
 // captured, written, read and restored on a fresh table is the same table
-// (dump, card places, drawing order, history), and undoing and redoing it
+// (dump, card places, drawing order of cards and piles, history), and undoing and redoing it
 // goes the same way. A saved game that does not fit its deal (edited, or
 // from a changed game) leaves an empty table, whatever it says.
 
@@ -27,10 +27,13 @@ std::vector<int> DealtGames() {
 // which way up, whether it shows, and in which drawing order.
 std::string Picture(TableHost& host, int index, uint32_t number) {
   std::string s = DumpTable(host, index, number).toStdString();
-  for (TGraphicControl* c : host.Form().ZOrder())
+  for (TGraphicControl* c : host.Form().ZOrder()) {
     if (auto* card = dynamic_cast<TCard*>(c); card && card->HostDeck)
       s += std::to_string(card->CardID) + (card->Visible() ? "@" : "h@") +
            std::to_string(card->Left()) + "," + std::to_string(card->Top()) + " ";
+    else if (auto* pile = dynamic_cast<TDeck*>(c))
+      s += "p" + std::to_string(pile->DeckID()) + " ";
+  }
   for (const THistoryEntry& e : host.Board1->History)
     s += "\n" + std::to_string(e.Kind) + " " + std::to_string(e.SourceID) + ">" +
          std::to_string(e.DestID) + " " + std::to_string(e.CardNo) + (e.Flip ? "f" : "") +
