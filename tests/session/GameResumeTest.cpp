@@ -141,10 +141,11 @@ TEST_F(ResumeTable, EditedSavedGamesRestoreSoundlyOrNotAtAll) {
   for (int round = 0; round < 400; ++round) {
     QList<QByteArray> t = lines;
     for (int edits = 1 + int(pick(3)); edits > 0; --edits) {
-      QList<QByteArray> words = t[pick(t.size())].split(' ');
+      const qsizetype line = pick(t.size());
+      QList<QByteArray> words = t[line].split(' ');
       const qsizetype w = 1 + pick(qMax<qsizetype>(words.size() - 1, 1));
       if (w < words.size()) words[w] = numbers[pick(std::size(numbers))];
-      t[pick(t.size())] = words.join(' ');
+      t[line] = words.join(' ');
       if (pick(4) == 0) t.swapItemsAt(pick(t.size()), pick(t.size()));
     }
     QByteArray text = t.join('\n') + '\n';
