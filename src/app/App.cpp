@@ -9,11 +9,13 @@
 #include "app/ExitHandling.h"
 #include "app/MainForm.h"
 #include "app/ScriptDriver.h"
+#include "app/Usage.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/SafeFile.h"
 #include "platform/qt/StartupProbe.h"
 #include "records/Catalogue.h"
+#include "records/Players.h"
 #include "ui/TableDialogs.h"
 
 namespace {
@@ -26,6 +28,9 @@ struct CommandLine {
   QString screenshot;
   std::optional<QSize> size;
   bool dump = false;
+  bool resume = false;
+  bool help = false;
+  bool version = false;
 };
 
 // Window sizes --size accepts, in window pixels.
@@ -70,6 +75,10 @@ std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) 
     };
     if (opt == "--dump") {
       cl.dump = true;
+      continue;
+    }
+    if (opt == "--resume" || opt == "--help" || opt == "--version") {
+      (opt == "--resume" ? cl.resume : opt == "--help" ? cl.help : cl.version) = true;
       continue;
     }
     if (opt != "--game" && opt != "--number" && opt != "--data-dir" && opt != "--script" &&
@@ -133,6 +142,10 @@ int RunApplication(int argc, char** argv) {
   ExitHandling::IgnoreFileSizeSignal();
   CommandLine cl;
   if (auto error = ParseCommandLine(argc, argv, cl)) return Fail(*error);
+  if (cl.help || cl.version) {
+    std::fputs(qPrintable(cl.help ? UsageText() : VersionText()), stdout);
+    return 0;
+  }
   const bool headless = cl.dump || !cl.script.isEmpty() || !cl.screenshot.isEmpty();
   if (headless) {
     bool hasDisplay =
@@ -167,11 +180,20 @@ int RunApplication(int argc, char** argv) {
   if (headless)
     unattended.emplace([](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; });
   NameApplication();
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
   MainOptions options;
   options.DataDir = cl.dataDir;
+  // Runs that deal or play by themselves neither bring back nor keep the
+  // player's game in progress, unless asked to with --resume.
+  options.ResumeAtStart = cl.resume || (!headless && !cl.game && !cl.number);
+  options.KeepAtExit = cl.resume || !headless;
   TMain_F window(options);
   GameFlow& flow = window.Flow();
-  DealFromCommandLine(flow, cl);
+  if (cl.resume && !flow.Dealt() && !flow.ResumeError().isEmpty())
+    std::fprintf(stderr, "wenlo-solitaire: no game resumed: %s\n", qPrintable(flow.ResumeError()));
+  // A game brought back comes first; the command line's deal is for a start
+  // without one.
+  if (!flow.Dealt()) DealFromCommandLine(flow, cl);
 
   if (cl.dump) {
     QTextStream out(stdout);

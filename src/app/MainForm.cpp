@@ -13,6 +13,7 @@
 
 #include "app/ExitHandling.h"
 #include "app/WindowFit.h"
+#include "art/TableHint.h"
 #include "art/WinArt.h"
 #include "cardtable/Card.h"
 #include "platform/Modal.h"
@@ -101,6 +102,8 @@ void TMain_F::FormCreate(const MainOptions& options) {
   qApp->installEventFilter(this);
   UpdateStatusBar();
   Replay1->setEnabled(false);
+  f.SetKeepGameInProgress(options.KeepAtExit);
+  if (options.ResumeAtStart) f.ResumeSavedGame();
   AfterFirstFrame(this, [this] { PrepareAfterFirstFrame(); });
 }
 
@@ -202,7 +205,29 @@ void TMain_F::ApplyBackground() {
   s.PatternType = LoadBackground(bg_, s.PatternType, s.PatternName, s.PatternFile);
   flow_->Board1()->Pattern_Type = bg_.PatternType;
   flow_->Host().UpdateCardOpacity();
-  flow_->SetTablePainter([this](QImage& screen, const QRect& r) { PaintTable(screen, r, bg_); });
+  flow_->SetTablePainter([this](QImage& screen, const QRect& r) {
+    PaintTable(screen, r, bg_);
+    PaintTableHint(screen, r, TableHint());
+  });
+}
+
+QStringList TMain_F::TableHint() const {
+  for (TComponent* c : flow_->Host().Form().Components())
+    if (dynamic_cast<TDeck*>(c)) return {};
+  return TableHintLines(GameName(flow_->GameIndex()));
+}
+
+void TMain_F::RefreshTableHint() {
+  // A resize repaints the whole table, so the old lines lie where they
+  // would at today's size.
+  TForm& form = flow_->Host().Form();
+  QStringList lines = TableHint();
+  if (lines == hintLines_) return;
+  const QRect old = TableHintRect(form.Screen().size(), hintLines_);
+  const QRect now = TableHintRect(form.Screen().size(), lines);
+  hintLines_ = std::move(lines);
+  if (!old.isEmpty()) form.Invalidate(old);
+  if (!now.isEmpty()) form.Invalidate(now);
 }
 
 void TMain_F::Guarded(void (TMain_F::*command)()) {
@@ -228,10 +253,12 @@ void TMain_F::FlashCaption() {
 void TMain_F::UpdateCaption() {
   const QString caption = flow_->Caption();
   setWindowTitle(flashed_ ? QStringLiteral("*** ") + caption + QStringLiteral(" ***") : caption);
+  RefreshTableHint();
   if (GameHelp1) GameHelp1->setText(GameName(flow_->GameIndex()) + QStringLiteral(" Help"));
 }
 
 void TMain_F::UpdateStatusBar() {
+  RefreshTableHint();
   if (!panels_[0]) return;
   auto fit = [](QLabel* p, const QString& text) {
     if (text.isEmpty()) {
@@ -318,6 +345,7 @@ void TMain_F::Options1Click() {
   v.Tray = s.Tray;
   v.ShowEmpty = b->ShowEmptyPiles;
   v.UndoOption = s.UndoOption;
+  v.Resume = s.Resume;
   v.Color = bg_.Color;
   v.PatternType = b->Pattern_Type;
   v.PatternName = s.PatternName;
@@ -333,6 +361,7 @@ void TMain_F::Options1Click() {
     s.Tray = v.Tray;
     b->ShowEmptyPiles = v.ShowEmpty;
     s.UndoOption = v.UndoOption;
+    s.Resume = v.Resume;
     s.PatternName = v.PatternName;
     s.PatternFile = v.PatternFile;
     b->Pattern_Type = v.PatternType;

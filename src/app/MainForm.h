@@ -20,7 +20,9 @@ class TTray;
 class TShuffle_Form;
 
 struct MainOptions {
-  QString DataDir;  // --data-dir
+  QString DataDir;            // --data-dir
+  bool ResumeAtStart = true;  // bring back the game kept at the last exit
+  bool KeepAtExit = true;     // keep a started game at exit instead of counting it
 };
 
 class TMain_F : public QMainWindow {
@@ -79,6 +81,10 @@ class TMain_F : public QMainWindow {
   // Puts the window at a stored placement; the default placement opens the
   // game at the size that shows its table at zoom 1.
   void ApplyPlacement(const QRect& r);
+  // The empty table's hint: its lines now (none while piles lie on the
+  // table), and a repaint where it appears, changes or goes.
+  QStringList TableHint() const;
+  void RefreshTableHint();
   // Runs a command only while no move, deal, undo or redo is running.
   void Guarded(void (TMain_F::*command)());
   // A menu item's shortcut: as if the Game menu were opened and the item
@@ -107,4 +113,5 @@ class TMain_F : public QMainWindow {
   // The layout the view fits, and the game it was taken from.
   QRect layout_;
   int layoutGame_ = -1;
+  QStringList hintLines_;  // the hint as last painted
 };

@@ -246,11 +246,14 @@ QImage WinIcon() {
   return img;
 }
 
-QImage AppIcon() {
-  QImage img(64, 64, QImage::Format_ARGB32);
+QImage AppIcon(int size) {
+  size = qBound(8, size, 1024);
+  QImage img(size, size, QImage::Format_ARGB32);
   img.fill(Qt::transparent);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
+  // Drawn on a 64-pixel grid and scaled, so every size shows the same fan.
+  p.scale(size / 64.0, size / 64.0);
   const FanCard cards[] = {{0, ""}, {4, "A"}, {3, "A"}};
   Fan(p, QPointF(32, 66), 34, QSizeF(28, 39), 40, cards, 3, BoldFont());
   p.end();

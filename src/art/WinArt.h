@@ -16,7 +16,8 @@ QImage WinPicture(double scale = 1.0);
 // 32 x 32, QImage::Format_ARGB32: the small picture of the win dialog.
 QImage WinIcon();
 
-// 64 x 64, QImage::Format_ARGB32: the program icon, a fan of cards.
-QImage AppIcon();
+// size x size (64 by default, 8..1024), QImage::Format_ARGB32: the program
+// icon, a fan of cards. The desktop icons are rendered from it at build time.
+QImage AppIcon(int size = 64);
 
 }  // namespace WinArt

@@ -99,6 +99,10 @@ class PlayerList {
   bool keepBackup_ = false;
 };
 
+// The program's desktop entry (and AppStream) id. An installed program finds
+// share/applications/<id>.desktop beside its bin folder.
+inline constexpr char kDesktopEntryId[] = "com.example.wenlo.solitaire";
+
 // Where players.dat is written: in dataDirOverride when it is given, else in
 // the user's own data folder (either created when missing). Never beside the
 // program: a shared program folder would let another user plant a link there.

@@ -248,6 +248,7 @@ AppSettings ReadSettings(QSettings& store) {
   s.ShowEmpty = ReadBool(store, QStringLiteral("Show_Empty"), s.ShowEmpty);
   s.StatState = ReadInt(store, QStringLiteral("StatState"), s.StatState);
   s.StatusBar = ReadBool(store, QStringLiteral("StatusBar"), s.StatusBar);
+  s.Resume = ReadBool(store, QStringLiteral("Resume"), s.Resume);
   store.endGroup();
 
   ApplyGameOptionsValue(store.value(kGameOptionsKey), s.GameOptions);
@@ -297,6 +298,7 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   store.beginGroup(kCards);
   WriteInt(store, QStringLiteral("StatState"), s.StatState);
   WriteBool(store, QStringLiteral("StatusBar"), s.StatusBar);
+  WriteBool(store, QStringLiteral("Resume"), s.Resume);
   store.endGroup();
 
   store.setValue(kStatisticsKey, RegStatisticsToBytes(s.Statistics));

@@ -9,7 +9,8 @@
 GameFlow::GameFlow(AppSettings settings, PlayerList players, QString playersFile)
     : settings_(std::move(settings)),
       players_(std::move(players)),
-      playersFile_(std::move(playersFile)) {
+      playersFile_(std::move(playersFile)),
+      resume_(SavedGamePath(playersFile_)) {
   gameIndex_ = IsGameIndex(settings_.GameIndex) ? settings_.GameIndex : 0;
   host_.SetBack(settings_.Back);
   TBoard* b = host_.Board1;
@@ -259,7 +260,11 @@ void GameFlow::InstallTablePainter() {
 
 SaveReport GameFlow::Close() {
   if (host_.Table.GameStarted == 1) {
-    RecordLost();
+    // Kept for the next start, it is counted when it is abandoned then; a
+    // game that cannot be kept is counted now, as without the option.
+    const bool kept = keepInProgress_ && settings_.Resume &&
+                      resume_.Save(host_, players_.ActiveName(), gameIndex_, gameNumber_);
+    if (!kept) RecordLost();
     host_.Table.GameStarted = 0;
   }
   TBoard* b = host_.Board1;
@@ -274,6 +279,22 @@ SaveReport GameFlow::Close() {
   if (!SaveAppSettings(settings_, &reason)) report.Add(SettingsFilePath(), reason);
   if (!SavePlayers(players_, playersFile_, &reason)) report.Add(playersFile_, reason);
   return report;
+}
+
+bool GameFlow::ResumeSavedGame() {
+  resumeError_.clear();
+  if (!settings_.Resume) return false;
+  std::optional<SavedGame> g = resume_.Resume(host_, players_.ActiveName(), &resumeError_);
+  if (!g) return false;
+  gameIndex_ = g->GameIndex;
+  gameNumber_ = g->Number;
+  dealt_ = true;
+  ApplyGameSettings(gameIndex_);
+  host_.Table.AutoPlay = g->AutoPlay;
+  if (OnUndoMenuEnabled) OnUndoMenuEnabled(true);
+  if (OnDealMenuEnabled) OnDealMenuEnabled(true);
+  if (OnStatusChanged) OnStatusChanged();
+  return true;
 }
 
 // --- Presentation -----------------------------------------------------------------

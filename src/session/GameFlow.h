@@ -16,6 +16,7 @@
 #include "records/Players.h"
 #include "records/SaveReport.h"
 #include "records/Settings.h"
+#include "session/GameResume.h"
 #include "session/Shuffle.h"
 #include "session/TableHost.h"
 
@@ -77,6 +78,17 @@ class GameFlow {
   // the players file. Reports each file that could not be written.
   SaveReport Close();
 
+  // --- The game in progress across a restart (with the "Resume" option) -------
+  // Whether Close keeps a started game for the next start instead of
+  // counting it lost. Off until turned on: the main window turns it on for
+  // a player at the screen, not for runs that play by themselves.
+  void SetKeepGameInProgress(bool on) { keepInProgress_ = on; }
+  // Brings back the game kept at the last exit; false (table empty, reason
+  // in ResumeError) when there is none or it cannot be used.
+  bool ResumeSavedGame();
+  const QString& ResumeError() const { return resumeError_; }
+  const GameResume& Resume() const { return resume_; }
+
   // --- Game over --------------------------------------------------------------
   void RecordLost();
   void GameWon();
@@ -128,4 +140,7 @@ class GameFlow {
   QImage winBitmap_;
   bool undoEnabled_ = false;
   bool redoEnabled_ = false;
+  GameResume resume_;
+  bool keepInProgress_ = false;  // the window turns it on
+  QString resumeError_;
 };

@@ -116,6 +116,11 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   }
   if (values.UndoOption >= 0 && values.UndoOption <= 2)
     Undoredo_RG[values.UndoOption]->setChecked(true);
+  Resume_CB = new QCheckBox("Continue the game in progress at start", prefs);
+  Resume_CB->setGeometry(9, 155, 360 + extra, 22);
+  Resume_CB->setChecked(values.Resume);
+  Resume_CB->setProperty(kHelpProperty, 0);
+  Resume_CB->installEventFilter(this);
 
   Color_Btn = new QPushButton("Set Color", back);
   Color_Btn->setGeometry(35 + extra / 2, 56, 90, 25);
@@ -150,6 +155,7 @@ OptionsValues TOptions::Values() {
   v.PlaySound = Sound_CB->isChecked();
   v.Tray = Tray_CB->isChecked();
   v.ShowEmpty = Empty_Pile_CB->isChecked();
+  v.Resume = Resume_CB->isChecked();
   for (int i = 0; i < 3; ++i)
     if (Undoredo_RG[i]->isChecked()) v.UndoOption = i;
   return v;

@@ -32,6 +32,7 @@ struct OptionsValues {
   bool Tray = false;       // Tray_CB
   bool ShowEmpty = false;  // Empty_Pile_CB (the board's ShowEmptyPiles)
   int UndoOption = 2;      // Undoredo_RG: 0 none, 1 one move, 2 multi-level
+  bool Resume = true;      // Resume_CB: the game in progress comes back at start
   QColor Color = QColor(0, 128, 0);
   int PatternType = ptColor;
   QString PatternName = QStringLiteral("Wood1");
@@ -108,6 +109,7 @@ class TOptions : public QDialog {
   QCheckBox* Sound_CB = nullptr;
   QCheckBox* Tray_CB = nullptr;
   QCheckBox* Empty_Pile_CB = nullptr;
+  QCheckBox* Resume_CB = nullptr;
   QRadioButton* Undoredo_RG[3] = {};
   QPushButton* Color_Btn = nullptr;
   QPushButton* Picture_Btn = nullptr;

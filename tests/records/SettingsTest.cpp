@@ -36,6 +36,7 @@ void ExpectDefaults(const AppSettings& s) {
   EXPECT_EQ(s.GameIndex, 0);
   EXPECT_EQ(s.Back, 1);
   EXPECT_TRUE(s.Warnings);
+  EXPECT_TRUE(s.Resume);  // the game in progress comes back
   EXPECT_EQ(s.UndoOption, 2);
   EXPECT_EQ(s.BoardColor, 32768);
   EXPECT_EQ(s.PatternType, 0);
@@ -50,6 +51,7 @@ AppSettings Unusual() {
   s.GameIndex = 32;
   s.Back = 12;
   s.Warnings = false;
+  s.Resume = false;
   s.UndoOption = 1;
   s.BoardColor = 0x123456;
   s.PatternType = 2;
@@ -89,6 +91,7 @@ TEST_F(SettingsTest, WrittenValuesAreTextAndReadBackUnchanged) {
   EXPECT_TRUE(text.contains("BoardColor=1193046"));  // decimal text, not 0x123456
   EXPECT_TRUE(text.contains("Warnings=0"));
   EXPECT_TRUE(text.contains("Tray=1"));
+  EXPECT_TRUE(text.contains("Resume=0"));
   EXPECT_TRUE(text.contains("Version=2.0"));
   EXPECT_TRUE(text.contains("U2="));
 

@@ -1,0 +1,68 @@
+# Installs the build into a scratch prefix and checks what a desktop needs:
+# every file in its place, the desktop entry and the metainfo valid, and the
+# installed program starting, dealing headless and keeping its players in
+# the user's data folder rather than beside itself.
+set(stage ${BUILD_DIR}/desktop/install-check)
+file(REMOVE_RECURSE ${stage})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${stage}/usr
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+
+set(expected
+  bin/wenlo-solitaire
+  share/applications/${APP_ID}.desktop
+  share/metainfo/${APP_ID}.metainfo.xml
+  share/man/man6/wenlo-solitaire.6)
+foreach(size ${ICON_SIZES})
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/wenlo-solitaire.png)
+endforeach()
+foreach(f ${expected})
+  if(NOT EXISTS ${stage}/usr/${f})
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+
+foreach(tool desktop-file-validate appstreamcli)
+  find_program(${tool}_EXE ${tool})
+  if(NOT ${tool}_EXE)
+    message(FATAL_ERROR "${tool} is missing (scripts/setup installs it)")
+  endif()
+endforeach()
+execute_process(COMMAND ${desktop-file-validate_EXE} ${stage}/usr/share/applications/${APP_ID}.desktop
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "")
+  message(FATAL_ERROR "desktop-file-validate: ${out}")
+endif()
+execute_process(COMMAND ${appstreamcli_EXE} validate --no-net --pedantic
+                        ${stage}/usr/share/metainfo/${APP_ID}.metainfo.xml
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "appstreamcli validate: ${out}")
+endif()
+
+# The installed program, in a home of its own.
+set(home ${stage}/home)
+file(MAKE_DIRECTORY ${home})
+set(env ${CMAKE_COMMAND} -E env HOME=${home} XDG_CONFIG_HOME=${home}/config
+        XDG_DATA_HOME=${home}/data QT_QPA_PLATFORM=offscreen)
+execute_process(COMMAND ${env} ${stage}/usr/bin/wenlo-solitaire --version
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^wenlo-solitaire [0-9.]+\n$")
+  message(FATAL_ERROR "--version gave '${out}'")
+endif()
+file(WRITE ${home}/quit.script "deal 32 1\nquit\n")
+execute_process(COMMAND ${env} ${stage}/usr/bin/wenlo-solitaire --script ${home}/quit.script
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the installed program failed: ${err}")
+endif()
+if(EXISTS ${stage}/usr/bin/players.dat)
+  message(FATAL_ERROR "the installed program wrote players.dat beside itself")
+endif()
+file(GLOB_RECURSE players ${home}/data/*/players.dat)
+if(NOT players)
+  message(FATAL_ERROR "the installed program kept no players.dat in the user's data folder")
+endif()
+file(REMOVE_RECURSE ${stage})

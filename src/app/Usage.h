@@ -1,0 +1,7 @@
+#pragma once
+// The texts of --help and --version.
+
+#include <QString>
+
+QString UsageText();
+QString VersionText();

@@ -1,0 +1,77 @@
+#include "art/TableHint.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr int kPadX = 28;
+constexpr int kPadY = 16;
+constexpr int kGap = 6;
+
+QFont TitleFont() {
+  QFont f("DejaVu Sans");
+  f.setBold(true);
+  f.setPixelSize(22);
+  return f;
+}
+
+QFont LineFont() {
+  QFont f("DejaVu Sans");
+  f.setPixelSize(14);
+  return f;
+}
+
+const QFont& FontOf(int line) {
+  static const QFont title = TitleFont(), text = LineFont();
+  return line == 0 ? title : text;
+}
+
+}  // namespace
+
+QStringList TableHintLines(const QString& gameName) {
+  return {gameName, QStringLiteral("F2 deals a new game"),
+          QString::fromUtf8("Game \u203A Select Solitaire\u2026 chooses another")};
+}
+
+QRect TableHintRect(const QSize& table, const QStringList& lines) {
+  if (lines.isEmpty()) return {};
+  int w = 0, h = 0;
+  for (int i = 0; i < lines.size(); ++i) {
+    QFontMetrics fm(FontOf(i));
+    w = qMax(w, fm.horizontalAdvance(lines[i]));
+    h += fm.height() + (i ? kGap : 0);
+  }
+  w += 2 * kPadX;
+  h += 2 * kPadY;
+  return QRect((table.width() - w) / 2, (table.height() - h) / 2, w, h);
+}
+
+void PaintTableHint(QImage& screen, const QRect& clip, const QStringList& lines) {
+  const QRect box = TableHintRect(screen.size(), lines);
+  if (box.isEmpty() || !box.intersects(clip)) return;
+  QPainter p(&screen);
+  p.setClipRect(clip & screen.rect());
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  // A band a shade darker than the table, so the text reads on any picture.
+  QPainterPath band;
+  band.addRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+  p.fillPath(band, QColor(0, 0, 0, 70));
+  p.setPen(QPen(QColor(255, 255, 255, 60), 1));
+  p.drawPath(band);
+  int y = box.top() + kPadY;
+  for (int i = 0; i < lines.size(); ++i) {
+    const QFont& f = FontOf(i);
+    const QFontMetrics fm(f);
+    p.setFont(f);
+    const QRect line(box.left(), y, box.width(), fm.height());
+    p.setPen(QColor(0, 0, 0, 140));
+    p.drawText(line.translated(1, 1), Qt::AlignHCenter | Qt::AlignVCenter, lines[i]);
+    p.setPen(i == 0 ? QColor(255, 248, 220) : QColor(235, 240, 225));
+    p.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, lines[i]);
+    y += fm.height() + kGap;
+  }
+}
