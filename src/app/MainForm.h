@@ -9,6 +9,8 @@
 
 #include "art/Background.h"
 #include "session/GameFlow.h"
+#include "session/Hint.h"
+#include "session/KeyboardPlay.h"
 #include "ui/HelpWindow.h"
 
 class QAction;
@@ -42,6 +44,7 @@ class TMain_F : public QMainWindow {
   void Statistics1Click();
   void NewUndo1Click();
   void NewRedo1Click();
+  void Hint1Click();
   void GameClick();
   void Deck_MIClick();
   void Options1Click();
@@ -53,6 +56,8 @@ class TMain_F : public QMainWindow {
   void HomeSite1Click();
   void Exit_MIClick() { close(); }
   THelp& Help() { return help_; }
+  TKeyboardPlay& Keys() { return *keys_; }
+  THintFlash& HintFlash() { return *flash_; }
 
   void UpdateStatusBar();
   void UpdateCaption();
@@ -87,7 +92,11 @@ class TMain_F : public QMainWindow {
   QAction* Replay1 = nullptr;
   QAction* NewUndo1 = nullptr;
   QAction* NewRedo1 = nullptr;
+  QAction* Hint1 = nullptr;
   QAction* StatusBarMenu = nullptr;
   QAction* GameHelp1 = nullptr;
   bool closed_ = false;
+  // After flow_: they draw on its form and go before it.
+  std::unique_ptr<TKeyboardPlay> keys_;
+  std::unique_ptr<THintFlash> flash_;
 };

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -13,11 +14,13 @@
 #include "platform/Modal.h"
 
 class GameFlow;
+class TDeck;
 
 struct ScriptCommand {
   int line = 0;
   QString verb;
   std::vector<long long> args;
+  QString text;  // key: the key's name as written
 };
 
 struct ScriptError {
@@ -38,10 +41,13 @@ class ScriptDriver {
   std::optional<ScriptError> Run(const std::vector<ScriptCommand>& commands);
   // Whether the script ended with quit (the exit sequence ran).
   bool Quit() const { return quit_; }
+  // Delivers a key press to the window (key: a Qt key code and modifiers).
+  std::function<void(int key, Qt::KeyboardModifiers modifiers)> SendKey;
 
  private:
   void Tick();
   void ClickAt(int x, int y, bool dbl);
+  void Drag(TDeck* from, TDeck* to);
 
   GameFlow& flow_;
   QTextStream& out_;
