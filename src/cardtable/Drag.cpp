@@ -126,12 +126,23 @@ void TDragControl::Drop(QPoint pos) {
   const QPoint at = drawn_.topLeft();
   Erase();
   board_->Busy = false;
-  if (OnHold) OnHold(false);
   TGraphicControl* target = form_->ControlAt(pos);
   TDeck* dest = PileOf(target);
-  if (dest && dest != source_ && dest->HostBoard() == board_ && board_->SelectedPile == source_) {
+  bool take =
+      dest && dest != source_ && dest->HostBoard() == board_ && board_->SelectedPile == source_;
+  if (take && dest->OnAddWithRule) {
+    // The drop cursor's question first: a pile that would not take the card
+    // is never clicked, so a refused drop changes nothing at all (a refused
+    // click may still count as the game's start).
+    TCard* c = card_;
+    bool action = true;
+    dest->OnAddWithRule(dest, c, action, false);
+    take = action && c;
+  }
+  if (OnHold) OnHold(false);
+  if (take) {
     // The second click of the protocol, on the control under the pointer.
-    // A refusal puts the card back quietly: no message box for a drop.
+    // Should the rule refuse after all, the card goes back quietly.
     card_->SetBounds(at.x(), at.y(), card_->Width(), card_->Height());
     const bool warn = board_->WarnEnabled;
     board_->WarnEnabled = false;
