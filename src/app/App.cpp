@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTextStream>
 #include <cstdio>
 #include <optional>
@@ -206,6 +207,10 @@ int RunApplication(int argc, char** argv) {
     QTextStream out(stdout);
     ScriptDriver driver(flow, out);
     ExitHandling::WatchSignals(&app, {});
+    driver.SendKey = [&window](int key, Qt::KeyboardModifiers modifiers) {
+      QKeyEvent press(QEvent::KeyPress, key, modifiers);
+      QCoreApplication::sendEvent(&window, &press);
+    };
     auto error = driver.Run(commands);
     out.flush();
     window.MarkClosed();

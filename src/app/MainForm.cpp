@@ -99,6 +99,12 @@ void TMain_F::FormCreate(const MainOptions& options) {
   f.ApplyGameSettings(f.GameIndex());
   help_.SetAnchor(this);
   SetDialogAnchor(this);
+  keys_ = std::make_unique<TKeyboardPlay>(f.Host());
+  flash_ = std::make_unique<THintFlash>(f.Host().Form());
+  f.Host().Drag().OnPress = [this] {
+    keys_->HideFrame();
+    flash_->Stop();
+  };
   qApp->installEventFilter(this);
   UpdateStatusBar();
   Replay1->setEnabled(false);
@@ -161,6 +167,7 @@ void TMain_F::CreateMenus() {
   auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
   connect(redoKey, &QShortcut::activated, this,
           [this] { GameMenuShortcut(NewRedo1, &TMain_F::NewRedo1Click); });
+  Hint1 = add(game, QStringLiteral("&Hint"), &TMain_F::Hint1Click, QKeySequence(Qt::Key_H));
   game->addSeparator();
   add(game, QStringLiteral("&Exit"), &TMain_F::Exit_MIClick);
 
@@ -407,6 +414,14 @@ void TMain_F::NewRedo1Click() {
   flow_->NewRedo1Click();
 }
 
+void TMain_F::Hint1Click() {
+  flash_->Stop();
+  if (auto move = FindHint(flow_->Host()))
+    flash_->Start(*move);
+  else
+    statusBar()->showMessage(QStringLiteral("No more moves"), 4000);
+}
+
 void TMain_F::StatusBarMenuClick() {
   bool on = StatusBarMenu->isChecked();
   flow_->Settings().StatusBar = on;
@@ -476,6 +491,19 @@ bool TMain_F::eventFilter(QObject* watched, QEvent* event) {
     // The middle button undoes one step, whatever the menu says.
     flow_->NewUndo1Click();
     return true;
+  } else if (flow_ && event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+             static_cast<QWidget*>(watched)->window() == this) {
+    // Keyboard play, before focus handling takes Tab and a button Space.
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (auto play = PlayKeyFromQt(key->key(), key->modifiers())) {
+      flash_->Stop();
+      keys_->Key(*play);
+      return true;
+    }
+    if (key->key() == Qt::Key_H && key->modifiers() == Qt::NoModifier) {
+      Hint1Click();  // the menu's shortcut, for a key sent straight to the window
+      return true;
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -9,6 +9,8 @@
 
 #include "art/Background.h"
 #include "session/GameFlow.h"
+#include "session/Hint.h"
+#include "session/KeyboardPlay.h"
 #include "ui/HelpWindow.h"
 
 class QAction;
@@ -44,6 +46,7 @@ class TMain_F : public QMainWindow {
   void Statistics1Click();
   void NewUndo1Click();
   void NewRedo1Click();
+  void Hint1Click();
   void GameClick();
   void Deck_MIClick();
   void Options1Click();
@@ -59,6 +62,8 @@ class TMain_F : public QMainWindow {
   // The tray icon and the shuffle dialog are made when first needed.
   TTray& Tray();
   TShuffle_Form& ShuffleForm();
+  TKeyboardPlay& Keys() { return *keys_; }
+  THintFlash& HintFlash() { return *flash_; }
 
   void UpdateStatusBar();
   void UpdateCaption();
@@ -106,6 +111,7 @@ class TMain_F : public QMainWindow {
   QAction* Replay1 = nullptr;
   QAction* NewUndo1 = nullptr;
   QAction* NewRedo1 = nullptr;
+  QAction* Hint1 = nullptr;
   QAction* StatusBarMenu = nullptr;
   QAction* GameHelp1 = nullptr;
   bool closed_ = false;
@@ -114,4 +120,7 @@ class TMain_F : public QMainWindow {
   QRect layout_;
   int layoutGame_ = -1;
   QStringList hintLines_;  // the hint as last painted
+  // After flow_: they draw on its form and go before it.
+  std::unique_ptr<TKeyboardPlay> keys_;
+  std::unique_ptr<THintFlash> flash_;
 };

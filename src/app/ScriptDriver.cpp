@@ -1,11 +1,13 @@
 #include "app/ScriptDriver.h"
 
+#include <QKeySequence>
 #include <map>
 
 #include "app/ExitHandling.h"
 #include "platform/Modal.h"
 #include "records/Catalogue.h"
 #include "session/GameFlow.h"
+#include "session/Hint.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ const std::map<QString, Syntax>& Verbs() {
       {"dblpile", {1, 1}},  {"click", {2, 2}},      {"dblclick", {2, 2}}, {"tick", {0, 1}},
       {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},     {"autoplay", {1, 1}},
       {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},     {"quit", {0, 0}},
+      {"drag", {2, 2}},     {"key", {1, 1}},        {"hint", {0, 0}},
   };
   return verbs;
 }
@@ -33,6 +36,8 @@ std::optional<QString> CheckArgs(const ScriptCommand& c) {
     if (!in(1, 1, 2147483647)) return QStringLiteral("game number out of range 1..2147483647");
   } else if (c.verb == "pile" || c.verb == "dblpile") {
     if (!in(0, 1, 255)) return QStringLiteral("pile number out of range 1..255");
+  } else if (c.verb == "drag") {
+    if (!in(0, 1, 255) || !in(1, 1, 255)) return QStringLiteral("pile number out of range 1..255");
   } else if (c.verb == "click" || c.verb == "dblclick") {
     if (!in(0, 0, 9999) || !in(1, 0, 9999)) return QStringLiteral("coordinates out of range");
   } else if (c.verb == "tick") {
@@ -69,6 +74,17 @@ std::variant<std::vector<ScriptCommand>, ScriptError> ParseScript(const QString&
       if (rest.size() != 1 || (rest[0] != "on" && rest[0] != "off"))
         return ScriptError{c.line, QStringLiteral("%1 needs on or off").arg(c.verb)};
       c.args.push_back(rest[0] == "on" ? 1 : 0);
+      out.push_back(c);
+      continue;
+    }
+    if (c.verb == "key") {
+      // One key, as Qt names it: Left, Tab, Space, Shift+Return, Escape, h.
+      const QKeySequence seq =
+          rest.size() == 1 ? QKeySequence::fromString(rest[0]) : QKeySequence();
+      if (seq.count() != 1 || seq[0].key() == Qt::Key_unknown)
+        return ScriptError{c.line, QStringLiteral("key needs one key name")};
+      c.text = rest[0];
+      c.args = {seq[0].key(), seq[0].keyboardModifiers().toInt()};
       out.push_back(c);
       continue;
     }
@@ -139,6 +155,23 @@ void ScriptDriver::ClickAt(int x, int y, bool dbl) {
   }
 }
 
+void ScriptDriver::Drag(TDeck* from, TDeck* to) {
+  // On the top card (or the empty pile), a few pixels' move to lift, then
+  // over the destination, release.
+  auto spot = [](TDeck* d) {
+    const TGraphicControl* at = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
+    return at->BoundsRect().center();
+  };
+  const QPoint a = spot(from), b = spot(to);
+  const QPoint nudge(TDragControl::kThreshold + 3, TDragControl::kThreshold + 3);
+  TForm& form = flow_.Host().Form();
+  form.MouseMoveTo(a);
+  form.MousePress(Qt::LeftButton, a);
+  form.MouseMoveTo(a + nudge);
+  form.MouseMoveTo(b);
+  form.MouseRelease(Qt::LeftButton, b);
+}
+
 std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& commands) {
   for (const ScriptCommand& c : commands) {
     // A SIGTERM or SIGHUP ends the script as quit would.
@@ -157,6 +190,21 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       TGraphicControl* target = pile->TopCard ? static_cast<TGraphicControl*>(pile->TopCard) : pile;
       target->Click();
       if (v == "dblpile") target->DblClick();
+    } else if (v == "drag") {
+      TDeck* from = FindPileByID(&flow_.Host().Form(), int(c.args[0]));
+      TDeck* to = FindPileByID(&flow_.Host().Form(), int(c.args[1]));
+      if (!from || !to)
+        return ScriptError{
+            c.line, QStringLiteral("no pile %1 on the table").arg(from ? c.args[1] : c.args[0])};
+      Drag(from, to);
+    } else if (v == "key") {
+      if (SendKey) SendKey(int(c.args[0]), Qt::KeyboardModifiers::fromInt(int(c.args[1])));
+    } else if (v == "hint") {
+      if (auto move = FindHint(flow_.Host()))
+        out_ << "hint " << move->From->DeckID() << " -> " << move->To->DeckID() << "\n";
+      else
+        out_ << "hint none\n";
+      out_.flush();
     } else if (v == "click" || v == "dblclick") {
       ClickAt(int(c.args[0]), int(c.args[1]), v == "dblclick");
     } else if (v == "tick") {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -13,11 +14,13 @@
 #include "platform/Modal.h"
 
 class GameFlow;
+class TDeck;
 
 struct ScriptCommand {
   int line = 0;
   QString verb;
   std::vector<long long> args;
+  QString text;  // key: the key's name as written
 };
 
 struct ScriptError {
@@ -41,12 +44,15 @@ class ScriptDriver {
   // Whether that exit sequence could not save everything (each failure was
   // printed as "save failed: FILE: REASON").
   bool SaveFailed() const { return saveFailed_; }
+  // Delivers a key press to the window (key: a Qt key code and modifiers).
+  std::function<void(int key, Qt::KeyboardModifiers modifiers)> SendKey;
 
  private:
   void Tick();
   // The exit sequence, for quit and for SIGTERM or SIGHUP during a script.
   void RunExit();
   void ClickAt(int x, int y, bool dbl);
+  void Drag(TDeck* from, TDeck* to);
 
   GameFlow& flow_;
   QTextStream& out_;

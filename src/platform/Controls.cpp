@@ -237,6 +237,7 @@ void TForm::MousePress(Qt::MouseButton button, QPoint pos) {
   lastMouse_ = pos;
   afterDoubleClick_ = false;
   captured_ = ControlAt(pos);
+  if (MouseHook) MouseHook->Pressed(button, pos, captured_);
   if (captured_) captured_->MouseDown(button, pos);
 }
 
@@ -246,6 +247,7 @@ void TForm::MouseRelease(Qt::MouseButton button, QPoint pos) {
   captured_ = nullptr;
   bool wasDouble = afterDoubleClick_;
   afterDoubleClick_ = false;
+  if (MouseHook && MouseHook->Released(button, pos)) return;
   if (!c) return;
   c->MouseUp(button, pos);
   // The control may be gone now (a release can clear the table); only click
@@ -259,6 +261,7 @@ void TForm::MouseDoubleClick(Qt::MouseButton button, QPoint pos) {
   lastMouse_ = pos;
   TGraphicControl* c = ControlAt(pos);
   captured_ = c;
+  if (MouseHook) MouseHook->Pressed(button, pos, nullptr);
   if (!c) return;
   c->MouseDown(button, pos);
   if (button != Qt::LeftButton) return;
@@ -268,6 +271,7 @@ void TForm::MouseDoubleClick(Qt::MouseButton button, QPoint pos) {
 
 void TForm::MouseMoveTo(QPoint pos) {
   lastMouse_ = pos;
+  if (MouseHook && MouseHook->Moved(pos)) return;
   TGraphicControl* c = captured_ ? captured_ : ControlAt(pos);
   if (c) c->MouseMove(pos);
 }

@@ -131,6 +131,20 @@ class TGraphicControl : public TComponent {
   bool visible_ = true;
 };
 
+// Sees the mouse before the controls do: a drag under way takes the moves
+// and the release for itself.
+class TMouseHook {
+ public:
+  virtual ~TMouseHook() = default;
+  // Every press; target is the control that will receive it (nullptr for
+  // the press of a double click, which never starts a drag).
+  virtual void Pressed(Qt::MouseButton button, QPoint pos, TGraphicControl* target) = 0;
+  // True when the hook took the move (the controls see nothing of it).
+  virtual bool Moved(QPoint pos) = 0;
+  // True when the hook took the release (no MouseUp, no click).
+  virtual bool Released(Qt::MouseButton button, QPoint pos) = 0;
+};
+
 class TForm {
  public:
   explicit TForm(int width = 800, int height = 800);
@@ -189,6 +203,8 @@ class TForm {
   // Cursor of the control under the pointer.
   int CurrentCursor() const;
   QPoint LastMousePos() const { return lastMouse_; }
+  // Not owned; nullptr for none.
+  TMouseHook* MouseHook = nullptr;
 
   // Paints the table under all controls: a device rectangle of the
   // framebuffer (the painter may ask View() for the scale).

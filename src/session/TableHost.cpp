@@ -27,9 +27,19 @@ TableHost::TableHost(int width, int height, int back)
   Table.Board1 = Board1;
   Table.Additional_timer = &Additional_timer;
   Table.RandomSource = [this](int n) { return Shuffle.NextRandom(n); };
+  drag_ = std::make_unique<TDragControl>(form_.get(), Board1);
+  drag_->OnHold = [this](bool hold) {
+    if (hold) {
+      timerHeld_ = Additional_timer.Enabled();
+      Additional_timer.SetEnabled(false);
+    } else if (timerHeld_) {
+      Additional_timer.SetEnabled(true);
+    }
+  };
 }
 
 TableHost::~TableHost() {
+  drag_.reset();
   Additional_timer.SetEnabled(false);
   Redeal_Timer.SetEnabled(false);
   Additional_timer.OnTimer = nullptr;
@@ -38,6 +48,7 @@ TableHost::~TableHost() {
 }
 
 void TableHost::ClearTable() {
+  drag_->Cancel();
   Table.FreeRedealButton();
   Board1->ClearSelection();
   Additional_timer.SetEnabled(false);

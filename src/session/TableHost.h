@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "cardtable/Drag.h"
 #include "platform/Controls.h"
 #include "platform/Timer.h"
 #include "rules/Game.h"
@@ -29,6 +30,8 @@ class TableHost {
   ShuffleGenerator Shuffle;
 
   TGame* Game() const { return game_.get(); }
+  // Drag and drop on the form; automatic play waits while a card is lifted.
+  TDragControl& Drag() { return *drag_; }
 
   // Frees the redeal button, clears the selection, stops the timer,
   // destroys every pile, hides, turns down and detaches every card, and
@@ -52,6 +55,8 @@ class TableHost {
   // The previous deal's rules, kept one deal longer: a handler of theirs may
   // still be on the stack when the table is cleared.
   std::unique_ptr<TGame> retired_;
+  std::unique_ptr<TDragControl> drag_;
+  bool timerHeld_ = false;  // Additional_timer's state when a drag began
 };
 
 // The table as text, one block per call, for the command line's --dump and
