@@ -8,6 +8,7 @@
 
 #include "app/MainForm.h"
 #include "app/ScriptDriver.h"
+#include "app/SolveCommand.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "records/Catalogue.h"
@@ -82,6 +83,7 @@ bool SaveScreenshot(TMain_F& window, const QString& path) {
 }  // namespace
 
 int RunApplication(int argc, char** argv) {
+  if (IsSolveCommand(argc, argv)) return RunSolveCommand(argc, argv);
   CommandLine cl;
   if (auto error = ParseCommandLine(argc, argv, cl)) return Fail(*error);
   const bool headless = cl.dump || !cl.script.isEmpty() || !cl.screenshot.isEmpty();
