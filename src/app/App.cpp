@@ -75,6 +75,7 @@ void DealFromCommandLine(GameFlow& flow, const CommandLine& cl) {
 }
 
 bool SaveScreenshot(TMain_F& window, const QString& path) {
+  window.ShowSolverVerdictNow();
   window.show();
   QCoreApplication::processEvents();
   return window.grab().save(path);

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "app/SolverControl.h"
 #include "art/WinArt.h"
 #include "platform/Modal.h"
 #include "platform/qt/ModalQt.h"
@@ -106,6 +107,7 @@ void TMain_F::CreateMenus() {
                  QKeySequence(Qt::CTRL | Qt::Key_Z));
   NewRedo1 = add(game, QStringLiteral("&Redo"), &TMain_F::NewRedo1Click,
                  QKeySequence(Qt::CTRL | Qt::Key_R));
+  Solve1 = add(game, QStringLiteral("Sol&ve"), &TMain_F::Solve1Click);
   game->addSeparator();
   QAction* exit = game->addAction(QStringLiteral("&Exit"));
   connect(exit, &QAction::triggered, this, [this] { close(); });
@@ -116,6 +118,8 @@ void TMain_F::CreateMenus() {
   options->addSeparator();
   StatusBarMenu = add(options, QStringLiteral("Statusbar"), &TMain_F::StatusBarMenuClick);
   StatusBarMenu->setCheckable(true);
+  SolverMenu = add(options, QStringLiteral("Show whether &winnable"), &TMain_F::SolverMenuClick);
+  SolverMenu->setCheckable(true);
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   add(help, QStringLiteral("&Contents..."), &TMain_F::Contents_MIClick);
@@ -140,6 +144,11 @@ void TMain_F::CreateStatusBar() {
     p->setFixedWidth(50);
     sb->addWidget(p);
   }
+  auto* verdict = new QLabel(sb);
+  sb->addPermanentWidget(verdict);
+  solver_ = new SolverControl(*flow_, verdict, this);
+  solver_->SetEnabled(flow_->Settings().SolverVerdict);
+  SolverMenu->setChecked(flow_->Settings().SolverVerdict);
   bool on = flow_->Settings().StatusBar;
   StatusBarMenu->setChecked(on);
   sb->setVisible(on);
@@ -297,6 +306,21 @@ void TMain_F::GameClick() {
   if (flow_->Busy()) return;
   NewUndo1->setEnabled(flow_->UndoEnabled());
   NewRedo1->setEnabled(flow_->RedoEnabled());
+  Solve1->setEnabled(solver_->CanSolve());
+}
+
+void TMain_F::Solve1Click() {
+  solver_->StartPlaying();
+}
+
+void TMain_F::SolverMenuClick() {
+  bool on = SolverMenu->isChecked();
+  flow_->Settings().SolverVerdict = on;
+  solver_->SetEnabled(on);
+}
+
+void TMain_F::ShowSolverVerdictNow() {
+  solver_->SolveNow(2.0);
 }
 
 void TMain_F::NewUndo1Click() {
@@ -332,6 +356,8 @@ void TMain_F::closeEvent(QCloseEvent* event) {
 }
 
 bool TMain_F::eventFilter(QObject* watched, QEvent* event) {
+  // Any click or key of the player's stops Solve (and then does its own work).
+  if (solver_) solver_->StopOnInput(event);
   if (flow_ && flow_->Busy()) {
     // While a move, deal, undo or redo runs, keys and shortcuts are dropped.
     switch (event->type()) {

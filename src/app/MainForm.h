@@ -15,6 +15,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class SolverControl;
 class SurfaceWidget;
 class TTray;
 class TShuffle_Form;
@@ -46,6 +47,11 @@ class TMain_F : public QMainWindow {
   void Deck_MIClick();
   void Options1Click();
   void StatusBarMenuClick();
+  void Solve1Click();
+  void SolverMenuClick();
+  // Works out the status bar's verdict at once (a screenshot has no time
+  // to wait for the worker).
+  void ShowSolverVerdictNow();
   void Contents_MIClick();
   void GameHelp1Click();
   void About1Click();
@@ -89,5 +95,8 @@ class TMain_F : public QMainWindow {
   QAction* NewRedo1 = nullptr;
   QAction* StatusBarMenu = nullptr;
   QAction* GameHelp1 = nullptr;
+  QAction* Solve1 = nullptr;
+  QAction* SolverMenu = nullptr;
+  SolverControl* solver_ = nullptr;
   bool closed_ = false;
 };

@@ -240,6 +240,7 @@ AppSettings ReadSettings(QSettings& store) {
   s.ShowEmpty = ReadBool(store, QStringLiteral("Show_Empty"), s.ShowEmpty);
   s.StatState = ReadInt(store, QStringLiteral("StatState"), s.StatState);
   s.StatusBar = ReadBool(store, QStringLiteral("StatusBar"), s.StatusBar);
+  s.SolverVerdict = ReadBool(store, QStringLiteral("SolverVerdict"), s.SolverVerdict);
   store.endGroup();
 
   ApplyGameOptionsValue(store.value(kGameOptionsKey), s.GameOptions);
@@ -289,6 +290,7 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   store.beginGroup(kCards);
   WriteInt(store, QStringLiteral("StatState"), s.StatState);
   WriteBool(store, QStringLiteral("StatusBar"), s.StatusBar);
+  WriteBool(store, QStringLiteral("SolverVerdict"), s.SolverVerdict);
   store.endGroup();
 
   store.setValue(kStatisticsKey, RegStatisticsToBytes(s.Statistics));

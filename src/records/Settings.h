@@ -70,6 +70,7 @@ struct AppSettings {
   bool ShowEmpty = false;
   int StatState = 0;  // kept unchanged
   bool StatusBar = false;
+  bool SolverVerdict = true;  // the status bar says whether the deal can be won
   // "Players"
   int PlayersCount = 0;  // 0: first start, players.dat is not read
   int ActivePlayer = 0;
