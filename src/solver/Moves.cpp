@@ -1,5 +1,7 @@
 #include "solver/Moves.h"
 
+#include <tuple>
+
 #include "session/TableHost.h"
 
 namespace {
@@ -90,18 +92,27 @@ void SolverTable::ClickPile(TDeck* d, bool dbl) {
 }
 
 int SolverTable::Settle() {
+  // What a tick can change shows in the history (every move and turn is
+  // recorded), the score, the redeal counter and the redeal button; that is
+  // far cheaper to watch than the whole table.
+  TBoard* b = host_->Board1;
+  TTable& t = host_->Table;
+  auto mark = [&] {
+    return std::make_tuple(b->History.size(), b->HistoryIndex, b->Score(), t.Rotation_Counter(),
+                           t.RedealButton ? int(t.RedealButton->Enabled()) : -1);
+  };
   int ticks = 0;
   int idle = 0;
-  std::string last = Capture().Key();
+  auto last = mark();
   while (ticks < kMaxTicks && !won_) {
     if (!host_->Additional_timer.Fire()) break;
     ++ticks;
-    std::string key = Capture().Key();
-    if (key == last) {
+    auto now = mark();
+    if (now == last) {
       if (++idle >= kIdleTicks) break;
     } else {
       idle = 0;
-      last = std::move(key);
+      last = now;
     }
   }
   return ticks;
