@@ -78,6 +78,27 @@ TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles)
   return pos;
 }
 
+namespace {
+
+// Whether the pile holds exactly these cards, sides and looks already.
+bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards) {
+  if (d->Left() != int16_t(header[1]) || d->Top() != int16_t(header[2]) ||
+      d->ShowEmpty() != (header[3] & 0xFF) || d->Visible() != ((header[3] & kPileShownBit) != 0) ||
+      d->CardsCount() != header[4])
+    return false;
+  size_t k = header[4];
+  for (const TCard* c = d->TopCard; c; c = c->NextCard) {
+    if (k == 0) return false;
+    const uint16_t v = cards[--k];
+    if (c->CardID != (v & 0x7F) || c->Face() != ((v & kFaceBit) != 0) ||
+        c->Visible() != ((v & kShownBit) != 0) || c->Selected())
+      return false;
+  }
+  return k == 0;
+}
+
+}  // namespace
+
 void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
                      const TablePosition& position) {
   TBoard* b = host.Board1;
@@ -85,39 +106,47 @@ void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
   b->ClearSelection();
   const bool recording = b->Recording;
   b->Recording = false;
-  for (TDeck* d : piles)
-    while (d->TopCard)
-      d->RemoveCard(d->TopCard);
-  size_t p = 0;
+  // Only the piles that differ are rebuilt: a search puts back positions
+  // one or two moves away from the table as it stands.
+  struct Redo {
+    TDeck* pile;
+    size_t at;
+  };
+  std::vector<Redo> redo;
   const std::vector<uint16_t>& data = position.piles;
-  for (size_t i = 0; i < data.size();) {
-    const int id = data[i];
+  size_t p = 0;
+  for (size_t i = 0; i < data.size(); i += kPileHeader + data[i + 4]) {
+    while (p < piles.size() && piles[p]->DeckID() < data[i])
+      ++p;
+    if (p == piles.size() || piles[p]->DeckID() != data[i]) continue;
+    if (!PileMatches(piles[p], &data[i], &data[i + kPileHeader])) redo.push_back({piles[p], i});
+  }
+  for (const Redo& r : redo)
+    while (r.pile->TopCard)
+      r.pile->RemoveCard(r.pile->TopCard);
+  for (const Redo& r : redo) {
+    TDeck* d = r.pile;
+    const size_t i = r.at;
     const int left = int16_t(data[i + 1]);
     const int top = int16_t(data[i + 2]);
     const int look = data[i + 3] & 0xFF;
     const bool shown = (data[i + 3] & kPileShownBit) != 0;
     const size_t n = data[i + 4];
-    i += kPileHeader;
-    while (p < piles.size() && piles[p]->DeckID() < id)
-      ++p;
-    if (p < piles.size() && piles[p]->DeckID() == id) {
-      TDeck* d = piles[p];
-      if (d->Left() != left || d->Top() != top) d->SetBounds(left, top, d->Width(), d->Height());
-      if (d->ShowEmpty() != look) d->SetShowEmpty(look);
-      if (d->Visible() != shown) shown ? d->Show() : d->Hide();
-      for (size_t c = 0; c < n; ++c) {
-        const uint16_t v = data[i + c];
-        TCard* card = t.CardPool[size_t(v & 0x7F)];
-        card->SetSelected(false);
-        if (card->Face() != ((v & kFaceBit) != 0)) card->SetFace((v & kFaceBit) != 0);
-        d->AddCard(card);
-        if ((v & kShownBit) != 0)
-          card->Show();
-        else
-          card->Hide();
-      }
+    if (d->Left() != left || d->Top() != top) d->SetBounds(left, top, d->Width(), d->Height());
+    if (d->ShowEmpty() != look) d->SetShowEmpty(look);
+    if (d->Visible() != shown) shown ? d->Show() : d->Hide();
+    for (size_t c = 0; c < n; ++c) {
+      const uint16_t v = data[i + kPileHeader + c];
+      TCard* card = t.CardPool[size_t(v & 0x7F)];
+      if (card->HostDeck && card->HostDeck != d) card->HostDeck->RemoveCard(card);
+      card->SetSelected(false);
+      if (card->Face() != ((v & kFaceBit) != 0)) card->SetFace((v & kFaceBit) != 0);
+      d->AddCard(card);
+      if ((v & kShownBit) != 0)
+        card->Show();
+      else
+        card->Hide();
     }
-    i += n;
   }
   b->Recording = recording;
   if (t.Rotation_Counter() != position.rotation) t.SetRotation_Counter(position.rotation);
