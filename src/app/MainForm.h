@@ -32,6 +32,7 @@ class TMain_F : public QMainWindow {
 
   GameFlow& Flow() { return *flow_; }
   SurfaceWidget* Surface() const { return surface_; }
+  SolverControl* Solver() const { return solver_; }
   // The exit sequence ran already (a script's quit): closing saves nothing.
   void MarkClosed() { closed_ = true; }
 

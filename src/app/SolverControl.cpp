@@ -173,6 +173,10 @@ void SolverControl::Show(const SolveResult* result) {
   emit Changed();
 }
 
+void SolverControl::SetPlayInterval(int ms) {
+  player_->setInterval(ms);
+}
+
 bool SolverControl::CanSolve() const {
   return enabled_ && !playing_ && result_ && result_->verdict == Verdict::Winnable &&
          !result_->line.empty() && solvedKey_ == CurrentKey();

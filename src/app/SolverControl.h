@@ -33,6 +33,8 @@ class SolverControl : public QObject {
   // Plays the known line from the current position.
   void StartPlaying();
   bool Playing() const { return playing_; }
+  // The pause between the steps of Solve (tests make it short).
+  void SetPlayInterval(int ms);
   // A click or key from the player stops the playing; returns whether it
   // was stopped.
   bool StopOnInput(const QEvent* event);

@@ -1,6 +1,6 @@
 #include "solver/Solver.h"
 
-#include <QElapsedTimer>
+#include <ctime>
 #include <functional>
 #include <queue>
 #include <unordered_set>
@@ -18,6 +18,22 @@ QString VerdictText(Verdict v) {
 }
 
 namespace {
+
+// The search's own processor time: on a busy machine the wall clock would
+// make the same deal's answer depend on the load.
+class CpuClock {
+ public:
+  CpuClock() : start_(Now()) {}
+  double Seconds() const { return Now() - start_; }
+
+ private:
+  static double Now() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+  }
+  double start_;
+};
 
 struct Node {
   int parent = -1;
@@ -62,13 +78,12 @@ void TakeLine(const std::vector<Node>& nodes, int last, SolveResult& r) {
 }  // namespace
 
 SolveResult Solve(const SolveRequest& request) {
-  QElapsedTimer clock;
-  clock.start();
+  CpuClock clock;
   SolveResult r;
   SolverTable table(request.gameIndex, request.autoPlay);
   SolverMove opening;
   if (!table.Deal(request.number, &opening)) {
-    r.seconds = clock.nsecsElapsed() / 1e9;
+    r.seconds = clock.Seconds();
     return r;
   }
   const bool fresh = !request.from;
@@ -82,7 +97,7 @@ SolveResult Solve(const SolveRequest& request) {
       r.line.clear();
       r.keys.clear();
     }
-    r.seconds = clock.nsecsElapsed() / 1e9;
+    r.seconds = clock.Seconds();
     return r;
   };
   if (fresh && !opening.steps.empty()) {
@@ -109,7 +124,7 @@ SolveResult Solve(const SolveRequest& request) {
       r.cancelled = true;
       return finish(Verdict::Unknown);
     }
-    if (r.nodes >= request.budget.nodes || clock.nsecsElapsed() / 1e9 > request.budget.seconds)
+    if (r.nodes >= request.budget.nodes || clock.Seconds() > request.budget.seconds)
       return finish(Verdict::Unknown);
     Open cur = std::move(const_cast<Open&>(open.top()));
     open.pop();

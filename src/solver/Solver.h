@@ -17,7 +17,7 @@ QString VerdictText(Verdict v);  // "winnable", "not winnable", "unknown"
 
 struct SolveBudget {
   long long nodes = 200000;  // positions expanded
-  double seconds = 1.0;
+  double seconds = 1.0;      // processor time of the searching thread
 };
 
 struct SolveResult {
@@ -27,7 +27,7 @@ struct SolveResult {
   std::vector<SolverMove> line;
   int moves = 0;  // player moves in the line
   long long nodes = 0;
-  double seconds = 0;
+  double seconds = 0;  // processor time
   bool cancelled = false;
   // The position after each entry of the line, for a player of the line to
   // check that its table follows.
