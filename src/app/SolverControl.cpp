@@ -241,9 +241,7 @@ void SolverControl::PlayStep() {
     if (s.kind == MoveStep::Pile || s.kind == MoveStep::DblPile) {
       TDeck* d = FindPileByID(&host.Form(), s.a);
       if (!d) break;
-      TGraphicControl* target = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
-      target->Click();
-      if (s.kind == MoveStep::DblPile) target->DblClick();
+      ClickPileAsPlayer(d, s.kind == MoveStep::DblPile);
     } else if (s.kind == MoveStep::Click) {
       if (TRedealButton* b = flow_.Table().RedealButton.get()) b->Click();
     }

@@ -83,9 +83,7 @@ void SolverTable::Restore(const TablePosition& p) {
   won_ = false;
 }
 
-void SolverTable::ClickPile(TDeck* d, bool dbl) {
-  // As the scripted driver's pile and dblpile: the top card, or the pile
-  // when it is empty.
+void ClickPileAsPlayer(TDeck* d, bool dbl) {
   TGraphicControl* target = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
   target->Click();
   if (dbl) target->DblClick();

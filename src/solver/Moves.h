@@ -18,6 +18,10 @@
 class TableHost;
 class TDeck;
 
+// A click on a pile as the player (and the scripted driver's pile and
+// dblpile) makes it: on its top card, or on the pile when it is empty.
+void ClickPileAsPlayer(TDeck* pile, bool doubleClick);
+
 // One command of a move, as the scripted driver spells it.
 struct MoveStep {
   enum Kind { Pile, DblPile, Click, Answer, Tick } kind = Pile;
@@ -62,7 +66,7 @@ class SolverTable {
   TableHost& Host() { return *host_; }
 
  private:
-  void ClickPile(TDeck* d, bool dbl);
+  static void ClickPile(TDeck* d, bool dbl) { ClickPileAsPlayer(d, dbl); }
   int Settle();
   std::vector<TDeck*> Visible() const;
   // Records the move when the clicks changed the table (or won).

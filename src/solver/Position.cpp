@@ -69,6 +69,7 @@ TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles)
       if (!c->Face()) ++pos.faceDown;
     }
     if (IsFoundation(t, d)) pos.foundationCards += n;
+    pos.cards += n;
   }
   pos.rotation = t.Rotation_Counter();
   pos.score = host.Board1->Score();

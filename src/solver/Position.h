@@ -31,6 +31,7 @@ struct TablePosition {
   // Cards on the foundation slots and cards still face down, for ordering.
   int foundationCards = 0;
   int faceDown = 0;
+  int cards = 0;  // on the whole table
 };
 
 // The table's piles in DeckID order (they stay the same from the deal on).

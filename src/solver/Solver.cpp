@@ -104,8 +104,10 @@ SolveResult Solve(const SolveRequest& request) {
     r.line.push_back(opening);
   }
   TablePosition start = table.Capture();
-  if (fresh && table.Won()) {
-    r.keys.push_back(start.Key());
+  // A table whose cards are all home is won already (the window's table
+  // after its win, whose timer has stopped).
+  if (table.Won() || (start.cards > 0 && start.foundationCards == start.cards)) {
+    if (!r.line.empty()) r.keys.push_back(start.Key());
     return finish(Verdict::Winnable);
   }
   if (fresh && !opening.steps.empty()) r.keys.push_back(start.Key());
