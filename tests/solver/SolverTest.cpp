@@ -20,10 +20,11 @@
 namespace {
 
 // --- A stand-in game small enough to search by hand ------------------------
-// Six cards (Ace to 3 of clubs and hearts) in three columns of two, a fourth
-// column empty; a column takes a card only while empty; two foundations
-// built up in suit from the Ace. Won when both hold three cards.
+// Six cards (Ace to 3 of clubs and hearts) in three columns of two; a column
+// takes a card only while empty; two foundations built up in suit from the
+// Ace. Won when both hold three cards.
 constexpr int kStandIn = 230;
+constexpr int kColumns = 3;
 
 class StandIn : public TGame {
  public:
@@ -43,7 +44,7 @@ class StandIn : public TGame {
       f->OnAfterMove = After(&StandIn::WinTest);
       T.Foundation[size_t(i)] = f;
     }
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= kColumns; ++i) {
       TDeck* c = MakePile(10 + 80 * i, 150, 20, 0, 0, false, 4);
       c->OnAddWithRule = Rule(&StandIn::ColumnRule);
       T.Tableau[size_t(i)] = c;
@@ -110,7 +111,7 @@ TEST_F(SolverTest, NotWinnableAgreesWithAnExhaustiveSearchOnAStandInGame) {
     SolverTable table(kStandIn, 0);
     ASSERT_TRUE(table.Deal(number));
     Tiny start;
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= kColumns; ++i) {
       std::vector<int> col;
       for (TCard* c = table.Host().Table.Tableau[size_t(i)]->TopCard; c; c = c->NextCard)
         col.insert(col.begin(), c->Suit() * 16 + c->Rank());
