@@ -11,6 +11,7 @@
 #include "app/MainForm.h"
 #include "app/ScriptDriver.h"
 #include "app/Usage.h"
+#include "app/SolveCommand.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/SafeFile.h"
@@ -123,6 +124,7 @@ void DealFromCommandLine(GameFlow& flow, const CommandLine& cl) {
 }
 
 bool SaveScreenshot(TMain_F& window, const QString& path) {
+  window.ShowSolverVerdictNow();
   window.show();
   QCoreApplication::processEvents();
   return window.grab().save(path);
@@ -141,6 +143,7 @@ void NameApplication() {
 
 int RunApplication(int argc, char** argv) {
   ExitHandling::IgnoreFileSizeSignal();
+  if (IsSolveCommand(argc, argv)) return RunSolveCommand(argc, argv);
   CommandLine cl;
   if (auto error = ParseCommandLine(argc, argv, cl)) return Fail(*error);
   if (cl.help || cl.version) {

@@ -14,6 +14,7 @@
 #include "app/ExitHandling.h"
 #include "app/WindowFit.h"
 #include "art/TableHint.h"
+#include "app/SolverControl.h"
 #include "art/WinArt.h"
 #include "cardtable/Card.h"
 #include "platform/Modal.h"
@@ -168,6 +169,7 @@ void TMain_F::CreateMenus() {
   connect(redoKey, &QShortcut::activated, this,
           [this] { GameMenuShortcut(NewRedo1, &TMain_F::NewRedo1Click); });
   Hint1 = add(game, QStringLiteral("&Hint"), &TMain_F::Hint1Click, QKeySequence(Qt::Key_H));
+  Solve1 = add(game, QStringLiteral("Sol&ve"), &TMain_F::Solve1Click);
   game->addSeparator();
   add(game, QStringLiteral("&Exit"), &TMain_F::Exit_MIClick);
 
@@ -177,6 +179,8 @@ void TMain_F::CreateMenus() {
   options->addSeparator();
   StatusBarMenu = add(options, QStringLiteral("Statusbar"), &TMain_F::StatusBarMenuClick);
   StatusBarMenu->setCheckable(true);
+  SolverMenu = add(options, QStringLiteral("Show whether &winnable"), &TMain_F::SolverMenuClick);
+  SolverMenu->setCheckable(true);
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   add(help, QStringLiteral("&Contents..."), &TMain_F::Contents_MIClick);
@@ -201,6 +205,11 @@ void TMain_F::CreateStatusBar() {
     p->setFixedWidth(50);
     sb->addWidget(p);
   }
+  auto* verdict = new QLabel(sb);
+  sb->addPermanentWidget(verdict);
+  solver_ = new SolverControl(*flow_, verdict, this);
+  solver_->SetEnabled(flow_->Settings().SolverVerdict);
+  SolverMenu->setChecked(flow_->Settings().SolverVerdict);
   bool on = flow_->Settings().StatusBar;
   StatusBarMenu->setChecked(on);
   sb->setVisible(on);
@@ -405,6 +414,21 @@ void TMain_F::GameClick() {
   if (flow_->Busy()) return;
   NewUndo1->setEnabled(flow_->UndoEnabled());
   NewRedo1->setEnabled(flow_->RedoEnabled());
+  Solve1->setEnabled(solver_->CanSolve());
+}
+
+void TMain_F::Solve1Click() {
+  solver_->StartPlaying();
+}
+
+void TMain_F::SolverMenuClick() {
+  bool on = SolverMenu->isChecked();
+  flow_->Settings().SolverVerdict = on;
+  solver_->SetEnabled(on);
+}
+
+void TMain_F::ShowSolverVerdictNow() {
+  solver_->SolveNow(2.0);
 }
 
 void TMain_F::NewUndo1Click() {
@@ -476,6 +500,8 @@ void TMain_F::closeEvent(QCloseEvent* event) {
 }
 
 bool TMain_F::eventFilter(QObject* watched, QEvent* event) {
+  // Any click or key of the player's stops Solve (and then does its own work).
+  if (solver_) solver_->StopOnInput(event);
   if (flow_ && flow_->Busy()) {
     // While a move, deal, undo or redo runs, keys and shortcuts are dropped.
     switch (event->type()) {

@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class SolverControl;
 class SurfaceWidget;
 class TTray;
 class TShuffle_Form;
@@ -35,6 +36,7 @@ class TMain_F : public QMainWindow {
 
   GameFlow& Flow() { return *flow_; }
   SurfaceWidget* Surface() const { return surface_; }
+  SolverControl* Solver() const { return solver_; }
   // The exit sequence ran already (a script's quit): closing saves nothing.
   void MarkClosed() { closed_ = true; }
 
@@ -51,6 +53,11 @@ class TMain_F : public QMainWindow {
   void Deck_MIClick();
   void Options1Click();
   void StatusBarMenuClick();
+  void Solve1Click();
+  void SolverMenuClick();
+  // Works out the status bar's verdict at once (a screenshot has no time
+  // to wait for the worker).
+  void ShowSolverVerdictNow();
   void Contents_MIClick();
   void GameHelp1Click();
   void About1Click();
@@ -114,6 +121,9 @@ class TMain_F : public QMainWindow {
   QAction* Hint1 = nullptr;
   QAction* StatusBarMenu = nullptr;
   QAction* GameHelp1 = nullptr;
+  QAction* Solve1 = nullptr;
+  QAction* SolverMenu = nullptr;
+  SolverControl* solver_ = nullptr;
   bool closed_ = false;
   bool flashed_ = false;  // the caption shows its flashed form
   // The layout the view fits, and the game it was taken from.

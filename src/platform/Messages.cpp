@@ -6,22 +6,30 @@
 
 namespace {
 bool g_deterministic = false;
+thread_local int t_deterministic = 0;
+}  // namespace
+
+ScopedDeterministicThread::ScopedDeterministicThread() {
+  ++t_deterministic;
+}
+ScopedDeterministicThread::~ScopedDeterministicThread() {
+  --t_deterministic;
 }
 
 void SetDeterministic(bool on) {
   g_deterministic = on;
 }
 bool IsDeterministic() {
-  return g_deterministic;
+  return g_deterministic || t_deterministic > 0;
 }
 
 void ProcessMessages() {
-  if (g_deterministic || !QCoreApplication::instance()) return;
+  if (IsDeterministic() || !QCoreApplication::instance()) return;
   QCoreApplication::processEvents();
 }
 
 void WaitMs(int ms) {
-  if (g_deterministic) return;
+  if (IsDeterministic()) return;
   QElapsedTimer t;
   t.start();
   while (t.elapsed() < ms) {

@@ -13,3 +13,14 @@ void WaitMs(int ms);
 // is created. Real timers never start and the pump never runs.
 void SetDeterministic(bool on);
 bool IsDeterministic();
+
+// Makes the calling thread deterministic for as long as it lives, whatever
+// the program's mode: a worker thread that plays on a private table (the
+// solver) must never pump the window's messages, start real timers or wait.
+class ScopedDeterministicThread {
+ public:
+  ScopedDeterministicThread();
+  ~ScopedDeterministicThread();
+  ScopedDeterministicThread(const ScopedDeterministicThread&) = delete;
+  ScopedDeterministicThread& operator=(const ScopedDeterministicThread&) = delete;
+};

@@ -1,9 +1,18 @@
 #include "platform/Modal.h"
 
 namespace {
-ModalResponder& Responder() {
+ModalResponder& ProgramResponder() {
   static ModalResponder responder;
   return responder;
+}
+ModalResponder& ThreadResponder() {
+  thread_local ModalResponder responder;
+  return responder;
+}
+// The calling thread's own responder when it has one.
+ModalResponder& Responder() {
+  ModalResponder& own = ThreadResponder();
+  return own ? own : ProgramResponder();
 }
 MessageRunner& Messages() {
   static MessageRunner runner;
@@ -16,10 +25,10 @@ DialogRunner& Dialogs() {
 }  // namespace
 
 void SetModalResponder(ModalResponder responder) {
-  Responder() = std::move(responder);
+  ProgramResponder() = std::move(responder);
 }
 const ModalResponder& CurrentModalResponder() {
-  return Responder();
+  return ProgramResponder();
 }
 void SetMessageRunner(MessageRunner runner) {
   Messages() = std::move(runner);
@@ -68,4 +77,13 @@ ScopedModalResponder::ScopedModalResponder(ModalResponder responder)
 
 ScopedModalResponder::~ScopedModalResponder() {
   SetModalResponder(previous_);
+}
+
+ScopedThreadModalResponder::ScopedThreadModalResponder(ModalResponder responder)
+    : previous_(ThreadResponder()) {
+  ThreadResponder() = std::move(responder);
+}
+
+ScopedThreadModalResponder::~ScopedThreadModalResponder() {
+  ThreadResponder() = previous_;
 }

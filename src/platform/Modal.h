@@ -63,3 +63,17 @@ class ScopedModalResponder {
  private:
   ModalResponder previous_;
 };
+
+// Answers every question asked on the calling thread, ahead of the
+// program-wide responder, for one scope: a worker thread that plays on a
+// private table must never reach the window's dialogs.
+class ScopedThreadModalResponder {
+ public:
+  explicit ScopedThreadModalResponder(ModalResponder responder);
+  ~ScopedThreadModalResponder();
+  ScopedThreadModalResponder(const ScopedThreadModalResponder&) = delete;
+  ScopedThreadModalResponder& operator=(const ScopedThreadModalResponder&) = delete;
+
+ private:
+  ModalResponder previous_;
+};

@@ -249,6 +249,7 @@ AppSettings ReadSettings(QSettings& store) {
   s.StatState = ReadInt(store, QStringLiteral("StatState"), s.StatState);
   s.StatusBar = ReadBool(store, QStringLiteral("StatusBar"), s.StatusBar);
   s.Resume = ReadBool(store, QStringLiteral("Resume"), s.Resume);
+  s.SolverVerdict = ReadBool(store, QStringLiteral("SolverVerdict"), s.SolverVerdict);
   store.endGroup();
 
   ApplyGameOptionsValue(store.value(kGameOptionsKey), s.GameOptions);
@@ -299,6 +300,7 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   WriteInt(store, QStringLiteral("StatState"), s.StatState);
   WriteBool(store, QStringLiteral("StatusBar"), s.StatusBar);
   WriteBool(store, QStringLiteral("Resume"), s.Resume);
+  WriteBool(store, QStringLiteral("SolverVerdict"), s.SolverVerdict);
   store.endGroup();
 
   store.setValue(kStatisticsKey, RegStatisticsToBytes(s.Statistics));

@@ -71,6 +71,7 @@ struct AppSettings {
   int StatState = 0;  // kept unchanged
   bool StatusBar = false;
   bool Resume = true;  // continue the game in progress at start
+  bool SolverVerdict = true;  // the status bar says whether the deal can be won
   // "Players"
   int PlayersCount = 0;  // 0: first start, players.dat is not read
   int ActivePlayer = 0;

@@ -1,0 +1,146 @@
+#include "app/SolveCommand.h"
+
+#include <QGuiApplication>
+#include <QString>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "platform/Messages.h"
+#include "records/Catalogue.h"
+#include "solver/Solver.h"
+
+namespace {
+
+struct SolveOptions {
+  bool stats = false;
+  std::optional<int> game;
+  std::optional<long long> number;
+  long long first = 1;
+  long long count = 0;
+  SolveBudget budget;
+  int autoPlay = 0;
+};
+
+int Fail(const QString& message) {
+  std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(message));
+  return 2;
+}
+
+std::optional<long long> Number(const char* text, long long lo, long long hi) {
+  bool ok = false;
+  long long v = QString::fromLocal8Bit(text).toLongLong(&ok);
+  if (!ok || v < lo || v > hi) return std::nullopt;
+  return v;
+}
+
+std::optional<QString> Parse(int argc, char** argv, SolveOptions& o) {
+  for (int i = 1; i < argc; ++i) {
+    const QString opt = QString::fromLocal8Bit(argv[i]);
+    auto need = [&](int n) { return i + n < argc; };
+    if (opt == "--solve") continue;
+    if (opt == "--solve-stats") {
+      if (!need(3)) return QStringLiteral("--solve-stats needs GAME FIRST COUNT");
+      auto g = Number(argv[i + 1], 0, kGameCount - 1);
+      auto f = Number(argv[i + 2], 1, 2147483647);
+      auto c = Number(argv[i + 3], 1, 1000000);
+      if (!g || !f || !c || *f + *c - 1 > 2147483647)
+        return QStringLiteral("bad --solve-stats arguments (game 0..%1, numbers 1..2147483647)")
+            .arg(kGameCount - 1);
+      o.stats = true;
+      o.game = int(*g);
+      o.first = *f;
+      o.count = *c;
+      i += 3;
+      continue;
+    }
+    if (!need(1)) return QStringLiteral("option %1 needs a value").arg(opt);
+    const char* v = argv[++i];
+    if (opt == "--game") {
+      auto g = Number(v, 0, kGameCount - 1);
+      if (!g)
+        return QStringLiteral("bad game index '%1' (expected 0..%2)").arg(v).arg(kGameCount - 1);
+      o.game = int(*g);
+    } else if (opt == "--number") {
+      o.number = Number(v, 1, 2147483647);
+      if (!o.number) return QStringLiteral("bad game number '%1' (expected 1..2147483647)").arg(v);
+    } else if (opt == "--budget") {
+      bool ok = false;
+      double s = QString::fromLocal8Bit(v).toDouble(&ok);
+      if (!ok || !(s > 0) || s > 3600)
+        return QStringLiteral("bad budget '%1' (seconds, above 0 and at most 3600)").arg(v);
+      o.budget.seconds = s;
+    } else if (opt == "--nodes") {
+      auto n = Number(v, 1, 1000000000);
+      if (!n) return QStringLiteral("bad node budget '%1'").arg(v);
+      o.budget.nodes = *n;
+    } else if (opt == "--autoplay") {
+      const QString a = QString::fromLocal8Bit(v);
+      if (a != "on" && a != "off") return QStringLiteral("--autoplay needs on or off");
+      o.autoPlay = a == "on" ? 0 : 1;
+    } else {
+      return QStringLiteral("unknown option '%1'").arg(opt);
+    }
+  }
+  if (!o.game) return QStringLiteral("the solver needs a game (--game)");
+  if (!o.stats && !o.number) return QStringLiteral("--solve needs a game number (--number)");
+  return std::nullopt;
+}
+
+double Percentile(std::vector<double> v, double p) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  size_t i = size_t(p * double(v.size() - 1) + 0.5);
+  return v[std::min(i, v.size() - 1)];
+}
+
+}  // namespace
+
+bool IsSolveCommand(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QString opt = QString::fromLocal8Bit(argv[i]);
+    if (opt == "--solve" || opt == "--solve-stats") return true;
+  }
+  return false;
+}
+
+int RunSolveCommand(int argc, char** argv) {
+  SolveOptions o;
+  if (auto error = Parse(argc, argv, o)) return Fail(*error);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  SetDeterministic(true);
+  QGuiApplication app(argc, argv);
+  QTextStream out(stdout);
+  SolveRequest req;
+  req.gameIndex = *o.game;
+  req.autoPlay = o.autoPlay;
+  req.budget = o.budget;
+  if (!o.stats) {
+    req.number = uint32_t(*o.number);
+    SolveResult r = Solve(req);
+    out << VerdictText(r.verdict) << ' ' << r.moves << " moves "
+        << QString::number(r.seconds, 'f', 3) << " s " << r.nodes << " positions\n";
+    if (r.verdict == Verdict::Winnable) out << LineScript(req, r);
+    return 0;
+  }
+  long long won = 0, lost = 0, unknown = 0;
+  std::vector<double> times;
+  for (long long n = o.first; n < o.first + o.count; ++n) {
+    req.number = uint32_t(n);
+    SolveResult r = Solve(req);
+    times.push_back(r.seconds);
+    (r.verdict == Verdict::Winnable ? won : r.verdict == Verdict::NotWinnable ? lost : unknown)++;
+  }
+  auto share = [&](long long k) {
+    return QString::number(100.0 * double(k) / double(o.count), 'f', 1) + '%';
+  };
+  out << "game " << *o.game << " \"" << GameName(*o.game) << "\" deals " << o.first << ".."
+      << o.first + o.count - 1 << "\n";
+  out << "winnable " << won << " (" << share(won) << ") not winnable " << lost << " ("
+      << share(lost) << ") unknown " << unknown << " (" << share(unknown) << ")\n";
+  out << "time median " << QString::number(Percentile(times, 0.5), 'f', 3) << " s p95 "
+      << QString::number(Percentile(times, 0.95), 'f', 3) << " s max "
+      << QString::number(Percentile(times, 1.0), 'f', 3) << " s\n";
+  return 0;
+}

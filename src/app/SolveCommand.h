@@ -1,0 +1,9 @@
+#pragma once
+// The solver's command-line modes, for measurement:
+//   --solve --game G --number N [--budget SECONDS] [--nodes N] [--autoplay on|off]
+//   --solve-stats G FIRST COUNT [--budget SECONDS] [--nodes N] [--autoplay on|off]
+
+// Whether the command line asks for one of them.
+bool IsSolveCommand(int argc, char** argv);
+// Runs it headless and returns the exit status (2 for a bad option).
+int RunSolveCommand(int argc, char** argv);

@@ -1,0 +1,254 @@
+#include "app/SolverControl.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/Modal.h"
+#include "session/GameFlow.h"
+
+namespace {
+constexpr int kPollMs = 150;
+// Polls the table must stay unchanged before a search starts: moves come
+// in bursts (a move, then the automatic play).
+constexpr int kStillPolls = 2;
+constexpr int kPlayMs = 250;
+// Polls Solve waits for the table to reach the line's next position.
+constexpr int kPlayPatience = 40;
+const SolveBudget kWindowBudget{300000, 3.0};
+}  // namespace
+
+struct SolverControl::Job {
+  SolveRequest request;
+  std::string key;
+  std::atomic<bool> cancel{false};
+  SolveResult result;
+};
+
+SolverControl::SolverControl(GameFlow& flow, QLabel* panel, QObject* parent)
+    : QObject(parent),
+      flow_(flow),
+      panel_(panel),
+      poll_(new QTimer(this)),
+      player_(new QTimer(this)) {
+  poll_->setInterval(kPollMs);
+  connect(poll_, &QTimer::timeout, this, [this] { Poll(); });
+  player_->setInterval(kPlayMs);
+  connect(player_, &QTimer::timeout, this, [this] { PlayStep(); });
+  poll_->start();
+}
+
+SolverControl::~SolverControl() {
+  CancelAll();
+  for (auto& w : workers_)
+    if (w.second.joinable()) w.second.join();
+}
+
+void SolverControl::SetEnabled(bool on) {
+  enabled_ = on;
+  if (!on) {
+    CancelAll();
+    playing_ = false;
+    player_->stop();
+    result_.reset();
+    solvedKey_.clear();
+  }
+  lastKey_.clear();
+  Show(nullptr);
+}
+
+std::string SolverControl::CurrentKey(TablePosition* out) const {
+  TableHost& host = flow_.Host();
+  TablePosition p = CapturePosition(host, PilesInOrder(host));
+  std::string key = p.Key();
+  if (out) *out = std::move(p);
+  return key;
+}
+
+void SolverControl::CancelAll() {
+  for (auto& w : workers_)
+    w.first->cancel = true;
+  current_.reset();
+}
+
+void SolverControl::Poll() {
+  // Finished workers leave.
+  for (auto it = workers_.begin(); it != workers_.end();) {
+    if (it->first->cancel && it->second.joinable() && it->first.use_count() == 1) {
+      it->second.join();
+      it = workers_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  if (!enabled_ || playing_ || !flow_.Dealt() || flow_.Busy()) return;
+  std::string key = CurrentKey();
+  if (key != lastKey_) {
+    lastKey_ = key;
+    stillPolls_ = 0;
+    if (key != solvedKey_) Show(nullptr);
+    return;
+  }
+  if (++stillPolls_ != kStillPolls) return;
+  if (key == solvedKey_ || (current_ && current_->key == key)) return;
+  Start(key);
+}
+
+void SolverControl::Start(const std::string& key) {
+  CancelAll();
+  auto job = std::make_shared<Job>();
+  job->key = key;
+  TablePosition from;
+  CurrentKey(&from);
+  job->request.gameIndex = flow_.GameIndex();
+  job->request.number = flow_.GameNumber();
+  job->request.autoPlay = flow_.Table().AutoPlay;
+  job->request.from = std::move(from);
+  job->request.budget = kWindowBudget;
+  job->request.cancel = &job->cancel;
+  current_ = job;
+  QPointer<SolverControl> self(this);
+  std::thread worker([job, self] {
+    job->result = Solve(job->request);
+    job->cancel = true;  // done: the window may join it
+    QMetaObject::invokeMethod(
+        qApp,
+        [job, self] {
+          if (self) self->Finish(job);
+        },
+        Qt::QueuedConnection);
+  });
+  workers_.emplace_back(job, std::move(worker));
+}
+
+void SolverControl::Finish(const std::shared_ptr<Job>& job) {
+  if (job != current_ || job->result.cancelled) return;
+  current_.reset();
+  solvedKey_ = job->key;
+  result_ = std::make_unique<SolveResult>(job->result);
+  Show(result_.get());
+}
+
+void SolverControl::SolveNow(double seconds) {
+  if (!enabled_ || !flow_.Dealt()) return;
+  SolveRequest req;
+  TablePosition from;
+  std::string key = CurrentKey(&from);
+  req.gameIndex = flow_.GameIndex();
+  req.number = flow_.GameNumber();
+  req.autoPlay = flow_.Table().AutoPlay;
+  req.from = std::move(from);
+  req.budget = {kWindowBudget.nodes, seconds};
+  result_ = std::make_unique<SolveResult>(Solve(req));
+  solvedKey_ = key;
+  lastKey_ = key;
+  Show(result_.get());
+}
+
+QString SolverControl::Text() const {
+  return panel_ ? panel_->text() : QString();
+}
+
+void SolverControl::Show(const SolveResult* result) {
+  QString text;
+  if (enabled_ && result) {
+    switch (result->verdict) {
+      case Verdict::Winnable:
+        text = QStringLiteral("Winnable");
+        break;
+      case Verdict::NotWinnable:
+        text = QStringLiteral("Not winnable");
+        break;
+      case Verdict::Unknown:
+        text = QStringLiteral("Can't tell");
+        break;
+    }
+  }
+  if (panel_) {
+    panel_->setText(text);
+    panel_->setVisible(!text.isEmpty());
+  }
+  emit Changed();
+}
+
+void SolverControl::SetPlayInterval(int ms) {
+  player_->setInterval(ms);
+}
+
+bool SolverControl::CanSolve() const {
+  return enabled_ && !playing_ && result_ && result_->verdict == Verdict::Winnable &&
+         !result_->line.empty() && solvedKey_ == CurrentKey();
+}
+
+void SolverControl::StartPlaying() {
+  if (!CanSolve()) return;
+  playing_ = true;
+  step_ = 0;
+  waited_ = 0;
+  player_->start();
+}
+
+bool SolverControl::StopOnInput(const QEvent* event) {
+  if (!playing_) return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+      break;
+    default:
+      return false;
+  }
+  playing_ = false;
+  player_->stop();
+  lastKey_.clear();
+  return true;
+}
+
+void SolverControl::PlayStep() {
+  if (!playing_ || !result_) return;
+  if (flow_.Busy()) return;
+  // The table must have reached the position the line expects (the timer
+  // plays its automatic moves in its own time).
+  const std::string expected = step_ == 0 ? solvedKey_ : result_->keys[step_ - 1];
+  if (CurrentKey() != expected) {
+    if (++waited_ > kPlayPatience) {
+      playing_ = false;
+      player_->stop();
+      lastKey_.clear();
+    }
+    return;
+  }
+  waited_ = 0;
+  if (step_ >= result_->line.size()) {
+    playing_ = false;
+    player_->stop();
+    return;
+  }
+  const SolverMove& move = result_->line[step_++];
+  std::vector<int> answers;
+  for (const MoveStep& s : move.steps)
+    if (s.kind == MoveStep::Answer) answers.push_back(s.a);
+  // The empty-column question gets the line's answer, not the player's.
+  ScopedModalResponder answer([&answers](const ModalRequest& r) -> std::optional<int> {
+    if (r.kind != ModalRequest::Dialog || answers.empty()) return std::nullopt;
+    int a = answers.front();
+    answers.erase(answers.begin());
+    return a;
+  });
+  TableHost& host = flow_.Host();
+  for (const MoveStep& s : move.steps) {
+    if (s.kind == MoveStep::Pile || s.kind == MoveStep::DblPile) {
+      TDeck* d = FindPileByID(&host.Form(), s.a);
+      if (!d) break;
+      ClickPileAsPlayer(d, s.kind == MoveStep::DblPile);
+    } else if (s.kind == MoveStep::Click) {
+      if (TRedealButton* b = flow_.Table().RedealButton.get()) b->Click();
+    }
+  }
+  if (step_ >= result_->line.size()) {
+    // The last move wins (its timer ticks follow by themselves).
+    playing_ = false;
+    player_->stop();
+  }
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The solver in the window: after each deal and each move (once the table
+// has been still for a moment) a search runs on a worker thread over a copy
+// of the position, and the status bar says "Winnable", "Not winnable" or
+// "Can't tell"; a newer position cancels an older search. Game > Solve then
+// plays the winning line with the ordinary clicks, so each move animates
+// and goes into the history; any click or key stops it.
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "solver/Solver.h"
+
+class GameFlow;
+class QEvent;
+class QLabel;
+class QTimer;
+
+class SolverControl : public QObject {
+  Q_OBJECT
+ public:
+  SolverControl(GameFlow& flow, QLabel* panel, QObject* parent = nullptr);
+  ~SolverControl() override;
+
+  void SetEnabled(bool on);
+  bool Enabled() const { return enabled_; }
+  // Whether Game > Solve has a line for the table as it stands.
+  bool CanSolve() const;
+  // Plays the known line from the current position.
+  void StartPlaying();
+  bool Playing() const { return playing_; }
+  // The pause between the steps of Solve (tests make it short).
+  void SetPlayInterval(int ms);
+  // A click or key from the player stops the playing; returns whether it
+  // was stopped.
+  bool StopOnInput(const QEvent* event);
+  // Searches the current position on this thread and shows the verdict
+  // (for a screenshot, where no worker's answer could arrive in time).
+  void SolveNow(double seconds);
+  // "Winnable", "Not winnable", "Can't tell", or empty.
+  QString Text() const;
+
+ signals:
+  void Changed();
+
+ private:
+  struct Job;
+  void Poll();
+  void Start(const std::string& key);
+  void Finish(const std::shared_ptr<Job>& job);
+  void CancelAll();
+  void PlayStep();
+  std::string CurrentKey(TablePosition* out = nullptr) const;
+  void Show(const SolveResult* result);
+
+  GameFlow& flow_;
+  QLabel* panel_;
+  QTimer* poll_;
+  QTimer* player_;
+  bool enabled_ = true;
+  std::string lastKey_;
+  int stillPolls_ = 0;
+  std::string solvedKey_;  // the position the shown verdict is about
+  std::shared_ptr<Job> current_;
+  std::vector<std::pair<std::shared_ptr<Job>, std::thread>> workers_;
+  std::unique_ptr<SolveResult> result_;
+  bool playing_ = false;
+  size_t step_ = 0;
+  int waited_ = 0;
+};

@@ -1,0 +1,86 @@
+#pragma once
+// The moves of any game, found and made by the game's own rule handlers:
+// a private headless table (never the window's) where every candidate is
+// tried with the clicks a player would make, and the moves are the clicks
+// that changed the table. After each move the game's timer is fired until
+// it stops changing the table, as the scripted driver's tick does, so the
+// automatic play belongs to the move that set it off.
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/Messages.h"
+#include "platform/Modal.h"
+#include "solver/Position.h"
+
+class TableHost;
+class TDeck;
+
+// A click on a pile as the player (and the scripted driver's pile and
+// dblpile) makes it: on its top card, or on the pile when it is empty.
+void ClickPileAsPlayer(TDeck* pile, bool doubleClick);
+
+// One command of a move, as the scripted driver spells it.
+struct MoveStep {
+  enum Kind { Pile, DblPile, Click, Answer, Tick } kind = Pile;
+  int a = 0;  // pile number, x, answer or tick count
+  int b = 0;  // y of a click
+  QString Text() const;
+};
+
+struct SolverMove {
+  std::vector<MoveStep> steps;
+  QString Text() const;  // one command a line
+};
+
+// A found move and the position it leads to (after the automatic play).
+struct MoveOutcome {
+  SolverMove move;
+  TablePosition position;
+  std::string key;
+  bool won = false;
+};
+
+class SolverTable {
+ public:
+  // autoPlay: 0 On, 1 Off, as the game's option.
+  SolverTable(int gameIndex, int autoPlay);
+  ~SolverTable();
+  SolverTable(const SolverTable&) = delete;
+  SolverTable& operator=(const SolverTable&) = delete;
+
+  // Deals the numbered shuffle and lets the timer settle; the ticks that
+  // took are the first step of every line. False for a game without rules.
+  bool Deal(uint32_t number, SolverMove* opening = nullptr);
+  bool Won() const { return won_; }
+
+  // Every move from the position (which this table's deal must have made).
+  std::vector<MoveOutcome> Moves(const TablePosition& from);
+  // Makes one move of a line and settles the timer; false when a step
+  // cannot be carried out (a pile that is not there).
+  bool Apply(const SolverMove& move);
+  void Restore(const TablePosition& p);
+  TablePosition Capture();
+  TableHost& Host() { return *host_; }
+
+ private:
+  static void ClickPile(TDeck* d, bool dbl) { ClickPileAsPlayer(d, dbl); }
+  int Settle();
+  std::vector<TDeck*> Visible() const;
+  // Records the move when the clicks changed the table (or won).
+  void Collect(const std::string& fromKey, SolverMove move, std::vector<MoveOutcome>& out);
+
+  // Declared first: the table must be built deterministic (no real timers)
+  // and every question its rules ask is answered here, on this thread.
+  ScopedDeterministicThread deterministic_;
+  ScopedThreadModalResponder responder_;
+  std::unique_ptr<TableHost> host_;
+  int gameIndex_;
+  int autoPlay_;
+  bool won_ = false;
+  std::vector<int> answers_;
+  bool asked_ = false;
+  std::vector<TDeck*> piles_;
+};

@@ -1,0 +1,160 @@
+#include "solver/Position.h"
+
+#include <algorithm>
+
+#include "session/TableHost.h"
+
+namespace {
+
+constexpr uint16_t kFaceBit = 0x80;
+constexpr uint16_t kShownBit = 0x100;
+constexpr uint16_t kPileShownBit = 0x100;
+constexpr size_t kPileHeader = 5;
+
+bool IsFoundation(const TTable& t, const TDeck* d) {
+  return std::find(t.Foundation.begin() + 1, t.Foundation.end(), d) != t.Foundation.end();
+}
+
+}  // namespace
+
+std::vector<TDeck*> PilesInOrder(TableHost& host) {
+  std::vector<TDeck*> piles;
+  for (TComponent* c : host.Form().Components())
+    if (auto* d = dynamic_cast<TDeck*>(c)) piles.push_back(d);
+  std::stable_sort(piles.begin(), piles.end(),
+                   [](TDeck* a, TDeck* b) { return a->DeckID() < b->DeckID(); });
+  return piles;
+}
+
+std::string TablePosition::Key() const {
+  std::string k(piles.size() * 2 + 5, '\0');
+  auto* out = reinterpret_cast<unsigned char*>(k.data());
+  auto put = [&](uint16_t v) {
+    *out++ = uint8_t(v);
+    *out++ = uint8_t(v >> 8);
+  };
+  for (size_t i = 0; i < piles.size();) {
+    for (size_t h = 0; h < kPileHeader; ++h)
+      put(piles[i + h]);
+    const size_t n = piles[i + 4];
+    i += kPileHeader;
+    // Whether a covered card is drawn is the pile's look, not the game.
+    for (size_t c = 0; c < n; ++c)
+      put(uint16_t(piles[i + c] & ~kShownBit));
+    i += n;
+  }
+  put(uint16_t(rotation));
+  put(uint16_t(score));
+  *out++ = uint8_t(redealButton);
+  return k;
+}
+
+TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles) {
+  TablePosition pos;
+  const TTable& t = host.Table;
+  pos.piles.reserve(piles.size() * kPileHeader + 104);
+  for (TDeck* d : piles) {
+    const int n = d->CardsCount();
+    pos.piles.push_back(uint16_t(d->DeckID()));
+    pos.piles.push_back(uint16_t(d->Left()));
+    pos.piles.push_back(uint16_t(d->Top()));
+    pos.piles.push_back(uint16_t((d->ShowEmpty() & 0xFF) | (d->Visible() ? kPileShownBit : 0)));
+    pos.piles.push_back(uint16_t(n));
+    const size_t base = pos.piles.size();
+    pos.piles.resize(base + size_t(n));
+    size_t k = size_t(n);
+    for (TCard* c = d->TopCard; c && k > 0; c = c->NextCard) {
+      pos.piles[base + --k] =
+          uint16_t(c->CardID | (c->Face() ? kFaceBit : 0) | (c->Visible() ? kShownBit : 0));
+      if (!c->Face()) ++pos.faceDown;
+    }
+    if (IsFoundation(t, d)) pos.foundationCards += n;
+    pos.cards += n;
+  }
+  pos.rotation = t.Rotation_Counter();
+  pos.score = host.Board1->Score();
+  pos.started = t.GameStarted;
+  pos.timerOn = host.Additional_timer.Enabled();
+  pos.redealButton = t.RedealButton ? (t.RedealButton->Enabled() ? 1 : 0) : -1;
+  return pos;
+}
+
+namespace {
+
+// Whether the pile holds exactly these cards, sides and looks already.
+bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards) {
+  if (d->Left() != int16_t(header[1]) || d->Top() != int16_t(header[2]) ||
+      d->ShowEmpty() != (header[3] & 0xFF) || d->Visible() != ((header[3] & kPileShownBit) != 0) ||
+      d->CardsCount() != header[4])
+    return false;
+  size_t k = header[4];
+  for (const TCard* c = d->TopCard; c; c = c->NextCard) {
+    if (k == 0) return false;
+    const uint16_t v = cards[--k];
+    if (c->CardID != (v & 0x7F) || c->Face() != ((v & kFaceBit) != 0) ||
+        c->Visible() != ((v & kShownBit) != 0) || c->Selected())
+      return false;
+  }
+  return k == 0;
+}
+
+}  // namespace
+
+void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
+                     const TablePosition& position) {
+  TBoard* b = host.Board1;
+  TTable& t = host.Table;
+  b->ClearSelection();
+  const bool recording = b->Recording;
+  b->Recording = false;
+  // Only the piles that differ are rebuilt: a search puts back positions
+  // one or two moves away from the table as it stands.
+  struct Redo {
+    TDeck* pile;
+    size_t at;
+  };
+  std::vector<Redo> redo;
+  const std::vector<uint16_t>& data = position.piles;
+  size_t p = 0;
+  for (size_t i = 0; i < data.size(); i += kPileHeader + data[i + 4]) {
+    while (p < piles.size() && piles[p]->DeckID() < data[i])
+      ++p;
+    if (p == piles.size() || piles[p]->DeckID() != data[i]) continue;
+    if (!PileMatches(piles[p], &data[i], &data[i + kPileHeader])) redo.push_back({piles[p], i});
+  }
+  for (const Redo& r : redo)
+    while (r.pile->TopCard)
+      r.pile->RemoveCard(r.pile->TopCard);
+  for (const Redo& r : redo) {
+    TDeck* d = r.pile;
+    const size_t i = r.at;
+    const int left = int16_t(data[i + 1]);
+    const int top = int16_t(data[i + 2]);
+    const int look = data[i + 3] & 0xFF;
+    const bool shown = (data[i + 3] & kPileShownBit) != 0;
+    const size_t n = data[i + 4];
+    if (d->Left() != left || d->Top() != top) d->SetBounds(left, top, d->Width(), d->Height());
+    if (d->ShowEmpty() != look) d->SetShowEmpty(look);
+    if (d->Visible() != shown) shown ? d->Show() : d->Hide();
+    for (size_t c = 0; c < n; ++c) {
+      const uint16_t v = data[i + kPileHeader + c];
+      TCard* card = t.CardPool[size_t(v & 0x7F)];
+      if (card->HostDeck && card->HostDeck != d) card->HostDeck->RemoveCard(card);
+      card->SetSelected(false);
+      if (card->Face() != ((v & kFaceBit) != 0)) card->SetFace((v & kFaceBit) != 0);
+      d->AddCard(card);
+      if ((v & kShownBit) != 0)
+        card->Show();
+      else
+        card->Hide();
+    }
+  }
+  b->Recording = recording;
+  if (t.Rotation_Counter() != position.rotation) t.SetRotation_Counter(position.rotation);
+  b->SetScore(position.score);
+  t.GameStarted = position.started;
+  host.Additional_timer.SetEnabled(position.timerOn);
+  if (t.RedealButton && position.redealButton >= 0)
+    t.RedealButton->SetEnabled(position.redealButton == 1);
+  b->ClearHistory();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// A table position as plain data: every pile's cards with their sides and
+// the few counters and looks the rules keep beside them. The solver keeps
+// positions instead of piles, compares them by key and puts any of them
+// back on its private table; the window hands its own position to the
+// solver the same way.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TableHost;
+
+class TDeck;
+
+struct TablePosition {
+  // Pile after pile in DeckID order: DeckID, left, top, look (bits 0-7 the
+  // empty look, bit 8 shown), the number of cards, then the cards bottom to
+  // top (CardID, bit 7 face up, bit 8 drawn). One flat array, because the
+  // search keeps hundreds of thousands of these.
+  std::vector<uint16_t> piles;
+  int rotation = -1;
+  int score = -1000;
+  int started = 0;
+  bool timerOn = false;
+  int redealButton = -1;  // -1 none, 0 disabled, 1 enabled
+
+  // What tells positions apart for the search: everything except whether
+  // the game has started and the timer's state between ticks.
+  std::string Key() const;
+  // Cards on the foundation slots and cards still face down, for ordering.
+  int foundationCards = 0;
+  int faceDown = 0;
+  int cards = 0;  // on the whole table
+};
+
+// The table's piles in DeckID order (they stay the same from the deal on).
+std::vector<TDeck*> PilesInOrder(TableHost& host);
+TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles);
+// Puts the position back on a table that holds the same deal's piles (the
+// same game, dealt once): cards, sides, looks, places, counters. Clears the
+// selection and the history.
+void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
+                     const TablePosition& position);

@@ -1,0 +1,51 @@
+#pragma once
+// Is this deal winnable? A best-first search over the positions the game's
+// own rules allow (see Moves.h), with a table of the positions already
+// seen, and a budget of positions and time after which it answers
+// "unknown". Runs on any thread: it plays on a private table of its own.
+
+#include <QString>
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "solver/Moves.h"
+
+enum class Verdict { Winnable, NotWinnable, Unknown };
+QString VerdictText(Verdict v);  // "winnable", "not winnable", "unknown"
+
+struct SolveBudget {
+  long long nodes = 200000;  // positions expanded
+  double seconds = 1.0;      // processor time of the searching thread
+};
+
+struct SolveResult {
+  Verdict verdict = Verdict::Unknown;
+  // The winning line from the start position: the opening ticks (when
+  // solving a fresh deal) and then one entry per move.
+  std::vector<SolverMove> line;
+  int moves = 0;  // player moves in the line
+  long long nodes = 0;
+  double seconds = 0;  // processor time
+  bool cancelled = false;
+  // The position after each entry of the line, for a player of the line to
+  // check that its table follows.
+  std::vector<std::string> keys;
+};
+
+struct SolveRequest {
+  int gameIndex = 0;
+  uint32_t number = 1;
+  int autoPlay = 0;  // 0 On, 1 Off
+  // From this position of that deal (the window's table after some moves);
+  // without one, from the fresh deal, opening ticks included.
+  std::optional<TablePosition> from;
+  SolveBudget budget;
+  const std::atomic<bool>* cancel = nullptr;
+};
+
+SolveResult Solve(const SolveRequest& request);
+
+// The line as a script the scripted driver replays from the fresh deal.
+QString LineScript(const SolveRequest& request, const SolveResult& result);
