@@ -90,35 +90,29 @@ bool TDragControl::Lift(QPoint pos) {
   return true;
 }
 
-// Draws the lifted card at the pointer, erasing it where it was, in one
-// frame: the slide's raster operations on a copy of the affected rectangle.
+// Draws the lifted card at the pointer and puts back what it covered where
+// it was: the framebuffer is in device pixels, so the card is composed at
+// its device rectangle (the same art and corners as a card lying on the
+// table), and one flush shows both changes together.
 void TDragControl::DrawAt(QPoint pos) {
   QImage& screen = form_->Screen();
   form_->FlushPending();
-  const QRect next(pos - grab_, card_->BoundsRect().size());
-  const QRect r = drawn_.isNull() ? next : (drawn_ | next);
-  frame_ = CopyRect(screen, r);
-  if (!drawn_.isNull()) {
-    const QPoint o = drawn_.topLeft() - r.topLeft();
-    BitBlt(frame_, o.x(), o.y(), drawn_.width(), drawn_.height(), under_, 0, 0, Rop::Copy);
-  }
-  const QPoint c = next.topLeft() - r.topLeft();
-  under_ = CopyRect(frame_, QRect(c, next.size()));
-  lifted_ = under_;
-  BitBlt(lifted_, 0, 0, next.width(), next.height(), CardImages::Image(CardImages::kCardMask), 0, 0,
-         Rop::Or);
-  BitBlt(lifted_, 0, 0, next.width(), next.height(), card_->Picture(), 0, 0, Rop::And);
-  BitBlt(frame_, c.x(), c.y(), next.width(), next.height(), lifted_, 0, 0, Rop::Copy);
-  BitBlt(screen, r.left(), r.top(), r.width(), r.height(), frame_, 0, 0, Rop::Copy);
+  const QRect next = form_->DeviceRect(QRect(pos - grab_, card_->BoundsRect().size()));
+  const QRect changed = drawn_.isNull() ? next : (drawn_ | next);
+  if (!drawn_.isNull())
+    BitBlt(screen, drawn_.left(), drawn_.top(), drawn_.width(), drawn_.height(), under_, 0, 0,
+           Rop::Copy);
+  under_ = CopyRect(screen, next);
+  ComposeCardImage(screen, next, card_->PictureIndex(), false, next);
   drawn_ = next;
-  form_->Flush(r);
+  form_->FlushDevice(changed);
 }
 
 void TDragControl::Erase() {
   if (drawn_.isNull()) return;
   BitBlt(form_->Screen(), drawn_.left(), drawn_.top(), drawn_.width(), drawn_.height(), under_, 0,
          0, Rop::Copy);
-  form_->Flush(drawn_);
+  form_->FlushDevice(drawn_);
   drawn_ = QRect();
 }
 

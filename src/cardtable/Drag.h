@@ -65,6 +65,4 @@ class TDragControl : public TMouseHook {
   QPoint cardHome_;                // the card's place in its pile
   QRect drawn_;                    // where the lifted card lies in the framebuffer
   QImage under_;                   // the pixels it covers there
-  QImage frame_;                   // one frame of the move
-  QImage lifted_;                  // the card over what it covers
 };

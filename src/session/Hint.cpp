@@ -128,10 +128,11 @@ void THintFlash::Light(bool on) {
   if (on) {
     // The selection's inversion: the card mask XORed over the spot.
     form_.FlushPending();
-    const QImage& mask = CardImages::Image(CardImages::kCardMask);
     for (const QRect& r : spots_) {
-      BitBlt(form_.Screen(), r.left(), r.top(), r.width(), r.height(), mask, 0, 0, Rop::Xor);
-      form_.Flush(r);
+      const QRect d = form_.DeviceRect(r);  // the framebuffer is in device pixels
+      const QImage mask = CardImages::Image(CardImages::kCardMask, d.size());
+      BitBlt(form_.Screen(), d.left(), d.top(), d.width(), d.height(), mask, 0, 0, Rop::Xor);
+      form_.FlushDevice(d);
     }
   } else {
     for (const QRect& r : spots_)

@@ -44,12 +44,15 @@ TFocusFrame::TFocusFrame(TForm* owner) : TGraphicControl(owner) {
 }
 
 void TFocusFrame::Paint(QImage& screen, const QRect& clip) {
-  const QRect b = BoundsRect();
+  // In device pixels, like everything drawn into the framebuffer; the lines
+  // keep at least their width in device pixels at any zoom.
+  const QRect b = DeviceRect();
+  const int w = std::max(kWidth, Owner()->DeviceRect(QRect(0, 0, kWidth, kWidth)).width());
   const QRect lines[4] = {
-      QRect(b.left(), b.top(), b.width(), kWidth),
-      QRect(b.left(), b.bottom() - kWidth + 1, b.width(), kWidth),
-      QRect(b.left(), b.top(), kWidth, b.height()),
-      QRect(b.right() - kWidth + 1, b.top(), kWidth, b.height()),
+      QRect(b.left(), b.top(), b.width(), w),
+      QRect(b.left(), b.bottom() - w + 1, b.width(), w),
+      QRect(b.left(), b.top(), w, b.height()),
+      QRect(b.right() - w + 1, b.top(), w, b.height()),
   };
   for (const QRect& line : lines) {
     const QRect r = line & clip & screen.rect();

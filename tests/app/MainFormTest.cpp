@@ -28,6 +28,10 @@ class MainWindow : public ::testing::Test {
  protected:
   MainWindow() {
     options.DataDir = dir.path();
+    // These tests count what exit does with an unfinished game as it always
+    // did; keeping it for the next start has tests of its own.
+    options.KeepAtExit = false;
+    options.ResumeAtStart = false;
     window = std::make_unique<TMain_F>(options);
   }
   ~MainWindow() override { window->MarkClosed(); }  // nothing is saved when the test ends

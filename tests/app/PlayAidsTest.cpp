@@ -54,6 +54,8 @@ class PlayAids : public ::testing::Test {
     window->resize(820, 860);
     window->show();  // the table settles at its size before anything is drawn
     QApplication::processEvents();
+    window->Surface()->SetFixedZoom(1.0);  // one board pixel per window pixel
+    QApplication::processEvents();
     Flow().OnWon = [this](int, uint32_t) { ++wins; };
   }
   GameFlow& Flow() { return window->Flow(); }
@@ -67,10 +69,11 @@ class PlayAids : public ::testing::Test {
     return o;
   }
 
-  // Mouse events to the table view, in board coordinates.
+  // Mouse events to the table view, given in board coordinates.
   void Mouse(QEvent::Type type, QPoint p, Qt::MouseButtons held) {
-    QMouseEvent e(type, QPointF(p), QPointF(p),
-                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    const QPointF w = window->Surface()->ToWidget(QRect(p, QSize(1, 1))).topLeft();
+    QMouseEvent e(type, w, w, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                  Qt::NoModifier);
     QApplication::sendEvent(window->Surface(), &e);
   }
   static QPoint Spot(TDeck* d) {
@@ -181,7 +184,7 @@ TEST_F(PlayAids, LiftedCardFollowsThePointerAndAutomaticPlayWaits) {
   // The card's own picture lies under the pointer, where it was grabbed.
   const QImage& screen = Host().Form().Screen();
   const QPoint grabbed = Spot(column) - home;
-  const QPoint corner = target - grabbed;
+  const QPoint corner = Host().Form().DeviceRect(QRect(target - grabbed, QSize(1, 1))).topLeft();
   int same = 0;
   for (int y = 10; y < 90; y += 7)
     for (int x = 10; x < 65; x += 7)

@@ -94,7 +94,7 @@ TEST_F(WindowResume, EmptyTableShowsItsLineUntilADeal) {
     int n = 0;
     for (int y = hint.top(); y <= hint.bottom(); ++y)
       for (int x = hint.left(); x <= hint.right(); ++x) {
-        TGraphicControl* c = form.ControlAt(QPoint(x, y));
+        TGraphicControl* c = form.ControlAt(form.View().ToLogical(QPoint(x, y)));
         if (dynamic_cast<TCard*>(c) || dynamic_cast<TDeck*>(c)) continue;
         if ((form.Screen().pixel(x, y) == (green | 0xFF000000u)) == wantGreen) ++n;
       }

@@ -67,7 +67,9 @@ TEST(SoundTest, ReadsPcmWavAndRefusesEverythingElse) {
     SCOPED_TRACE(c.what);
     std::optional<WavPcm> pcm = ParseWav(c.wav);
     ASSERT_EQ(pcm.has_value(), c.ok);
-    if (c.ok) EXPECT_EQ(pcm->Samples, samples);
+    if (c.ok) {
+      EXPECT_EQ(pcm->Samples, samples);
+    }
   }
   std::optional<WavPcm> pcm = ParseWav(Riff(Fmt(1, 2, 44100, 16) + "data" + U32(4) + samples));
   ASSERT_TRUE(pcm);
