@@ -20,7 +20,28 @@
 #include <vector>
 
 #include "rules/CardRules.h"
+#include "rules/PileLayout.h"
 #include "rules/Table.h"
+
+// Piles P[1..count] of a slot list, and optionally one more pile after them
+// (a waste, a reserve) that automatic play treats as part of the group.
+struct PileGroup {
+  PileGroup(const TTable::PileList& p, int n, TDeck* more = nullptr)
+      : piles(&p), count(n), extra(more) {}
+  const TTable::PileList* piles;
+  int count;
+  TDeck* extra;
+};
+
+// What a double click sends to the foundations: the top card goes to the
+// first of T.Foundation[1..count] that takes it by `fits`; a complete
+// foundation takes nothing, nor (with skipKingTopped) one topped by a King.
+struct ToFoundation {
+  int count = 4;
+  CardRules::Comparison fits = CardRules::FollowsInSuit;
+  bool skipKingTopped = false;
+  bool starts = true;  // the double click marks the game started
+};
 
 class TGame {
  public:
@@ -53,22 +74,24 @@ class TGame {
   void EmptyOnlyRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
   // OnSelect: Aces cannot be picked up (the timer moves them).
   void NoAceSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
-  // Columns down in alternating colours: face-up runs from Tag-4 piles move
-  // as a whole, Tag-15 piles give nothing, an empty column takes any card and
-  // asks the empty-column question for a run (not in game 37). Leaves the
+  // Columns down in alternating colours: face-up runs from Role::Column
+  // piles move as a whole, Role::Closed piles give nothing, an empty column
+  // takes any card and asks the empty-column question for a run. Leaves the
   // timer disabled: the game's OnAfterMove enables it again.
   void AltColourDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
+  // The same, but a run never goes to an empty column in one move: only its
+  // top card does, without a question.
+  void AltColourDownSingleToEmptyRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
   // A stock that deals one card face up to each of tableau slots 1..8 as one
   // undo step.
   void DealRowSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
-  // OnDoubleSelect: the top card to the first of foundations 1..8 (1..4) on
-  // which it follows in suit; never onto an empty foundation.
-  void ToFoundation8DblClick(TDeck* Sender);
-  void ToFoundation4DblClick(TDeck* Sender);
-  // As ToFoundation4DblClick, but a King-topped foundation never takes a card.
-  void ToFoundation4NoKingDblClick(TDeck* Sender);
-  // As ToFoundation4DblClick with "one rank higher, any suit".
-  void ToFoundation4AnySuitDblClick(TDeck* Sender);
+  // The double clicks that send the top card to the foundations, one family:
+  //   pile->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+  // Never onto an empty foundation (the comparisons refuse it); enables the
+  // timer afterwards.
+  TDeckEEvent DoubleClickToFoundation(ToFoundation how = {});
+  // Moves Sender's top card as `how` says; returns whether it moved.
+  bool SendToFoundation(TDeck* Sender, const ToFoundation& how);
   // OnEmptySelect of a stock: turns the Waste over onto it while redeals are
   // left (Rotation_Counter below RedealLimit), shows look 2 after the last
   // one, and clears the history (a redeal is never undone).
@@ -89,11 +112,33 @@ class TGame {
                              bool safe, int baseRank, CardRules::Comparison rule,
                              TDeck* extra = nullptr);
   static bool AllFoundationsFull(const TTable::PileList& F, int n);
-  // The common timer: disable, place base cards, play up when AutoPlay is
-  // On, then win or enable again. A tick that arrives while a move is still
-  // in flight (the board is busy) only waits for the next one.
+  // The common timer: disable, place base cards from each group, then (with
+  // AutoPlay On, and a rule given) one card up from each group, then win or
+  // enable again. A tick that arrives while a move is still in flight (the
+  // board is busy) only waits for the next one. Without a rule only the base
+  // cards go up.
+  void CommonTimer(const TTable::PileList& F, int nF, const std::vector<PileGroup>& groups,
+                   bool safe, int baseRank, CardRules::Comparison rule);
+  // The pieces of that timer, for the games whose tick does more:
+  //   void MyTimer() {
+  //     if (TickWaitsForMove()) return;
+  //     ... the game's own step ...
+  //     PlayUp(...);
+  //     FinishTick(T.Foundation, kFoundations);
+  //   }
+  // TickWaitsForMove disables the timer and, while a move is in flight,
+  // enables it again and answers true. PlayUp places base cards and (AutoPlay
+  // On, a rule given) one card per group. FinishTick wins when F[1..nF] are
+  // full, otherwise enables the timer for the next tick.
+  bool TickWaitsForMove();
+  void PlayUp(const TTable::PileList& F, int nF, const std::vector<PileGroup>& groups, bool safe,
+              int baseRank, CardRules::Comparison rule);
+  void FinishTick(const TTable::PileList& F, int nF);
+  // The common timer for a single group.
   void CommonTimer(const TTable::PileList& F, int nF, const TTable::PileList& P, int nP, bool safe,
                    int baseRank, CardRules::Comparison rule, TDeck* extra = nullptr);
+  // A foundation full of its 13 cards takes nothing more.
+  bool IsCompleteFoundation(const TDeck* d) const;
 
   // Asks how many cards go to an empty column: 1 whole run, 6 one card,
   // anything else cancels. Shown through the modal seam, so scripts and
@@ -110,11 +155,13 @@ class TGame {
   //   void MyColumnRule(TDeck* s, TCard*& c, bool& a, bool k) {
   //     FreePileRunRule(s, c, a, k, MyFit, T.Tableau, 12);
   //   }
-  // With runTag given, runs are taken only from piles of that Tag (a waste
-  // whose cards happen to lie in order is no run); -1 takes them from any.
+  // With runRole given, runs are taken only from piles of that role (a
+  // waste whose cards happen to lie in order is no run); AnyRole takes them
+  // from any pile.
+  static constexpr Role AnyRole = Role(-1);
   void FreePileRunRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked,
                        CardRules::Comparison fits, const TTable::PileList& P, int nP,
-                       int runTag = -1);
+                       Role runRole = AnyRole);
   // The double click of such games: the first of F[1..nF] on which the top
   // card follows in suit takes it, otherwise the first empty free cell of
   // cells[1..nCells]; then enables the timer.
@@ -132,11 +179,20 @@ class TGame {
   // The empty piles among P[1..nP] other than `except`, in list order.
   static std::vector<TDeck*> FreePiles(const TTable::PileList& P, int nP, const TDeck* except);
 
+ private:
+  void AltColourDown(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked, bool runsToEmpty);
+
  protected:
   // --- Deal conventions ----------------------------------------------------
-  // A pile on the board at (left, top) with its shifts, look, peek and tag.
-  TDeck* MakePile(int left, int top, int vShift, int gShift, int showEmpty, bool canShowCard,
-                  int tag);
+  // A pile as the layout describes it.
+  TDeck* MakePile(const PileLayout& at);
+  // Foundations 1..n into T.Foundation, pile i laid out by at(i), with the
+  // rule that takes cards and (when given) the rule for picking one up.
+  //   MakeFoundations(4, [](int i) { return PileLayout{.left = 75 * i + 255, .top = 5,
+  //                                                    .look = Look::Foundation}; },
+  //                   Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
+  void MakeFoundations(int n, const std::function<PileLayout(int)>& at, TDeckEvent takes,
+                       TDeckEvent gives = {}, TDeckNEvent afterMove = {});
   // Puts CardPool[1..52*packs] on the deal pile, visible, face up or down.
   void TakePacks(TDeck* dealPile, int packs, bool faceUp);
   // One random card of the deal pile onto pile p (the n-th from the top,
@@ -174,6 +230,11 @@ class TGame {
     return [self, m]() { (self->*m)(); };
   }
 
+  // The first of F[1..n] that takes c by the rule (never a complete one),
+  // with King-topped foundations left out when told.
+  TDeck* FoundationFor(const TTable::PileList& F, int n, const TCard* c, CardRules::Comparison rule,
+                       bool skipKing = false) const;
+
   void SetStarted(bool clicked) {
     if (clicked) T.GameStarted = 1;
   }
@@ -204,3 +265,9 @@ struct GameRegistration {
 #define REGISTER_GAME(Class, ...)                     \
   static const GameRegistration Class##_registration( \
       {__VA_ARGS__}, [](TTable& t) { return std::unique_ptr<TGame>(new Class(t)); })
+
+// One variant of a family: the class is built with the variant's arguments,
+//   REGISTER_VARIANT(FortyThieves, 36, FortyThieves::Josephine);
+#define REGISTER_VARIANT(Class, index, ...)                   \
+  static const GameRegistration Class##_registration_##index( \
+      {index}, [](TTable& t) { return std::unique_ptr<TGame>(new Class(t, __VA_ARGS__)); })

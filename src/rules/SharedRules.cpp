@@ -16,21 +16,21 @@ TCard* Top(const TDeck* d) {
   return d ? d->TopCard : nullptr;
 }
 
-// A foundation that holds its thirteen cards takes nothing more. Ranks wrap,
-// so without this a King-topped foundation of a two-pack game would take the
-// second Ace of its suit and the game could never come out.
-bool Complete(const TDeck* d) {
-  return d && d->ShowEmpty() == 1 && d->CardsCount() >= 13;
-}
-
 // The first empty pile among F[1..nF], or nullptr.
 TDeck* FirstEmpty(const TTable::PileList& F, int nF) {
-  for (int i = 1; i <= nF && i < int(F.size()); ++i)
-    if (F[size_t(i)] && !F[size_t(i)]->TopCard) return F[size_t(i)];
+  for (int i = 1; i <= nF; ++i)
+    if (F[i] && !F[i]->TopCard) return F[i];
   return nullptr;
 }
 
 }  // namespace
+
+// A foundation that holds its thirteen cards takes nothing more. Ranks wrap,
+// so without this a King-topped foundation of a two-pack game would take the
+// second Ace of its suit and the game could never come out.
+bool TGame::IsCompleteFoundation(const TDeck* d) const {
+  return d && d->CardsCount() >= 13 && T.IsFoundation(d);
+}
 
 // --- Simple rules ------------------------------------------------------------
 
@@ -51,28 +51,28 @@ void TGame::StockToWasteSelect(TDeck* Sender, TCard*&, bool& Action, bool clicke
 void TGame::FoundationUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
   SetStarted(clicked);
-  if (!Complete(Sender) && FollowsInSuit(Top(Sender), ACard)) Action = true;
+  if (!IsCompleteFoundation(Sender) && FollowsInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
 void TGame::SuitUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
   SetStarted(clicked);
-  if (!Complete(Sender) && FollowsInSuit(Top(Sender), ACard)) Action = true;
+  if (!IsCompleteFoundation(Sender) && FollowsInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) T.EnableTimer();
 }
 
 void TGame::AnySuitUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
   SetStarted(clicked);
-  if (!Complete(Sender) && FollowsAnySuit(Top(Sender), ACard)) Action = true;
+  if (!IsCompleteFoundation(Sender) && FollowsAnySuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
 void TGame::SuitDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
   SetStarted(clicked);
-  if (!Complete(Sender) && PrecedesInSuit(Top(Sender), ACard)) Action = true;
+  if (!IsCompleteFoundation(Sender) && PrecedesInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
@@ -98,13 +98,23 @@ void TGame::NoAceSelect(TDeck*, TCard*& ACard, bool& Action, bool clicked) {
 // --- Columns down in alternating colours ------------------------------------
 
 void TGame::AltColourDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+  AltColourDown(Sender, ACard, Action, clicked, true);
+}
+
+void TGame::AltColourDownSingleToEmptyRule(TDeck* Sender, TCard*& ACard, bool& Action,
+                                           bool clicked) {
+  AltColourDown(Sender, ACard, Action, clicked, false);
+}
+
+void TGame::AltColourDown(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked,
+                          bool runsToEmpty) {
   T.DisableTimer();
   Action = false;
   SetStarted(clicked);
   if (!ACard) return;
   TDeck* S = ACard->HostDeck;
-  if (S && S->Tag == 15) return;
-  const bool fromColumn = S && S->Tag == 4;
+  if (HasRole(S, Role::Closed)) return;
+  const bool fromColumn = HasRole(S, Role::Column);
 
   if (TCard* t = Top(Sender)) {
     if (fromColumn && Beneath(ACard) && FitsAltColourDown(Beneath(ACard), ACard)) {
@@ -124,8 +134,7 @@ void TGame::AltColourDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool c
 
   // Any card may go to an empty column; for a run the player says how much.
   Action = true;
-  if (T.GameIndex == 37 || !clicked || !fromColumn || !OnFaceUpRun(ACard, FitsAltColourDown))
-    return;
+  if (!runsToEmpty || !clicked || !fromColumn || !OnFaceUpRun(ACard, FitsAltColourDown)) return;
   switch (AskEmptyColumn()) {
     case mrOk:
       // The whole face-up run; never a covered card beneath it.
@@ -143,8 +152,8 @@ void TGame::AltColourDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool c
 
 std::vector<TDeck*> TGame::FreePiles(const TTable::PileList& P, int nP, const TDeck* except) {
   std::vector<TDeck*> free;
-  for (int i = 1; i <= nP && i < int(P.size()); ++i) {
-    TDeck* d = P[size_t(i)];
+  for (int i = 1; i <= nP; ++i) {
+    TDeck* d = P[i];
     if (d && d != except && !d->TopCard) free.push_back(d);
   }
   return free;
@@ -158,15 +167,15 @@ namespace {
 void MoveRunThroughFreePiles(TDeck* D, TCard* x, int k, const std::vector<TDeck*>& free,
                              TCard*& ACard) {
   TDeck* S = x->HostDeck;
-  if (k <= 0 || !S || size_t(k) > free.size()) {
+  if (k <= 0 || !S || k > int(free.size())) {
     ACard = x;
     return;
   }
   for (int j = 0; j < k; ++j)
-    free[size_t(j)]->MoveCardTo(S->TopCard);
+    free.at(j)->MoveCardTo(S->TopCard);
   D->MoveCardTo(x);
   for (int j = k - 1; j >= 1; --j)
-    D->MoveCardTo(free[size_t(j)]->TopCard);
+    D->MoveCardTo(free.at(j)->TopCard);
   ACard = free[0]->TopCard;
 }
 
@@ -174,13 +183,13 @@ void MoveRunThroughFreePiles(TDeck* D, TCard* x, int k, const std::vector<TDeck*
 
 void TGame::FreePileRunRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked,
                             CardRules::Comparison fits, const TTable::PileList& P, int nP,
-                            int runTag) {
+                            Role runRole) {
   T.DisableTimer();
   SetStarted(clicked);
   Action = false;
   TCard* c = ACard;
   if (!c) return;
-  const bool runSource = runTag < 0 || (c->HostDeck && c->HostDeck->Tag == runTag);
+  const bool runSource = runRole == AnyRole || HasRole(c->HostDeck, runRole);
   const std::vector<TDeck*> free = FreePiles(P, nP, Sender);
   const int n = int(free.size());
 
@@ -228,8 +237,8 @@ void TGame::ToFoundationElseFreeCell(TDeck* Sender, const TTable::PileList& F, i
                                      const TTable::PileList& cells, int nCells) {
   TCard* c = Top(Sender);
   TDeck* dest = nullptr;
-  for (int i = 1; c && !dest && i <= nF && i < int(F.size()); ++i)
-    if (F[size_t(i)] && FollowsInSuit(Top(F[size_t(i)]), c)) dest = F[size_t(i)];
+  for (int i = 1; c && !dest && i <= nF; ++i)
+    if (F[i] && FollowsInSuit(Top(F[i]), c)) dest = F[i];
   if (c && !dest) dest = FirstEmpty(cells, nCells);
   if (dest) {
     Deselect(Sender);
@@ -240,22 +249,17 @@ void TGame::ToFoundationElseFreeCell(TDeck* Sender, const TTable::PileList& F, i
 
 // --- Double clicks -----------------------------------------------------------
 
-namespace {
-
-// The first of F[1..n] that takes c by the rule, with King-topped
-// foundations left out when told.
-TDeck* FoundationFor(const TTable::PileList& F, int n, const TCard* c, Comparison rule,
-                     bool skipKing) {
+TDeck* TGame::FoundationFor(const TTable::PileList& F, int n, const TCard* c, Comparison rule,
+                            bool skipKing) const {
   if (!c) return nullptr;
-  for (int i = 1; i <= n && i < int(F.size()); ++i) {
-    TDeck* f = F[size_t(i)];
-    if (!f || Complete(f) || (skipKing && f->TopCard && f->TopCard->Rank() == 13)) continue;
+  for (int i = 1; i <= n; ++i) {
+    TDeck* f = F[i];
+    if (!f || IsCompleteFoundation(f) || (skipKing && f->TopCard && f->TopCard->Rank() == 13))
+      continue;
     if (rule(f->TopCard, c)) return f;
   }
   return nullptr;
 }
-
-}  // namespace
 
 void TGame::Deselect(TDeck* pile) {
   if (!pile) return;
@@ -263,43 +267,22 @@ void TGame::Deselect(TDeck* pile) {
   if (T.Board1 && T.Board1->SelectedPile == pile) T.Board1->SelectedPile = nullptr;
 }
 
-void TGame::ToFoundation8DblClick(TDeck* Sender) {
-  T.GameStarted = 1;
-  if (TDeck* f = FoundationFor(T.Foundation, 8, Top(Sender), FollowsInSuit, false)) {
+bool TGame::SendToFoundation(TDeck* Sender, const ToFoundation& how) {
+  if (how.starts) T.GameStarted = 1;
+  TDeck* f = FoundationFor(T.Foundation, how.count, Top(Sender), how.fits, how.skipKingTopped);
+  if (f) {
     TCard* c = Sender->TopCard;
     Deselect(Sender);
     f->MoveCardTo(c);
   }
-  T.EnableTimer();
+  return f != nullptr;
 }
 
-void TGame::ToFoundation4DblClick(TDeck* Sender) {
-  if (TDeck* f = FoundationFor(T.Foundation, 4, Top(Sender), FollowsInSuit, false)) {
-    TCard* c = Sender->TopCard;
-    Deselect(Sender);
-    f->MoveCardTo(c);
-  }
-  T.EnableTimer();
-}
-
-void TGame::ToFoundation4NoKingDblClick(TDeck* Sender) {
-  T.GameStarted = 1;
-  if (TDeck* f = FoundationFor(T.Foundation, 4, Top(Sender), FollowsInSuit, true)) {
-    TCard* c = Sender->TopCard;
-    Deselect(Sender);
-    f->MoveCardTo(c);
-  }
-  ResumeTimer();
-}
-
-void TGame::ToFoundation4AnySuitDblClick(TDeck* Sender) {
-  T.GameStarted = 1;
-  if (TDeck* f = FoundationFor(T.Foundation, 4, Top(Sender), FollowsAnySuit, false)) {
-    TCard* c = Sender->TopCard;
-    Deselect(Sender);
-    f->MoveCardTo(c);
-  }
-  ResumeTimer();
+TDeckEEvent TGame::DoubleClickToFoundation(ToFoundation how) {
+  return [this, how](TDeck* Sender) {
+    SendToFoundation(Sender, how);
+    ResumeTimer();
+  };
 }
 
 // --- After moves and stocks --------------------------------------------------
@@ -312,9 +295,9 @@ void TGame::TurnUpAfterMove(TDeck* Source, TDeck*, TCard*) {
 void TGame::ReserveRefillAfterMove(TDeck* Source, TDeck*, TCard*) {
   if (!Source) return;
   TDeck* reserve = T.Single[4];
-  if (Source->Tag == 4 && !Source->TopCard && Top(reserve) && reserve != Source) {
+  if (HasRole(Source, Role::Column) && !Source->TopCard && Top(reserve) && reserve != Source) {
     Source->MoveCardTo(reserve->TopCard);
-  } else if (Source->Tag == 5 && Source->TopCard) {
+  } else if (HasRole(Source, Role::Reserve) && Source->TopCard) {
     Source->TopCard->SetFace(true);
   }
 }
@@ -326,7 +309,7 @@ void TGame::DealRowSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
   if (Top(Sender) && T.Board1) {
     T.Board1->BeginMoveGroup();
     for (int i = 1; i <= 8 && Sender->TopCard; ++i) {
-      TDeck* column = T.Tableau[size_t(i)];
+      TDeck* column = T.Tableau[i];
       if (!column || column == Sender) continue;
       TCard* c = Sender->TopCard;
       c->SetFace(true);
@@ -342,7 +325,7 @@ void TGame::RedealEmptySelect(TDeck* Sender) {
   if (Sender && T.Waste() && T.Waste() != Sender && T.Rotation_Counter() != T.RedealLimit) {
     T.SetRotation_Counter(T.Rotation_Counter() + 1);
     Sender->TurnOver(T.Waste());
-    if (T.Rotation_Counter() == T.RedealLimit) Sender->SetShowEmpty(2);
+    if (T.Rotation_Counter() == T.RedealLimit) SetLook(Sender, Look::NoRedeal);
     if (T.Board1) T.Board1->ClearHistory();
   }
   ResumeTimer();
@@ -352,8 +335,8 @@ void TGame::RedealEmptySelect(TDeck* Sender) {
 
 void TGame::AutoPlaceBaseCards(const TTable::PileList& F, int nF, const TTable::PileList& P, int nP,
                                int baseRank, TDeck* extra) {
-  for (int i = 1; i <= nP && i < int(P.size()); ++i) {
-    TCard* c = Top(P[size_t(i)]);
+  for (int i = 1; i <= nP; ++i) {
+    TCard* c = Top(P[i]);
     if (!c || !c->Face() || c->Rank() != baseRank) continue;
     if (TDeck* f = FirstEmpty(F, nF)) {
       f->MoveCardTo(c);
@@ -375,51 +358,73 @@ bool TGame::AutoPlayToFoundations(const TTable::PileList& F, int nF, const TTabl
   // Height above the base: the base card is 1, twelve ranks above it 13.
   auto height = [baseRank](const TCard* c) { return (c->Rank() - baseRank + 13) % 13 + 1; };
   int lowest = 14;
-  for (int j = 1; j <= nF && j < int(F.size()); ++j) {
-    if (!F[size_t(j)]) continue;
-    const TCard* t = F[size_t(j)]->TopCard;
+  for (int j = 1; j <= nF; ++j) {
+    if (!F[j]) continue;
+    const TCard* t = F[j]->TopCard;
     lowest = std::min(lowest, t ? height(t) : 1);
   }
   auto tryPile = [&](TDeck* p) {
     TCard* c = Top(p);
     if (!c || (safe && height(c) > lowest + 1)) return false;
-    for (int j = 1; j <= nF && j < int(F.size()); ++j) {
-      TDeck* f = F[size_t(j)];
-      if (!f || f == p || Complete(f) || !rule(f->TopCard, c)) continue;
+    for (int j = 1; j <= nF; ++j) {
+      TDeck* f = F[j];
+      if (!f || f == p || IsCompleteFoundation(f) || !rule(f->TopCard, c)) continue;
       f->MoveCardTo(c);
       if (!c->Face()) c->SetFace(true);
       return true;
     }
     return false;
   };
-  for (int i = 1; i <= nP && i < int(P.size()); ++i)
-    if (tryPile(P[size_t(i)])) return true;
+  for (int i = 1; i <= nP; ++i)
+    if (tryPile(P[i])) return true;
   return extra && tryPile(extra);
 }
 
 bool TGame::AllFoundationsFull(const TTable::PileList& F, int n) {
   if (n < 1) return false;
-  for (int i = 1; i <= n && i < int(F.size()); ++i)
-    if (!F[size_t(i)] || F[size_t(i)]->CardsCount() != 13) return false;
+  for (int i = 1; i <= n; ++i)
+    if (!F[i] || F[i]->CardsCount() != 13) return false;
   return true;
 }
 
-void TGame::CommonTimer(const TTable::PileList& F, int nF, const TTable::PileList& P, int nP,
-                        bool safe, int baseRank, CardRules::Comparison rule, TDeck* extra) {
+bool TGame::TickWaitsForMove() {
   T.DisableTimer();
   if (T.Board1 && T.Board1->Busy) {
     // A move in flight let this tick through; touching its cards now would
     // tear the run apart.
     T.EnableTimer();
-    return;
+    return true;
   }
-  AutoPlaceBaseCards(F, nF, P, nP, baseRank, extra);
-  if (T.AutoPlay == 0) AutoPlayToFoundations(F, nF, P, nP, safe, baseRank, rule, extra);
+  return false;
+}
+
+void TGame::PlayUp(const TTable::PileList& F, int nF, const std::vector<PileGroup>& groups,
+                   bool safe, int baseRank, CardRules::Comparison rule) {
+  for (const PileGroup& g : groups)
+    AutoPlaceBaseCards(F, nF, *g.piles, g.count, baseRank, g.extra);
+  if (T.AutoPlay == 0 && rule)
+    for (const PileGroup& g : groups)
+      AutoPlayToFoundations(F, nF, *g.piles, g.count, safe, baseRank, rule, g.extra);
+}
+
+void TGame::FinishTick(const TTable::PileList& F, int nF) {
   if (AllFoundationsFull(F, nF)) {
-    T.GameWon();
+    T.GameWon();  // the table hears only the first win of a deal
     return;
   }
   T.EnableTimer();
+}
+
+void TGame::CommonTimer(const TTable::PileList& F, int nF, const std::vector<PileGroup>& groups,
+                        bool safe, int baseRank, CardRules::Comparison rule) {
+  if (TickWaitsForMove()) return;
+  PlayUp(F, nF, groups, safe, baseRank, rule);
+  FinishTick(F, nF);
+}
+
+void TGame::CommonTimer(const TTable::PileList& F, int nF, const TTable::PileList& P, int nP,
+                        bool safe, int baseRank, CardRules::Comparison rule, TDeck* extra) {
+  CommonTimer(F, nF, {PileGroup(P, nP, extra)}, safe, baseRank, rule);
 }
 
 int TGame::AskEmptyColumn() {
@@ -428,23 +433,33 @@ int TGame::AskEmptyColumn() {
 
 // --- Deal helpers ------------------------------------------------------------
 
-TDeck* TGame::MakePile(int left, int top, int vShift, int gShift, int showEmpty, bool canShowCard,
-                       int tag) {
+TDeck* TGame::MakePile(const PileLayout& at) {
   auto* d = new TDeck(T.Form);
   d->SetHostBoard(T.Board1);
-  d->SetBounds(left, top, d->Width(), d->Height());
-  d->SetVShift(vShift);
-  d->SetGShift(gShift);
-  d->SetShowEmpty(showEmpty);
-  d->CanShowCard = canShowCard;
-  d->Tag = tag;
+  d->SetBounds(at.left, at.top, d->Width(), d->Height());
+  d->SetVShift(at.vShift);
+  d->SetGShift(at.gShift);
+  SetLook(d, at.look);
+  d->CanShowCard = at.showsCard;
+  d->Tag = int(at.role);
   return d;
+}
+
+void TGame::MakeFoundations(int n, const std::function<PileLayout(int)>& at, TDeckEvent takes,
+                            TDeckEvent gives, TDeckNEvent afterMove) {
+  for (int i = 1; i <= n; ++i) {
+    TDeck* f = MakePile(at(i));
+    f->OnAddWithRule = takes;
+    if (gives) f->OnSelect = gives;
+    if (afterMove) f->OnAfterMove = afterMove;
+    T.Foundation[i] = f;
+  }
 }
 
 void TGame::TakePacks(TDeck* dealPile, int packs, bool faceUp) {
   if (!dealPile) return;
   for (int n = 1; n <= 52 * packs && n <= 104; ++n) {
-    TCard* c = T.CardPool[size_t(n)];
+    TCard* c = T.CardPool[n];
     if (!c) continue;
     c->Show();
     c->SetFace(faceUp);

@@ -11,13 +11,13 @@ using namespace CardRules;
 // columns are empty. Josephine lets any card or run into an empty column;
 // Napoleon Leaves Moscow only a King or a run based on a King.
 void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool& Action,
-                     bool clicked) {
+                     bool clicked, EmptyColumnTakes empty) {
   T.DisableTimer();
   Action = false;
   if (clicked) T.GameStarted = 1;
   TCard* c = ACard;
   if (!c || !Sender) return;
-  const bool fromColumn = c->HostDeck && c->HostDeck->Tag == 4;
+  const bool fromColumn = HasRole(c->HostDeck, Role::Column);
   const bool onRun = fromColumn && PrecedesInSuit(TGame::Beneath(c), c);
 
   if (TCard* t = Sender->TopCard) {
@@ -49,7 +49,7 @@ void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool&
           ACard = nullptr;  // cancelled: no move, no warning
       }
     }
-    if (T.GameIndex != 36 && ACard && ACard->Rank() != 13) Action = false;
+    if (empty == EmptyColumnTakes::KingOnly && ACard && ACard->Rank() != 13) Action = false;
   }
   if (clicked) T.EnableTimer();
 }

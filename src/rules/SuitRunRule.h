@@ -5,5 +5,8 @@
 
 #include "rules/Game.h"
 
+// What an empty column takes.
+enum class EmptyColumnTakes { AnyCard, KingOnly };
+
 void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool& Action,
-                     bool clicked);
+                     bool clicked, EmptyColumnTakes empty);

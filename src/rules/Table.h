@@ -36,19 +36,47 @@ class TRedealButton {
   bool enabled_ = true;
 };
 
+// A list of slots counted from 1 as the layouts count them; slot 0 exists
+// but stays unused. Any int index is accepted: one outside 0..N reads as an
+// empty slot (and writes to a spare one), so a rule that counts one pile too
+// far finds nothing instead of corrupting memory.
+template <class P, int N>
+class SlotList {
+ public:
+  static constexpr int Last = N;
+  P& operator[](int i) { return InRange(i) ? slots_[static_cast<size_t>(i)] : Spare(); }
+  P operator[](int i) const { return InRange(i) ? slots_[static_cast<size_t>(i)] : P{}; }
+  static constexpr bool InRange(int i) { return i >= 0 && i <= N; }
+  int size() const { return N + 1; }
+  void fill(P v) { slots_.fill(v); }
+  auto begin() { return slots_.begin(); }
+  auto end() { return slots_.end(); }
+  auto begin() const { return slots_.begin(); }
+  auto end() const { return slots_.end(); }
+
+ private:
+  P& Spare() {
+    spare_ = P{};
+    return spare_;
+  }
+  std::array<P, N + 1> slots_{};
+  P spare_{};
+};
+
 class TTable {
  public:
-  using PileList = std::array<TDeck*, 21>;  // slots 1..20; [0] unused
+  using PileList = SlotList<TDeck*, 20>;
 
   TForm* Form = nullptr;
   TBoard* Board1 = nullptr;
-  std::array<TCard*, 105> CardPool{};  // 1..104; [0] unused
+  SlotList<TCard*, 104> CardPool;
 
   // 15 single slots (1 Waste, 2 Stock, 4 the reserve that refills columns)
-  // and seven lists of 20 slots.
-  std::array<TDeck*, 16> Single{};
-  PileList ListA{}, ListB{}, ListC{}, ListD{};
-  PileList Tableau{}, Reserve{}, Foundation{};
+  // and seven lists of 20 slots. Every game keeps its foundations in
+  // Foundation: the shared rules know a foundation by that list.
+  SlotList<TDeck*, 15> Single;
+  PileList ListA, ListB, ListC, ListD;
+  PileList Tableau, Reserve, Foundation;
   TDeck*& Waste() { return Single[1]; }
   TDeck*& Stock() { return Single[2]; }
 
@@ -73,9 +101,20 @@ class TTable {
 
   // The next shuffle number in 1..n.
   int NextRandom(int n) { return RandomSource ? RandomSource(n) : 1; }
-  // Called by a game's rules when the game is won.
+  // Called by a game's rules when the game is won. A deal is won once:
+  // rules that test for the win on every tick or move may call it again
+  // (after an undo and redo of the last card, say) and are not heard.
   void GameWon() {
+    if (won_) return;
+    won_ = true;
     if (OnGameWon) OnGameWon();
+  }
+  bool Won() const { return won_; }
+  bool IsFoundation(const TDeck* d) const {
+    if (!d) return false;
+    for (const TDeck* f : Foundation)
+      if (f == d) return true;
+    return false;
   }
 
   // A deal may create one push button on the window; ClearSlots frees it.
@@ -88,6 +127,7 @@ class TTable {
 
   // Empties every pile slot (the piles themselves are the form's).
   void ClearSlots() {
+    won_ = false;
     Single.fill(nullptr);
     for (PileList* l : {&ListA, &ListB, &ListC, &ListD, &Tableau, &Reserve, &Foundation})
       l->fill(nullptr);
@@ -106,4 +146,5 @@ class TTable {
 
  private:
   int rotation_ = -1;
+  bool won_ = false;
 };

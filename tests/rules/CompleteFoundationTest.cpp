@@ -18,8 +18,9 @@ class Bare : public TGame {
 class CompleteFoundation : public ::testing::Test {
  protected:
   CompleteFoundation() : game(host.Table) {
-    f = game.MakePile(300, 5, 0, 0, 1, false, 0);
-    col = game.MakePile(10, 115, 20, 0, 0, true, 4);
+    f = game.MakePile({.left = 300, .top = 5, .look = Look::Foundation});
+    col = game.MakePile(
+        {.left = 10, .top = 115, .vShift = 20, .showsCard = true, .role = Role::Column});
     host.Table.Foundation[1] = f;
     host.Table.Tableau[1] = col;
     host.Board1->Recording = false;
@@ -29,7 +30,7 @@ class CompleteFoundation : public ::testing::Test {
     host.Board1->Recording = true;
   }
   void Put(TDeck* d, int id) {
-    TCard* c = host.Table.CardPool[size_t(id < 14 ? 26 + id : id)];
+    TCard* c = host.Table.CardPool[id < 14 ? 26 + id : id];
     c->Show();
     c->SetFace(true);
     d->AddCard(c);
@@ -54,8 +55,8 @@ TEST_F(CompleteFoundation, RefusesTheSecondAceEveryWay) {
     EXPECT_FALSE(action);
   }
   host.Board1->SelectedPile = col;
-  game.ToFoundation8DblClick(col);
-  game.ToFoundation4DblClick(col);
+  for (int count : {1, 4, 8})
+    EXPECT_FALSE(game.SendToFoundation(col, {.count = count}));
   EXPECT_EQ(f->CardsCount(), 13);
   EXPECT_FALSE(game.AutoPlayToFoundations(host.Table.Foundation, 1, host.Table.Tableau, 1, false, 1,
                                           CardRules::FollowsInSuit));
@@ -65,10 +66,11 @@ TEST_F(CompleteFoundation, RefusesTheSecondAceEveryWay) {
 
 TEST_F(CompleteFoundation, ADownwardFoundationStopsAtThirteenToo) {
   // A King-down foundation that reached the Ace must not take the second King.
-  TDeck* down = game.MakePile(400, 5, 0, 0, 1, false, 0);
+  TDeck* down = game.MakePile({.left = 400, .top = 5, .look = Look::Foundation});
+  host.Table.Foundation[2] = down;
   host.Board1->Recording = false;
   for (int r = 13; r >= 1; --r) {
-    TCard* c = host.Table.CardPool[size_t(39 + r)];  // spades
+    TCard* c = host.Table.CardPool[39 + r];  // spades
     c->Show();
     c->SetFace(true);
     down->AddCard(c);
@@ -79,7 +81,7 @@ TEST_F(CompleteFoundation, ADownwardFoundationStopsAtThirteenToo) {
   game.SuitDownRule(down, king, action, false);
   EXPECT_FALSE(action);
   // A pile that is no foundation may still wrap around.
-  down->SetShowEmpty(0);
+  host.Table.Foundation[2] = nullptr;
   action = true;
   game.SuitDownRule(down, king, action, false);
   EXPECT_TRUE(action);

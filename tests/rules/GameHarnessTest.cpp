@@ -91,6 +91,21 @@ TEST_P(GameHarness, SameNumberSameTableOtherNumberOtherTable) {
   EXPECT_NE(first.section('\n', 1), second.section('\n', 1));
 }
 
+// Every game keeps its foundations in T.Foundation: a pile showing the
+// foundation look (which scores) is one of them.
+TEST_P(GameHarness, FoundationLookedPilesAreTheTablesFoundations) {
+  // Not yet moved: Windmill's centre and corners, Bisley's King piles and
+  // the Three Fir Trees waste keep the foundation look in other slots.
+  if (index == 0 || index == 10 || index == 30)
+    GTEST_SKIP() << "foundations not yet in T.Foundation";
+  Deal(1);
+  for (TDeck* d : Piles(host)) {
+    if (HasLook(d, Look::Foundation)) {
+      EXPECT_TRUE(host.Table.IsFoundation(d)) << "game " << index << " pile " << d->DeckID();
+    }
+  }
+}
+
 // --- Random play ---------------------------------------------------------------
 
 class RandomPlayer {
@@ -121,7 +136,7 @@ class RandomPlayer {
     const int roll = Pick(100);
     if (roll < 15) {
       dog.Tick("click a pile");
-      TDeck* d = piles[size_t(Pick(int(piles.size())))];
+      TDeck* d = piles[Pick(int(piles.size()))];
       ClickSomewhere(d);
       return "click pile " + std::to_string(d->DeckID());
     }
@@ -154,7 +169,7 @@ class RandomPlayer {
         if (!onCards.empty() && Pick(4) > 0) targets = onCards;
         if (!targets.empty() || Pick(8) == 0) {
           TDeck* d = !targets.empty() ? targets[size_t(Pick(int(targets.size())))]
-                                      : piles[size_t(Pick(int(piles.size())))];
+                                      : piles[Pick(int(piles.size()))];
           ClickSomewhere(d);
           return what + "drop on " + std::to_string(d->DeckID());
         }
@@ -166,7 +181,7 @@ class RandomPlayer {
     }
     if (roll < 67) {
       dog.Tick("double click");
-      TDeck* d = piles[size_t(Pick(int(piles.size())))];
+      TDeck* d = piles[Pick(int(piles.size()))];
       DoubleClick(d);
       return "double click pile " + std::to_string(d->DeckID());
     }

@@ -45,14 +45,18 @@ class SharedRulesTest : public ::testing::Test {
     host.Additional_timer.OnTimer = [this] { ++ticks; };
   }
 
-  TDeck* Column(int tag = 4) {
-    TDeck* d = game.MakePile(10 + 80 * int(columns.size()), 115, 20, 0, 0, true, tag);
+  TDeck* Column(Role role = Role::Column) {
+    TDeck* d = game.MakePile({.left = 10 + 80 * int(columns.size()),
+                              .top = 115,
+                              .vShift = 20,
+                              .showsCard = true,
+                              .role = role});
     columns.push_back(d);
     return d;
   }
   TDeck* Foundation(int slot) {
-    TDeck* f = game.MakePile(330 + 75 * slot, 5, 0, 0, 1, false, 0);
-    host.Table.Foundation[size_t(slot)] = f;
+    TDeck* f = game.MakePile({.left = 330 + 75 * slot, .top = 5, .look = Look::Foundation});
+    host.Table.Foundation[slot] = f;
     return f;
   }
   // Offers the selected pile's top card as the player's click would, and
@@ -124,7 +128,7 @@ TEST_F(SharedRulesTest, RulesWakeTheTimerOnlyForRealMovesAndOnlyWithAHandler) {
   Offer(f, two, true);
   EXPECT_FALSE(host.Additional_timer.Enabled());
   // A free cell takes a card only while empty and starts nothing.
-  TDeck* cell = Column(0);
+  TDeck* cell = Column(Role::Plain);
   cell->OnAddWithRule = game.Rule(&TGame::EmptyOnlyRule);
   host.Table.GameStarted = 0;
   EXPECT_TRUE(Offer(cell, two));
@@ -139,16 +143,16 @@ TEST_F(SharedRulesTest, DoubleClicksNeverStartAFoundationAndNoKingSkipsKings) {
   TDeck* c = Column();
   auto& F = host.Table.Foundation;
   struct Case {
-    void (TGame::*handler)(TDeck*);
+    ToFoundation how;
     const char* goesTo;  // foundation content after a double click on AS
   };
-  const Case cases[] = {{&TGame::ToFoundation4DblClick, "KS AS"},
-                        {&TGame::ToFoundation8DblClick, "KS AS"},
-                        {&TGame::ToFoundation4NoKingDblClick, "KS"},
-                        {&TGame::ToFoundation4AnySuitDblClick, "KS AS"}};
+  const Case cases[] = {{{.count = 4}, "KS AS"},
+                        {{.count = 8}, "KS AS"},
+                        {{.skipKingTopped = true}, "KS"},
+                        {{.fits = CardRules::FollowsAnySuit}, "KS AS"}};
   for (const Case& k : cases) {
     Arrange(host, {{F[2], "KS"}, {c, "AS"}});
-    c->OnDoubleSelect = game.Pile(k.handler);
+    c->OnDoubleSelect = game.DoubleClickToFoundation(k.how);
     DoubleClick(c);
     EXPECT_EQ(Names(F[2]), k.goesTo);
     EXPECT_EQ(Names(F[1]) + Names(F[3]) + Names(F[4]), "");  // never an empty one
@@ -157,10 +161,10 @@ TEST_F(SharedRulesTest, DoubleClicksNeverStartAFoundationAndNoKingSkipsKings) {
   }
   // No King-topped foundation takes anything, whatever fits.
   Arrange(host, {{F[1], "KH"}, {F[2], "KS"}, {F[3], "7C"}, {c, "AH"}});
-  c->OnDoubleSelect = game.Pile(&TGame::ToFoundation4NoKingDblClick);
+  c->OnDoubleSelect = game.DoubleClickToFoundation({.skipKingTopped = true});
   DoubleClick(c);
   EXPECT_EQ(Names(c), "AH");
-  c->OnDoubleSelect = game.Pile(&TGame::ToFoundation4AnySuitDblClick);
+  c->OnDoubleSelect = game.DoubleClickToFoundation({.fits = CardRules::FollowsAnySuit});
   Arrange(host, {{F[1], "KH"}, {F[2], "5C"}, {c, "6H"}});
   DoubleClick(c);
   EXPECT_EQ(Names(F[2]), "5C 6H");
@@ -169,8 +173,8 @@ TEST_F(SharedRulesTest, DoubleClicksNeverStartAFoundationAndNoKingSkipsKings) {
 // --- Columns in alternating colours --------------------------------------------
 
 TEST_F(SharedRulesTest, AltColourDownWalksFaceUpRunsFromTag4Columns) {
-  TDeck* src = Column(4);
-  TDeck* dst = Column(4);
+  TDeck* src = Column(Role::Column);
+  TDeck* dst = Column(Role::Column);
   dst->OnAddWithRule = game.Rule(&TGame::AltColourDownRule);
 
   Arrange(host, {{src, "KC"}, {dst, "AH"}});  // a King on an Ace
@@ -208,8 +212,8 @@ TEST_F(SharedRulesTest, AltColourDownWalksFaceUpRunsFromTag4Columns) {
 }
 
 TEST_F(SharedRulesTest, AltColourDownAsksAboutRunsOnAnEmptyColumn) {
-  TDeck* src = Column(4);
-  TDeck* dst = Column(4);
+  TDeck* src = Column(Role::Column);
+  TDeck* dst = Column(Role::Column);
   dst->OnAddWithRule = game.Rule(&TGame::AltColourDownRule);
   host.Table.GameIndex = 5;
 
@@ -249,12 +253,12 @@ TEST_F(SharedRulesTest, AltColourDownAsksAboutRunsOnAnEmptyColumn) {
   Move(src, dst);
   EXPECT_EQ(Names(dst), "7S");
   EXPECT_EQ(Names(src), "8h");
-  // Game 37 never asks; a probe never asks.
-  host.Table.GameIndex = 37;
+  // The single-card variant never asks; a probe never asks.
+  dst->OnAddWithRule = game.Rule(&TGame::AltColourDownSingleToEmptyRule);
   Arrange(host, {{src, "9C 8H 7S"}});
   Move(src, dst);
   EXPECT_EQ(Names(dst), "7S");
-  host.Table.GameIndex = 5;
+  dst->OnAddWithRule = game.Rule(&TGame::AltColourDownRule);
   Arrange(host, {{src, "9C 8H 7S"}});
   TCard* top = src->TopCard;
   EXPECT_TRUE(Offer(dst, top, false));
@@ -263,15 +267,16 @@ TEST_F(SharedRulesTest, AltColourDownAsksAboutRunsOnAnEmptyColumn) {
 }
 
 TEST_F(SharedRulesTest, FreePileRunsNeedRoomAndComeOnlyFromRunPiles) {
-  TDeck* src = Column(1);  // a waste whose cards happen to lie in order
-  TDeck* dst = Column(4);
-  TDeck* spare = Column(4);
+  TDeck* src = Column(Role::Marked);  // a waste whose cards happen to lie in order
+  TDeck* dst = Column(Role::Column);
+  TDeck* spare = Column(Role::Column);
   auto& P = host.Table.Tableau;
   P[1] = src;
   P[2] = dst;
   P[3] = spare;
   dst->OnAddWithRule = [this](TDeck* s, TCard*& c, bool& a, bool k) {
-    game.FreePileRunRule(s, c, a, k, CardRules::FitsAltColourDown, host.Table.Tableau, 3, 4);
+    game.FreePileRunRule(s, c, a, k, CardRules::FitsAltColourDown, host.Table.Tableau, 3,
+                         Role::Column);
   };
   Arrange(host, {{src, "9C 8H"}, {dst, "TD"}});
   Move(src, dst);
@@ -288,8 +293,10 @@ TEST_F(SharedRulesTest, FreePileRunsNeedRoomAndComeOnlyFromRunPiles) {
 // --- Stocks and after-move handlers --------------------------------------------
 
 TEST_F(SharedRulesTest, StockTurnsOntoTheWasteAsOneUndoStep) {
-  TDeck* waste = host.Table.Waste() = game.MakePile(100, 5, 2, 2, 0, false, 1);
-  TDeck* stock = host.Table.Stock() = game.MakePile(10, 5, 2, 2, 3, false, 0);
+  TDeck* waste = host.Table.Waste() =
+      game.MakePile({.left = 100, .top = 5, .vShift = 2, .gShift = 2, .role = Role::Marked});
+  TDeck* stock = host.Table.Stock() =
+      game.MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
   stock->OnSelect = game.Rule(&TGame::StockToWasteSelect);
   Arrange(host, {{stock, "ac 2c"}});
   Click(stock);
@@ -306,8 +313,10 @@ TEST_F(SharedRulesTest, StockTurnsOntoTheWasteAsOneUndoStep) {
 }
 
 TEST_F(SharedRulesTest, RedealTurnsTheWasteUntilTheLimit) {
-  TDeck* waste = host.Table.Waste() = game.MakePile(100, 5, 2, 2, 0, false, 1);
-  TDeck* stock = host.Table.Stock() = game.MakePile(10, 5, 2, 2, 3, false, 0);
+  TDeck* waste = host.Table.Waste() =
+      game.MakePile({.left = 100, .top = 5, .vShift = 2, .gShift = 2, .role = Role::Marked});
+  TDeck* stock = host.Table.Stock() =
+      game.MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
   TDeck* other = Column();
   stock->OnEmptySelect = game.Pile(&TGame::RedealEmptySelect);
   host.Table.SetRotation_Counter(1);
@@ -328,7 +337,7 @@ TEST_F(SharedRulesTest, RedealTurnsTheWasteUntilTheLimit) {
   EXPECT_EQ(Names(waste), "AC 2C");
   EXPECT_EQ(host.Table.Rotation_Counter(), 2);
   // Below it, the look stays 3.
-  stock->SetShowEmpty(3);
+  SetLook(stock, Look::Ring);
   host.Table.SetRotation_Counter(0);
   Click(stock);
   EXPECT_EQ(host.Table.Rotation_Counter(), 1);
@@ -336,10 +345,11 @@ TEST_F(SharedRulesTest, RedealTurnsTheWasteUntilTheLimit) {
 }
 
 TEST_F(SharedRulesTest, DealRowDealsEightFaceUpAsOneStep) {
-  TDeck* stock = game.MakePile(10, 5, 2, 2, 3, false, 0);
+  TDeck* stock =
+      game.MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
   stock->OnSelect = game.Rule(&TGame::DealRowSelect);
   for (int i = 1; i <= 8; ++i)
-    host.Table.Tableau[size_t(i)] = Column();
+    host.Table.Tableau[i] = Column();
   Arrange(host, {{stock, "tc jc qc kc 2d 3d 4d 5d 6d 7d"}});
   Click(stock);
   EXPECT_EQ(stock->CardsCount(), 2);
@@ -355,8 +365,8 @@ TEST_F(SharedRulesTest, DealRowDealsEightFaceUpAsOneStep) {
 }
 
 TEST_F(SharedRulesTest, AfterMovesTurnUpAndRefillFromTheReserveInOneStep) {
-  TDeck* col = Column(4);
-  TDeck* dst = Column(0);
+  TDeck* col = Column(Role::Column);
+  TDeck* dst = Column(Role::Plain);
   dst->OnAfterMove = game.After(&TGame::TurnUpAfterMove);
   Arrange(host, {{col, "5s 9H"}});
   Move(col, dst);
@@ -365,7 +375,8 @@ TEST_F(SharedRulesTest, AfterMovesTurnUpAndRefillFromTheReserveInOneStep) {
   host.Board1->UndoStep();
   EXPECT_EQ(Names(col), "5s 9H");
 
-  TDeck* reserve = host.Table.Single[4] = game.MakePile(10, 410, 2, 2, 0, false, 5);
+  TDeck* reserve = host.Table.Single[4] =
+      game.MakePile({.left = 10, .top = 410, .vShift = 2, .gShift = 2, .role = Role::Reserve});
   for (TDeck* d : {col, dst, reserve})
     d->OnAfterMove = game.After(&TGame::ReserveRefillAfterMove);
   Arrange(host, {{col, "9H"}, {reserve, "3d 4d 5D"}});
@@ -402,8 +413,8 @@ TEST_F(SharedRulesTest, AutoPlaceMovesAtMostOneFromThePilesAndOneExtra) {
   f2->Hide();
   auto& P = host.Table.ListA;
   for (int i = 1; i <= 3; ++i)
-    P[size_t(i)] = Column();
-  TDeck* extra = Column(1);
+    P[i] = Column();
+  TDeck* extra = Column(Role::Marked);
   Arrange(host, {{P[1], "as"}, {P[2], "AH"}, {P[3], "AC"}, {extra, "ad"}});
   game.AutoPlaceBaseCards(host.Table.Foundation, 2, P, 3, 1, extra);
   EXPECT_EQ(Names(f1), "AH");  // the covered Ace of spades is passed over
@@ -424,8 +435,8 @@ TEST_F(SharedRulesTest, AutoPlayIsSafeOneCardAtATime) {
   auto& F = host.Table.Foundation;
   auto& P = host.Table.ListA;
   for (int i = 1; i <= 3; ++i)
-    P[size_t(i)] = Column();
-  TDeck* extra = Column(1);
+    P[i] = Column();
+  TDeck* extra = Column(Role::Marked);
   Arrange(host, {{F[2], "AH"}, {F[3], "AD 2D"}, {P[1], "3D"}, {P[2], "2H"}, {extra, "3h"}});
   // One foundation empty: nothing above height 2 goes up.
   EXPECT_TRUE(game.AutoPlayToFoundations(F, 4, P, 3, true, 1, CardRules::FollowsInSuit, extra));
@@ -502,10 +513,11 @@ TEST_F(SharedRulesTest, HandlersSurviveNoCardEmptyPilesAndHolesInTheLists) {
   game.FreePileRunRule(col, none, action, true, CardRules::FitsAltColourDown, host.Table.Tableau,
                        20);
   EXPECT_FALSE(action);
-  for (auto dbl : {&TGame::ToFoundation8DblClick, &TGame::ToFoundation4DblClick,
-                   &TGame::ToFoundation4NoKingDblClick, &TGame::ToFoundation4AnySuitDblClick,
-                   &TGame::RedealEmptySelect})
-    (game.*dbl)(col);
+  for (const ToFoundation& how :
+       {ToFoundation{.count = 8}, ToFoundation{.count = 4}, ToFoundation{.skipKingTopped = true},
+        ToFoundation{.fits = CardRules::FollowsAnySuit}})
+    game.DoubleClickToFoundation(how)(col);
+  game.RedealEmptySelect(col);
   game.ToFoundationElseFreeCell(col, host.Table.Foundation, 20, host.Table.Reserve, 20);
   game.TurnUpAfterMove(col, col, nullptr);
   game.ReserveRefillAfterMove(col, col, nullptr);
@@ -568,8 +580,14 @@ TEST(EmptyColDlg, ButtonsKeysAndClosingAnswer) {
 // --- Deal helpers ----------------------------------------------------------------------
 
 TEST_F(SharedRulesTest, DealHelpersDrawFromTheDealPileAndFreeIt) {
-  TDeck* deal = host.Table.Waste() = game.MakePile(100, 410, 2, 2, 4, false, 1);
-  TDeck* stock = host.Table.Stock() = game.MakePile(10, 410, 2, 2, 3, false, 0);
+  TDeck* deal = host.Table.Waste() = game.MakePile({.left = 100,
+                                                    .top = 410,
+                                                    .vShift = 2,
+                                                    .gShift = 2,
+                                                    .look = Look::None,
+                                                    .role = Role::Marked});
+  TDeck* stock = host.Table.Stock() =
+      game.MakePile({.left = 10, .top = 410, .vShift = 2, .gShift = 2, .look = Look::Ring});
   TDeck* col = Column();
   host.Table.ListB[7] = deal;
   game.TakePacks(deal, 2, true);

@@ -50,8 +50,8 @@ class TinyGame : public TGame {
  public:
   using TGame::TGame;
   void Deal() override {
-    TDeck* pile = MakePile(10, 10, 20, 0, 0, false, 0);
-    TDeck* found = MakePile(200, 10, 0, 0, 1, false, 0);
+    TDeck* pile = MakePile({.left = 10, .top = 10, .vShift = 20});
+    TDeck* found = MakePile({.left = 200, .top = 10, .look = Look::Foundation});
     T.Tableau[1] = pile;
     T.Foundation[1] = found;
     TakePacks(T.Tableau[1], 1, true);

@@ -40,7 +40,7 @@ inline int PoolNo(const std::string& name) {
 }
 inline TCard* CardNamed(TableHost& host, const std::string& name) {
   int n = PoolNo(name);
-  return n ? host.Table.CardPool[size_t(n)] : nullptr;
+  return n ? host.Table.CardPool[n] : nullptr;
 }
 
 // Every pile on the table, in DeckID order.
@@ -204,7 +204,7 @@ inline std::string CheckTable(TableHost& host, int packs) {
   }
   const int cards = 52 * packs;
   for (int n = 1; n <= 104; ++n) {
-    TCard* c = host.Table.CardPool[size_t(n)];
+    TCard* c = host.Table.CardPool[n];
     if (n <= cards && !seen.count(n)) err << "card " << n << " lies in no pile\n";
     if (n > cards && (seen.count(n) || c->Visible() || c->HostDeck))
       err << "card " << n << " of an unused pack is on the table\n";

@@ -15,9 +15,10 @@ namespace {
 constexpr int kPacks = 2;
 constexpr int kColumns = 8;
 constexpr int kFinals = 8;
+constexpr int kWorkingSlot = kFinals + 1;  // after the finals in T.Foundation
 constexpr int kBannerCards = 8;
 constexpr int kPasses = 3;
-constexpr size_t kBannerSlot = 9;  // the banner pile's reserve slot
+constexpr int kBannerSlot = 9;  // the banner pile's reserve slot
 
 int ColumnLeft(int i) {
   return 77 * i + ((i - 1) / 4) * 90 - 67;  // a gap in the middle for the banner
@@ -33,43 +34,50 @@ class Banner : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = kPasses;
 
-    T.Waste() = MakePile(110, 5, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 110,
+                          .top = 5,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Waste()->OnDoubleSelect = Pile(&Banner::BannerDblClick);
 
-    T.Stock() = MakePile(10, 5, 2, 2, 3, false, 0);
+    T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
 
-    TDeck* working = MakePile(324, 30, 0, 0, 1, false, 0);
+    TDeck* working = MakePile({.left = 324, .top = 30, .look = Look::Foundation});
     working->OnSelect = Rule(&TGame::RefuseAll);
     working->OnAddWithRule = Rule(&Banner::BannerFoundationRule);
-    T.Foundation[1] = working;
+    T.Foundation[kWorkingSlot] = working;
 
     // Final foundations show nothing until a sequence arrives; then they
-    // count as foundations (look 1) for the score and the win.
-    for (int i = 1; i <= kFinals; ++i) {
-      TDeck* f = MakePile(73 * i - 63, 340, 0, 0, 4, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Reserve[size_t(i)] = f;
-    }
+    // count as foundations (the foundation look) for the score and the win.
+    MakeFoundations(
+        kFinals,
+        [&](int i) { return PileLayout{.left = 73 * i - 63, .top = 340, .look = Look::None}; },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* c = MakePile(ColumnLeft(i), 130, 18, 0, 0, true, 4);
+      TDeck* c = MakePile({.left = ColumnLeft(i),
+                           .top = 130,
+                           .vShift = 18,
+                           .showsCard = true,
+                           .role = Role::Column});
       c->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
       c->OnDoubleSelect = Pile(&Banner::BannerDblClick);
-      T.Tableau[size_t(i)] = c;
+      T.Tableau[i] = c;
     }
     // The player cannot pick banner cards up; the timer plays them.
-    TDeck* banner = MakePile(324, 170, 4, 0, 0, false, 0);
+    TDeck* banner = MakePile({.left = 324, .top = 170, .vShift = 4});
     banner->OnSelect = Rule(&TGame::RefuseAll);
     T.Reserve[kBannerSlot] = banner;
 
     TakePacks(T.Waste(), kPacks, true);
     T.Board1->SetScore(-52 * kPacks);
     for (int i = 1; i <= kColumns; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t(i)], true);
+      DealRandom(T.Waste(), T.Tableau[i], true);
     for (int i = 1; i <= kBannerCards; ++i)
       DealRandom(T.Waste(), banner, true);
     DealRestToStock(T.Waste(), T.Stock(), false);
@@ -97,7 +105,7 @@ class Banner : public TGame {
     TDeck* to = nullptr;
     if (Continues(Working(), c)) to = Working();
     for (int i = 1; !to && i <= kColumns; ++i)
-      if (!T.Tableau[size_t(i)]->TopCard) to = T.Tableau[size_t(i)];
+      if (!T.Tableau[i]->TopCard) to = T.Tableau[i];
     if (c && to) {
       Deselect(Sender);
       T.Board1->SelectedPile = nullptr;
@@ -123,14 +131,14 @@ class Banner : public TGame {
       if (CardRules::FollowsAnySuit(Working()->TopCard, B)) {
         TDeck* dest = nullptr;
         for (int i = 1; !dest && i <= kFinals; ++i)
-          if (!T.Reserve[size_t(i)]->TopCard) dest = T.Reserve[size_t(i)];
+          if (!T.Foundation[i]->TopCard) dest = T.Foundation[i];
         // Eight sequences use up the 104 cards, so an empty final foundation
         // is always there; without one the sequence stays where it is.
         if (dest) {
           b->BeginMoveGroup();
           Working()->MoveCardTo(B);
           // Switched before the transfer, so the points move with the cards.
-          dest->SetShowEmpty(1);
+          SetLook(dest, Look::Foundation);
           b->Animate = false;
           while (TCard* top = Working()->TopCard)
             dest->MoveCardTo(top);
@@ -141,19 +149,15 @@ class Banner : public TGame {
         }
       }
     }
-    if (AllFoundationsFull(T.Reserve, kFinals)) {
-      // The rules start the timer again on every click: win once.
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
+    if (AllFoundationsFull(T.Foundation, kFinals)) {
+      T.GameWon();
       return;
     }
     T.EnableTimer();
   }
 
  private:
-  TDeck* Working() const { return T.Foundation[1]; }
+  TDeck* Working() const { return T.Foundation[kWorkingSlot]; }
   TDeck* BannerPile() const { return T.Reserve[kBannerSlot]; }
 
   // c may go on the working foundation: one rank above its top in any suit
@@ -163,8 +167,6 @@ class Banner : public TGame {
     return working && c && B && CardRules::FollowsAnySuit(working->TopCard, c) &&
            c->Rank() != B->Rank();
   }
-
-  bool won_ = false;
 };
 
 REGISTER_GAME(Banner, 41);

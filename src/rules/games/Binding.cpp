@@ -43,42 +43,52 @@ class Binding : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = 4;  // three gatherings
 
-    TDeck* talon = T.Waste() = MakePile(150, 130, 6, 0, 4, false, 5);
+    TDeck* talon = T.Waste() =
+        MakePile({.left = 150, .top = 130, .vShift = 6, .look = Look::None, .role = Role::Reserve});
     talon->OnAddWithRule = Rule(&TGame::RefuseAll);
     talon->OnDoubleSelect = Pile(&Binding::BindingDblClick);
-    T.Stock() = MakePile(10, 5, 2, 2, 3, false, 0);
+    T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
     T.Stock()->OnSelect = Rule(&Binding::BindingDealSelect);
     T.Stock()->OnEmptySelect = Pile(&Binding::BindingRedeal);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), 130, 18, 0, 0, true, 10 + i);
+      TDeck* column = MakePile(
+          {.left = ColumnLeft(i), .top = 130, .vShift = 18, .showsCard = true, .role = RowRole(i)});
       column->OnAddWithRule = Rule(&TGame::RefuseAll);
       column->OnDoubleSelect = Pile(&Binding::BindingDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
     for (int i = 1; i <= kReserves; ++i) {
-      TDeck* r = MakePile(ReserveLeft(i), ReserveTop(i), 0, 0, 4, true, 10 + i);
+      TDeck* r = MakePile({.left = ReserveLeft(i),
+                           .top = ReserveTop(i),
+                           .look = Look::None,
+                           .showsCard = true,
+                           .role = RowRole(i)});
       r->OnSelect = Rule(&Binding::BindingReserveSelect);
       r->OnAddWithRule = Rule(&TGame::RefuseAll);
       r->OnDoubleSelect = Pile(&Binding::BindingDblClick);
-      T.Reserve[size_t(i)] = r;
+      T.Reserve[i] = r;
     }
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), 5, 0, 0, 1, true, 10 + i);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::AnySuitUpRule);
-      // A move off the talon (Tag 5) uncovers its next card.
-      f->OnAfterMove = After(&TGame::ReserveRefillAfterMove);
-      T.Foundation[size_t(i)] = f;
-    }
+    // A move off the talon (Tag 5) uncovers its next card.
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i),
+                            .top = 5,
+                            .look = Look::Foundation,
+                            .showsCard = true,
+                            .role = RowRole(i)};
+        },
+        Rule(&TGame::AnySuitUpRule), Rule(&TGame::RefuseAll),
+        After(&TGame::ReserveRefillAfterMove));
 
     TakePacks(talon, 2, true);
     T.Board1->SetScore(-104);
     for (int i = 1; i <= kReserves; ++i)
-      DealRandom(talon, T.Reserve[size_t(i)]);
+      DealRandom(talon, T.Reserve[i]);
     if (TCard* first = DealRandom(talon, T.Foundation[1])) baseRank_ = first->Rank();
     for (int i = 1; i <= kColumns; ++i)
-      DealRandom(talon, T.Tableau[size_t(i)]);
+      DealRandom(talon, T.Tableau[i]);
     DealRestToStock(talon, T.Stock(), false);
     // Ten stock cards make the talon, face down but for the top one.
     TBoard* b = T.Board1;
@@ -96,9 +106,9 @@ class Binding : public TGame {
   // (the last pile when none is empty); none when the fan is used up.
   TDeck* PlayableReserve() const {
     int i = 1;
-    while (i <= kReserves && T.Reserve[size_t(i)]->TopCard)
+    while (i <= kReserves && T.Reserve[i]->TopCard)
       ++i;
-    return i >= 2 ? T.Reserve[size_t(i - 1)] : nullptr;
+    return i >= 2 ? T.Reserve[i - 1] : nullptr;
   }
 
   void BindingReserveSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
@@ -116,7 +126,7 @@ class Binding : public TGame {
       DealRow();
       T.Board1->EndMoveGroup();
     }
-    if (T.Rotation_Counter() == T.RedealLimit) Sender->SetShowEmpty(2);
+    if (T.Rotation_Counter() == T.RedealLimit) SetLook(Sender, Look::NoRedeal);
     T.EnableTimer();
   }
 
@@ -129,7 +139,7 @@ class Binding : public TGame {
       TBoard* b = T.Board1;
       b->Animate = false;
       for (int i = kColumns; i >= 1; --i) {
-        TDeck* column = T.Tableau[size_t(i)];
+        TDeck* column = T.Tableau[i];
         while (TCard* c = column->TopCard) {
           c->SetFace(false);
           Sender->MoveCardTo(c);
@@ -150,7 +160,7 @@ class Binding : public TGame {
     for (int i = 1; i <= kColumns && stock->TopCard; ++i) {
       TCard* c = stock->TopCard;
       c->SetFace(true);
-      T.Tableau[size_t(i)]->MoveCardTo(c);
+      T.Tableau[i]->MoveCardTo(c);
     }
   }
 
@@ -160,7 +170,7 @@ class Binding : public TGame {
   void BindingDblClick(TDeck* Sender) {
     if (TCard* c = Sender->TopCard) {
       for (int i = 1; i <= kFoundations; ++i) {
-        TDeck* f = T.Foundation[size_t(i)];
+        TDeck* f = T.Foundation[i];
         if (f->CardsCount() >= 13 || !FollowsAnySuit(f->TopCard, c)) continue;
         Deselect(Sender);
         f->MoveCardTo(c);
@@ -191,10 +201,7 @@ class Binding : public TGame {
       AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, baseRank_,
                             FollowsAnySuit, T.Waste());
     if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
+      T.GameWon();
       return;
     }
     T.EnableTimer();
@@ -202,7 +209,6 @@ class Binding : public TGame {
 
  private:
   int baseRank_ = 1;
-  bool won_ = false;
 };
 
 REGISTER_GAME(Binding, 31);

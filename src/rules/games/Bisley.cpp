@@ -41,42 +41,52 @@ class Bisley : public TGame {
 
   void Deal() override {
     // The pack waits here while it is dealt; the pile goes with the deal.
-    T.Stock() = MakePile(kKingLeft, 5, 0, 0, 0, false, 0);
+    T.Stock() = MakePile({.left = kKingLeft, .top = 5});
+    MakeFoundations(
+        kSuits,
+        [&](int i) {
+          return PileLayout{.left = kAceLeft,
+                            .top = FoundationTop(i),
+                            .look = Look::Foundation,
+                            .role = Role::Marked};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kSuits; ++i) {
-      TDeck* f = MakePile(kAceLeft, FoundationTop(i), 0, 0, 1, false, 1);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
-    for (int i = 1; i <= kSuits; ++i) {
-      TDeck* k = MakePile(kKingLeft, FoundationTop(i), 0, 0, 1, false, 1);
+      TDeck* k = MakePile({.left = kKingLeft,
+                           .top = FoundationTop(i),
+                           .look = Look::Foundation,
+                           .role = Role::Marked});
       k->OnSelect = Rule(&TGame::RefuseAll);
       k->OnAddWithRule = Rule(&TGame::SuitDownRule);
-      T.Reserve[size_t(i)] = k;
+      T.Reserve[i] = k;
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), ColumnTop(i), kColumnStep, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = ColumnTop(i),
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&Bisley::BisleyColumnRule);
       column->OnDoubleSelect = Pile(&Bisley::BisleyToFoundationDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
     // Set before the Aces go up, so that they earn their points.
     T.Board1->SetScore(-52);
 
     TDeck* dealPile = T.Stock();
     for (int i = 1; i <= 52; ++i) {
-      TCard* c = T.CardPool[size_t(i)];
+      TCard* c = T.CardPool[i];
       c->Show();
       c->SetFace(true);
       // Ace foundation k takes the Ace of suit k.
-      TDeck* to = (i - 1) % 13 == 0 ? T.Foundation[size_t((i - 1) / 13 + 1)] : dealPile;
+      TDeck* to = (i - 1) % 13 == 0 ? T.Foundation[(i - 1) / 13 + 1] : dealPile;
       to->AddCard(c);
       c->BringToFront();
     }
     for (int i = 1; i <= 48; ++i)
-      DealRandom(dealPile, T.Tableau[size_t((i - 1) % kColumns + 1)]);
+      DealRandom(dealPile, T.Tableau[(i - 1) % kColumns + 1]);
     for (int i = 1; i <= kColumns; ++i)
-      KingUp(T.Tableau[size_t(i)]);
+      KingUp(T.Tableau[i]);
 
     FreeDealPile(T.Stock());
     StartTimer(Timer(&Bisley::Bisley_Timer));
@@ -102,11 +112,11 @@ class Bisley : public TGame {
     if (TCard* c = Top(Sender)) {
       TDeck* to = nullptr;
       for (int i = 1; i <= kSuits && !to; ++i) {
-        TCard* a = Top(T.Foundation[size_t(i)]);
-        if (FollowsInSuit(a, c) && a->Rank() != 13) to = T.Foundation[size_t(i)];
+        TCard* a = Top(T.Foundation[i]);
+        if (FollowsInSuit(a, c) && a->Rank() != 13) to = T.Foundation[i];
       }
       for (int j = 1; j <= kSuits && !to; ++j)
-        if (PrecedesInSuit(Top(T.Reserve[size_t(j)]), c)) to = T.Reserve[size_t(j)];
+        if (PrecedesInSuit(Top(T.Reserve[j]), c)) to = T.Reserve[j];
       if (to) {
         Deselect(Sender);
         to->MoveCardTo(c);
@@ -127,22 +137,22 @@ class Bisley : public TGame {
       return;
     }
     for (int i = 1; i <= kColumns; ++i)
-      KingUp(T.Tableau[size_t(i)]);
+      KingUp(T.Tableau[i]);
 
     if (T.AutoPlay == 0) {
       for (int i = 1; i <= kColumns; ++i) {
-        TCard* c = Top(T.Tableau[size_t(i)]);
+        TCard* c = Top(T.Tableau[i]);
         if (!c) continue;
         bool moved = false;
         if (c->Rank() == 13) {
-          moved = KingUp(T.Tableau[size_t(i)]);
+          moved = KingUp(T.Tableau[i]);
         } else {
           for (int j = 1; j <= kSuits && !moved; ++j) {
             TDeck* to = nullptr;
-            if (FollowsInSuit(Top(T.Foundation[size_t(j)]), c))
-              to = T.Foundation[size_t(j)];
-            else if (PrecedesInSuit(Top(T.Reserve[size_t(j)]), c))
-              to = T.Reserve[size_t(j)];
+            if (FollowsInSuit(Top(T.Foundation[j]), c))
+              to = T.Foundation[j];
+            else if (PrecedesInSuit(Top(T.Reserve[j]), c))
+              to = T.Reserve[j];
             if (to) {
               to->MoveCardTo(c);
               moved = true;
@@ -154,8 +164,8 @@ class Bisley : public TGame {
     }
 
     for (int i = 1; i <= kSuits; ++i) {
-      TDeck* kings = T.Reserve[size_t(i)];
-      TDeck* aces = T.Foundation[size_t(i)];
+      TDeck* kings = T.Reserve[i];
+      TDeck* aces = T.Foundation[i];
       if (!FollowsAnySuit(Top(aces), Top(kings))) continue;
       for (int n = 0; n < 13 && Top(kings); ++n)
         aces->MoveCardTo(Top(kings));
@@ -173,8 +183,8 @@ class Bisley : public TGame {
   // foundation whose top card has that suit.
   TDeck* KingFoundationFor(const TCard* c) const {
     for (int j = 1; j <= kSuits; ++j) {
-      TCard* a = Top(T.Foundation[size_t(j)]);
-      if (a && a->Suit() == c->Suit()) return T.Reserve[size_t(j)];
+      TCard* a = Top(T.Foundation[j]);
+      if (a && a->Suit() == c->Suit()) return T.Reserve[j];
     }
     return nullptr;
   }

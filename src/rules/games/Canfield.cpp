@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int kCanfield = 3;
-constexpr int kShort = 18;
-
 constexpr int kFoundations = 4;
 constexpr int kFull = 13;
 constexpr int kCanfieldColumns = 4;
@@ -41,17 +38,15 @@ int ShortColumnLeft(int i) {
   return 76 * i + 24;
 }  // 100, 176, ..., 480
 
-constexpr int kColumnTag = 4;
-constexpr int kReserveTag = 5;
-
 }  // namespace
 
 class Canfield : public TGame {
  public:
-  using TGame::TGame;
+  enum Variant { Classic, Short };
+  Canfield(TTable& table, Variant variant) : TGame(table), variant_(variant) {}
 
   void Deal() override {
-    if (T.GameIndex == kShort)
+    if (variant_ == Short)
       DealShort();
     else
       DealCanfield();
@@ -113,7 +108,7 @@ class Canfield : public TGame {
       TCard* top = Sender->TopCard;
       if (!top) {
         Action = true;
-      } else if (S && S->Tag == kColumnTag && FitsAltColourDown(Beneath(ACard), ACard)) {
+      } else if (S && HasRole(S, Role::Column) && FitsAltColourDown(Beneath(ACard), ACard)) {
         TCard* x = ACard;
         while (FitsAltColourDown(Beneath(x), x) && !FitsAltColourDown(top, x))
           x = Beneath(x);
@@ -132,8 +127,7 @@ class Canfield : public TGame {
   // reserve's next card up); the last card home wins.
   void CanfieldFoundationAfterMove(TDeck* Source, TDeck* Dest, TCard* ACard) {
     ReserveRefillAfterMove(Source, Dest, ACard);
-    if (AllFoundationsFull(T.ListA, kFoundations) && !won_) {
-      won_ = true;
+    if (AllFoundationsFull(T.Foundation, kFoundations)) {
       T.GameWon();
     }
   }
@@ -143,7 +137,7 @@ class Canfield : public TGame {
   void CanfieldToFoundationDblClick(TDeck* Sender) {
     T.GameStarted = 1;
     for (int i = 1; i <= kFoundations && Sender->TopCard; ++i) {
-      TDeck* f = T.ListA[size_t(i)];
+      TDeck* f = T.Foundation[i];
       if (f && CardRules::FollowsInSuit(f->TopCard, Sender->TopCard)) {
         TCard* c = Sender->TopCard;
         Deselect(Sender);
@@ -161,7 +155,7 @@ class Canfield : public TGame {
     if (!Busy()) {
       TDeck* reserve = T.Single[kReserveSlot];
       if (TCard* c = reserve->TopCard; c && c->Rank() == base_) {
-        if (TDeck* f = EmptyFoundation(T.ListA)) {
+        if (TDeck* f = EmptyFoundation(T.Foundation)) {
           f->MoveCardTo(c);
           c->SetFace(true);
           if (reserve->TopCard) reserve->TopCard->SetFace(true);
@@ -170,7 +164,7 @@ class Canfield : public TGame {
       TDeck* turn = TurnPile();
       TDeck* from = turn->TopCard ? turn : T.Waste();
       if (TCard* c = from->TopCard; c && c->Rank() == base_) {
-        if (TDeck* f = EmptyFoundation(T.ListA)) {
+        if (TDeck* f = EmptyFoundation(T.Foundation)) {
           f->MoveCardTo(c);
           c->SetFace(true);
         }
@@ -214,11 +208,7 @@ class Canfield : public TGame {
                             CardRules::FollowsAnySuit, turn);
     }
     if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      // The empty stock re-arms the timer: the won table must not win again.
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
+      T.GameWon();
       return;
     }
     T.EnableTimer();
@@ -228,26 +218,33 @@ class Canfield : public TGame {
 
  private:
   void DealCanfield() {
-    TDeck* waste = MakeStockPiles(4, &Canfield::CanfieldToFoundationDblClick);
+    TDeck* waste = MakeStockPiles(Look::None, Pile(&Canfield::CanfieldToFoundationDblClick));
 
-    TDeck* reserve = MakePile(5, 130, 5, 0, 0, false, kReserveTag);
+    TDeck* reserve = MakePile({.left = 5, .top = 130, .vShift = 5, .role = Role::Reserve});
     reserve->OnAddWithRule = Rule(&TGame::RefuseAll);
     reserve->OnDoubleSelect = Pile(&Canfield::CanfieldToFoundationDblClick);
     T.Single[kReserveSlot] = reserve;
 
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(CanfieldLeft(i), kTopRow, 0, 0, 1, false, 1);
-      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
-      f->OnAfterMove = After(&Canfield::CanfieldFoundationAfterMove);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      T.ListA[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = CanfieldLeft(i),
+                            .top = kTopRow,
+                            .look = Look::Foundation,
+                            .role = Role::Marked};
+        },
+        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll),
+        After(&Canfield::CanfieldFoundationAfterMove));
     for (int i = 1; i <= kCanfieldColumns; ++i) {
-      TDeck* column = MakePile(CanfieldLeft(i), 130, 18, 0, 0, true, kColumnTag);
+      TDeck* column = MakePile({.left = CanfieldLeft(i),
+                                .top = 130,
+                                .vShift = 18,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&Canfield::CanfieldColumnRule);
       column->OnAfterMove = After(&TGame::ReserveRefillAfterMove);
       column->OnDoubleSelect = Pile(&Canfield::CanfieldToFoundationDblClick);
-      T.ListB[size_t(i)] = column;
+      T.ListB[i] = column;
     }
 
     TakePacks(waste, 1, false);
@@ -256,32 +253,35 @@ class Canfield : public TGame {
       DealRandom(waste, reserve, false);
     reserve->TopCard->SetFace(true);
     for (int i = 1; i <= kCanfieldColumns; ++i)
-      DealRandom(waste, T.ListB[size_t(i)], true);
-    base_ = DealRandom(waste, T.ListA[1], true)->Rank();
+      DealRandom(waste, T.ListB[i], true);
+    base_ = DealRandom(waste, T.Foundation[1], true)->Rank();
     DealRestToStock(waste, T.Stock(), false);
     StartTimer(Timer(&Canfield::Kanf_TTimer));
     // Dealt base cards go up at once; their columns wait for the player.
     for (int i = 1; i <= kCanfieldColumns; ++i) {
-      TCard* c = T.ListB[size_t(i)]->TopCard;
+      TCard* c = T.ListB[i]->TopCard;
       if (c && c->Rank() == base_)
-        if (TDeck* f = EmptyFoundation(T.ListA)) f->MoveCardTo(c);
+        if (TDeck* f = EmptyFoundation(T.Foundation)) f->MoveCardTo(c);
     }
   }
 
   void DealShort() {
-    TDeck* waste = MakeStockPiles(0, &TGame::ToFoundation4AnySuitDblClick);
+    TDeck* waste =
+        MakeStockPiles(Look::Blank, DoubleClickToFoundation({.fits = CardRules::FollowsAnySuit}));
 
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(ShortFoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::AnySuitUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{
+              .left = ShortFoundationLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&TGame::AnySuitUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kShortColumns; ++i) {
-      TDeck* column = MakePile(ShortColumnLeft(i), 140, 18, 0, 0, false, 10 + i);
+      TDeck* column =
+          MakePile({.left = ShortColumnLeft(i), .top = 140, .vShift = 18, .role = RowRole(i)});
       column->OnAddWithRule = Rule(&Canfield::ShortColumnRule);
-      column->OnDoubleSelect = Pile(&TGame::ToFoundation4AnySuitDblClick);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = DoubleClickToFoundation({.fits = CardRules::FollowsAnySuit});
+      T.Tableau[i] = column;
     }
 
     TakePacks(waste, 1, true);
@@ -289,7 +289,7 @@ class Canfield : public TGame {
     // Round the columns from the second: column 1 gets the last card of each
     // pass of six.
     for (int i = 1; i <= 4 * kShortColumns; ++i)
-      DealRandom(waste, T.Tableau[size_t(i % kShortColumns + 1)]);
+      DealRandom(waste, T.Tableau[i % kShortColumns + 1]);
     base_ = DealRandom(waste, T.Foundation[1])->Rank();
     DealRestToStock(waste, T.Stock(), false);
     StartTimer(Timer(&Canfield::Short_Timer));
@@ -297,19 +297,32 @@ class Canfield : public TGame {
 
   // The waste, the turn pile over it and the stock, in that order; the
   // turn pile's empty look and both piles' double click are the game's.
-  template <class G>
-  TDeck* MakeStockPiles(int turnShowEmpty, void (G::*toFoundation)(TDeck*)) {
-    TDeck* waste = MakePile(kWasteLeft, kTopRow, 2, 2, 4, false, 1);
+  TDeck* MakeStockPiles(Look turnLook, TDeckEEvent toFoundation) {
+    TDeck* waste = MakePile({.left = kWasteLeft,
+                             .top = kTopRow,
+                             .vShift = 2,
+                             .gShift = 2,
+                             .look = Look::None,
+                             .role = Role::Marked});
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(toFoundation);
+    waste->OnDoubleSelect = toFoundation;
     T.Waste() = waste;
 
-    TDeck* turn = MakePile(kWasteLeft, kTopRow, 0, kTurnShift, turnShowEmpty, false, 1);
+    TDeck* turn = MakePile({.left = kWasteLeft,
+                            .top = kTopRow,
+                            .gShift = kTurnShift,
+                            .look = turnLook,
+                            .role = Role::Marked});
     turn->OnAddWithRule = Rule(&TGame::RefuseAll);
-    turn->OnDoubleSelect = Pile(toFoundation);
+    turn->OnDoubleSelect = toFoundation;
     T.Single[kTurnSlot] = turn;
 
-    TDeck* stock = MakePile(5, kTopRow, 2, 2, 3, false, 2);
+    TDeck* stock = MakePile({.left = 5,
+                             .top = kTopRow,
+                             .vShift = 2,
+                             .gShift = 2,
+                             .look = Look::Ring,
+                             .role = Role::Second});
     stock->OnSelect = Rule(&Canfield::TurnThreeSelect);
     stock->OnEmptySelect = Pile(&Canfield::TurnBackEmptySelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
@@ -331,15 +344,16 @@ class Canfield : public TGame {
 
   static TDeck* EmptyFoundation(const TTable::PileList& F) {
     for (int i = 1; i <= kFoundations; ++i)
-      if (F[size_t(i)] && !F[size_t(i)]->TopCard) return F[size_t(i)];
+      if (F[i] && !F[i]->TopCard) return F[i];
     return nullptr;
   }
 
   // A tick that arrives while a move is still sliding waits for the next.
   bool Busy() const { return T.Board1 && T.Board1->Busy; }
 
+  const Variant variant_;
   int base_ = 1;
-  bool won_ = false;
 };
 
-REGISTER_GAME(Canfield, kCanfield, kShort);
+REGISTER_VARIANT(Canfield, 3, Canfield::Classic);
+REGISTER_VARIANT(Canfield, 18, Canfield::Short);

@@ -25,24 +25,34 @@ class Carlton : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* dealPile = MakePile(100, 390, 2, 2, 4, false, 1);
+    TDeck* dealPile = MakePile({.left = 100,
+                                .top = 390,
+                                .vShift = 2,
+                                .gShift = 2,
+                                .look = Look::None,
+                                .role = Role::Marked});
     dealPile->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Waste() = dealPile;
-    TDeck* stock = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    TDeck* stock =
+        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::DealRowSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
+    MakeFoundations(
+        kPiles,
+        [&](int i) {
+          return PileLayout{.left = RowLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kPiles; ++i) {
-      TDeck* f = MakePile(RowLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
-    for (int i = 1; i <= kPiles; ++i) {
-      TDeck* column = MakePile(RowLeft(i), kColumnTop, 17, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = RowLeft(i),
+                                .top = kColumnTop,
+                                .vShift = 17,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&TGame::AltColourDownRule);
-      column->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+      T.Tableau[i] = column;
     }
 
     TakePacks(dealPile, 2, true);
@@ -51,7 +61,7 @@ class Carlton : public TGame {
     // j cards.
     for (int row = 1; row <= kPiles; ++row)
       for (int j = row; j <= kPiles; ++j)
-        DealRandom(dealPile, T.Tableau[size_t(j)], true);
+        DealRandom(dealPile, T.Tableau[j], true);
     DealRestToStock(dealPile, stock, false);
     FreeDealPile(T.Waste());
     StartTimer(Timer(&Carlton::Carlton_Timer));

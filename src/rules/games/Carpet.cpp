@@ -31,32 +31,38 @@ class Carpet : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile(100, kTopRow, 2, 2, 4, false, 1);
+    TDeck* waste = MakePile({.left = 100,
+                             .top = kTopRow,
+                             .vShift = 2,
+                             .gShift = 2,
+                             .look = Look::None,
+                             .role = Role::Marked});
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
     waste->OnDoubleSelect = Pile(&Carpet::CarpetWasteDblClick);
     T.Waste() = waste;
-    TDeck* stock = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    TDeck* stock =
+        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::StockToWasteSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kPlaces; ++i) {
       // Each place carries its own tag, so no two places look alike to a rule.
-      TDeck* place = MakePile(PlaceLeft(i), PlaceTop(i), 0, 0, 0, false, 10 + i);
+      TDeck* place = MakePile({.left = PlaceLeft(i), .top = PlaceTop(i), .role = RowRole(i)});
       place->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
-      place->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
-      T.Tableau[size_t(i)] = place;
+      place->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      T.Tableau[i] = place;
     }
 
     TakePacks(waste, 1, true);
     T.Board1->SetScore(-52);
     for (int i = 1; i <= kPlaces; ++i)
-      DealRandom(waste, T.Tableau[size_t(i)], true);
+      DealRandom(waste, T.Tableau[i], true);
     DealRestToStock(waste, stock, false);
     StartTimer(Timer(&Carpet::Carpet_Timer));
   }
@@ -69,10 +75,9 @@ class Carpet : public TGame {
     if (!c) return;
     TDeck* to = nullptr;
     for (int i = 1; !to && i <= kFoundations; ++i)
-      if (CardRules::FollowsInSuit(T.Foundation[size_t(i)]->TopCard, c))
-        to = T.Foundation[size_t(i)];
+      if (CardRules::FollowsInSuit(T.Foundation[i]->TopCard, c)) to = T.Foundation[i];
     for (int i = 1; !to && i <= kPlaces; ++i)
-      if (!T.Tableau[size_t(i)]->TopCard) to = T.Tableau[size_t(i)];
+      if (!T.Tableau[i]->TopCard) to = T.Tableau[i];
     if (!to) return;
     Deselect(Sender);
     to->MoveCardTo(c);
@@ -82,25 +87,10 @@ class Carpet : public TGame {
   // Every 100 ms: an Ace from the carpet and one from the waste go up; then
   // the win test. AutoPlay plays no part here.
   void Carpet_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kPlaces, 1, T.Waste());
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
-      return;
-    }
-    T.EnableTimer();
+    // Only the Aces go up by themselves.
+    CommonTimer(T.Foundation, kFoundations, {PileGroup(T.Tableau, kPlaces, T.Waste())}, true, 1,
+                nullptr);
   }
-
- private:
-  bool won_ = false;
 };
 
 REGISTER_GAME(Carpet, 17);

@@ -42,42 +42,51 @@ class Castle : public TGame {
 
   void Deal() override {
     // The deal pile and a spare pile live only while dealing.
-    TDeck* dealPile = MakePile(100, 410, 2, 2, 4, false, 1);
+    TDeck* dealPile = MakePile({.left = 100,
+                                .top = 410,
+                                .vShift = 2,
+                                .gShift = 2,
+                                .look = Look::None,
+                                .role = Role::Marked});
     dealPile->OnAddWithRule = Rule(&TGame::RefuseAll);
-    dealPile->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
+    dealPile->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
     T.Waste() = dealPile;
-    TDeck* spare = MakePile(10, 410, 2, 2, 0, false, 0);
+    TDeck* spare = MakePile({.left = 10, .top = 410, .vShift = 2, .gShift = 2});
     spare->OnSelect = Rule(&TGame::StockToWasteSelect);
     spare->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = spare;
 
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kFreeCells; ++i) {
-      TDeck* cell = MakePile(RowLeft(i), kTopRow, 0, 0, 3, false, 0);
+      TDeck* cell = MakePile({.left = RowLeft(i), .top = kTopRow, .look = Look::Ring});
       cell->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
-      cell->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
-      T.Reserve[size_t(i)] = cell;
-      T.Tableau[size_t(kColumns + i)] = cell;  // the cells play as piles 11 and 12
+      cell->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      T.Reserve[i] = cell;
+      T.Tableau[kColumns + i] = cell;  // the cells play as piles 11 and 12
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(RowLeft(i), kColumnTop, kColumnStep, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = RowLeft(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&Castle::CastleColumnRule);
       column->OnDoubleSelect = Pile(&Castle::CastleColumnDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     TakePacks(dealPile, 1, true);
     T.Board1->SetScore(-52);
     // Round the columns, five cards each, then one card into each cell.
     for (int i = 1; i <= kColumns * kColumnCards; ++i)
-      DealRandom(dealPile, T.Tableau[size_t((i - 1) % kColumns + 1)]);
+      DealRandom(dealPile, T.Tableau[(i - 1) % kColumns + 1]);
     for (int i = 1; i <= kFreeCells; ++i)
-      DealRandom(dealPile, T.Reserve[size_t(i)]);
+      DealRandom(dealPile, T.Reserve[i]);
 
     ProcessMessages();  // the dealt table shows before the deal piles go
     FreeDealPile(T.Waste());
@@ -101,25 +110,9 @@ class Castle : public TGame {
   // Every 100 ms: an Ace up from the columns and one from the cells, then
   // (AutoPlay On) a card that may safely go up from each, then the win test.
   void Castle_Timer() {
-    T.DisableTimer();
-    if (T.Board1 && T.Board1->Busy) {
-      // A run still on its way through the free piles: wait for it.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1);
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, kFreeCells, 1);
-    if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1,
-                            CardRules::FollowsInSuit);
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Reserve, kFreeCells, true, 1,
-                            CardRules::FollowsInSuit);
-    }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    CommonTimer(T.Foundation, kFoundations,
+                {PileGroup(T.Tableau, kColumns), PileGroup(T.Reserve, kFreeCells)}, true, 1,
+                CardRules::FollowsInSuit);
   }
 };
 

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kDesire = 44;
-
 struct Shape {
   int packs, reserveCards, piles, foundations;
 };
@@ -28,38 +26,51 @@ constexpr int kAce = 1;
 
 class DesireAndDoubt : public TGame {
  public:
-  using TGame::TGame;
+  enum Variant { Desire, Doubt };
+  DesireAndDoubt(TTable& table, Variant variant)
+      : TGame(table),
+        desire_(variant == Desire),
+        shape_(desire_ ? kDesireShape : Shape{1, 15, 5, 4}) {}
 
   void Deal() override {
-    desire_ = T.GameIndex == kDesire;
-    shape_ = desire_ ? kDesireShape : Shape{1, 15, 5, 4};
     if (!desire_) {
       T.SetRotation_Counter(1);
       T.RedealLimit = kDoubtPasses;
     }
-    const auto dblClick =
-        desire_ ? Pile(&TGame::ToFoundation8DblClick) : Pile(&TGame::ToFoundation4DblClick);
+    const auto dblClick = desire_ ? DoubleClickToFoundation({.count = 8})
+                                  : DoubleClickToFoundation({.starts = false});
 
-    T.Waste() = MakePile(100, 5, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 100,
+                          .top = 5,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Waste()->OnDoubleSelect = dblClick;
 
-    T.Stock() = MakePile(10, 5, 2, 2, desire_ ? 2 : 3, false, 0);
+    T.Stock() = MakePile({.left = 10,
+                          .top = 5,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = desire_ ? Look::NoRedeal : Look::Ring});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     if (!desire_) T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
 
     for (int i = 1; i <= shape_.foundations; ++i) {
-      TDeck* f = MakePile(73 * i + (desire_ ? 119 : 137), 5, 0, 0, 1, false, 0);
+      TDeck* f =
+          MakePile({.left = 73 * i + (desire_ ? 119 : 137), .top = 5, .look = Look::Foundation});
       f->OnSelect = Rule(&TGame::RefuseAll);
       f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
       // A card taken from the reserve uncovers the next one.
       f->OnAfterMove = After(&TGame::TurnUpAfterMove);
-      T.Foundation[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
 
     // Fanned a little to the right so the player sees how many are left.
-    TDeck* reserve = MakePile(210, 122, 0, 6, 4, false, 15);
+    TDeck* reserve =
+        MakePile({.left = 210, .top = 122, .gShift = 6, .look = Look::None, .role = Role::Closed});
     reserve->OnAddWithRule = Rule(&TGame::RefuseAll);
     reserve->OnDoubleSelect = dblClick;
     T.Reserve[1] = reserve;
@@ -67,11 +78,11 @@ class DesireAndDoubt : public TGame {
     for (int i = 1; i <= shape_.piles; ++i) {
       const int left = desire_ ? ((i - 1) % 7) * 80 + 210 : 80 * i + 130;
       const int top = desire_ ? ((i - 1) / 7) * 110 + 240 : 240;
-      TDeck* p = MakePile(left, top, 0, 0, 0, true, 4);
+      TDeck* p = MakePile({.left = left, .top = top, .showsCard = true, .role = Role::Column});
       p->OnAddWithRule = Rule(&TGame::FrameDownRule);
       p->OnDoubleSelect = dblClick;
       p->OnAfterMove = After(&TGame::TurnUpAfterMove);
-      T.Tableau[size_t(i)] = p;
+      T.Tableau[i] = p;
     }
 
     TakePacks(T.Waste(), shape_.packs, true);
@@ -80,7 +91,7 @@ class DesireAndDoubt : public TGame {
       DealRandom(T.Waste(), reserve, false);
     if (reserve->TopCard) reserve->TopCard->SetFace(true);
     for (int i = 1; i <= shape_.piles; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t(i)], true);
+      DealRandom(T.Waste(), T.Tableau[i], true);
     DealRestToStock(T.Waste(), T.Stock(), false);
 
     StartTimer(desire_ ? Timer(&DesireAndDoubt::Desire_Timer)
@@ -95,40 +106,21 @@ class DesireAndDoubt : public TGame {
   // empty foundations, then (with AutoPlay on) one card up from the piles or
   // the waste and one from the reserve; then the win test.
   void Tick() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     TTable::PileList reserve{};
     reserve[1] = T.Reserve[1];
     if (reserve[1] && reserve[1]->TopCard)
       AutoPlaceBaseCards(T.Tableau, shape_.piles, reserve, 1, reserve[1]->TopCard->Rank());
 
-    AutoPlaceBaseCards(T.Foundation, shape_.foundations, T.Tableau, shape_.piles, kAce, T.Waste());
-    AutoPlaceBaseCards(T.Foundation, shape_.foundations, reserve, 1, kAce);
-    if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, shape_.foundations, T.Tableau, shape_.piles, false, kAce,
-                            CardRules::FollowsInSuit, T.Waste());
-      AutoPlayToFoundations(T.Foundation, shape_.foundations, reserve, 1, false, kAce,
-                            CardRules::FollowsInSuit);
-    }
-
-    if (AllFoundationsFull(T.Foundation, shape_.foundations)) {
-      // The pile rules start the timer again on every click: win once.
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
-      return;
-    }
-    T.EnableTimer();
+    PlayUp(T.Foundation, shape_.foundations,
+           {PileGroup(T.Tableau, shape_.piles, T.Waste()), PileGroup(reserve, 1)}, false, kAce,
+           CardRules::FollowsInSuit);
+    FinishTick(T.Foundation, shape_.foundations);
   }
 
-  bool desire_ = true;
-  Shape shape_ = kDesireShape;
-  bool won_ = false;
+  const bool desire_;
+  const Shape shape_;
 };
 
-REGISTER_GAME(DesireAndDoubt, 44, 45);
+REGISTER_VARIANT(DesireAndDoubt, 44, DesireAndDoubt::Desire);
+REGISTER_VARIANT(DesireAndDoubt, 45, DesireAndDoubt::Doubt);

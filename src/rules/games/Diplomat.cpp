@@ -15,9 +15,6 @@ using namespace CardRules;
 
 namespace {
 
-constexpr int kDiplomat = 15;
-constexpr int kElma = 20;
-
 constexpr int kPacks = 2;
 constexpr int kCards = 52 * kPacks;
 constexpr int kColumns = 8;
@@ -58,10 +55,11 @@ TCard* Top(const TDeck* d) {
 
 class Diplomat : public TGame {
  public:
-  using TGame::TGame;
+  enum Variant { Classic, Elma };
+  Diplomat(TTable& table, Variant variant) : TGame(table), variant_(variant) {}
 
   void Deal() override {
-    if (T.GameIndex == kElma)
+    if (variant_ == Elma)
       DealElma();
     else
       DealDiplomat();
@@ -109,12 +107,12 @@ class Diplomat : public TGame {
     if (TCard* c = Top(Sender)) {
       TDeck* to = nullptr;
       for (int i = 1; i <= kElmaSuits && !to; ++i) {
-        TCard* t = Top(T.Foundation[size_t(i)]);
-        if (FollowsInSuit(t, c) && t->Rank() != 13) to = T.Foundation[size_t(i)];
+        TCard* t = Top(T.Foundation[i]);
+        if (FollowsInSuit(t, c) && t->Rank() != 13) to = T.Foundation[i];
       }
       for (int j = 1; j <= kElmaSuits && !to; ++j) {
-        TCard* t = Top(T.Reserve[size_t(j)]);
-        if (PrecedesInSuit(t, c) && t->Rank() != 1) to = T.Reserve[size_t(j)];
+        TCard* t = Top(KingFoundation(j));
+        if (PrecedesInSuit(t, c) && t->Rank() != 1) to = KingFoundation(j);
       }
       if (to) {
         Deselect(Sender);
@@ -127,88 +125,99 @@ class Diplomat : public TGame {
   // Every 100 ms: the win test, nothing more.
   void Elma_Timer() {
     T.DisableTimer();
-    if (AllFoundationsFull(T.Foundation, kElmaSuits) && AllFoundationsFull(T.Reserve, kElmaSuits)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, 2 * kElmaSuits);
   }
 
  private:
+  // Elma's King foundations follow its Ace foundations in T.Foundation.
+  TDeck* KingFoundation(int i) const { return T.Foundation[kElmaSuits + i]; }
+
   void DealDiplomat() {
-    MakeStockPiles(410, &TGame::ToFoundation8DblClick);
-    for (int i = 1; i <= kDiplomatFoundations; ++i) {
-      TDeck* f = MakePile(DiplomatFoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&Diplomat::NoAceTopSelect);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
-    MakeColumns(DiplomatColumnLeft, &TGame::ToFoundation8DblClick);
+    MakeStockPiles(410, DoubleClickToFoundation({.count = 8}));
+    MakeFoundations(
+        kDiplomatFoundations,
+        [&](int i) {
+          return PileLayout{
+              .left = DiplomatFoundationLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&Diplomat::NoAceTopSelect));
+    MakeColumns(DiplomatColumnLeft, DoubleClickToFoundation({.count = 8}));
 
     TDeck* waste = T.Waste();
     TakePacks(waste, kPacks, true);
     T.Board1->SetScore(-kCards);
     // Five rounds of the eight columns.
     for (int i = 1; i <= 5 * kColumns; ++i)
-      DealRandom(waste, T.Tableau[size_t((i - 1) % kColumns + 1)]);
+      DealRandom(waste, T.Tableau[(i - 1) % kColumns + 1]);
     DealRestToStock(waste, T.Stock(), false);
     StartTimer(Timer(&Diplomat::Diplomat_Timer));
   }
 
   void DealElma() {
-    MakeStockPiles(390, &Diplomat::ElmaDblClick);
+    MakeStockPiles(390, Pile(&Diplomat::ElmaDblClick));
+    MakeFoundations(
+        kElmaSuits,
+        [&](int i) {
+          return PileLayout{.left = ElmaAceLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kElmaSuits; ++i) {
-      TDeck* f = MakePile(ElmaAceLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
-    for (int i = 1; i <= kElmaSuits; ++i) {
-      TDeck* k = MakePile(ElmaKingLeft(i), kTopRow, 0, 0, 1, false, 0);
+      TDeck* k = MakePile({.left = ElmaKingLeft(i), .top = kTopRow, .look = Look::Foundation});
       k->OnSelect = Rule(&TGame::RefuseAll);
       k->OnAddWithRule = Rule(&TGame::SuitDownRule);
-      T.Reserve[size_t(i)] = k;
+      T.Foundation[kElmaSuits + i] = k;
     }
-    MakeColumns(ElmaColumnLeft, &Diplomat::ElmaDblClick);
+    MakeColumns(ElmaColumnLeft, Pile(&Diplomat::ElmaDblClick));
 
     TDeck* waste = T.Waste();
     TakePacks(waste, kPacks, true);
     // Set before the base cards go up, so that they earn their points.
     T.Board1->SetScore(-kCards);
     for (int i = 1; i <= kElmaSuits; ++i)
-      T.Foundation[size_t(i)]->MoveCard(waste, kElmaAcePositions[i - 1]);
+      T.Foundation[i]->MoveCard(waste, kElmaAcePositions[i - 1]);
     for (int i = 1; i <= kElmaSuits; ++i)
-      T.Reserve[size_t(i)]->MoveCard(waste, kElmaKingPositions[i - 1]);
+      KingFoundation(i)->MoveCard(waste, kElmaKingPositions[i - 1]);
     // Four rounds of the eight columns.
     for (int i = 1; i <= 4 * kColumns; ++i)
-      DealRandom(waste, T.Tableau[size_t((i - 1) % kColumns + 1)]);
+      DealRandom(waste, T.Tableau[(i - 1) % kColumns + 1]);
     DealRestToStock(waste, T.Stock(), false);
     StartTimer(Timer(&Diplomat::Elma_Timer));
   }
 
   // The waste and the stock beside it, in that order; the waste's double
   // click is the game's.
-  template <class G>
-  void MakeStockPiles(int top, void (G::*toFoundation)(TDeck*)) {
-    TDeck* waste = MakePile(100, top, 2, 2, 4, false, 1);
+  void MakeStockPiles(int top, TDeckEEvent toFoundation) {
+    TDeck* waste = MakePile({.left = 100,
+                             .top = top,
+                             .vShift = 2,
+                             .gShift = 2,
+                             .look = Look::None,
+                             .role = Role::Marked});
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(toFoundation);
+    waste->OnDoubleSelect = toFoundation;
     T.Waste() = waste;
-    TDeck* stock = MakePile(10, top, 2, 2, 2, false, 0);
+    TDeck* stock =
+        MakePile({.left = 10, .top = top, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::StockToWasteSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
   }
 
-  template <class G>
-  void MakeColumns(int (*left)(int), void (G::*toFoundation)(TDeck*)) {
+  void MakeColumns(int (*left)(int), TDeckEEvent toFoundation) {
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(left(i), kColumnTop, kColumnStep, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = left(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&Diplomat::KingBaseColumnRule);
-      column->OnDoubleSelect = Pile(toFoundation);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = toFoundation;
+      T.Tableau[i] = column;
     }
   }
+
+  const Variant variant_;
 };
 
-REGISTER_GAME(Diplomat, kDiplomat, kElma);
+REGISTER_VARIANT(Diplomat, 15, Diplomat::Classic);
+REGISTER_VARIANT(Diplomat, 20, Diplomat::Elma);

@@ -27,8 +27,6 @@ int ColumnLeft(int i) {
 // The inverted pyramid: lowest at the edges, highest in the middle.
 constexpr int kColumnTop[kColumns] = {390, 310, 230, 150, 70, 150, 230, 310, 390};
 
-constexpr int kColumnTag = 4;
-
 }  // namespace
 
 class EgyptianPyramid : public TGame {
@@ -37,33 +35,41 @@ class EgyptianPyramid : public TGame {
 
   void Deal() override {
     TDeck*& waste = T.Waste();
-    waste = MakePile(380, 370, 2, 2, 4, false, 1);
+    waste = MakePile({.left = 380,
+                      .top = 370,
+                      .vShift = 2,
+                      .gShift = 2,
+                      .look = Look::None,
+                      .role = Role::Marked});
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
+    waste->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
 
     TDeck*& stock = T.Stock();
-    stock = MakePile(270, 370, 2, 2, 2, false, 0);
+    stock = MakePile({.left = 270, .top = 370, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::StockToWasteSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
 
     for (int i = 1; i <= kFoundations; ++i) {
       const Place& p = kFoundationPlace[i - 1];
-      TDeck* f = MakePile(p.left, p.top, 0, 0, 1, false, 0);
+      TDeck* f = MakePile({.left = p.left, .top = p.top, .look = Look::Foundation});
       f->OnSelect = Rule(&TGame::RefuseAll);
       f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), kColumnTop[i - 1], 0, 0, 0, true, kColumnTag);
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = kColumnTop[i - 1],
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&EgyptianPyramid::PyramidColumnRule);
-      column->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+      T.Tableau[i] = column;
     }
 
     TakePacks(waste, kPacks, true);
     T.Board1->SetScore(-52 * kPacks);
     for (int i = 1; i <= kColumns; ++i)
-      DealRandom(waste, T.Tableau[size_t(i)], true);
+      DealRandom(waste, T.Tableau[i], true);
     DealRestToStock(waste, stock, false);
     StartTimer(Timer(&EgyptianPyramid::Egyptian_Timer));
   }
@@ -78,7 +84,7 @@ class EgyptianPyramid : public TGame {
       if (const TCard* top = Sender->TopCard)
         Action = CardRules::PrecedesAnySuit(top, ACard);
       else
-        Action = !S || S->Tag != kColumnTag;
+        Action = !S || !HasRole(S, Role::Column);
     }
     if (clicked) ResumeTimer();
   }

@@ -18,10 +18,6 @@
 
 namespace {
 
-constexpr int kEmperor = 38;
-constexpr int kNumberTen = 39;
-constexpr int kIndian = 40;
-
 constexpr int kPacks = 2;
 constexpr int kFoundations = 8;
 constexpr int kColumns = 10;
@@ -35,61 +31,69 @@ int ColumnLeft(int i) {
 constexpr int kTopRow = 5;
 constexpr int kColumnTop = 130;
 constexpr int kColumnStep = 18;
-constexpr int kColumnTag = 4;  // runs may leave it (the shared column rule)
-
-// Rows dealt to the columns and how many of them, from the bottom, lie face
-// down.
-int Rows(int game) {
-  return game == kIndian ? 3 : 4;
-}
-int FaceDownRows(int game) {
-  return game == kEmperor ? 3 : game == kNumberTen ? 2 : 1;
-}
 
 }  // namespace
 
 class Emperor : public TGame {
  public:
-  using TGame::TGame;
+  // Rows dealt to the columns, how many of them (from the bottom) lie face
+  // down, and whether the columns follow Indian's rule.
+  struct Variant {
+    int rows;
+    int faceDownRows;
+    bool indian;
+  };
+  static constexpr Variant kEmperor{.rows = 4, .faceDownRows = 3, .indian = false};
+  static constexpr Variant kNumberTen{.rows = 4, .faceDownRows = 2, .indian = false};
+  static constexpr Variant kIndian{.rows = 3, .faceDownRows = 1, .indian = true};
+
+  Emperor(TTable& table, Variant variant) : TGame(table), variant_(variant) {}
 
   void Deal() override {
-    const int game = T.GameIndex;
-
-    T.Waste() = MakePile(100, kTopRow, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 100,
+                          .top = kTopRow,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
+    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
 
-    T.Stock() = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    T.Stock() =
+        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     // No OnEmptySelect: the stock is gone through once.
 
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      // A card played up from a column uncovers the one beneath it.
-      f->OnAfterMove = After(&TGame::TurnUpAfterMove);
-      T.Foundation[size_t(i)] = f;
-    }
+    // A card played up from a column uncovers the one beneath it.
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll), After(&TGame::TurnUpAfterMove));
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), kColumnTop, kColumnStep, 0, 0, true, kColumnTag);
-      if (game == kIndian)
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
+      if (variant_.indian)
         column->OnAddWithRule = Rule(&Emperor::IndianColumnRule);
       else
         column->OnAddWithRule = Rule(&TGame::AltColourDownRule);
-      column->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
+      column->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
       column->OnAfterMove = After(&TGame::TurnUpAfterMove);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     TakePacks(T.Waste(), kPacks, true);
     T.Board1->SetScore(-52 * kPacks);
     // Row by row round the columns; the first rows are turned face down.
-    const int dealt = Rows(game) * kColumns;
-    const int faceDown = FaceDownRows(game) * kColumns;
+    const int dealt = variant_.rows * kColumns;
+    const int faceDown = variant_.faceDownRows * kColumns;
     for (int i = 1; i <= dealt; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t((i - 1) % kColumns + 1)], i > faceDown);
+      DealRandom(T.Waste(), T.Tableau[(i - 1) % kColumns + 1], i > faceDown);
     DealRestToStock(T.Waste(), T.Stock(), false);
 
     StartTimer(Timer(&Emperor::Emperor_Timer));
@@ -112,6 +116,11 @@ class Emperor : public TGame {
     CommonTimer(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1, CardRules::FollowsInSuit,
                 T.Waste());
   }
+
+ private:
+  const Variant variant_;
 };
 
-REGISTER_GAME(Emperor, kEmperor, kNumberTen, kIndian);
+REGISTER_VARIANT(Emperor, 38, Emperor::kEmperor);
+REGISTER_VARIANT(Emperor, 39, Emperor::kNumberTen);
+REGISTER_VARIANT(Emperor, 40, Emperor::kIndian);

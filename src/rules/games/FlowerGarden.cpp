@@ -46,23 +46,34 @@ class FlowerGarden : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), kFoundationTop, 0, 0, 1, false, i <= 2 ? 1 : 2);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i),
+                            .top = kFoundationTop,
+                            .look = Look::Foundation,
+                            .role = i <= 2 ? Role::Marked : Role::Second};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kBouquet; ++i) {
-      TDeck* b = MakePile(BouquetLeft(i), kBouquetTop, 0, 0, 4, true, 4);
+      TDeck* b = MakePile({.left = BouquetLeft(i),
+                           .top = kBouquetTop,
+                           .look = Look::None,
+                           .showsCard = true,
+                           .role = Role::Column});
       b->OnAddWithRule = Rule(&TGame::RefuseAll);
-      b->OnDoubleSelect = Pile(&TGame::ToFoundation4NoKingDblClick);
-      T.Tableau[size_t(i)] = b;
+      b->OnDoubleSelect = DoubleClickToFoundation({.skipKingTopped = true});
+      T.Tableau[i] = b;
     }
     for (int i = 1; i <= kBeds; ++i) {
-      TDeck* bed = MakePile(BedLeft(i), BedTop(i), 0, kBedStep, 0, true, 4);
+      TDeck* bed = MakePile({.left = BedLeft(i),
+                             .top = BedTop(i),
+                             .gShift = kBedStep,
+                             .showsCard = true,
+                             .role = Role::Column});
       bed->OnAddWithRule = Rule(&FlowerGarden::FlowerBedRule);
-      bed->OnDoubleSelect = Pile(&TGame::ToFoundation4NoKingDblClick);
-      T.Reserve[size_t(i)] = bed;
+      bed->OnDoubleSelect = DoubleClickToFoundation({.skipKingTopped = true});
+      T.Reserve[i] = bed;
     }
 
     // The first foundation holds the pack while it is dealt; the score is
@@ -70,9 +81,9 @@ class FlowerGarden : public TGame {
     TDeck* dealPile = T.Foundation[1];
     TakePacks(dealPile, 1, true);
     for (int i = 1; i <= kBouquet; ++i)
-      DealRandom(dealPile, T.Tableau[size_t(i)]);
+      DealRandom(dealPile, T.Tableau[i]);
     for (int i = 1; i <= 36; ++i)
-      DealRandom(dealPile, T.Reserve[size_t((i - 1) % kBeds + 1)]);
+      DealRandom(dealPile, T.Reserve[(i - 1) % kBeds + 1]);
     T.Board1->SetScore(-52);
 
     StartTimer(Timer(&FlowerGarden::Stalls_Timer));
@@ -121,25 +132,9 @@ class FlowerGarden : public TGame {
   // Every 100 ms: an Ace from the bouquet and one from the beds, then
   // (AutoPlay On) a safe card from each, then the win test.
   void Stalls_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kBouquet, 1);
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, kBeds, 1);
-    if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kBouquet, true, 1,
-                            CardRules::FollowsInSuit);
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Reserve, kBeds, true, 1,
-                            CardRules::FollowsInSuit);
-    }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    CommonTimer(T.Foundation, kFoundations,
+                {PileGroup(T.Tableau, kBouquet), PileGroup(T.Reserve, kBeds)}, true, 1,
+                CardRules::FollowsInSuit);
   }
 };
 

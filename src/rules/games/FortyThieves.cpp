@@ -44,10 +44,11 @@ int MasqueradeLeft(int i) {
 
 class FortyThieves : public TGame {
  public:
-  using TGame::TGame;
+  enum Variant { Thieves, Josephine, Masquerade };
+  FortyThieves(TTable& table, Variant variant) : TGame(table), variant_(variant) {}
 
   void Deal() override {
-    if (T.GameIndex == 42)
+    if (variant_ == Masquerade)
       DealMasquerade();
     else
       DealThieves();
@@ -56,34 +57,45 @@ class FortyThieves : public TGame {
   // Forty Thieves and Josephine: forty cards round the ten columns, the
   // other 64 face down to the stock.
   void DealThieves() {
-    T.Waste() = MakePile(100, kTopRow, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 100,
+                          .top = kTopRow,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&FortyThieves::FoundationDblClick);
-    T.Stock() = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+    T.Stock() =
+        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(ThievesFoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&FortyThieves::FoundationRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{
+              .left = ThievesFoundationLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&FortyThieves::FoundationRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= 10; ++i) {
-      TDeck* column = MakePile(ThievesColumnLeft(i), kColumnTop, kColumnStep, 0, 0, true, 4);
-      if (T.GameIndex == 36)
+      TDeck* column = MakePile({.left = ThievesColumnLeft(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
+      if (variant_ == Josephine)
         column->OnAddWithRule = Rule(&FortyThieves::JosephineColumnRule);
       else
         column->OnAddWithRule = Rule(&FortyThieves::ThievesColumnRule);
-      column->OnDoubleSelect = Pile(&FortyThieves::FoundationDblClick);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+      T.Tableau[i] = column;
     }
 
     TakePacks(T.Waste(), 2, true);
     T.Board1->SetScore(-104);
     for (int i = 1; i <= 40; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t((i - 1) % 10 + 1)]);
+      DealRandom(T.Waste(), T.Tableau[(i - 1) % 10 + 1]);
     DealRestToStock(T.Waste(), T.Stock(), false);
-    if (T.GameIndex == 36)
+    if (variant_ == Josephine)
       StartTimer(Timer(&FortyThieves::Josephine_Timer));
     else
       StartTimer(Timer(&FortyThieves::Thieves_Timer));
@@ -92,29 +104,40 @@ class FortyThieves : public TGame {
   // Masquerade: one card on each of the eight columns, 96 face down to the
   // stock; the deal pile goes once the cards are out.
   void DealMasquerade() {
-    T.Waste() = MakePile(100, kTopRow, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 100,
+                          .top = kTopRow,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&FortyThieves::FoundationDblClick);
-    T.Stock() = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+    T.Stock() =
+        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     T.Stock()->OnSelect = Rule(&TGame::DealRowSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(MasqueradeLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::NoAceSelect);  // a card may come back into play
-      f->OnAddWithRule = Rule(&FortyThieves::FoundationRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    // a card may come back into play
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = MasqueradeLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&FortyThieves::FoundationRule), Rule(&TGame::NoAceSelect));
     for (int i = 1; i <= 8; ++i) {
-      TDeck* column = MakePile(MasqueradeLeft(i), kColumnTop, kColumnStep, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = MasqueradeLeft(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&TGame::AltColourDownRule);
-      column->OnDoubleSelect = Pile(&FortyThieves::FoundationDblClick);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+      T.Tableau[i] = column;
     }
 
     TakePacks(T.Waste(), 2, true);
     T.Board1->SetScore(-104);
     for (int i = 1; i <= 8; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t(i)]);
+      DealRandom(T.Waste(), T.Tableau[i]);
     DealRestToStock(T.Waste(), T.Stock(), false);
     FreeDealPile(T.Waste());
     StartTimer(Timer(&FortyThieves::Thieves_Timer));
@@ -125,19 +148,17 @@ class FortyThieves : public TGame {
     FoundationUpRule(Sender, ACard, Action, clicked);
   }
 
-  void FoundationDblClick(TDeck* Sender) { ToFoundation8DblClick(Sender); }
-
   // Forty Thieves: down in suit; a run moves one card at a time through the
   // empty columns, so N empty columns besides the destination carry N + 1
   // cards. Onto an empty column the player chooses run or single card.
   void ThievesColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     // Runs come only from columns: the waste gives its top card alone.
-    FreePileRunRule(Sender, ACard, Action, clicked, PrecedesInSuit, T.Tableau, 10, 4);
+    FreePileRunRule(Sender, ACard, Action, clicked, PrecedesInSuit, T.Tableau, 10, Role::Column);
   }
 
   // Josephine: down in suit, any run of one suit at once.
   void JosephineColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-    SuitDownRunRule(*this, T, Sender, ACard, Action, clicked);
+    SuitDownRunRule(*this, T, Sender, ACard, Action, clicked, EmptyColumnTakes::AnyCard);
   }
 
   // Aces up by themselves; with AutoPlay On one further card per tick, and
@@ -152,6 +173,11 @@ class FortyThieves : public TGame {
     CommonTimer(T.Foundation, kFoundations, T.Tableau, kMaxColumns, false, 1, FollowsInSuit,
                 T.Waste());
   }
+
+ private:
+  const Variant variant_;
 };
 
-REGISTER_GAME(FortyThieves, 27, 36, 42);
+REGISTER_VARIANT(FortyThieves, 27, FortyThieves::Thieves);
+REGISTER_VARIANT(FortyThieves, 36, FortyThieves::Josephine);
+REGISTER_VARIANT(FortyThieves, 42, FortyThieves::Masquerade);

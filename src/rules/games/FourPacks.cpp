@@ -28,6 +28,9 @@ TCard* Bottom(const TDeck* d) {
 
 }  // namespace
 
+// The waste is told apart from the columns by its mark.
+constexpr Role kWasteRole = Role::Marked;
+
 class FourPacks : public TGame {
  public:
   using TGame::TGame;
@@ -36,24 +39,29 @@ class FourPacks : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = 2;
 
-    T.Waste() = MakePile(120, 5, 2, 2, 4, false, 1);
+    T.Waste() = MakePile(
+        {.left = 120, .top = 5, .vShift = 2, .gShift = 2, .look = Look::None, .role = kWasteRole});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Waste()->OnDoubleSelect = Pile(&FourPacks::FourPacksDblClick);
-    T.Stock() = MakePile(10, 5, 2, 2, 3, false, 0);
+    T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), 130, 13, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = 130,
+                                .vShift = 13,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&FourPacks::FourPacksColumnRule);
       column->OnDoubleSelect = Pile(&FourPacks::FourPacksDblClick);
       column->OnAfterMove = After(&FourPacks::FourPacksAfterMove);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     TakePacks(T.Waste(), 2, true);
     for (int i = 1; i <= kColumns; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t(i)]);
+      DealRandom(T.Waste(), T.Tableau[i]);
     DealRestToStock(T.Waste(), T.Stock(), false);
     // No score is kept: the board keeps the "no score" value of the deal.
     StartTimer(nullptr);
@@ -68,9 +76,9 @@ class FourPacks : public TGame {
     SetStarted(clicked);
     TDeck* source = ACard ? ACard->HostDeck : nullptr;
     if (!source || source == Sender) return;
-    if (source->Tag == 1) {
+    if (HasRole(source, kWasteRole)) {
       Action = !Sender->TopCard || FollowsInSuit(Sender->TopCard, ACard);
-    } else if (source->Tag == 4) {
+    } else if (HasRole(source, Role::Column)) {
       ACard = Bottom(source);
       Action = Sender->TopCard && FollowsInSuit(Sender->TopCard, ACard);
     }
@@ -85,7 +93,7 @@ class FourPacks : public TGame {
     TCard* c = fromWaste ? Sender->TopCard : Bottom(Sender);
     if (!c) return;
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = T.Tableau[size_t(i)];
+      TDeck* column = T.Tableau[i];
       if (fromWaste) {
         if (!column->TopCard || FollowsInSuit(column->TopCard, c)) {
           column->MoveCardTo(c);
@@ -103,17 +111,13 @@ class FourPacks : public TGame {
   void FourPacksAfterMove(TDeck*, TDeck*, TCard*) {
     int full = 0;
     for (int i = 1; i <= kColumns; ++i) {
-      const TDeck* column = T.Tableau[size_t(i)];
+      const TDeck* column = T.Tableau[i];
       if (column->CardsCount() == kWinningHeight && column->TopCard->Rank() == 13) ++full;
     }
-    if (full == kWinningColumns && !won_) {
-      won_ = true;
+    if (full == kWinningColumns) {
       T.GameWon();
     }
   }
-
- private:
-  bool won_ = false;
 };
 
 REGISTER_GAME(FourPacks, 35);

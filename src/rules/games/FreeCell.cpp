@@ -37,34 +37,43 @@ class FreeCell : public TGame {
 
   void Deal() override {
     // The deal pile and a spare pile live only while dealing.
-    T.Waste() = MakePile(100, 410, 2, 2, 4, false, 1);
-    T.Stock() = MakePile(10, 410, 2, 2, 4, false, 0);
+    T.Waste() = MakePile({.left = 100,
+                          .top = 410,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
+    T.Stock() = MakePile({.left = 10, .top = 410, .vShift = 2, .gShift = 2, .look = Look::None});
 
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), kTopRow, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i), .top = kTopRow, .look = Look::Foundation};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kFreeCells; ++i) {
-      TDeck* cell = MakePile(FreeCellLeft(i), kTopRow, 0, 0, 3, false, 0);
+      TDeck* cell = MakePile({.left = FreeCellLeft(i), .top = kTopRow, .look = Look::Ring});
       cell->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
-      cell->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
-      T.Reserve[size_t(i)] = cell;
-      T.Tableau[size_t(kColumns + i)] = cell;  // the cells play as piles 9..12
+      cell->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      T.Reserve[i] = cell;
+      T.Tableau[kColumns + i] = cell;  // the cells play as piles 9..12
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), kColumnTop, kColumnStep, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&FreeCell::FreeCellColumnRule);
       column->OnDoubleSelect = Pile(&FreeCell::FreeCellColumnDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     TakePacks(T.Waste(), 1, true);
     T.Board1->SetScore(-52);
     // Round the columns: 1..4 get seven cards, 5..8 six.
     for (int i = 1; i <= 52; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t((i - 1) % kColumns + 1)]);
+      DealRandom(T.Waste(), T.Tableau[(i - 1) % kColumns + 1]);
 
     ProcessMessages();  // the dealt table shows before the deal piles go
     FreeDealPile(T.Waste());

@@ -40,27 +40,36 @@ class InAFrame : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    T.Waste() = MakePile(120, kTopRow, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 120,
+                          .top = kTopRow,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
+    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
 
-    T.Stock() = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    T.Stock() =
+        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
 
     for (int i = 1; i <= kFramePiles; ++i) {
       const Place& p = kFramePlace[i - 1];
-      TDeck* frame = MakePile(p.left, p.top, 0, 0, 0, false, 0);
+      TDeck* frame = MakePile({.left = p.left, .top = p.top});
       frame->OnAddWithRule = Rule(&TGame::FrameDownRule);
-      frame->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
-      T.ListD[size_t(i)] = frame;
+      frame->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+      T.ListD[i] = frame;
     }
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), FoundationTop(i), 0, 0, 1, false, 1);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i),
+                            .top = FoundationTop(i),
+                            .look = Look::Foundation,
+                            .role = Role::Marked};
+        },
+        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll));
 
     TakePacks(T.Waste(), kPacks, false);
     T.Board1->SetScore(-52 * kPacks);
@@ -68,7 +77,7 @@ class InAFrame : public TGame {
     for (int i = 1; i <= kFramePiles; ++i) {
       TCard* c = T.Stock()->TopCard;
       c->SetFace(true);
-      T.ListD[size_t(i)]->MoveCardTo(c);
+      T.ListD[i]->MoveCardTo(c);
     }
 
     StartTimer(Timer(&InAFrame::TF_Timer));
@@ -77,26 +86,10 @@ class InAFrame : public TGame {
   // Every 100 ms: a Two from the frame and one from the waste to empty
   // foundations, then the win test. AutoPlay plays no part here.
   void TF_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.ListD, kFramePiles, kBaseRank, T.Waste());
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      // The frame rules start the timer again on every click: win once.
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
-      return;
-    }
-    T.EnableTimer();
+    // Only the base cards go up by themselves.
+    CommonTimer(T.Foundation, kFoundations, {PileGroup(T.ListD, kFramePiles, T.Waste())}, true,
+                kBaseRank, nullptr);
   }
-
- private:
-  bool won_ = false;
 };
 
 REGISTER_GAME(InAFrame, 4);

@@ -32,24 +32,31 @@ class KingAlbert : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(RowLeft(i), kFoundationTop, 0, 0, 1, false, 1);
-      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
-      // A foundation card may come back to a column, but never its Ace.
-      f->OnSelect = Rule(&TGame::NoAceSelect);
-      T.Foundation[size_t(i)] = f;
-    }
+    // A foundation card may come back to a column, but never its Ace.
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = RowLeft(i),
+                            .top = kFoundationTop,
+                            .look = Look::Foundation,
+                            .role = Role::Marked};
+        },
+        Rule(&TGame::SuitUpRule), Rule(&TGame::NoAceSelect));
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(RowLeft(i), kColumnTop, kColumnStep, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = RowLeft(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&KingAlbert::KingAlbertColumnRule);
-      column->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      T.Tableau[i] = column;
     }
     for (int i = 1; i <= kReserves; ++i) {
-      TDeck* reserve = MakePile(ReserveLeft(i), kReserveTop, 0, 0, 0, false, 1);
+      TDeck* reserve = MakePile({.left = ReserveLeft(i), .top = kReserveTop, .role = Role::Marked});
       reserve->OnAddWithRule = Rule(&TGame::RefuseAll);
-      reserve->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
-      T.Reserve[size_t(i)] = reserve;
+      reserve->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      T.Reserve[i] = reserve;
     }
 
     // The first foundation holds the pack while it is dealt; the score is
@@ -58,9 +65,9 @@ class KingAlbert : public TGame {
     TakePacks(dealPile, 1, true);
     for (int i = 1; i <= kColumns; ++i)
       for (int n = 0; n < 10 - i; ++n)
-        DealRandom(dealPile, T.Tableau[size_t(i)]);
+        DealRandom(dealPile, T.Tableau[i]);
     for (int i = 1; i <= kReserves; ++i)
-      DealRandom(dealPile, T.Reserve[size_t(i)]);
+      DealRandom(dealPile, T.Reserve[i]);
     T.Board1->SetScore(-52);
 
     StartTimer(Timer(&KingAlbert::KA_Timer));
@@ -77,25 +84,9 @@ class KingAlbert : public TGame {
   // Every 100 ms: an Ace from the columns and one from the reserve, then
   // (AutoPlay On) a safe card from each, then the win test.
   void KA_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1);
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, kReserves, 1);
-    if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1,
-                            CardRules::FollowsInSuit);
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Reserve, kReserves, true, 1,
-                            CardRules::FollowsInSuit);
-    }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    CommonTimer(T.Foundation, kFoundations,
+                {PileGroup(T.Tableau, kColumns), PileGroup(T.Reserve, kReserves)}, true, 1,
+                CardRules::FollowsInSuit);
   }
 };
 

@@ -34,39 +34,45 @@ class Martha : public TGame {
 
   void Deal() override {
     // The pack waits here while it is dealt; it has no part in the game.
-    TDeck* dealPile = MakePile(580, 5, 0, 0, 0, false, 0);
+    TDeck* dealPile = MakePile({.left = 580, .top = 5});
     T.Stock() = dealPile;
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(kFoundationLeft, FoundationTop(i), 0, 0, 1, false, 1);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      f->OnAfterMove = After(&TGame::TurnUpAfterMove);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = kFoundationLeft,
+                            .top = FoundationTop(i),
+                            .look = Look::Foundation,
+                            .role = Role::Marked};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll), After(&TGame::TurnUpAfterMove));
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), ColumnTop(i), 17, 0, 0, true, 4);
-      column->OnAddWithRule = Rule(&TGame::AltColourDownRule);
-      column->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = ColumnTop(i),
+                                .vShift = 17,
+                                .showsCard = true,
+                                .role = Role::Column});
+      column->OnAddWithRule = Rule(&TGame::AltColourDownSingleToEmptyRule);
+      column->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
       column->OnAfterMove = After(&TGame::TurnUpAfterMove);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     // Set first: the Aces earn their foundation points as they arrive.
     T.Board1->SetScore(-52);
     for (int n = 1; n <= 52; ++n) {
-      TCard* c = T.CardPool[size_t(n)];
+      TCard* c = T.CardPool[n];
       if (!c) continue;
       c->Show();
       c->SetFace(true);
       // Pool order runs Ace to King in each suit: every thirteenth is an Ace.
-      TDeck* onto = (n - 1) % 13 == 0 ? T.Foundation[size_t((n - 1) / 13 + 1)] : dealPile;
+      TDeck* onto = (n - 1) % 13 == 0 ? T.Foundation[(n - 1) / 13 + 1] : dealPile;
       onto->AddCard(c);
       c->BringToFront();
     }
     // Each column from the bottom: face down, face up, face down, face up.
     for (int i = 1; i <= kColumns; ++i)
       for (int j = 1; j <= kColumnCards; ++j)
-        DealRandom(dealPile, T.Tableau[size_t(i)], j % 2 == 0);
+        DealRandom(dealPile, T.Tableau[i], j % 2 == 0);
 
     FreeDealPile(T.Stock());
     StartTimer(Timer(&Martha::Martha_Timer));

@@ -18,6 +18,10 @@
 
 using namespace CardRules;
 
+// The foundations carry a mark of their own that no rule reads; the dump
+// shows it.
+constexpr Role kFoundationRole = Role(20);
+
 namespace {
 
 constexpr int kFoundations = 8;
@@ -53,50 +57,66 @@ bool SideBySide(int L) {
 
 class Napoleon : public TGame {
  public:
-  using TGame::TGame;
+  enum Variant { LeavesMoscow, TakesMoscow };
+  Napoleon(TTable& table, Variant variant) : TGame(table), variant_(variant) {}
 
   void Deal() override {
-    const bool leaves = T.GameIndex == 25;
+    const bool leaves = variant_ == LeavesMoscow;
     T.SetRotation_Counter(1);
     T.RedealLimit = kPasses;
 
-    T.Waste() = MakePile(100, kStockTop, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 100,
+                          .top = kStockTop,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&Napoleon::FoundationDblClick);
-    T.Stock() = MakePile(10, kStockTop, 2, 2, 3, false, 0);
+    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+    T.Stock() =
+        MakePile({.left = 10, .top = kStockTop, .vShift = 2, .gShift = 2, .look = Look::Ring});
     T.Stock()->OnSelect = Rule(&Napoleon::NapoleonStockSelect);
     T.Stock()->OnEmptySelect = Pile(&Napoleon::NapoleonRedeal);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), 5, 0, 0, 1, false, 20);
+      TDeck* f = MakePile(
+          {.left = FoundationLeft(i), .top = 5, .look = Look::Foundation, .role = kFoundationRole});
       f->OnSelect = Rule(&TGame::NoAceSelect);  // a card may come back into play
       f->OnAddWithRule = Rule(&Napoleon::FoundationRule);
-      T.Foundation[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
     for (int i = 1; i <= kReserves; ++i) {
-      TDeck* r = MakePile(kReserveLeft[i], kReserveTop[i], 0, 0, 4, true, 10 + i);
+      TDeck* r = MakePile({.left = kReserveLeft[i],
+                           .top = kReserveTop[i],
+                           .look = Look::None,
+                           .showsCard = true,
+                           .role = RowRole(i)});
       r->OnSelect = Rule(&Napoleon::NapoleonReserveSelect);
       r->OnAddWithRule = Rule(&TGame::RefuseAll);
-      r->OnDoubleSelect = Pile(&Napoleon::FoundationDblClick);
-      T.Reserve[size_t(i)] = r;
+      r->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+      T.Reserve[i] = r;
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), kColumnTop, 15, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = kColumnTop,
+                                .vShift = 15,
+                                .showsCard = true,
+                                .role = Role::Column});
       if (leaves)
         column->OnAddWithRule = Rule(&Napoleon::LeavesColumnRule);
       else
         column->OnAddWithRule = Rule(&Napoleon::NapoleonColumnRule);
-      column->OnDoubleSelect = Pile(&Napoleon::FoundationDblClick);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+      T.Tableau[i] = column;
     }
 
     TakePacks(T.Waste(), 2, true);
     T.Board1->SetScore(-104);
     const int columnCards = leaves ? 40 : 32;
     for (int i = 1; i <= columnCards; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t((i - 1) % kColumns + 1)]);
+      DealRandom(T.Waste(), T.Tableau[(i - 1) % kColumns + 1]);
     for (int i = 1; i <= kReserves; ++i)
-      DealRandom(T.Waste(), T.Reserve[size_t(i)]);
+      DealRandom(T.Waste(), T.Reserve[i]);
     DealRestToStock(T.Waste(), T.Stock(), false);
     StartTimer(Timer(&Napoleon::Napoleon_Timer));
   }
@@ -105,7 +125,7 @@ class Napoleon : public TGame {
   // card, 0 when the reserve is empty.
   int LastReserve() const {
     for (int i = kReserves; i >= 1; --i)
-      if (T.Reserve[size_t(i)] && T.Reserve[size_t(i)]->TopCard) return i;
+      if (T.Reserve[i] && T.Reserve[i]->TopCard) return i;
     return 0;
   }
 
@@ -118,7 +138,7 @@ class Napoleon : public TGame {
     if (TCard* c = Sender->TopCard) {
       c->SetFace(true);
       T.Waste()->MoveCardTo(c);
-      if (T.Rotation_Counter() == T.RedealLimit) Sender->SetShowEmpty(2);
+      if (T.Rotation_Counter() == T.RedealLimit) SetLook(Sender, Look::NoRedeal);
     }
     ResumeTimer();
   }
@@ -137,7 +157,7 @@ class Napoleon : public TGame {
   // Only the lowest uncovered reserve card(s) may be picked up.
   void NapoleonReserveSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
     const int L = LastReserve();
-    const int i = Sender->Tag - 10;
+    const int i = RowIndex(Sender);
     Action = L > 0 && (i == L || (SideBySide(L) && i == L - 1));
     if (clicked) T.EnableTimer();
   }
@@ -157,7 +177,7 @@ class Napoleon : public TGame {
   // Napoleon Leaves Moscow: runs in one suit move at once; an empty column
   // takes only a King or a run based on one.
   void LeavesColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-    SuitDownRunRule(*this, T, Sender, ACard, Action, clicked);
+    SuitDownRunRule(*this, T, Sender, ACard, Action, clicked, EmptyColumnTakes::KingOnly);
   }
 
   // Up in suit from the Ace; the timer starts each foundation.
@@ -165,40 +185,22 @@ class Napoleon : public TGame {
     FoundationUpRule(Sender, ACard, Action, clicked);
   }
 
-  void FoundationDblClick(TDeck* Sender) { ToFoundation8DblClick(Sender); }
-
   // Every 100 ms: Aces up from the columns, the waste and the playable
   // reserve card(s); with AutoPlay On the cards that may safely go up (no
   // more than one rank above the lowest foundation); then the win test.
   void Napoleon_Timer() {
-    T.DisableTimer();
-    if (T.Board1 && T.Board1->Busy) {
-      // A move in flight let this tick through: wait for the next one.
-      T.EnableTimer();
-      return;
-    }
     const int L = LastReserve();
-    // The playable reserve piles, in the order they are tried.
-    TDeck* playable[2] = {L > 0 ? T.Reserve[size_t(L)] : nullptr,
-                          SideBySide(L) ? T.Reserve[size_t(L - 1)] : nullptr};
-
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1, T.Waste());
-    for (TDeck* r : playable)
-      if (r) AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1, r);
-    if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1, FollowsInSuit,
-                            T.Waste());
-      for (TDeck* r : playable)
-        if (r)
-          AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1,
-                                FollowsInSuit, r);
-    }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    // The playable reserve piles, in the order they are tried, each with the
+    // columns as one group.
+    std::vector<PileGroup> groups{PileGroup(T.Tableau, kColumns, T.Waste())};
+    if (L > 0) groups.emplace_back(T.Tableau, kColumns, T.Reserve[L]);
+    if (SideBySide(L)) groups.emplace_back(T.Tableau, kColumns, T.Reserve[L - 1]);
+    CommonTimer(T.Foundation, kFoundations, groups, true, 1, FollowsInSuit);
   }
+
+ private:
+  const Variant variant_;
 };
 
-REGISTER_GAME(Napoleon, 25, 26);
+REGISTER_VARIANT(Napoleon, 25, Napoleon::LeavesMoscow);
+REGISTER_VARIANT(Napoleon, 26, Napoleon::TakesMoscow);

@@ -36,25 +36,32 @@ class ObstacleRace : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(RowLeft(i), kFoundationTop, 0, 0, 1, false, 1);
-      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
-      f->OnAfterMove = After(&TGame::TurnUpAfterMove);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = RowLeft(i),
+                            .top = kFoundationTop,
+                            .look = Look::Foundation,
+                            .role = Role::Marked};
+        },
+        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll), After(&TGame::TurnUpAfterMove));
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(RowLeft(i), kColumnTop, kColumnStep, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = RowLeft(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&TGame::AltColourDownRule);
-      column->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
+      column->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
       column->OnAfterMove = After(&TGame::TurnUpAfterMove);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
     for (int i = 1; i <= kReserves; ++i) {
-      TDeck* reserve = MakePile(ReserveLeft(i), ReserveTop(i), 0, 0, 0, false, 1);
+      TDeck* reserve =
+          MakePile({.left = ReserveLeft(i), .top = ReserveTop(i), .role = Role::Marked});
       reserve->OnAddWithRule = Rule(&TGame::RefuseAll);
-      reserve->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
-      T.Reserve[size_t(i)] = reserve;
+      reserve->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      T.Reserve[i] = reserve;
     }
 
     // The pack lies face down on the first foundation while it is dealt; the
@@ -64,9 +71,9 @@ class ObstacleRace : public TGame {
     // Every column alternates down, up, down, ... so its top card shows.
     for (int i = 1; i <= kColumns; ++i)
       for (int j = 1; j <= kColumnCards; ++j)
-        DealRandom(dealPile, T.Tableau[size_t(i)], j % 2 == 0);
+        DealRandom(dealPile, T.Tableau[i], j % 2 == 0);
     for (int i = 1; i <= kReserves; ++i)
-      DealRandom(dealPile, T.Reserve[size_t(i)], true);
+      DealRandom(dealPile, T.Reserve[i], true);
     T.Board1->SetScore(-52);
 
     StartTimer(Timer(&ObstacleRace::BP_Timer));
@@ -75,34 +82,10 @@ class ObstacleRace : public TGame {
   // Every 100 ms: an Ace from the columns and one from the reserve, then
   // (AutoPlay On) a safe card from each, then the win test.
   void BP_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A run still sliding let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1);
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, kReserves, 1);
-    if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, 1,
-                            CardRules::FollowsInSuit);
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Reserve, kReserves, true, 1,
-                            CardRules::FollowsInSuit);
-    }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      // Every move onto a foundation re-arms the timer (an undo and redo of
-      // the last card, say): the finished table must not win twice.
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
-      return;
-    }
-    T.EnableTimer();
+    CommonTimer(T.Foundation, kFoundations,
+                {PileGroup(T.Tableau, kColumns), PileGroup(T.Reserve, kReserves)}, true, 1,
+                CardRules::FollowsInSuit);
   }
-
- private:
-  bool won_ = false;
 };
 
 REGISTER_GAME(ObstacleRace, 5);

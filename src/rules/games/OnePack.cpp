@@ -13,7 +13,7 @@ namespace {
 constexpr int kColumns = 7;
 constexpr int kColumnCards = 5;
 constexpr int kPack = 52;
-constexpr int kWasteTag = 1;
+constexpr Role kWasteRole = Role::Marked;
 
 int ColumnLeft(int i) {
   return 79 * i + 41;
@@ -36,34 +36,45 @@ class OnePack : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile(100, kTopRow, 2, 2, 4, false, kWasteTag);
+    TDeck* waste = MakePile({.left = 100,
+                             .top = kTopRow,
+                             .vShift = 2,
+                             .gShift = 2,
+                             .look = Look::None,
+                             .role = kWasteRole});
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
     waste->OnDoubleSelect = Pile(&OnePack::OnePackDblClick);
     T.Waste() = waste;
 
     // One pass: the empty stock stays empty.
-    TDeck* stock = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    TDeck* stock =
+        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::StockToWasteSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
 
-    TDeck* f = MakePile(357, kTopRow, 0, 0, 1, false, 3);
+    TDeck* f =
+        MakePile({.left = 357, .top = kTopRow, .look = Look::Foundation, .role = Role::Third});
     f->OnSelect = Rule(&TGame::RefuseAll);
     f->OnAddWithRule = Rule(&OnePack::OnePackFoundationRule);
     f->OnAfterMove = After(&OnePack::OnePackAfterMove);
     T.Foundation[1] = f;
 
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), kColumnTop, 18, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = kColumnTop,
+                                .vShift = 18,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&TGame::RefuseAll);
       column->OnDoubleSelect = Pile(&OnePack::OnePackDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     TakePacks(waste, 1, true);
     T.Board1->SetScore(-kPack);
     for (int i = 1; i <= kColumns * kColumnCards; ++i)
-      DealRandom(waste, T.Tableau[size_t((i - 1) % kColumns + 1)]);
+      DealRandom(waste, T.Tableau[(i - 1) % kColumns + 1]);
     DealRandom(waste, f);  // the first foundation card earns its points
     DealRestToStock(waste, stock, false);
     StartTimer(nullptr);
@@ -74,7 +85,7 @@ class OnePack : public TGame {
   void OnePackFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
     SetStarted(clicked);
-    if (ACard && ACard->HostDeck && ACard->HostDeck->Tag == kWasteTag)
+    if (ACard && ACard->HostDeck && HasRole(ACard->HostDeck, kWasteRole))
       Action = true;
     else if (FitsFoundation(Sender->TopCard, ACard))
       Action = true;
@@ -87,21 +98,17 @@ class OnePack : public TGame {
     TDeck* f = T.Foundation[1];
     TCard* c = Sender->TopCard;
     if (!f || !c) return;
-    if (Sender->Tag == kWasteTag || FitsFoundation(f->TopCard, c)) {
+    if (HasRole(Sender, kWasteRole) || FitsFoundation(f->TopCard, c)) {
       Deselect(Sender);
       f->MoveCardTo(c);
     }
   }
 
   void OnePackAfterMove(TDeck*, TDeck* Dest, TCard*) {
-    if (!won_ && Dest && Dest->CardsCount() == kPack) {
-      won_ = true;
+    if (Dest && Dest->CardsCount() == kPack) {
       T.GameWon();
     }
   }
-
- private:
-  bool won_ = false;
 };
 
 REGISTER_GAME(OnePack, 11);

@@ -18,8 +18,8 @@ constexpr int kFoundations = 4;
 constexpr int kColumns = 4;
 constexpr int kCards = 52;
 
-constexpr int kUpTag = 1;    // foundations 1 and 2, Ace to King
-constexpr int kDownTag = 2;  // foundations 3 and 4, King to Ace
+constexpr Role kUpRole = Role::Marked;    // foundations 1 and 2, Ace to King
+constexpr Role kDownRole = Role::Second;  // foundations 3 and 4, King to Ace
 constexpr int kLastRotation = 2;
 
 int PileLeft(int i) {
@@ -49,24 +49,28 @@ class Pharaoh : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = kLastRotation;
 
-    TDeck* stock = MakePile(10, 45, 2, 2, 3, false, 0);
+    TDeck* stock = MakePile({.left = 10, .top = 45, .vShift = 2, .gShift = 2, .look = Look::Ring});
     stock->OnSelect = Rule(&Pharaoh::PharaohDealSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
     for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(PileLeft(i), 5, 0, 0, 1, false, i <= 2 ? kUpTag : kDownTag);
+      TDeck* f = MakePile({.left = PileLeft(i),
+                           .top = 5,
+                           .look = Look::Foundation,
+                           .role = i <= 2 ? kUpRole : kDownRole});
       f->OnSelect = Rule(&TGame::RefuseAll);
       f->OnAddWithRule = Rule(&Pharaoh::PharaohFoundationRule);
       // A card played by click is on the foundation only after the rule has
       // answered: the win is looked for once it lies there.
       f->OnAfterMove = After(&Pharaoh::PharaohFoundationAfterMove);
-      T.Foundation[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(PileLeft(i), 140, 18, 0, 0, true, 4);
+      TDeck* column = MakePile(
+          {.left = PileLeft(i), .top = 140, .vShift = 18, .showsCard = true, .role = Role::Column});
       column->OnAddWithRule = Rule(&TGame::RefuseAll);
       column->OnDoubleSelect = Pile(&Pharaoh::PharaohDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     // The first column holds the pack while it is dealt.
@@ -75,7 +79,7 @@ class Pharaoh : public TGame {
     // Set before the base cards go up, so that they earn their points.
     T.Board1->SetScore(-kCards);
     for (const BaseCard& b : kBaseCards)
-      T.Foundation[size_t(b.foundation)]->MoveCard(dealPile, b.position);
+      T.Foundation[b.foundation]->MoveCard(dealPile, b.position);
     DealRestToStock(dealPile, stock, false);
     DealRow();
 
@@ -101,7 +105,7 @@ class Pharaoh : public TGame {
       button_->SetEnabled(true);
     } else {
       button_->SetEnabled(false);
-      Sender->SetShowEmpty(2);
+      SetLook(Sender, Look::NoRedeal);
       Sender->Repaint();
     }
   }
@@ -121,7 +125,7 @@ class Pharaoh : public TGame {
     TBoard* b = T.Board1;
     b->Animate = false;
     for (int j = kColumns; j >= 1; --j) {
-      TDeck* column = T.Tableau[size_t(j)];
+      TDeck* column = T.Tableau[j];
       while (TCard* c = column->TopCard) {
         c->SetFace(false);
         stock->MoveCardTo(c);
@@ -132,7 +136,7 @@ class Pharaoh : public TGame {
     b->ClearHistory();
     // Four cards or fewer were left: the stock is spent with the redeal.
     if (!stock->TopCard) {
-      stock->SetShowEmpty(2);
+      SetLook(stock, Look::NoRedeal);
       stock->Repaint();
     }
   }
@@ -148,7 +152,7 @@ class Pharaoh : public TGame {
     T.GameStarted = 1;
     TCard* c = Top(Sender);
     for (int i = 1; c && i <= kFoundations; ++i) {
-      TDeck* f = T.Foundation[size_t(i)];
+      TDeck* f = T.Foundation[i];
       if (!Fits(f, c)) continue;
       Deselect(Sender);
       f->MoveCardTo(c);
@@ -165,8 +169,8 @@ class Pharaoh : public TGame {
   static bool Fits(const TDeck* f, const TCard* c) {
     const TCard* t = Top(f);
     if (!t || !c || !OtherColour(c, t)) return false;
-    if (f->Tag == kDownTag) return t->Rank() != 1 && PrecedesAnySuit(t, c);
-    if (f->Tag == kUpTag) return t->Rank() != 13 && FollowsAnySuit(t, c);
+    if (HasRole(f, kDownRole)) return t->Rank() != 1 && PrecedesAnySuit(t, c);
+    if (HasRole(f, kUpRole)) return t->Rank() != 13 && FollowsAnySuit(t, c);
     return false;
   }
 
@@ -176,7 +180,7 @@ class Pharaoh : public TGame {
     for (int i = 1; i <= kColumns && stock->TopCard; ++i) {
       TCard* c = stock->TopCard;
       c->SetFace(true);
-      T.Tableau[size_t(i)]->MoveCardTo(c);
+      T.Tableau[i]->MoveCardTo(c);
     }
   }
 
@@ -185,14 +189,12 @@ class Pharaoh : public TGame {
   void CheckWin() {
     int home = 0;
     for (int i = 1; i <= kFoundations; ++i)
-      home += T.Foundation[size_t(i)]->CardsCount();
-    if (home != kCards || won_) return;
-    won_ = true;
+      home += T.Foundation[i]->CardsCount();
+    if (home != kCards) return;
     T.GameWon();
   }
 
   TRedealButton* button_ = nullptr;
-  bool won_ = false;
 };
 
 REGISTER_GAME(Pharaoh, 13);

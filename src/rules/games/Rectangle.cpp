@@ -39,33 +39,41 @@ class Rectangle : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    T.Waste() = MakePile(5, 130, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 5,
+                          .top = 130,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
+    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
 
     // No OnEmptySelect: the stock is gone through once.
-    T.Stock() = MakePile(5, 5, 2, 2, 3, false, 2);
+    T.Stock() = MakePile(
+        {.left = 5, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring, .role = Role::Second});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
 
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), FoundationTop(i), 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{
+              .left = FoundationLeft(i), .top = FoundationTop(i), .look = Look::Foundation};
+        },
+        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kPiles; ++i) {
-      TDeck* p = MakePile(PileLeft(i), PileTop(i), 4, 2, 0, false, 10 + i);
+      TDeck* p = MakePile(
+          {.left = PileLeft(i), .top = PileTop(i), .vShift = 4, .gShift = 2, .role = RowRole(i)});
       p->OnAddWithRule = Rule(&TGame::FrameDownRule);
-      p->OnDoubleSelect = Pile(&TGame::ToFoundation8DblClick);
-      T.Tableau[size_t(i)] = p;
+      p->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
+      T.Tableau[i] = p;
     }
 
     TakePacks(T.Waste(), kPacks, true);
     T.Board1->SetScore(-52 * kPacks);
     // Round the rectangle from pile 2, pile 1 last, three times.
     for (int i = 1; i <= kPiles * kCardsPerPile; ++i)
-      DealRandom(T.Waste(), T.Tableau[size_t(i % kPiles + 1)], true);
+      DealRandom(T.Waste(), T.Tableau[i % kPiles + 1], true);
     if (TCard* base = DealRandom(T.Waste(), T.Foundation[1], true)) baseRank_ = base->Rank();
     DealRestToStock(T.Waste(), T.Stock(), false);
 
@@ -86,11 +94,7 @@ class Rectangle : public TGame {
       AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kPiles, true, baseRank_,
                             CardRules::FollowsInSuit, T.Waste());
     if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      // The pile and foundation rules start the timer on every click: win once.
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
+      T.GameWon();
       return;
     }
     T.EnableTimer();
@@ -98,7 +102,6 @@ class Rectangle : public TGame {
 
  private:
   int baseRank_ = 1;
-  bool won_ = false;
 };
 
 REGISTER_GAME(Rectangle, 43);

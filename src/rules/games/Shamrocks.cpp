@@ -19,24 +19,31 @@ class Shamrocks : public TGame {
     for (int i = 1; i <= kFans; ++i) {
       // The last fan holds the pack while it is dealt and fans out only once
       // a single card is left on it.
-      TDeck* fan = MakePile(FanLeft(i), FanTop(i), 0, i == kFans ? 0 : kFanShift, 0, true, 1);
+      TDeck* fan = MakePile({.left = FanLeft(i),
+                             .top = FanTop(i),
+                             .gShift = i == kFans ? 0 : kFanShift,
+                             .showsCard = true,
+                             .role = Role::Marked});
       fan->OnAddWithRule = Rule(&Shamrocks::ShamrockFanRule);
-      fan->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
-      T.Tableau[size_t(i)] = fan;
+      fan->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      T.Tableau[i] = fan;
     }
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), kFoundationTop, 0, 0, 1, false, 1);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i),
+                            .top = kFoundationTop,
+                            .look = Look::Foundation,
+                            .role = Role::Marked};
+        },
+        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll));
 
     TDeck* dealPile = T.Tableau[kFans];
     TakePacks(dealPile, 1, true);
     T.Board1->SetScore(-52);
     for (int i = 1; i <= kDealtFans; ++i)
       for (int n = 0; n < kFanCards; ++n)
-        DealRandom(dealPile, T.Tableau[size_t(i)]);
+        DealRandom(dealPile, T.Tableau[i]);
     // The last card is drawn too and laid back on its own fan, which sets it
     // at the fan's own place before the fan spreads out.
     dealPile->MoveCard(dealPile, T.NextRandom(dealPile->CardsCount()));

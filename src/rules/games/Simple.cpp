@@ -31,38 +31,48 @@ class Simple : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* dealPile = MakePile(100, 390, 2, 2, 4, false, 1);
+    TDeck* dealPile = MakePile({.left = 100,
+                                .top = 390,
+                                .vShift = 2,
+                                .gShift = 2,
+                                .look = Look::None,
+                                .role = Role::Marked});
     dealPile->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Waste() = dealPile;
-    TDeck* stock = MakePile(10, 5, 2, 2, 2, false, 0);
+    TDeck* stock =
+        MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::DealRowSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
+    MakeFoundations(
+        kPiles,
+        [&](int i) {
+          return PileLayout{.left = RowLeft(i), .top = kFoundationTop, .look = Look::Foundation};
+        },
+        Rule(&Simple::SimpleFoundationRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kPiles; ++i) {
-      TDeck* f = MakePile(RowLeft(i), kFoundationTop, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&Simple::SimpleFoundationRule);
-      T.Foundation[size_t(i)] = f;
-    }
-    for (int i = 1; i <= kPiles; ++i) {
-      TDeck* r = MakePile(RowLeft(i), kReserveTop, 0, 0, 4, false, 0);
+      TDeck* r = MakePile({.left = RowLeft(i), .top = kReserveTop, .look = Look::None});
       r->OnSelect = Rule(&TGame::RefuseAll);
       r->OnAddWithRule = Rule(&TGame::SuitDownRule);
-      T.Reserve[size_t(i)] = r;
+      T.Reserve[i] = r;
     }
     for (int i = 1; i <= kPiles; ++i) {
-      TDeck* column = MakePile(RowLeft(i), kColumnTop, 14, 0, 0, true, 4);
+      TDeck* column = MakePile({.left = RowLeft(i),
+                                .top = kColumnTop,
+                                .vShift = 14,
+                                .showsCard = true,
+                                .role = Role::Column});
       column->OnAddWithRule = Rule(&TGame::RefuseAll);
       column->OnDoubleSelect = Pile(&Simple::SimpleColumnDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     TakePacks(dealPile, 2, true);
     T.Board1->SetScore(-104);
     for (int i = 1; i <= kPiles; ++i)
-      DealRandom(dealPile, T.Reserve[size_t(i)], true);
+      DealRandom(dealPile, T.Reserve[i], true);
     for (int i = 1; i <= kPiles; ++i)
-      DealRandom(dealPile, T.Tableau[size_t(i)], true);
+      DealRandom(dealPile, T.Tableau[i], true);
     DealRestToStock(dealPile, stock, false);
     FreeDealPile(T.Waste());
     StartTimer(Timer(&Simple::Simple_Timer));
@@ -72,15 +82,15 @@ class Simple : public TGame {
   // above the reserve pile's top card, any suit) or continues it (one rank
   // above its top card, any suit). A complete foundation takes nothing.
   bool Takes(int i, const TCard* c) const {
-    const TDeck* f = T.Foundation[size_t(i)];
+    const TDeck* f = T.Foundation[i];
     if (!c || f->CardsCount() >= kFull) return false;
-    if (!f->TopCard) return PrecedesAnySuit(c, T.Reserve[size_t(i)]->TopCard);
+    if (!f->TopCard) return PrecedesAnySuit(c, T.Reserve[i]->TopCard);
     return FollowsAnySuit(f->TopCard, c);
   }
 
   int FoundationNo(const TDeck* f) const {
     for (int i = 1; i <= kPiles; ++i)
-      if (T.Foundation[size_t(i)] == f) return i;
+      if (T.Foundation[i] == f) return i;
     return 0;
   }
 
@@ -102,7 +112,7 @@ class Simple : public TGame {
     for (int i = 1; c && i <= kPiles; ++i) {
       if (!Takes(i, c)) continue;
       Deselect(Sender);
-      T.Foundation[size_t(i)]->MoveCardTo(c);
+      T.Foundation[i]->MoveCardTo(c);
       break;
     }
     T.EnableTimer();
@@ -119,12 +129,12 @@ class Simple : public TGame {
       return;
     }
     for (int i = 1; i <= kPiles; ++i) {
-      TDeck* f = T.Foundation[size_t(i)];
+      TDeck* f = T.Foundation[i];
       if (f->TopCard) continue;
       TCard* only = nullptr;
       int candidates = 0;
       for (int k = 1; k <= kPiles; ++k) {
-        TCard* c = T.Tableau[size_t(k)]->TopCard;
+        TCard* c = T.Tableau[k]->TopCard;
         if (c && Takes(i, c)) {
           only = c;
           ++candidates;
@@ -133,22 +143,16 @@ class Simple : public TGame {
       if (candidates == 1) f->MoveCardTo(only);
     }
     for (int i = 1; i <= kPiles; ++i) {
-      TDeck* f = T.Foundation[size_t(i)];
-      TCard* r = T.Reserve[size_t(i)]->TopCard;
+      TDeck* f = T.Foundation[i];
+      TCard* r = T.Reserve[i]->TopCard;
       if (f->TopCard && Takes(i, r)) f->MoveCardTo(r);
     }
     if (AllFoundationsFull(T.Foundation, kPiles)) {
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
+      T.GameWon();
       return;
     }
     T.EnableTimer();
   }
-
- private:
-  bool won_ = false;
 };
 
 REGISTER_GAME(Simple, 22);

@@ -13,12 +13,9 @@
 
 namespace {
 
-constexpr int kSirTommy = 8;
-constexpr int kLadyBetty = 9;
-
 constexpr int kFoundations = 4;
 constexpr int kFull = 13;
-constexpr int kStockTag = 1;
+constexpr Role kStockRole = Role::Marked;
 
 int RowLeft(int i) {
   return 78 * i + 82;
@@ -30,37 +27,51 @@ constexpr int kWasteTop = 110;
 
 class SirTommy : public TGame {
  public:
-  using TGame::TGame;
+  enum Variant { Tommy, LadyBetty };
+  SirTommy(TTable& table, Variant variant) : TGame(table), variant_(variant) {}
 
   void Deal() override {
-    const bool tommy = T.GameIndex == kSirTommy;
-    const TDeckEEvent toFoundation = tommy ? Pile(&TGame::ToFoundation4AnySuitDblClick)
-                                           : Pile(&TGame::ToFoundation4NoKingDblClick);
+    const bool tommy = variant_ == Tommy;
+    const TDeckEEvent toFoundation =
+        tommy ? DoubleClickToFoundation({.fits = CardRules::FollowsAnySuit})
+              : DoubleClickToFoundation({.skipKingTopped = true});
 
     // The stock sits in the waste slot: it is never turned.
-    TDeck* stock = MakePile(10, kTopRow, 2, 2, 2, false, kStockTag);
+    TDeck* stock = MakePile({.left = 10,
+                             .top = kTopRow,
+                             .vShift = 2,
+                             .gShift = 2,
+                             .look = Look::NoRedeal,
+                             .role = kStockRole});
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     stock->OnDoubleSelect = toFoundation;
     T.Waste() = stock;
 
-    TDeck* dealPile = MakePile(120, kTopRow, 2, 2, 2, false, 0);
+    TDeck* dealPile =
+        MakePile({.left = 120, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     T.Single[2] = dealPile;
 
     for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(RowLeft(i), kTopRow, 0, 0, 1, false, 1);
+      TDeck* f = MakePile(
+          {.left = RowLeft(i), .top = kTopRow, .look = Look::Foundation, .role = Role::Marked});
       f->OnSelect = Rule(&TGame::RefuseAll);
       f->OnAddWithRule =
           tommy ? Rule(&SirTommy::TommyFoundationRule) : Rule(&TGame::FoundationUpRule);
       f->OnAfterMove = After(&SirTommy::TommyAfterMove);
-      T.Foundation[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
     wastePiles_ = tommy ? 4 : 6;
     for (int i = 1; i <= wastePiles_; ++i) {
-      TDeck* w = MakePile(RowLeft(i), kWasteTop, 18, 0, 3, true, 4);
+      TDeck* w = MakePile({.left = RowLeft(i),
+                           .top = kWasteTop,
+                           .vShift = 18,
+                           .look = Look::Ring,
+                           .showsCard = true,
+                           .role = Role::Column});
       w->OnAddWithRule = Rule(&SirTommy::TommyWasteRule);
       w->OnAfterMove = After(&SirTommy::TommyAfterMove);
       w->OnDoubleSelect = toFoundation;
-      T.Tableau[size_t(i)] = w;
+      T.Tableau[i] = w;
     }
 
     TakePacks(dealPile, 1, true);
@@ -80,7 +91,7 @@ class SirTommy : public TGame {
   void TommyWasteRule(TDeck*, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
     SetStarted(clicked);
-    Action = ACard && ACard->HostDeck && ACard->HostDeck->Tag == kStockTag;
+    Action = ACard && ACard->HostDeck && HasRole(ACard->HostDeck, kStockRole);
   }
 
   // Sir Tommy's foundations: one rank higher, any suit. A full foundation
@@ -97,8 +108,7 @@ class SirTommy : public TGame {
   // card under it), then the win test.
   void TommyAfterMove(TDeck* Source, TDeck*, TCard*) {
     if (Source && Source->TopCard && Source->TopCard->Rank() == 1) SendAceUp(Source);
-    if (!won_ && AllFoundationsFull(T.Foundation, kFoundations)) {
-      won_ = true;
+    if (AllFoundationsFull(T.Foundation, kFoundations)) {
       T.GameWon();
     }
   }
@@ -109,7 +119,7 @@ class SirTommy : public TGame {
   // The Ace on top of the pile to the first empty foundation.
   bool SendAceUp(TDeck* pile) {
     for (int i = 1; i <= kFoundations; ++i)
-      if (TDeck* f = T.Foundation[size_t(i)]; f && !f->TopCard) {
+      if (TDeck* f = T.Foundation[i]; f && !f->TopCard) {
         Deselect(pile);
         f->MoveCardTo(pile->TopCard);
         return true;
@@ -118,7 +128,8 @@ class SirTommy : public TGame {
   }
 
   int wastePiles_ = 4;
-  bool won_ = false;
+  const Variant variant_;
 };
 
-REGISTER_GAME(SirTommy, kSirTommy, kLadyBetty);
+REGISTER_VARIANT(SirTommy, 8, SirTommy::Tommy);
+REGISTER_VARIANT(SirTommy, 9, SirTommy::LadyBetty);

@@ -36,21 +36,27 @@ class Stacks : public TGame {
 
   void Deal() override {
     // The deal pile lives only while dealing.
-    T.Waste() = MakePile(100, 410, 2, 2, 4, false, 1);
-    T.Stock() = MakePile(10, 5, 2, 2, 3, false, 0);
+    T.Waste() = MakePile({.left = 100,
+                          .top = 410,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
+    T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock()->OnEmptySelect = Pile(&Stacks::StacksRegather);
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), 5, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i), .top = 5, .look = Look::Foundation};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
     for (int i = 1; i <= kStacks; ++i) {
-      TDeck* s = MakePile(StackLeft(i), StackTop(i), 0, 0, 0, true, 4);
+      TDeck* s = MakePile(
+          {.left = StackLeft(i), .top = StackTop(i), .showsCard = true, .role = Role::Column});
       s->OnAddWithRule = Rule(&TGame::SuitDownRule);
-      s->OnDoubleSelect = Pile(&TGame::ToFoundation4NoKingDblClick);
-      T.Tableau[size_t(i)] = s;
+      s->OnDoubleSelect = DoubleClickToFoundation({.skipKingTopped = true});
+      T.Tableau[i] = s;
     }
 
     TakePacks(T.Waste(), 1, false);
@@ -71,7 +77,7 @@ class Stacks : public TGame {
   void DealStacks() {
     TDeck* stock = T.Stock();
     for (int j = 1; j <= kStacks; ++j) {
-      TDeck* s = T.Tableau[size_t(j)];
+      TDeck* s = T.Tableau[j];
       for (int n = 0; n < kStackCards && stock->TopCard; ++n)
         s->MoveCardTo(stock->TopCard);
       if (s->TopCard && !s->TopCard->Face()) s->TopCard->SetFace(true);
@@ -87,7 +93,7 @@ class Stacks : public TGame {
     TBoard* b = T.Board1;
     b->Animate = false;
     for (int i = kStacks; i >= 1; --i) {
-      TDeck* s = T.Tableau[size_t(i)];
+      TDeck* s = T.Tableau[i];
       while (s->TopCard)
         Sender->MoveCardTo(s->TopCard);
     }
@@ -107,7 +113,7 @@ class Stacks : public TGame {
       return;
     }
     for (int i = 1; i <= kStacks; ++i)
-      if (TCard* c = T.Tableau[size_t(i)]->TopCard; c && !c->Face()) c->SetFace(true);
+      if (TCard* c = T.Tableau[i]->TopCard; c && !c->Face()) c->SetFace(true);
     CommonTimer(T.Foundation, kFoundations, T.Tableau, kStacks, false, 1, FollowsInSuit);
   }
 };

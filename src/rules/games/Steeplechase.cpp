@@ -21,10 +21,8 @@ constexpr int kColumns = 8;
 constexpr int kReserveCards = 13;
 constexpr int kFull = 13;
 
-constexpr int kWasteTag = 1;
-constexpr int kColumnTag = 4;
-constexpr int kReserveTag = 15;
-constexpr int kFoundationTag = 16;
+constexpr Role kWasteRole = Role::Marked;
+constexpr Role kFoundationRole = Role(16);
 
 int RowLeft(int i) {
   return 74 * i + 46;
@@ -44,29 +42,33 @@ class Steeplechase : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile(10, 140, 2, 2, 4, false, kWasteTag);
+    TDeck* waste = MakePile(
+        {.left = 10, .top = 140, .vShift = 2, .gShift = 2, .look = Look::None, .role = kWasteRole});
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
     waste->OnDoubleSelect = Pile(&Steeplechase::SteepleDblClick);
     T.Waste() = waste;
-    TDeck* stock = MakePile(10, kTopRow, 2, 2, 2, false, 0);
+    TDeck* stock =
+        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::StockToWasteSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
     for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(RowLeft(i), kTopRow, 0, 0, 1, false, kFoundationTag);
+      TDeck* f = MakePile(
+          {.left = RowLeft(i), .top = kTopRow, .look = Look::Foundation, .role = kFoundationRole});
       f->OnSelect = Rule(&Steeplechase::NotBaseSelect);
       f->OnAddWithRule = Rule(&Steeplechase::SteepleFoundationRule);
-      T.Foundation[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
-    TDeck* reserve = MakePile(120, 112, 0, 15, 0, false, kReserveTag);
+    TDeck* reserve = MakePile({.left = 120, .top = 112, .gShift = 15, .role = Role::Closed});
     reserve->OnAddWithRule = Rule(&TGame::RefuseAll);
     reserve->OnDoubleSelect = Pile(&Steeplechase::SteepleDblClick);
     T.Reserve[1] = reserve;
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(RowLeft(i), kColumnTop, 18, 0, 0, false, kColumnTag);
+      TDeck* column =
+          MakePile({.left = RowLeft(i), .top = kColumnTop, .vShift = 18, .role = Role::Column});
       column->OnAddWithRule = Rule(&Steeplechase::SteepleColumnRule);
       column->OnDoubleSelect = Pile(&Steeplechase::SteepleDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
 
     TakePacks(waste, 2, true);
@@ -76,7 +78,7 @@ class Steeplechase : public TGame {
       DealRandom(waste, reserve, true);
     base_ = DealRandom(waste, T.Foundation[1], true)->Rank();
     for (int i = 1; i <= kColumns; ++i)
-      DealRandom(waste, T.Tableau[size_t(i)], true);
+      DealRandom(waste, T.Tableau[i], true);
     DealRestToStock(waste, stock, false);
     StartTimer(Timer(&Steeplechase::Steeplechase_Timer));
   }
@@ -87,7 +89,7 @@ class Steeplechase : public TGame {
   void SteepleFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
     SetStarted(clicked);
-    if (ACard && ACard->HostDeck && ACard->HostDeck->Tag == kFoundationTag) return;
+    if (ACard && ACard->HostDeck && HasRole(ACard->HostDeck, kFoundationRole)) return;
     Action = GoesOn(Sender, ACard);
     if (clicked) ResumeTimer();
   }
@@ -109,10 +111,10 @@ class Steeplechase : public TGame {
     SetStarted(clicked);
     TCard* c = ACard;
     const TDeck* S = c ? c->HostDeck : nullptr;
-    if (!c || !S || S->Tag == kReserveTag) return;
+    if (!c || !S || HasRole(S, Role::Closed)) return;
     // Only a column holds runs: waste cards that happen to lie in order are
     // still one card at a time.
-    const bool onRun = S->Tag == kColumnTag && Beneath(c) && FitsAltColourDown(Beneath(c), c);
+    const bool onRun = HasRole(S, Role::Column) && Beneath(c) && FitsAltColourDown(Beneath(c), c);
 
     if (TCard* t = Sender->TopCard) {
       if (onRun) {
@@ -126,7 +128,7 @@ class Steeplechase : public TGame {
       } else {
         Action = FitsAltColourDown(t, c);
       }
-    } else if (S->Tag != kFoundationTag) {
+    } else if (!HasRole(S, kFoundationRole)) {
       Action = true;
       if (clicked && onRun) {
         switch (AskEmptyColumn()) {
@@ -152,7 +154,7 @@ class Steeplechase : public TGame {
     T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kFoundations; ++i) {
-      TDeck* f = T.Foundation[size_t(i)];
+      TDeck* f = T.Foundation[i];
       if (!GoesOn(f, c)) continue;
       Deselect(Sender);
       f->MoveCardTo(c);
@@ -180,11 +182,7 @@ class Steeplechase : public TGame {
                             FollowsOtherColour, T.Waste());
     }
     if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      // A foundation card may leave and come back: the win counts once.
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
+      T.GameWon();
       return;
     }
     T.EnableTimer();
@@ -192,7 +190,6 @@ class Steeplechase : public TGame {
 
  private:
   int base_ = 1;
-  bool won_ = false;
 };
 
 REGISTER_GAME(Steeplechase, 19);

@@ -55,25 +55,33 @@ class Sultan : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = 3;
 
-    T.Waste() = MakePile(300, 370, 2, 2, 4, false, 1);
+    T.Waste() = MakePile({.left = 300,
+                          .top = 370,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = Role::Marked});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Waste()->OnDoubleSelect = Pile(&Sultan::SultanDblClick);
-    T.Stock() = MakePile(200, 370, 2, 2, 3, false, 0);
+    T.Stock() = MakePile({.left = 200, .top = 370, .vShift = 2, .gShift = 2, .look = Look::Ring});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), FoundationTop(i), 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      // The centre King only watches.
-      f->OnAddWithRule = i == kCentre ? Rule(&TGame::RefuseAll) : Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{
+              .left = FoundationLeft(i), .top = FoundationTop(i), .look = Look::Foundation};
+        },
+        Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
+    // The centre King only watches.
+    T.Foundation[kCentre]->OnAddWithRule = Rule(&TGame::RefuseAll);
     for (int j = 1; j <= kReserves; ++j) {
-      TDeck* r = MakePile(ReserveLeft(j), ReserveTop(j), 0, 0, 0, true, 4);
+      TDeck* r = MakePile(
+          {.left = ReserveLeft(j), .top = ReserveTop(j), .showsCard = true, .role = Role::Column});
       r->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
       r->OnDoubleSelect = Pile(&Sultan::SultanDblClick);
-      T.Tableau[size_t(j)] = r;
+      T.Tableau[j] = r;
     }
 
     TDeck* waste = T.Waste();
@@ -81,9 +89,9 @@ class Sultan : public TGame {
     // Set before the base cards go up, so that they earn their points.
     T.Board1->SetScore(-kCards);
     for (const BaseCard& b : kBaseCards)
-      T.Foundation[size_t(b.foundation)]->MoveCard(waste, b.position);
+      T.Foundation[b.foundation]->MoveCard(waste, b.position);
     for (int j = 1; j <= kReserves; ++j)
-      DealRandom(waste, T.Tableau[size_t(j)], true);
+      DealRandom(waste, T.Tableau[j], true);
     DealRestToStock(waste, T.Stock(), false);
 
     StartTimer(Timer(&Sultan::Sultan_Timer));
@@ -96,10 +104,9 @@ class Sultan : public TGame {
     TCard* c = Sender->TopCard;
     TDeck* to = nullptr;
     for (int i = 1; c && !to && i <= kBuilt; ++i)
-      if (CardRules::FollowsInSuit(T.Foundation[size_t(i)]->TopCard, c))
-        to = T.Foundation[size_t(i)];
+      if (CardRules::FollowsInSuit(T.Foundation[i]->TopCard, c)) to = T.Foundation[i];
     for (int j = 1; c && !to && Sender == T.Waste() && j <= kReserves; ++j)
-      if (!T.Tableau[size_t(j)]->TopCard) to = T.Tableau[size_t(j)];
+      if (!T.Tableau[j]->TopCard) to = T.Tableau[j];
     if (to) {
       Deselect(Sender);
       to->MoveCardTo(c);
@@ -122,7 +129,7 @@ class Sultan : public TGame {
                             CardRules::FollowsInSuit, T.Waste());
     int home = 0;
     for (int i = 1; i <= kFoundations; ++i)
-      home += T.Foundation[size_t(i)]->CardsCount();
+      home += T.Foundation[i]->CardsCount();
     if (home == kCards) {
       T.GameWon();
       return;

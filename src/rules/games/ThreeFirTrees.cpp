@@ -35,8 +35,8 @@ bool SideBySide(int L) {
 bool Playable(const TTable::PileList& tree, const TDeck* pile) {
   int L = 0;
   for (int i = kTreeCards; i >= 1 && L == 0; --i)
-    if (tree[size_t(i)] && tree[size_t(i)]->TopCard) L = i;
-  const int i = pile ? pile->Tag - 10 : 0;
+    if (tree[i] && tree[i]->TopCard) L = i;
+  const int i = RowIndex(pile);
   return L > 0 && (i == L || (SideBySide(L) && i == L - 1));
 }
 
@@ -52,10 +52,15 @@ class ThreeFirTrees : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    T.Waste() = MakePile(100, 5, 2, 2, 1, false, 1);
+    T.Waste() = MakePile({.left = 100,
+                          .top = 5,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::Foundation,
+                          .role = Role::Marked});
     T.Waste()->OnSelect = Rule(&TGame::RefuseAll);
     T.Waste()->OnAddWithRule = Rule(&ThreeFirTrees::FirtreeWasteRule);
-    T.Stock() = MakePile(10, 5, 2, 2, 2, false, 0);
+    T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     // Tree 1 in the tableau slots, tree 2 in the reserve slots, tree 3 in
@@ -67,7 +72,7 @@ class ThreeFirTrees : public TGame {
     TakePacks(T.Waste(), 2, true);
     for (int i = 1; i <= kTreeCards; ++i)
       for (TTable::PileList* tree : {&T.Tableau, &T.Reserve, &T.Foundation})
-        DealRandom(T.Waste(), (*tree)[size_t(i)]);
+        DealRandom(T.Waste(), (*tree)[i]);
     DealRestToStock(T.Waste(), T.Stock(), false);
     // Set once the waste is empty: every card placed on it from now on earns
     // the foundation points.
@@ -77,11 +82,15 @@ class ThreeFirTrees : public TGame {
 
   void MakeTree(TTable::PileList& tree, int shift, TDeckEvent select) {
     for (int i = 1; i <= kTreeCards; ++i) {
-      TDeck* p = MakePile(kTreeLeft[i] + shift, kTreeTop[i], 0, 0, 4, true, 10 + i);
+      TDeck* p = MakePile({.left = kTreeLeft[i] + shift,
+                           .top = kTreeTop[i],
+                           .look = Look::None,
+                           .showsCard = true,
+                           .role = RowRole(i)});
       p->OnSelect = select;
       p->OnAddWithRule = Rule(&TGame::RefuseAll);
       p->OnDoubleSelect = Pile(&ThreeFirTrees::FirtreeDblClick);
-      tree[size_t(i)] = p;
+      tree[i] = p;
     }
   }
 
@@ -89,7 +98,7 @@ class ThreeFirTrees : public TGame {
   const TTable::PileList& TreeOf(const TDeck* pile) const {
     for (const TTable::PileList* tree : {&T.Tableau, &T.Reserve})
       for (int i = 1; i <= kTreeCards; ++i)
-        if ((*tree)[size_t(i)] == pile) return *tree;
+        if ((*tree)[i] == pile) return *tree;
     return T.Foundation;
   }
 
@@ -139,15 +148,8 @@ class ThreeFirTrees : public TGame {
     }
     while (TCard* c = stock->TopCard)
       waste->MoveCardTo(c);
-    // Once only: undoing the sweep and doing it again wins nothing more.
-    if (!won_) {
-      won_ = true;
-      T.GameWon();
-    }
+    T.GameWon();
   }
-
- private:
-  bool won_ = false;
 };
 
 REGISTER_GAME(ThreeFirTrees, 30);

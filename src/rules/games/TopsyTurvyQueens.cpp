@@ -19,9 +19,6 @@
 
 namespace {
 
-constexpr int kTopsyTurvy = 1;
-constexpr int kKingsSecrets = 2;
-
 constexpr int kPacks = 2;
 constexpr int kFoundations = 8;
 constexpr int kColumns = 8;
@@ -45,9 +42,9 @@ constexpr int kColumnTop = 230;
 constexpr int kColumnStep = 18;
 
 // Tags: what a card's source pile is.
-constexpr int kWasteTag = 1;  // the waste (and the foundations)
-constexpr int kColumnTag = 2;
-constexpr int kSecretTag = 3;
+constexpr Role kWasteRole = Role::Marked;  // the waste (and the foundations)
+constexpr Role kColumnRole = Role::Second;
+constexpr Role kSecretRole = Role::Third;
 
 // B lies on A: one rank lower in A's suit, and nothing ever lies on a King
 // (a King lies on the Ace of its suit).
@@ -70,51 +67,68 @@ bool Complete(const TDeck* f) {
 
 class TopsyTurvyQueens : public TGame {
  public:
-  using TGame::TGame;
+  // How many rows the columns are dealt, and whether an empty column takes
+  // any card or run (or only a Queen and a run based on one).
+  struct Variant {
+    int rows;
+    bool emptyTakesAny;
+  };
+  static constexpr Variant kTopsyTurvy{.rows = 4, .emptyTakesAny = true};
+  static constexpr Variant kKingsSecrets{.rows = 5, .emptyTakesAny = false};
+
+  TopsyTurvyQueens(TTable& table, Variant variant) : TGame(table), variant_(variant) {}
 
   void Deal() override {
     T.RedealLimit = kPasses;
     T.SetRotation_Counter(1);
 
-    T.Waste() = MakePile(100, kTopRow, 2, 2, 4, false, kWasteTag);
+    T.Waste() = MakePile({.left = 100,
+                          .top = kTopRow,
+                          .vShift = 2,
+                          .gShift = 2,
+                          .look = Look::None,
+                          .role = kWasteRole});
     T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Waste()->OnDoubleSelect = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick);
 
-    T.Stock() = MakePile(5, kTopRow, 2, 2, 3, false, 0);
+    T.Stock() = MakePile({.left = 5, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::Ring});
     T.Stock()->OnSelect = Rule(&TopsyTurvyQueens::QueensStockSelect);
     T.Stock()->OnEmptySelect = Pile(&TopsyTurvyQueens::QueensRedealEmptySelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
 
     for (int i = 1; i <= kSecrets; ++i) {
-      TDeck* secret = MakePile(SecretLeft(i), kSecretTop, 0, 0, 0, false, kSecretTag);
+      TDeck* secret = MakePile({.left = SecretLeft(i), .top = kSecretTop, .role = kSecretRole});
       secret->OnAddWithRule = Rule(&TGame::RefuseAll);
       secret->OnSelect = Rule(&TopsyTurvyQueens::FaceUpOnlySelect);
       secret->OnDoubleSelect = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick);
-      T.ListC[size_t(i)] = secret;
+      T.ListC[i] = secret;
     }
     for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), kFoundationTop, 0, 0, 0, false, kWasteTag);
+      TDeck* f = MakePile({.left = FoundationLeft(i), .top = kFoundationTop, .role = kWasteRole});
       f->OnAddWithRule = Rule(&TopsyTurvyQueens::QueensFoundationRule);
       f->OnSelect = Rule(&TGame::RefuseAll);
       f->OnAfterMove = After(&TopsyTurvyQueens::QueensFoundationAfterMove);
       f->Hide();  // shown when its King arrives
-      T.ListA[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), kColumnTop, kColumnStep, 0, 0, true, kColumnTag);
+      TDeck* column = MakePile({.left = ColumnLeft(i),
+                                .top = kColumnTop,
+                                .vShift = kColumnStep,
+                                .showsCard = true,
+                                .role = kColumnRole});
       column->OnAddWithRule = Rule(&TopsyTurvyQueens::QueensColumnRule);
       column->OnDoubleSelect = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick);
-      T.ListB[size_t(i)] = column;
+      T.ListB[i] = column;
     }
 
     TakePacks(T.Waste(), kPacks, false);
     T.Board1->SetScore(-52 * kPacks);
     for (int i = 1; i <= kSecrets; ++i)
-      DealRandom(T.Waste(), T.ListC[size_t(i)]);
-    const int passes = T.GameIndex == kKingsSecrets ? 5 : 4;
-    for (int pass = 1; pass <= passes; ++pass)
+      DealRandom(T.Waste(), T.ListC[i]);
+    for (int row = 1; row <= variant_.rows; ++row)
       for (int i = 1; i <= kColumns; ++i)
-        DealRandom(T.Waste(), T.ListB[size_t(i)], true);
+        DealRandom(T.Waste(), T.ListB[i], true);
     DealRestToStock(T.Waste(), T.Stock(), false);
 
     StartTimer(Timer(&TopsyTurvyQueens::Check_Kings_TTimer));
@@ -130,7 +144,7 @@ class TopsyTurvyQueens : public TGame {
     if (TCard* c = Sender->TopCard) {
       c->SetFace(true);
       T.Waste()->MoveCardTo(c);
-      if (T.Rotation_Counter() == kPasses) Sender->SetShowEmpty(2);
+      if (T.Rotation_Counter() == kPasses) SetLook(Sender, Look::NoRedeal);
     }
     ResumeTimer();
   }
@@ -164,14 +178,13 @@ class TopsyTurvyQueens : public TGame {
     SetStarted(clicked);
     TCard* c = ACard;
     const TDeck* S = c ? c->HostDeck : nullptr;
-    if (c && S && S->Tag != kSecretTag) {
-      const bool firstGame = T.GameIndex != kKingsSecrets;
+    if (c && S && !HasRole(S, kSecretRole)) {
       TCard* t = Sender->TopCard;
-      if (t || S->Tag != kColumnTag) {
-        if ((!t && (firstGame || IsQueen(c))) || LiesOn(t, c)) {
+      if (t || !HasRole(S, kColumnRole)) {
+        if ((!t && (variant_.emptyTakesAny || IsQueen(c))) || LiesOn(t, c)) {
           if (clicked && !c->Face()) c->SetFace(true);
           Action = true;
-        } else if (t && S->Tag == kColumnTag) {
+        } else if (t && HasRole(S, kColumnRole)) {
           TCard* x = c;
           while (LiesOn(Beneath(x), x) && !LiesOn(t, x))
             x = Beneath(x);
@@ -182,7 +195,7 @@ class TopsyTurvyQueens : public TGame {
         }
       } else if (LiesOn(Beneath(c), c)) {
         // A run onto an empty column.
-        if (!firstGame) {
+        if (!variant_.emptyTakesAny) {
           ACard = RunBase(c);
           Action = IsQueen(ACard);
         } else if (clicked) {
@@ -200,7 +213,7 @@ class TopsyTurvyQueens : public TGame {
           Action = true;
         }
       } else {
-        Action = firstGame || IsQueen(c);
+        Action = variant_.emptyTakesAny || IsQueen(c);
       }
     }
     if (clicked) T.EnableTimer();
@@ -225,7 +238,7 @@ class TopsyTurvyQueens : public TGame {
     T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kFoundations; ++i) {
-      TDeck* f = T.ListA[size_t(i)];
+      TDeck* f = T.Foundation[i];
       if (!f || Complete(f) || !CardRules::FollowsInSuit(f->TopCard, c)) continue;
       Deselect(Sender);
       f->MoveCardTo(c);
@@ -237,12 +250,11 @@ class TopsyTurvyQueens : public TGame {
   // A secret card that went up leaves its place empty for good; the eighth
   // Queen wins.
   void QueensFoundationAfterMove(TDeck* Source, TDeck*, TCard*) {
-    if (Source && Source->Tag == kSecretTag) Source->Hide();
+    if (Source && HasRole(Source, kSecretRole)) Source->Hide();
     int queens = 0;
     for (int i = 1; i <= kFoundations; ++i)
-      if (T.ListA[size_t(i)] && IsQueen(T.ListA[size_t(i)]->TopCard)) ++queens;
-    if (queens == kFoundations && !won_) {
-      won_ = true;
+      if (T.Foundation[i] && IsQueen(T.Foundation[i]->TopCard)) ++queens;
+    if (queens == kFoundations && !T.Won()) {
       T.DisableTimer();
       T.GameWon();
     }
@@ -262,19 +274,19 @@ class TopsyTurvyQueens : public TGame {
     }
     TDeck* empty = FirstEmptyFoundation();
     for (int j = 1; j <= kColumns; ++j) {
-      TDeck* column = T.ListB[size_t(j)];
+      TDeck* column = T.ListB[j];
       if (empty && IsKing(column->TopCard)) {
         PlaceKing(empty, column->TopCard);
         break;
       }
       if (j > kSecrets) continue;
-      TDeck* secret = T.ListC[size_t(j)];
+      TDeck* secret = T.ListC[j];
       TCard* s = secret->TopCard;
       if (empty && s && s->Face() && IsKing(s)) {
         PlaceKing(empty, s);
         break;
       }
-      if (s && !s->Face() && IsQueen(T.ListA[size_t(j)]->TopCard)) {
+      if (s && !s->Face() && IsQueen(T.Foundation[j]->TopCard)) {
         // The foundation above is complete: its secret card comes up in
         // front of it, where the clicks now land. Undoing the last move to
         // the foundation would bury the card again, so history ends here.
@@ -301,7 +313,7 @@ class TopsyTurvyQueens : public TGame {
 
   TDeck* FirstEmptyFoundation() const {
     for (int i = 1; i <= kFoundations; ++i)
-      if (T.ListA[size_t(i)] && !T.ListA[size_t(i)]->TopCard) return T.ListA[size_t(i)];
+      if (T.Foundation[i] && !T.Foundation[i]->TopCard) return T.Foundation[i];
     return nullptr;
   }
 
@@ -310,7 +322,8 @@ class TopsyTurvyQueens : public TGame {
     f->Show();
   }
 
-  bool won_ = false;
+  const Variant variant_;
 };
 
-REGISTER_GAME(TopsyTurvyQueens, kTopsyTurvy, kKingsSecrets);
+REGISTER_VARIANT(TopsyTurvyQueens, 1, TopsyTurvyQueens::kTopsyTurvy);
+REGISTER_VARIANT(TopsyTurvyQueens, 2, TopsyTurvyQueens::kKingsSecrets);

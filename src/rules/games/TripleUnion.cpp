@@ -31,24 +31,29 @@ class TripleUnion : public TGame {
 
   void Deal() override {
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(RowLeft(i), ColumnTop(i), 4, 0, 0, false, 1);
+      TDeck* column =
+          MakePile({.left = RowLeft(i), .top = ColumnTop(i), .vShift = 4, .role = Role::Marked});
       column->OnAddWithRule = Rule(&TGame::RefuseAll);
       column->OnDoubleSelect = Pile(&TripleUnion::TripleColumnDblClick);
-      T.Tableau[size_t(i)] = column;
+      T.Tableau[i] = column;
     }
     for (int i = 1; i <= kUnions; ++i) {
       // A slight fan to the right, so that all three cards of a union show.
-      TDeck* u = MakePile(RowLeft(i), UnionTop(i), 0, 6, 1, false, 1);
+      TDeck* u = MakePile({.left = RowLeft(i),
+                           .top = UnionTop(i),
+                           .gShift = 6,
+                           .look = Look::Foundation,
+                           .role = Role::Marked});
       u->OnSelect = Rule(&TGame::RefuseAll);
       u->OnAddWithRule = Rule(&TripleUnion::TripleUnionRule);
-      T.Foundation[size_t(i)] = u;
+      T.Foundation[i] = u;
     }
 
     TDeck* dealPile = T.Foundation[1];
     TakePacks(dealPile, 1, true);
     // Round the columns: 1..16 get three cards, 17 and 18 two.
     for (int i = 1; i <= 52; ++i)
-      DealRandom(dealPile, T.Tableau[size_t((i - 1) % kColumns + 1)]);
+      DealRandom(dealPile, T.Tableau[(i - 1) % kColumns + 1]);
     // Only now: the points the deal pile earned and lost while holding the
     // pack do not count.
     T.Board1->SetScore(-52);
@@ -72,7 +77,7 @@ class TripleUnion : public TGame {
   void TripleColumnDblClick(TDeck* Sender) {
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kUnions; ++i) {
-      TDeck* u = T.Foundation[size_t(i)];
+      TDeck* u = T.Foundation[i];
       if (!u || !u->TopCard || u->CardsCount() >= kUnionCards ||
           !CardRules::FollowsAnySuit(u->TopCard, c))
         continue;
@@ -88,7 +93,7 @@ class TripleUnion : public TGame {
     T.DisableTimer();
     int left = 0;
     for (int i = 1; i <= kColumns; ++i)
-      if (const TDeck* column = T.Tableau[size_t(i)]) left += column->CardsCount();
+      if (const TDeck* column = T.Tableau[i]) left += column->CardsCount();
     if (left == 1) {
       T.GameWon();
       return;

@@ -18,17 +18,24 @@ class Troika : public TGame {
     for (int i = 1; i <= kFans; ++i) {
       // The last fan holds the pack while it is dealt: it fans out only when
       // a single card is left on it.
-      TDeck* fan = MakePile(FanLeft(i), FanTop(i), 0, i == kFans ? 0 : kFanShift, 0, true, 1);
+      TDeck* fan = MakePile({.left = FanLeft(i),
+                             .top = FanTop(i),
+                             .gShift = i == kFans ? 0 : kFanShift,
+                             .showsCard = true,
+                             .role = Role::Marked});
       fan->OnAddWithRule = Rule(&Troika::TroikaFanRule);
-      fan->OnDoubleSelect = Pile(&TGame::ToFoundation4DblClick);
-      T.Tableau[size_t(i)] = fan;
+      fan->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      T.Tableau[i] = fan;
     }
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), kFoundationTop, 0, 0, 1, false, 1);
-      f->OnAddWithRule = Rule(&TGame::SuitUpRule);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i),
+                            .top = kFoundationTop,
+                            .look = Look::Foundation,
+                            .role = Role::Marked};
+        },
+        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll));
 
     TDeck* dealPile = T.Tableau[kFans];
     TakePacks(dealPile, 1, true);
@@ -36,8 +43,8 @@ class Troika : public TGame {
     T.Board1->SetScore(-52);
     for (int i = 1; i <= kDealtFans; ++i)
       for (int n = 0; n < kFanCards; ++n) {
-        DealRandom(dealPile, T.Tableau[size_t(i)], true);
-        AceCheck(T.Tableau[size_t(i)]);
+        DealRandom(dealPile, T.Tableau[i], true);
+        AceCheck(T.Tableau[i]);
       }
     // The one card left stays where it lies, but its draw is still made, so
     // the sequence of draws is the same for every game number.
@@ -64,10 +71,7 @@ class Troika : public TGame {
   void TT_Timer() {
     if (!AllFoundationsFull(T.Foundation, kFoundations)) return;
     T.DisableTimer();
-    if (!won_) {
-      won_ = true;
-      T.GameWon();
-    }
+    T.GameWon();
   }
 
  private:
@@ -76,13 +80,11 @@ class Troika : public TGame {
     TCard* c = pile->TopCard;
     if (!c || c->Rank() != 1) return;
     for (int i = 1; i <= kFoundations; ++i)
-      if (TDeck* f = T.Foundation[size_t(i)]; f && !f->TopCard) {
+      if (TDeck* f = T.Foundation[i]; f && !f->TopCard) {
         f->MoveCardTo(c);
         return;
       }
   }
-
-  bool won_ = false;
 };
 
 REGISTER_GAME(Troika, 7);

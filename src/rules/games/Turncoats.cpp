@@ -38,29 +38,32 @@ class Turncoats : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* stock = MakePile(10, 5, 2, 2, 2, false, 0);
+    TDeck* stock =
+        MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::RefuseAll);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
 
     for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), 5, 0, 0, 1, false, 1);
+      TDeck* f = MakePile(
+          {.left = FoundationLeft(i), .top = 5, .look = Look::Foundation, .role = Role::Marked});
       f->OnSelect = Rule(&TGame::RefuseAll);
       f->OnAddWithRule = Rule(&TGame::FoundationUpRule);
-      T.Foundation[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = MakePile(ColumnLeft(i), ColumnTop(i), 0, 0, 0, true, 4);
+      TDeck* column = MakePile(
+          {.left = ColumnLeft(i), .top = ColumnTop(i), .showsCard = true, .role = Role::Column});
       column->OnAddWithRule = Rule(&Turncoats::TurncoatsColumnRule);
-      column->OnDoubleSelect = Pile(&TGame::ToFoundation4NoKingDblClick);
-      T.Tableau[size_t(i)] = column;
+      column->OnDoubleSelect = DoubleClickToFoundation({.skipKingTopped = true});
+      T.Tableau[i] = column;
     }
 
     // The first foundation holds the pack while it is dealt.
     TDeck* dealPile = T.Foundation[1];
     TakePacks(dealPile, 1, true);
     for (int i = 1; i <= kColumns; ++i)
-      DealRandom(dealPile, T.Tableau[size_t(i)], true);
+      DealRandom(dealPile, T.Tableau[i], true);
     DealRestToStock(dealPile, stock, false);
     // Set once the pack has left the foundation, so that it counts nothing.
     T.Board1->SetScore(-kCards);
@@ -91,7 +94,7 @@ class Turncoats : public TGame {
     }
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1);
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* column = T.Tableau[size_t(i)];
+      TDeck* column = T.Tableau[i];
       TCard* c = Top(T.Stock());
       if (column->TopCard || !c) continue;
       TDeck* to = column;
@@ -113,7 +116,7 @@ class Turncoats : public TGame {
  private:
   TDeck* EmptyFoundation() const {
     for (int i = 1; i <= kFoundations; ++i)
-      if (!T.Foundation[size_t(i)]->TopCard) return T.Foundation[size_t(i)];
+      if (!T.Foundation[i]->TopCard) return T.Foundation[i];
     return nullptr;
   }
 };

@@ -23,8 +23,7 @@ constexpr int kMaidCards = 4;
 constexpr int kFull = 13;  // Jack down to Queen
 constexpr int kBaseRank = 11;
 
-constexpr int kSideTag = 3;
-constexpr int kFirstMaidTag = 11;  // maid i has Tag 10 + i
+constexpr Role kSideRole = Role::Third;
 
 int FoundationLeft(int i) {
   return 76 * i - 23;
@@ -65,33 +64,40 @@ class TwelveSleepingMaids : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile(360, 390, 2, 2, 4, false, 1);
+    TDeck* waste = MakePile({.left = 360,
+                             .top = 390,
+                             .vShift = 2,
+                             .gShift = 2,
+                             .look = Look::None,
+                             .role = Role::Marked});
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
     waste->OnDoubleSelect = Pile(&TwelveSleepingMaids::MaidsDblClick);
     T.Waste() = waste;
-    TDeck* stock = MakePile(260, 390, 2, 2, 2, false, 0);
+    TDeck* stock =
+        MakePile({.left = 260, .top = 390, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::StockToWasteSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Stock() = stock;
-    for (int i = 1; i <= kFoundations; ++i) {
-      TDeck* f = MakePile(FoundationLeft(i), 5, 0, 0, 1, false, 0);
-      f->OnSelect = Rule(&TGame::RefuseAll);
-      f->OnAddWithRule = Rule(&TwelveSleepingMaids::MaidsFoundationRule);
-      f->OnAfterMove = After(&TwelveSleepingMaids::MaidsFoundationAfterMove);
-      T.Foundation[size_t(i)] = f;
-    }
+    MakeFoundations(
+        kFoundations,
+        [&](int i) {
+          return PileLayout{.left = FoundationLeft(i), .top = 5, .look = Look::Foundation};
+        },
+        Rule(&TwelveSleepingMaids::MaidsFoundationRule), Rule(&TGame::RefuseAll),
+        After(&TwelveSleepingMaids::MaidsFoundationAfterMove));
     for (int i = 1; i <= kSidePiles; ++i) {
-      TDeck* side = MakePile(SideLeft(i), SideTop(i), 15, 0, 0, false, kSideTag);
+      TDeck* side =
+          MakePile({.left = SideLeft(i), .top = SideTop(i), .vShift = 15, .role = kSideRole});
       side->OnAddWithRule = Rule(&TGame::RefuseAll);
       side->OnDoubleSelect = Pile(&TwelveSleepingMaids::MaidsDblClick);
-      T.Reserve[size_t(i)] = side;
+      T.Reserve[i] = side;
     }
     for (int i = 1; i <= kMaids; ++i) {
-      TDeck* maid = MakePile(MaidLeft(i), MaidTop(i), 0, 0, 0, false, 10 + i);
+      TDeck* maid = MakePile({.left = MaidLeft(i), .top = MaidTop(i), .role = RowRole(i)});
       maid->OnSelect = Rule(&TwelveSleepingMaids::FaceUpCardSelect);
       maid->OnAddWithRule = Rule(&TGame::RefuseAll);
       maid->OnDoubleSelect = Pile(&TwelveSleepingMaids::MaidsDblClick);
-      T.Tableau[size_t(i)] = maid;
+      T.Tableau[i] = maid;
     }
 
     TakePacks(waste, kPacks, true);
@@ -99,10 +105,10 @@ class TwelveSleepingMaids : public TGame {
     // Four rounds: a side pile, a face-down card to every maid, the next
     // side pile.
     for (int k = 1; k <= kMaidCards; ++k) {
-      DealRandom(waste, T.Reserve[size_t(2 * k - 1)]);
+      DealRandom(waste, T.Reserve[2 * k - 1]);
       for (int i = 1; i <= kMaids; ++i)
-        DealRandom(waste, T.Tableau[size_t(i)], false);
-      DealRandom(waste, T.Reserve[size_t(2 * k)]);
+        DealRandom(waste, T.Tableau[i], false);
+      DealRandom(waste, T.Reserve[2 * k]);
     }
     DealRestToStock(waste, stock, false);
     StartTimer(Timer(&TwelveSleepingMaids::Maids_Timer));
@@ -123,7 +129,7 @@ class TwelveSleepingMaids : public TGame {
     T.GameStarted = 1;
     if (TCard* c = Top(Sender)) {
       for (int i = 1; i <= kFoundations; ++i) {
-        TDeck* f = T.Foundation[size_t(i)];
+        TDeck* f = T.Foundation[i];
         if (!FitsFoundation(f, c)) continue;
         Deselect(Sender);
         f->MoveCardTo(c);
@@ -142,9 +148,8 @@ class TwelveSleepingMaids : public TGame {
       if (Dest == T.Foundation[1]) WakeFirstSleeper();
       return;
     }
-    if (Source && Source->Tag >= kFirstMaidTag && Source->Tag < kFirstMaidTag + kMaids - 1) {
-      const int k = Source->Tag - 10;
-      if (Asleep(T.Tableau[size_t(k + 1)])) WakeFirstSleeper();
+    if (const int k = RowIndex(Source); Source && k >= 1 && k < kMaids) {
+      if (Asleep(T.Tableau[k + 1])) WakeFirstSleeper();
     }
     T.EnableTimer();
   }
@@ -162,7 +167,7 @@ class TwelveSleepingMaids : public TGame {
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, kSidePiles, kBaseRank, T.Waste());
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kMaids, kBaseRank);
     for (int i = 1; i <= kSidePiles; ++i) {
-      TDeck* side = T.Reserve[size_t(i)];
+      TDeck* side = T.Reserve[i];
       if (side->TopCard) continue;
       if (TCard* c = Top(T.Waste())) {
         side->MoveCardTo(c);
@@ -185,7 +190,7 @@ class TwelveSleepingMaids : public TGame {
   // The first maid, 1..12, still asleep turns all her cards face up.
   void WakeFirstSleeper() {
     for (int i = 1; i <= kMaids; ++i) {
-      TDeck* maid = T.Tableau[size_t(i)];
+      TDeck* maid = T.Tableau[i];
       if (!Asleep(maid)) continue;
       for (TCard* c = maid->TopCard; c; c = c->NextCard)
         c->SetFace(true);

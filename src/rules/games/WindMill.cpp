@@ -34,7 +34,7 @@ constexpr Place kArmPlace[kArms] = {{400, 2},   {400, 100}, {400, 296}, {400, 39
 constexpr Place kCornerPlace[kCorners] = {{300, 100}, {500, 100}, {300, 296}, {500, 296}};
 
 // Tag 1 marks the piles whose moves never refill anything (waste, corners).
-constexpr int kNoRefillTag = 1;
+constexpr Role kNoRefillRole = Role::Marked;
 
 }  // namespace
 
@@ -44,31 +44,38 @@ class WindMill : public TGame {
 
   void Deal() override {
     TDeck*& waste = T.Waste();
-    waste = MakePile(120, 5, 2, 2, 4, false, kNoRefillTag);
+    waste = MakePile({.left = 120,
+                      .top = 5,
+                      .vShift = 2,
+                      .gShift = 2,
+                      .look = Look::None,
+                      .role = kNoRefillRole});
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
 
     TDeck*& stock = T.Stock();
-    stock = MakePile(10, 5, 2, 2, 2, false, 0);
+    stock = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     stock->OnSelect = Rule(&TGame::StockToWasteSelect);
     stock->OnAddWithRule = Rule(&TGame::RefuseAll);
 
-    TDeck* centre = MakePile(kCentreLeft, kCentreTop, 0, 0, 1, false, 0);
+    TDeck* centre = MakePile({.left = kCentreLeft, .top = kCentreTop, .look = Look::Foundation});
     centre->OnAddWithRule = Rule(&WindMill::WindMillCentreRule);
     centre->OnSelect = Rule(&TGame::RefuseAll);
     centre->OnAfterMove = After(&WindMill::WindMillAfterMove);
     T.Single[kCentreSlot] = centre;
 
     for (int i = 0; i < kArms; ++i) {
-      TDeck* arm = MakePile(kArmPlace[i].left, kArmPlace[i].top, 0, 0, 0, false, 0);
+      TDeck* arm = MakePile({.left = kArmPlace[i].left, .top = kArmPlace[i].top});
       arm->OnAddWithRule = Rule(&WindMill::WindMillArmRule);
-      T.Single[size_t(kFirstArm + i)] = arm;
+      T.Single[kFirstArm + i] = arm;
     }
     for (int i = 0; i < kCorners; ++i) {
-      TDeck* corner =
-          MakePile(kCornerPlace[i].left, kCornerPlace[i].top, 0, 0, 1, false, kNoRefillTag);
+      TDeck* corner = MakePile({.left = kCornerPlace[i].left,
+                                .top = kCornerPlace[i].top,
+                                .look = Look::Foundation,
+                                .role = kNoRefillRole});
       corner->OnAddWithRule = Rule(&WindMill::WindMillCornerRule);
       corner->OnAfterMove = After(&WindMill::WindMillAfterMove);
-      T.Single[size_t(kFirstCorner + i)] = corner;
+      T.Single[kFirstCorner + i] = corner;
     }
 
     TakePacks(waste, kPacks, false);
@@ -119,13 +126,10 @@ class WindMill : public TGame {
   void WindMillAfterMove(TDeck* Source, TDeck*, TCard*) {
     if (Complete()) {
       // A card taken off a corner and put back must not win a second time.
-      if (!won_) {
-        won_ = true;
-        T.GameWon();
-      }
+      T.GameWon();
       return;
     }
-    if (!Source || Source->Tag == kNoRefillTag || Source->TopCard) return;
+    if (!Source || HasRole(Source, kNoRefillRole) || Source->TopCard) return;
     TDeck* from = T.Waste()->TopCard ? T.Waste() : T.Stock();
     if (TCard* c = from->TopCard) {
       c->SetFace(true);
@@ -134,7 +138,7 @@ class WindMill : public TGame {
   }
 
  private:
-  TDeck* Arm(int i) { return T.Single[size_t(kFirstArm + i - 1)]; }
+  TDeck* Arm(int i) { return T.Single[kFirstArm + i - 1]; }
 
   static void Accept(TCard* ACard, bool& Action, bool clicked) {
     if (clicked && !ACard->Face()) ACard->SetFace(true);
@@ -145,13 +149,11 @@ class WindMill : public TGame {
     const TDeck* centre = T.Single[kCentreSlot];
     if (!centre || centre->CardsCount() != kCentreFull) return false;
     for (int i = 0; i < kCorners; ++i) {
-      const TDeck* corner = T.Single[size_t(kFirstCorner + i)];
+      const TDeck* corner = T.Single[kFirstCorner + i];
       if (!corner || corner->CardsCount() != kCornerFull) return false;
     }
     return true;
   }
-
-  bool won_ = false;
 };
 
 REGISTER_GAME(WindMill, 0);

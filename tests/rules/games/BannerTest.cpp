@@ -86,10 +86,10 @@ class BannerTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* Working() { return host.Table.Foundation[1]; }
-  TDeck* Final(int i) { return host.Table.Reserve[size_t(i)]; }
+  TDeck* Working() { return host.Table.Foundation[9]; }
+  TDeck* Final(int i) { return host.Table.Foundation[i]; }
   TDeck* BannerPile() { return host.Table.Reserve[9]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {

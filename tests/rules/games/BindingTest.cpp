@@ -101,9 +101,9 @@ class BindingTest : public ::testing::Test {
     }
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
-  TDeck* R(int i) { return host.Table.Reserve[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
+  TDeck* R(int i) { return host.Table.Reserve[i]; }
   TDeck* Talon() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {

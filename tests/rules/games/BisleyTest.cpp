@@ -82,9 +82,9 @@ class BisleyTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* Ace(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* King(int i) { return host.Table.Reserve[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* Ace(int i) { return host.Table.Foundation[i]; }
+  TDeck* King(int i) { return host.Table.Reserve[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   void RunTimer(int ticks = 30) {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();

@@ -151,7 +151,7 @@ class CanfieldFamilyTest : public ::testing::Test {
   uint32_t DealWithBase(int game, int rank) {
     for (uint32_t n = 1; n < 2000; ++n) {
       host.DealGame(game, n);
-      TDeck* f1 = game == 3 ? host.Table.ListA[1] : host.Table.Foundation[1];
+      TDeck* f1 = host.Table.Foundation[1];
       if (f1->CardAt(f1->CardsCount())->Rank() == rank) return n;
     }
     ADD_FAILURE() << "no deal with base rank " << rank;
@@ -163,11 +163,11 @@ class CanfieldFamilyTest : public ::testing::Test {
   TDeck* Turn() { return host.Table.Single[3]; }
   TDeck* Reserve() { return host.Table.Single[4]; }
   // Canfield's foundations and columns.
-  TDeck* KF(int i) { return host.Table.ListA[size_t(i)]; }
-  TDeck* KCol(int i) { return host.Table.ListB[size_t(i)]; }
+  TDeck* KF(int i) { return host.Table.Foundation[i]; }
+  TDeck* KCol(int i) { return host.Table.ListB[i]; }
   // Short Solitaire's.
-  TDeck* SF(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* SCol(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* SF(int i) { return host.Table.Foundation[i]; }
+  TDeck* SCol(int i) { return host.Table.Tableau[i]; }
   void Tick(int n = 1) {
     for (int i = 0; i < n; ++i)
       host.Additional_timer.Fire();

@@ -69,8 +69,8 @@ class CarltonTest : public GameTest {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& piles) { Arrange(host, piles, 104); }
   void RunTimer(int ticks = 5) {

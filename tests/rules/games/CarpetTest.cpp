@@ -63,8 +63,8 @@ class CarpetTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Place(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Place(int i) { return host.Table.Tableau[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   void RunTimer(int ticks = 10) {

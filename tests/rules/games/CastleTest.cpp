@@ -52,7 +52,7 @@ std::string ExpectedDump(uint32_t number) {
     out << "pile " << 2 + i << " at " << 75 * i + 385 << ",5 shift 0/0 empty 1 tag 0:\n";
   for (int i = 1; i <= 2; ++i)
     out << "pile " << 6 + i << " at " << 75 * i - 65
-        << ",5 shift 0/0 empty 3 tag 0:" << cells[size_t(i - 1)] << '\n';
+        << ",5 shift 0/0 empty 3 tag 0:" << cells[i - 1] << '\n';
   for (int i = 1; i <= 10; ++i)
     out << "pile " << 8 + i << " at " << 75 * i - 65
         << ",115 shift 20/0 empty 0 tag 4:" << columns[size_t(i - 1)] << '\n';
@@ -67,9 +67,9 @@ class CastleTest : public GameTest {
     host.Board1->WarnEnabled = true;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Cell(int i) { return host.Table.Reserve[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Cell(int i) { return host.Table.Reserve[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   void RunTimer(int ticks = 30) {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();

@@ -95,8 +95,8 @@ class DesireAndDoubtTest : public ::testing::Test {
     packCards = game == 44 ? 104 : 52;
     host.Board1->WarnEnabled = false;
   }
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* P(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* P(int i) { return host.Table.Tableau[i]; }
   TDeck* Reserve() { return host.Table.Reserve[1]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }

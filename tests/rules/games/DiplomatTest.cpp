@@ -101,9 +101,9 @@ class DiplomatTest : public ::testing::TestWithParam<int> {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* KingF(int i) { return host.Table.Reserve[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* KingF(int i) { return host.Table.Foundation[4 + i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& piles) {

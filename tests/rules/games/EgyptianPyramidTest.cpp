@@ -96,8 +96,8 @@ class EgyptianPyramidTest : public ::testing::Test {
 
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {
     Arrange(host, layout, 104);
   }

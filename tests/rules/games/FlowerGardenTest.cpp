@@ -62,9 +62,9 @@ class FlowerGardenTest : public GameTest {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Flower(int i) { return host.Table.Tableau[size_t(i)]; }
-  TDeck* Bed(int i) { return host.Table.Reserve[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Flower(int i) { return host.Table.Tableau[i]; }
+  TDeck* Bed(int i) { return host.Table.Reserve[i]; }
   void RunTimer(int ticks = 40) {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();

@@ -68,8 +68,8 @@ class ThievesTest : public GameTest {
     ASSERT_TRUE(host.DealGame(game, 1));
     wins = 0;
   }
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {

@@ -85,7 +85,7 @@ class FourPacksTest : public ::testing::Test {
     host.DealGame(35, 1);
   }
 
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {

@@ -72,9 +72,9 @@ class FreeCellTest : public ::testing::Test {
     host.DealGame(32, 1);
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Cell(int i) { return host.Table.Reserve[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Cell(int i) { return host.Table.Reserve[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   // Fires the timer until it makes no more moves (or is off).
   void RunTimer(int ticks = 60) {
     for (int i = 0; i < ticks; ++i)

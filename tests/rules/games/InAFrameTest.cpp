@@ -75,8 +75,8 @@ class InAFrameTest : public ::testing::Test {
     host.DealGame(4, 1);
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Frame(int i) { return host.Table.ListD[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Frame(int i) { return host.Table.ListD[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {

@@ -68,9 +68,9 @@ class ObstacleRaceTest : public GameTest {
  protected:
   ObstacleRaceTest() { host.DealGame(5, 1); }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
-  TDeck* Res(int i) { return host.Table.Reserve[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
+  TDeck* Res(int i) { return host.Table.Reserve[i]; }
   void RunTimer(int ticks = 60) {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();

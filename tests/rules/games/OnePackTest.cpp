@@ -80,7 +80,7 @@ class OnePackTest : public ::testing::Test {
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   TDeck* F() { return host.Table.Foundation[1]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
 
   TableHost host;
   std::vector<std::string> messages;

@@ -66,8 +66,8 @@ class PharaohTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Stock() { return host.Table.Stock(); }
   TRedealButton* Button() { return host.Table.RedealButton.get(); }
   // The base cards where the deal puts them, plus the given piles.

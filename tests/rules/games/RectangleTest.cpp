@@ -56,7 +56,7 @@ Dealt DealOf(uint32_t number) {
   };
   Dealt d;
   for (int i = 1; i <= 36; ++i)
-    d.piles[size_t(i % 12)].push_back(draw());
+    d.piles[i % 12].push_back(draw());
   d.base = draw();
   while (!waste.empty())
     d.stock.push_back(draw());
@@ -85,7 +85,7 @@ std::string ExpectedDump(uint32_t number) {
     const int top = i <= 6 ? 5 : sideTop[i - 7];
     out << "pile " << 10 + i << " at " << left << ',' << top << " shift 4/2 empty 0 tag " << 10 + i
         << ':';
-    for (int n : d.piles[size_t(i - 1)])
+    for (int n : d.piles[i - 1])
       out << ' ' << Name(n, true);
     out << '\n';
   }
@@ -109,8 +109,8 @@ class RectangleTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* P(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* P(int i) { return host.Table.Tableau[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {

@@ -67,8 +67,8 @@ class ShamrocksTest : public ::testing::Test {
     host.Board1->WarnEnabled = true;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Fan(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Fan(int i) { return host.Table.Tableau[i]; }
   void RunTimer(int ticks = 30) {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();

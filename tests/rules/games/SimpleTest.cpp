@@ -78,9 +78,9 @@ class SimpleTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Res(int i) { return host.Table.Reserve[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Res(int i) { return host.Table.Reserve[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Stock() { return host.Table.Stock(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& piles) {
     Arrange(host, piles, 104);

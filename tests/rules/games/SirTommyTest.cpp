@@ -63,7 +63,7 @@ std::string ExpectedDump(int game, uint32_t number) {
   out << '\n';
   for (int i = 1; i <= 4; ++i)
     out << "pile " << 2 + i << " at " << 78 * i + 82
-        << ",5 shift 0/0 empty 1 tag 1:" << foundations[size_t(i - 1)] << '\n';
+        << ",5 shift 0/0 empty 1 tag 1:" << foundations[i - 1] << '\n';
   for (int i = 1; i <= (game == 8 ? 4 : 6); ++i)
     out << "pile " << 6 + i << " at " << 78 * i + 82 << ",110 shift 18/0 empty 3 tag 4:\n";
   out << "selected none\nhistory -1 0\n\n";
@@ -84,8 +84,8 @@ class SirTommyTest : public ::testing::TestWithParam<int> {
 
   bool Tommy() const { return GetParam() == 8; }
   TDeck* Stock() { return host.Table.Waste(); }
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* W(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* W(int i) { return host.Table.Tableau[i]; }
 
   TableHost host;
   std::vector<std::string> messages;

@@ -72,8 +72,8 @@ class StacksTest : public ::testing::Test {
     host.DealGame(33, 1);
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* S(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* S(int i) { return host.Table.Tableau[i]; }
   TDeck* Stock() { return host.Table.Stock(); }
   void RunTimer(int ticks = 1) {
     for (int i = 0; i < ticks; ++i)

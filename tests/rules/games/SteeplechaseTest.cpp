@@ -85,8 +85,8 @@ class SteeplechaseTest : public GameTest {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Reserve() { return host.Table.Reserve[1]; }
   TDeck* Waste() { return host.Table.Waste(); }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& piles) { Arrange(host, piles, 104); }

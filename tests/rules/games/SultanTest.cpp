@@ -84,8 +84,8 @@ class SultanTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Res(int j) { return host.Table.Tableau[size_t(j)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Res(int j) { return host.Table.Tableau[j]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   // The square as dealt, plus the given piles.

@@ -83,9 +83,9 @@ class QueensTest : public GameTest {
     ASSERT_TRUE(host.DealGame(game, 1));
     wins = 0;
   }
-  TDeck* F(int i) { return host.Table.ListA[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.ListB[size_t(i)]; }
-  TDeck* Sec(int i) { return host.Table.ListC[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.ListB[i]; }
+  TDeck* Sec(int i) { return host.Table.ListC[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   // Foundations that hold cards are shown, as their King would have done.

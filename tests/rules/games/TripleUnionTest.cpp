@@ -65,8 +65,8 @@ class TripleUnionTest : public ::testing::Test {
     host.Board1->WarnEnabled = true;
   }
 
-  TDeck* U(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* U(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   void RunTimer(int ticks = 10) {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();

@@ -60,7 +60,7 @@ std::string ExpectedDump(uint32_t number) {
         << " shift 0/18 empty 0 tag 1:" << fans[size_t(i - 1)] << '\n';
   for (int i = 1; i <= 4; ++i)
     out << "pile " << 18 + i << " at " << 78 * i - 73
-        << ",5 shift 0/0 empty 1 tag 1: " << foundations[size_t(i - 1)] << '\n';
+        << ",5 shift 0/0 empty 1 tag 1: " << foundations[i - 1] << '\n';
   out << "selected none\nhistory -1 0\n\n";
   return out.str();
 }
@@ -77,8 +77,8 @@ class TroikaTest : public ::testing::Test {
     host.Board1->WarnEnabled = true;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Fan(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Fan(int i) { return host.Table.Tableau[i]; }
   void RunTimer(int ticks = 30) {
     for (int i = 0; i < ticks; ++i)
       host.Additional_timer.Fire();

@@ -72,8 +72,8 @@ class TurncoatsTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Col(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Col(int i) { return host.Table.Tableau[i]; }
   TDeck* Stock() { return host.Table.Stock(); }
   // The given piles, and a card of no consequence on every other column, so
   // that the timer has no empty column to fill but the ones the test means.

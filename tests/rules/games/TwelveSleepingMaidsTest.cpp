@@ -83,9 +83,9 @@ class MaidsTest : public ::testing::Test {
     host.Board1->WarnEnabled = false;
   }
 
-  TDeck* F(int i) { return host.Table.Foundation[size_t(i)]; }
-  TDeck* Side(int i) { return host.Table.Reserve[size_t(i)]; }
-  TDeck* Maid(int i) { return host.Table.Tableau[size_t(i)]; }
+  TDeck* F(int i) { return host.Table.Foundation[i]; }
+  TDeck* Side(int i) { return host.Table.Reserve[i]; }
+  TDeck* Maid(int i) { return host.Table.Tableau[i]; }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   // The given piles; every side pile not given holds a card of no use here,

@@ -103,8 +103,8 @@ class WindMillTest : public ::testing::Test {
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
   TDeck* Centre() { return host.Table.Single[3]; }
-  TDeck* Arm(int i) { return host.Table.Single[size_t(3 + i)]; }
-  TDeck* Corner(int i) { return host.Table.Single[size_t(11 + i)]; }
+  TDeck* Arm(int i) { return host.Table.Single[3 + i]; }
+  TDeck* Corner(int i) { return host.Table.Single[11 + i]; }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {
     Arrange(host, layout, 104);
   }
