@@ -234,7 +234,7 @@ void GameFlow::Game_over_Timer() {
   int top = int(host_.Shuffle.Range(uint32_t(qMax(form.ClientHeight(), 1))));
   int n = int(host_.Shuffle.Range(103)) + 1;
   int left = int(host_.Shuffle.Range(uint32_t(qMax(form.ClientWidth(), 1))));
-  TCard* card = host_.Table.CardPool[size_t(n)];
+  TCard* card = host_.Table.CardPool[n];
   if (card->Visible()) return;
   card->SetFace(true);
   card->SetBounds(left, top, card->Width(), card->Height());

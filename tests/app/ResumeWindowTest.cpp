@@ -9,6 +9,7 @@
 
 #include "app/MainForm.h"
 #include "art/TableHint.h"
+#include "platform/qt/SurfaceWidget.h"
 
 namespace {
 
@@ -82,6 +83,10 @@ TEST_F(WindowResume, EmptyTableShowsItsLineUntilADeal) {
   options.ResumeAtStart = false;
   auto w = Open(options);
   w->MarkClosed();
+  // At zoom 1 every device pixel belongs to exactly one board pixel, so a
+  // card's edge is never taken for the table.
+  w->Surface()->SetFixedZoom(1.0);
+  QApplication::processEvents();
   GameFlow& f = w->Flow();
   TForm& form = f.Host().Form();
   const QStringList lines = TableHintLines(GameName(f.GameIndex()));

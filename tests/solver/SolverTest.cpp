@@ -30,28 +30,28 @@ class StandIn : public TGame {
  public:
   using TGame::TGame;
   void Deal() override {
-    TDeck* deal = MakePile(10, 400, 0, 0, 0, false, 0);
+    TDeck* deal = MakePile({.left = 10, .top = 400});
     for (int suit : {1, 3})
       for (int rank = 1; rank <= 3; ++rank) {
-        TCard* c = T.CardPool[size_t(PoolNumber(1, suit, rank))];
+        TCard* c = T.CardPool[PoolNumber(1, suit, rank)];
         c->Show();
         deal->AddCard(c);
       }
     for (int i = 1; i <= 2; ++i) {
-      TDeck* f = MakePile(400 + 80 * i, 10, 0, 0, 1, false, 0);
+      TDeck* f = MakePile({.left = 400 + 80 * i, .top = 10, .look = Look::Foundation});
       f->OnSelect = Rule(&TGame::RefuseAll);
       f->OnAddWithRule = Rule(&StandIn::HomeRule);
       f->OnAfterMove = After(&StandIn::WinTest);
-      T.Foundation[size_t(i)] = f;
+      T.Foundation[i] = f;
     }
     for (int i = 1; i <= kColumns; ++i) {
-      TDeck* c = MakePile(10 + 80 * i, 150, 20, 0, 0, false, 4);
+      TDeck* c = MakePile({.left = 10 + 80 * i, .top = 150, .vShift = 20, .role = Role::Column});
       c->OnAddWithRule = Rule(&StandIn::ColumnRule);
-      T.Tableau[size_t(i)] = c;
+      T.Tableau[i] = c;
     }
     for (int i = 1; i <= 3; ++i)
       for (int k = 0; k < 2; ++k)
-        DealRandom(deal, T.Tableau[size_t(i)], true);
+        DealRandom(deal, T.Tableau[i], true);
     FreeDealPile(deal);
     T.Board1->SetScore(-6);
   }
