@@ -72,6 +72,9 @@ class Banner : public TGame {
     // The player cannot pick banner cards up; the timer plays them.
     TDeck* banner = MakePile({.left = 324, .top = 170, .vShift = 4});
     banner->OnSelect = Rule(&TGame::RefuseAll);
+    // The banner only shows which rank closes a sequence: nothing is laid
+    // on it (a card dropped there would end the working sequence early).
+    banner->OnAddWithRule = Rule(&TGame::RefuseAll);
     T.Reserve[kBannerSlot] = banner;
 
     TakePacks(T.Waste(), kPacks, true);
