@@ -4,6 +4,7 @@
 
 #include "cardtable/Cardscmp.h"
 #include "platform/Raster.h"
+#include "rules/PileLayout.h"
 #include "session/TableHost.h"
 
 namespace {
@@ -31,9 +32,10 @@ class ProbeGuard {
   bool animate_;
 };
 
+// The table's foundations, and the few piles that look like one outside
+// that list (Windmill, Bisley's King piles, Three Fir-trees' waste).
 bool IsFoundation(TableHost& host, const TDeck* d) {
-  const auto& f = host.Table.Foundation;
-  return d->ShowEmpty() == 1 || std::find(f.begin() + 1, f.end(), d) != f.end();
+  return host.Table.IsFoundation(d) || HasLook(d, Look::Foundation);
 }
 
 // The rank of a move: 0 to a foundation, 1 turns up a card or empties a
