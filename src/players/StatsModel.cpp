@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <algorithm>
 
+#include "players/ExchangeSort.h"
 #include "records/Catalogue.h"
 
 int RoundedPercent(uint32_t won, uint32_t total) {
@@ -89,8 +90,8 @@ void StatsTable::SortByColumn(int k) {
       return collator.compare(a.text, b.text) < 0;
     });
   } else {
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Item& a, const Item& b) { return a.value < b.value; });
+    // Numbers rank with the exchange sort, so ties land where it puts them.
+    ExchangeSort(list, [](const Item& a, const Item& b) { return a.value > b.value; });
   }
   rows_.assign(list.size(), -1);
   const size_t n = list.size();

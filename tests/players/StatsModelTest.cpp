@@ -110,18 +110,20 @@ TEST(StatsModelTest, FillShowsEveryGameOrOnlyFilledOnesSortedByName) {
   EXPECT_EQ(t.RowOfGame(0), -1);
 }
 
-TEST(StatsModelTest, SortingKeepsTiesAndEachColumnTogglesItsOwnDirection) {
+TEST(StatsModelTest, SortingRanksTiesByTheExchangeSortAndEachColumnTogglesItsOwnDirection) {
   // Won: game 0 -> 2, game 3 -> 5, game 10 -> 2, game 20 -> 1.
   StatsTable t(kEnglish);
   t.Fill(With({{0, 2, 1, 10}, {3, 5, 0, 40}, {10, 2, 3, -20}, {20, 1, 1, 0}}), true);
   for (int k = 0; k < StatsTable::ColumnCount; ++k)
     EXPECT_EQ(t.Direction(k), k == StatsTable::Game ? 1 : -1) << k;
 
-  t.SortByColumn(StatsTable::Won);  // ascending
-  EXPECT_EQ(Games(t), (std::vector<int>{20, 0, 10, 3}));
+  // Ascending; the exchange sort carries game 0's 2 past game 10's (a
+  // stable sort would give 20, 0, 10, 3).
+  t.SortByColumn(StatsTable::Won);
+  EXPECT_EQ(Games(t), (std::vector<int>{20, 10, 0, 3}));
   EXPECT_EQ(t.Direction(StatsTable::Won), 1);
   t.SortByColumn(StatsTable::Won);  // the whole table reversed
-  EXPECT_EQ(Games(t), (std::vector<int>{3, 10, 0, 20}));
+  EXPECT_EQ(Games(t), (std::vector<int>{3, 0, 10, 20}));
   EXPECT_EQ(t.Direction(StatsTable::Won), -1);
 
   // Another column starts ascending whatever Won did; ties (Lost 1 for games
@@ -129,7 +131,7 @@ TEST(StatsModelTest, SortingKeepsTiesAndEachColumnTogglesItsOwnDirection) {
   t.SortByColumn(StatsTable::Lost);
   EXPECT_EQ(Games(t), (std::vector<int>{3, 0, 20, 10}));
   t.SortByColumn(StatsTable::Won);
-  EXPECT_EQ(Games(t), (std::vector<int>{20, 0, 10, 3}));
+  EXPECT_EQ(Games(t), (std::vector<int>{20, 10, 0, 3}));
 
   // Scores sort by value, not by text ("-20" < "0" < "10" < "40").
   t.SortByColumn(StatsTable::Score);
