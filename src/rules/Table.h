@@ -128,6 +128,7 @@ class TTable {
   // Empties every pile slot (the piles themselves are the form's).
   void ClearSlots() {
     won_ = false;
+    OnHistoryStep = nullptr;
     Single.fill(nullptr);
     for (PileList* l : {&ListA, &ListB, &ListC, &ListD, &Tableau, &Reserve, &Foundation})
       l->fill(nullptr);
@@ -136,6 +137,14 @@ class TTable {
     if (!RedealButton) return;
     RedealButton.reset();
     if (OnRedealButtonChanged) OnRedealButtonChanged();
+  }
+
+  // Called by the Undo and Redo commands once the history has stepped. A game
+  // whose state lies outside the piles (Pharaoh's redeal button) sets it in
+  // its deal to bring that state in line with the table; ClearSlots drops it.
+  std::function<void()> OnHistoryStep;
+  void HistoryStepped() {
+    if (OnHistoryStep) OnHistoryStep();
   }
 
   // Hooks the owner sets.

@@ -161,6 +161,7 @@ void GameFlow::NewUndo1Click() {
   host_.Additional_timer.SetEnabled(false);
   ProcessMessages();
   b->UndoStep();
+  host_.Table.HistoryStepped();
   if (settings_.UndoOption == 1) b->DropUndoable();
   b->Busy = false;
 }
@@ -172,6 +173,7 @@ void GameFlow::NewRedo1Click() {
   host_.Additional_timer.SetEnabled(false);
   ProcessMessages();
   b->RedoStep();
+  host_.Table.HistoryStepped();
   b->Busy = false;
 }
 

@@ -10,6 +10,7 @@
 // four face-up cards built down regardless of suit, one card at a time; the
 // card just below the base rank starts an empty column.
 
+#include "platform/Modal.h"
 #include "rules/Game.h"
 
 namespace {
@@ -98,17 +99,20 @@ class Canfield : public TGame {
 
   // Down in alternating colours. From another column the deepest card of
   // the run that fits takes the cards on it along; an empty column (the
-  // reserve is spent) takes the card offered.
+  // reserve is spent, or a dealt base card left it) takes any card or run,
+  // and for a run the player says whether it all goes or its top card only.
   void CanfieldColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     using CardRules::FitsAltColourDown;
     Action = false;
     SetStarted(clicked);
     if (ACard) {
       const TDeck* S = ACard->HostDeck;
+      const bool onRun = S && HasRole(S, Role::Column) && FitsAltColourDown(Beneath(ACard), ACard);
       TCard* top = Sender->TopCard;
       if (!top) {
         Action = true;
-      } else if (S && HasRole(S, Role::Column) && FitsAltColourDown(Beneath(ACard), ACard)) {
+        if (clicked && onRun) ACard = EmptyColumnRunStart(ACard);
+      } else if (onRun) {
         TCard* x = ACard;
         while (FitsAltColourDown(Beneath(x), x) && !FitsAltColourDown(top, x))
           x = Beneath(x);
@@ -121,6 +125,23 @@ class Canfield : public TGame {
       }
     }
     if (clicked) T.EnableTimer();
+  }
+
+  // The card a run offered to an empty column starts from, as the player
+  // answers: the run's base for "Move column" (down the same walk as onto a
+  // card), the offered card alone for "Move single card", nothing (no move,
+  // no warning) for Cancel.
+  TCard* EmptyColumnRunStart(TCard* c) {
+    switch (AskEmptyColumn()) {
+      case mrOk:
+        while (CardRules::FitsAltColourDown(Beneath(c), c))
+          c = Beneath(c);
+        return c;
+      case mrYes:
+        return c;
+      default:
+        return nullptr;
+    }
   }
 
   // A move to a foundation refills the column it emptied (or turns the
@@ -198,12 +219,15 @@ class Canfield : public TGame {
       return;
     }
     TDeck* turn = TurnPile();
+    // The waste's top card plays only once the turn pile is off it: lying
+    // under the turn pile it is covered, and nothing covered goes up.
+    TDeck* waste = turn->TopCard ? nullptr : T.Waste();
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kShortColumns, base_, turn);
-    if (TCard* c = T.Waste()->TopCard; c && c->Rank() == base_)
+    if (TCard* c = waste ? waste->TopCard : nullptr; c && c->Rank() == base_)
       if (TDeck* f = EmptyFoundation(T.Foundation)) f->MoveCardTo(c);
     if (T.AutoPlay == 0) {
       AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kShortColumns, true, base_,
-                            CardRules::FollowsAnySuit, T.Waste());
+                            CardRules::FollowsAnySuit, waste);
       AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kShortColumns, true, base_,
                             CardRules::FollowsAnySuit, turn);
     }

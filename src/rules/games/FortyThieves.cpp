@@ -150,10 +150,10 @@ class FortyThieves : public TGame {
 
   // Forty Thieves: down in suit; a run moves one card at a time through the
   // empty columns, so N empty columns besides the destination carry N + 1
-  // cards. Onto an empty column the player chooses run or single card.
+  // cards. Onto an empty column the player chooses run or single card. Cards
+  // lying in suit on the waste are a run too, and travel the same way.
   void ThievesColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-    // Runs come only from columns: the waste gives its top card alone.
-    FreePileRunRule(Sender, ACard, Action, clicked, PrecedesInSuit, T.Tableau, 10, Role::Column);
+    FreePileRunRule(Sender, ACard, Action, clicked, PrecedesInSuit, T.Tableau, 10);
   }
 
   // Josephine: down in suit, any run of one suit at once.

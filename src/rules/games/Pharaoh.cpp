@@ -86,6 +86,9 @@ class Pharaoh : public TGame {
     button_ = T.CreateRedealButton(QStringLiteral("Re&Deal"), QRect(12, 10, 70, 25));
     button_->SetEnabled(false);
     button_->OnClick = [this] { Pharaoh_Click(); };
+    // Undo can put the last row back into the stock and redo take it out
+    // again; the button follows.
+    T.OnHistoryStep = [this] { UpdateRedealButton(); };
     StartTimer(nullptr);
   }
 
@@ -114,10 +117,10 @@ class Pharaoh : public TGame {
   // card from the top, and a new row is dealt. It can never be undone.
   void Pharaoh_Click() {
     TDeck* stock = T.Stock();
-    // Undoing the last row refills the stock behind the button's back; the
-    // columns would then be gathered onto cards not yet dealt.
-    if (stock->TopCard || T.Rotation_Counter() == kLastRotation) {
-      button_->SetEnabled(false);
+    // The button is off whenever a redeal would not act; should a press come
+    // anyway, it must not gather the columns onto cards not yet dealt.
+    if (!RedealWouldAct()) {
+      UpdateRedealButton();
       return;
     }
     button_->SetEnabled(false);
@@ -173,6 +176,12 @@ class Pharaoh : public TGame {
     if (HasRole(f, kUpRole)) return t->Rank() != 13 && FollowsAnySuit(t, c);
     return false;
   }
+
+  // A redeal acts once the stock is used up, and only while it is unused.
+  bool RedealWouldAct() const {
+    return !T.Stock()->TopCard && T.Rotation_Counter() != kLastRotation;
+  }
+  void UpdateRedealButton() { button_->SetEnabled(RedealWouldAct()); }
 
   // One card face up onto each column while the stock lasts.
   void DealRow() {

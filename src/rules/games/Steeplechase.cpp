@@ -102,9 +102,10 @@ class Steeplechase : public TGame {
     if (clicked) T.EnableTimer();
   }
 
-  // Down in alternating colours. The reserve gives nothing; a run of a
-  // column moves from its deepest card that fits; an empty column takes
-  // any card but a foundation's, and asks how much of a run to take.
+  // Down in alternating colours. The reserve gives nothing; a run moves
+  // from its deepest card that fits, whether it lies on a column or on the
+  // waste; an empty column takes any card but a foundation's, and asks how
+  // much of a column's run to take (a waste card goes there alone).
   void SteepleColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     T.DisableTimer();
     Action = false;
@@ -112,9 +113,7 @@ class Steeplechase : public TGame {
     TCard* c = ACard;
     const TDeck* S = c ? c->HostDeck : nullptr;
     if (!c || !S || HasRole(S, Role::Closed)) return;
-    // Only a column holds runs: waste cards that happen to lie in order are
-    // still one card at a time.
-    const bool onRun = HasRole(S, Role::Column) && Beneath(c) && FitsAltColourDown(Beneath(c), c);
+    const bool onRun = Beneath(c) && FitsAltColourDown(Beneath(c), c);
 
     if (TCard* t = Sender->TopCard) {
       if (onRun) {
@@ -130,7 +129,7 @@ class Steeplechase : public TGame {
       }
     } else if (!HasRole(S, kFoundationRole)) {
       Action = true;
-      if (clicked && onRun) {
+      if (clicked && onRun && !HasRole(S, kWasteRole)) {
         switch (AskEmptyColumn()) {
           case mrOk:
             // Down the run, but an Ace stays behind with whatever lies under it.

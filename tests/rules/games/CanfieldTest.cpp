@@ -461,10 +461,13 @@ TEST_F(CanfieldFamilyTest, ShortTimerPlacesBaseCardsAndPlaysUpAnySuitSafely) {
   host.Table.AutoPlay = 1;
   Arrange(host, {{SF(1), "5C"}, {SCol(1), "5D"}, {SCol(2), "6H"}, {Turn(), "5S"}, {Waste(), "5H"}});
   Tick();
-  // One base card from the columns, one from the turn pile, one from the
-  // waste in one tick; AutoPlay Off moves nothing else.
+  // One base card from the columns and one from the turn pile in one tick;
+  // the waste's lies under the turn pile and goes once it is bare. AutoPlay
+  // Off moves nothing else.
   EXPECT_EQ(Names(SF(2)), "5D");
   EXPECT_EQ(Names(SF(3)), "5S");
+  EXPECT_EQ(Names(SF(4)), "");
+  Tick();
   EXPECT_EQ(Names(SF(4)), "5H");
   EXPECT_EQ(Names(SCol(2)), "6H");
   Tick(3);
@@ -474,7 +477,8 @@ TEST_F(CanfieldFamilyTest, ShortTimerPlacesBaseCardsAndPlaysUpAnySuitSafely) {
   EXPECT_EQ(Names(SF(1)), "5C 6H");
 
   // AutoPlay On: a card goes up only while it is at most one above the
-  // lowest foundation; the waste's and the turn pile's cards count.
+  // lowest foundation; the turn pile's top card counts, and the waste's once
+  // the turn pile is off it.
   host.Table.AutoPlay = 0;
   Arrange(host, {{SF(1), "5C 6H"},
                  {SF(2), "5D"},
@@ -487,11 +491,16 @@ TEST_F(CanfieldFamilyTest, ShortTimerPlacesBaseCardsAndPlaysUpAnySuitSafely) {
   EXPECT_EQ(Names(SCol(1)), "7C");  // two above the empty foundation: stays
   EXPECT_EQ(Names(Turn()), "8H 7D");
   EXPECT_EQ(Names(SF(2)), "5D 6D");
-  EXPECT_EQ(Names(SF(3)), "5S 6S");  // from the waste
-  EXPECT_EQ(Names(Waste()), "KD");
+  EXPECT_EQ(Names(SF(3)), "5S");  // 6S lies under the turn pile
+  EXPECT_EQ(Names(Waste()), "KD 6S");
   // The player is not held to the safe rule.
   DoubleClick(SCol(1));
   EXPECT_EQ(Names(SF(1)), "5C 6H 7C");
+  // With the turn pile empty the waste's top card plays.
+  Arrange(host, {{SF(1), "5C 6H"}, {SF(2), "5D"}, {SF(3), "5S"}, {Waste(), "KD 6S"}});
+  Tick(2);
+  EXPECT_EQ(Names(SF(2)), "5D 6S");
+  EXPECT_EQ(Names(Waste()), "KD");
   EXPECT_EQ(wins, 0);
 }
 

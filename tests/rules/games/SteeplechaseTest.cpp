@@ -192,22 +192,17 @@ TEST_F(SteeplechaseTest, ReserveCardsPlayOnlyToTheFoundations) {
   EXPECT_EQ(Names(Reserve()), "9D 5D");
 }
 
-TEST_F(SteeplechaseTest, WasteCardsGoOneAtATimeAndIntoAnEmptyColumnWithoutAsking) {
+TEST_F(SteeplechaseTest, WasteRunsMoveOntoACardButGoIntoAnEmptyColumnOneCardUnasked) {
   Lay({{Waste(), "9H 8S 7D"}, {Col(1), "TC"}, {Col(2), "KH"}});
-  Move(Waste(), Col(2));  // 7D fits nowhere
+  Move(Waste(), Col(2));  // no card of the waste's run fits on KH
+  EXPECT_EQ(Names(Col(2)), "KH");
   Click(Waste());
-  Move(Waste(), Col(3));  // to the empty column, no question
+  Move(Waste(), Col(3));  // 7D lies in order on 8S, yet goes alone and unasked
   EXPECT_EQ(Names(Col(3)), "7D");
   EXPECT_TRUE(dialogs.empty());
-  Move(Waste(), Col(1));  // 8S and 9H lie in order, but only 8S is offered
-  EXPECT_EQ(Names(Col(1)), "TC");
-  EXPECT_EQ(Names(Waste()), "9H 8S");
-  Click(Waste());
-  Move(Waste(), Col(4));
-  Move(Waste(), Col(1));
-  EXPECT_EQ(Names(Col(1)), "TC 9H");
-  EXPECT_EQ(Names(Col(4)), "8S");
-  EXPECT_TRUE(dialogs.empty());
+  Move(Waste(), Col(1));  // 8S lies in order on 9H: the two go onto TC together
+  EXPECT_EQ(Names(Col(1)), "TC 9H 8S");
+  EXPECT_EQ(Names(Waste()), "");
 }
 
 TEST_F(SteeplechaseTest, RunsMoveAsUnitsAndTheEmptyColumnQuestionDecidesHowMuch) {
