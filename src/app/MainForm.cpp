@@ -12,9 +12,10 @@
 #include <QTimer>
 
 #include "app/ExitHandling.h"
-#include "app/WindowFit.h"
-#include "art/TableHint.h"
 #include "app/SolverControl.h"
+#include "app/WindowFit.h"
+#include "art/CardArt.h"
+#include "art/TableHint.h"
 #include "art/WinArt.h"
 #include "cardtable/Card.h"
 #include "platform/Modal.h"
@@ -120,7 +121,9 @@ void TMain_F::FormCreate(const MainOptions& options) {
 // first deal and the first move are as quick as any later ones.
 void TMain_F::PrepareAfterFirstFrame() {
   setWindowIcon(QIcon(QPixmap::fromImage(WinArt::AppIcon())));
-  CardImages::Image(1);
+  const QRect card =
+      flow_->Host().Form().DeviceRect(QRect(0, 0, CardArt::kCardWidth, CardArt::kCardHeight));
+  CardImages::Prepare(card.size(), flow_->Settings().Back);
   if (flow_->Board1()->MyPlaySound) PrepareSound();
 }
 

@@ -40,7 +40,9 @@ QRect GameLayout(int game) {
   if (it != known.end()) return it->second;
   QRect layout;
   {
-    TableHost host;
+    // A one-pixel framebuffer: the layout is all that is wanted, so the
+    // scratch deal draws no card art.
+    TableHost host(1, 1);
     if (host.DealGame(game, 1)) {
       host.Additional_timer.SetEnabled(false);
       layout = TableLayout(host);

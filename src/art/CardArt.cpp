@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QConicalGradient>
 #include <QFont>
+#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -197,12 +198,25 @@ QFont IndexFont() {
   return f;
 }
 
+// The glyph outline of an index text. Shaping it is the dearest step of a
+// face, and the same dozen texts come back for every card, so each thread
+// shapes each text once.
+const QPainterPath& GlyphOutline(const QString& text) {
+  thread_local const QFont font = IndexFont();
+  thread_local QHash<QString, QPainterPath> outlines;
+  auto it = outlines.find(text);
+  if (it == outlines.end()) {
+    QPainterPath raw;
+    raw.addText(0, 0, font, text);
+    it = outlines.insert(text, raw);
+  }
+  return *it;
+}
+
 // The outline of `text` scaled to cap height `h` (its width follows, capped
 // at `maxW` by squeezing), with the top centre at (cx, top).
-QPainterPath FittedText(const QString& text, qreal cx, qreal top, qreal h, qreal maxW,
-                        const QFont& font = IndexFont()) {
-  QPainterPath raw;
-  raw.addText(0, 0, font, text);
+QPainterPath FittedText(const QString& text, qreal cx, qreal top, qreal h, qreal maxW) {
+  const QPainterPath& raw = GlyphOutline(text);
   const QRectF b = raw.boundingRect();
   if (b.isEmpty()) return raw;
   qreal sy = h / b.height();

@@ -59,7 +59,9 @@ void TCard::UpdateOpacity() {
 }
 
 void TCard::Paint(QImage& screen, const QRect& clip) {
-  if (Picture().isNull()) return;
+  // Only the number is checked here: asking for the picture would draw it
+  // at 71 x 96 whatever size the view shows it at.
+  if (picture_ < 1 || picture_ > CardImages::kCount) return;
   ComposeCardImage(screen, DeviceRect(), picture_, selected_, clip);
 }
 

@@ -43,6 +43,9 @@ const QImage& Image(int k);
 // Image k at a device size (the card's device rectangle). A copy (shared
 // data): a later call may empty the cache.
 QImage Image(int k, QSize size);
+// Draws, ahead of need, the faces, the mask and back `back` (1..13) at a
+// device size, so the first deal after start shows without drawing them.
+void Prepare(QSize size, int back);
 const QByteArray& SoundPlysel();
 const QByteArray& SoundTurn();
 }  // namespace CardImages
