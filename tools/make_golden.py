@@ -19,16 +19,24 @@ import random
 import re
 import subprocess
 import sys
+import tempfile
 
 NUMBERS = [1, 2, 3, 1000, 2147483647]
 GAMES = range(46)
 STEPS = 1200
 
 
+# Private folders for the settings and data of these runs, so that two
+# developers writing golden data at once never share a settings file.
+SANDBOX = tempfile.TemporaryDirectory(prefix="wenlo-golden-")
+
+
 def run(binary, args):
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_CONFIG_HOME="/tmp/wenlo-golden-cfg")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen",
+               XDG_CONFIG_HOME=os.path.join(SANDBOX.name, "config"),
+               XDG_DATA_HOME=os.path.join(SANDBOX.name, "share"))
     env.pop("DISPLAY", None)
-    data = "/tmp/wenlo-golden-data"
+    data = os.path.join(SANDBOX.name, "data")
     os.makedirs(data, exist_ok=True)
     p = subprocess.run([binary] + args + ["--data-dir", data], capture_output=True, env=env, timeout=300)
     return p.returncode, p.stdout.decode(), p.stderr.decode()
