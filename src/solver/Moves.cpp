@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "session/TableHost.h"
+#include "solver/Equivalence.h"
 
 namespace {
 // A timer that keeps changing the table this long is not settling.
@@ -64,6 +65,7 @@ bool SolverTable::Deal(uint32_t number, SolverMove* opening) {
   if (!host_->DealGame(gameIndex_, number)) return false;
   host_->Board1->Animate = false;
   piles_ = PilesInOrder(*host_);
+  groups_ = InterchangeableGroups(gameIndex_, *host_, piles_);
   int ticks = Settle();
   if (opening) {
     opening->steps.clear();
@@ -74,6 +76,10 @@ bool SolverTable::Deal(uint32_t number, SolverMove* opening) {
 
 TablePosition SolverTable::Capture() {
   return CapturePosition(*host_, piles_);
+}
+
+TableDigest SolverTable::Digest() {
+  return DigestTable(*host_, piles_, groups_);
 }
 
 void SolverTable::Restore(const TablePosition& p) {
@@ -123,28 +129,32 @@ std::vector<TDeck*> SolverTable::Visible() const {
   return v;
 }
 
-void SolverTable::Collect(const std::string& fromKey, SolverMove move,
+void SolverTable::Collect(uint64_t fromExact, SolverMove move, const IsNewPosition& isNew,
                           std::vector<MoveOutcome>& out) {
   host_->Board1->ClearSelection();
+  TableDigest d;
   if (!won_) {
-    if (Capture().Key() == fromKey) return;
+    // A digest is far cheaper than a captured position, and most clicks
+    // lead to a position the search has already.
+    if (Digest().exact == fromExact) return;
     int ticks = Settle();
     if (ticks > 0) move.steps.push_back({MoveStep::Tick, ticks});
   }
+  d = Digest();
+  if (!won_ && (d.exact == fromExact || (isNew && !isNew(d.canonical)))) return;
   MoveOutcome o;
   o.move = std::move(move);
   o.position = Capture();
-  o.key = o.position.Key();
+  o.digest = d.canonical;
   o.won = won_;
-  if (!o.won && o.key == fromKey) return;
   out.push_back(std::move(o));
 }
 
-std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from) {
+std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from, const IsNewPosition& isNew) {
   std::vector<MoveOutcome> out;
-  const std::string fromKey = from.Key();
   TBoard* b = host_->Board1;
   Restore(from);
+  const uint64_t fromKey = Digest().exact;
   const std::vector<TDeck*> piles = Visible();
   bool dirty = false;
   auto fresh = [&] {
@@ -163,7 +173,7 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from) {
     if (b->SelectedPile != s) {
       // The click itself did something (a stock deals, a redeal), or nothing.
       dirty = true;
-      Collect(fromKey, {{{MoveStep::Pile, sid}}}, out);
+      Collect(fromKey, {{{MoveStep::Pile, sid}}}, isNew, out);
       continue;
     }
     for (TDeck* q : piles) {
@@ -190,7 +200,7 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from) {
           m.steps.push_back({MoveStep::Pile, sid});
           if (asked) m.steps.push_back({MoveStep::Answer, answer});
           m.steps.push_back({MoveStep::Pile, q->DeckID()});
-          Collect(fromKey, std::move(m), out);
+          Collect(fromKey, std::move(m), isNew, out);
         }
         if (!asked) break;
       }
@@ -199,14 +209,14 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from) {
     fresh();
     ClickPile(s, true);
     dirty = true;
-    Collect(fromKey, {{{MoveStep::DblPile, sid}}}, out);
+    Collect(fromKey, {{{MoveStep::DblPile, sid}}}, isNew, out);
   }
   if (TRedealButton* button = host_->Table.RedealButton.get(); button && button->Enabled()) {
     fresh();
     QPoint c = button->Geometry.center();
     button->Click();
     dirty = true;
-    Collect(fromKey, {{{MoveStep::Click, c.x(), c.y()}}}, out);
+    Collect(fromKey, {{{MoveStep::Click, c.x(), c.y()}}}, isNew, out);
   }
   return out;
 }

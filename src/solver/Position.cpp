@@ -158,3 +158,51 @@ void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
     t.RedealButton->SetEnabled(position.redealButton == 1);
   b->ClearHistory();
 }
+
+namespace {
+
+uint64_t Mix(uint64_t h, uint64_t v) {
+  // One round of a 64-bit finaliser over the running value: cheap, and a
+  // change of any input bit reaches every output bit.
+  h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+  h ^= h >> 31;
+  h *= 0xbf58476d1ce4e5b9ULL;
+  h ^= h >> 29;
+  return h;
+}
+
+}  // namespace
+
+TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
+                        const std::vector<int>& group) {
+  const TTable& t = host.Table;
+  // The piles of a group hash apart from the rest and go in sorted, so the
+  // order among them does not count. A game has only a few groups.
+  std::vector<std::pair<int, uint64_t>> grouped;
+  uint64_t exact = 0x51ed27a3;
+  uint64_t canonical = 0x51ed27a3;
+  for (size_t i = 0; i < piles.size(); ++i) {
+    const TDeck* d = piles[i];
+    // What the pile holds and shows, as Key() records it.
+    uint64_t content = Mix(uint64_t(d->ShowEmpty() & 0xFF) | (d->Visible() ? kPileShownBit : 0),
+                           uint64_t(d->CardsCount()));
+    for (const TCard* c = d->TopCard; c; c = c->NextCard)
+      content = Mix(content, uint64_t(c->CardID) | (c->Face() ? kFaceBit : 0));
+    const uint64_t where = Mix(Mix(uint64_t(d->DeckID()), uint64_t(uint16_t(d->Left()))),
+                               uint64_t(uint16_t(d->Top())));
+    const uint64_t whole = Mix(where, content);
+    exact = Mix(exact, whole);
+    const int g = i < group.size() ? group[i] : -1;
+    if (g < 0)
+      canonical = Mix(canonical, whole);
+    else
+      grouped.push_back({g, content});
+  }
+  std::sort(grouped.begin(), grouped.end());
+  for (const auto& [g, h] : grouped)
+    canonical = Mix(Mix(canonical, uint64_t(g)), h);
+  uint64_t tail =
+      Mix(Mix(uint64_t(uint16_t(t.Rotation_Counter())), uint64_t(uint16_t(host.Board1->Score()))),
+          uint64_t(t.RedealButton ? (t.RedealButton->Enabled() ? 1 : 0) : 2));
+  return {Mix(exact, tail), Mix(canonical, tail)};
+}

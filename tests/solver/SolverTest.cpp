@@ -213,9 +213,9 @@ TEST_F(SolverTest, APositionGoesBackOnItsTableExactly) {
   const std::vector<MoveOutcome> moves = table.Moves(start);
   ASSERT_FALSE(moves.empty());
   for (const MoveOutcome& m : moves) {
-    EXPECT_NE(m.key, start.Key());
+    EXPECT_NE(m.position.Key(), start.Key());
     table.Restore(m.position);
-    EXPECT_EQ(table.Capture().Key(), m.key);
+    EXPECT_EQ(table.Capture().Key(), m.position.Key());
   }
   table.Restore(start);
   EXPECT_EQ(table.Capture().Key(), start.Key());
