@@ -27,6 +27,16 @@ constexpr auto F = &TTable::Foundation;
 constexpr auto C = &TTable::Tableau;
 constexpr auto R = &TTable::Reserve;
 const GameGroups kGroups[] = {
+    // Troika and Shamrocks: eighteen fans under one rule.
+    {7, {{C, 1, 18}, {F, 1, 4}}},
+    {24, {{C, 1, 18}, {F, 1, 4}}},
+    // Sir Tommy and Lady Betty: four or six waste piles that take the
+    // stock's card whatever it is.
+    {8, {{C, 1, 4}, {F, 1, 4}}},
+    {9, {{C, 1, 6}, {F, 1, 4}}},
+    // Bisley: twelve columns (each King foundation belongs to the Ace
+    // foundation of its suit, so neither row is listed).
+    {10, {{C, 1, 12}}},
     // King Albert: nine columns, seven reserve cards that only give.
     {6, {{C, 1, 9}, {R, 1, 7}, {F, 1, 4}}},
     // Flower Garden: sixteen bouquet cards that only give, six beds (its
@@ -43,8 +53,20 @@ const GameGroups kGroups[] = {
     {28, {{C, 1, 10}, {R, 1, 2}, {F, 1, 4}}},
     // FreeCell: eight columns and four cells.
     {32, {{C, 1, 8}, {R, 1, 4}, {F, 1, 4}}},
+    // Triple Union: eighteen columns that only give, seventeen unions.
+    {29, {{C, 1, 18}, {F, 1, 17}}},
+    // Four Packs: ten columns that move only whole, no foundations.
+    {35, {{C, 1, 10}}},
     // Martha: twelve columns.
     {37, {{C, 1, 12}, {F, 1, 4}}},
+    // Emperor, Number Ten and Indian: ten columns, the stock turns onto the
+    // waste.
+    {38, {{C, 1, 10}, {F, 1, 8}}},
+    {39, {{C, 1, 10}, {F, 1, 8}}},
+    {40, {{C, 1, 10}, {F, 1, 8}}},
+    // Rectangle: twelve piles round the foundations, which share one base
+    // rank the game keeps, not the piles.
+    {43, {{C, 1, 12}, {F, 1, 8}}},
 };
 
 }  // namespace

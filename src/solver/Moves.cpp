@@ -134,9 +134,8 @@ void SolverTable::Collect(uint64_t fromExact, SolverMove move, const IsNewPositi
   host_->Board1->ClearSelection();
   TableDigest d;
   if (!won_) {
-    // A digest is far cheaper than a captured position, and most clicks
-    // lead to a position the search has already.
-    if (Digest().exact == fromExact) return;
+    // Most clicks tried do nothing; the mark says so without a digest.
+    if (QuickMark(*host_, piles_) == fromMark_) return;
     int ticks = Settle();
     if (ticks > 0) move.steps.push_back({MoveStep::Tick, ticks});
   }
@@ -155,6 +154,7 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from, const IsN
   TBoard* b = host_->Board1;
   Restore(from);
   const uint64_t fromKey = Digest().exact;
+  fromMark_ = QuickMark(*host_, piles_);
   const std::vector<TDeck*> piles = Visible();
   bool dirty = false;
   auto fresh = [&] {

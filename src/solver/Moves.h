@@ -93,4 +93,5 @@ class SolverTable {
   bool asked_ = false;
   std::vector<TDeck*> piles_;
   std::vector<int> groups_;  // InterchangeableGroups of piles_
+  uint64_t fromMark_ = 0;    // QuickMark of the position Moves works from
 };

@@ -50,6 +50,12 @@ struct TableDigest {
 TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
                         const std::vector<int>& group);
 
+// A cheap mark that changes whenever a click moved or turned a card (the
+// history grows), or changed a pile's count, top card, look or place or a
+// counter: what tells a click that did something from one that did not,
+// without a digest of every card.
+uint64_t QuickMark(TableHost& host, const std::vector<TDeck*>& piles);
+
 // Puts the position back on a table that holds the same deal's piles (the
 // same game, dealt once): cards, sides, looks, places, counters. Clears the
 // selection and the history.
