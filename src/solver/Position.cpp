@@ -11,8 +11,11 @@ constexpr uint16_t kShownBit = 0x100;
 constexpr uint16_t kPileShownBit = 0x100;
 constexpr size_t kPileHeader = 5;
 
+// A few games keep their foundations outside the foundation list (a centre
+// and corners in single slots); their look still says what they are.
 bool IsFoundation(const TTable& t, const TDeck* d) {
-  return std::find(t.Foundation.begin() + 1, t.Foundation.end(), d) != t.Foundation.end();
+  return std::find(t.Foundation.begin() + 1, t.Foundation.end(), d) != t.Foundation.end() ||
+         HasLook(d, Look::Foundation);
 }
 
 }  // namespace
