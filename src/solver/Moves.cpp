@@ -35,7 +35,7 @@ QString SolverMove::Text() const {
   return t;
 }
 
-SolverTable::SolverTable(int gameIndex, int autoPlay)
+SolverTable::SolverTable(int gameIndex, int autoPlay, bool mergeSwaps)
     : responder_([this](const ModalRequest& r) -> std::optional<int> {
         if (r.kind == ModalRequest::Dialog) asked_ = true;
         if (r.kind == ModalRequest::Dialog && !answers_.empty()) {
@@ -49,7 +49,8 @@ SolverTable::SolverTable(int gameIndex, int autoPlay)
       // table, but nothing is ever drawn.
       host_(std::make_unique<TableHost>(1, 1)),
       gameIndex_(gameIndex),
-      autoPlay_(autoPlay) {
+      autoPlay_(autoPlay),
+      mergeSwaps_(mergeSwaps) {
   TBoard* b = host_->Board1;
   b->WarnEnabled = false;
   b->MyPlaySound = false;
@@ -65,7 +66,8 @@ bool SolverTable::Deal(uint32_t number, SolverMove* opening) {
   if (!host_->DealGame(gameIndex_, number)) return false;
   host_->Board1->Animate = false;
   piles_ = PilesInOrder(*host_);
-  groups_ = InterchangeableGroups(gameIndex_, *host_, piles_);
+  groups_ = mergeSwaps_ ? InterchangeableGroups(gameIndex_, *host_, piles_)
+                        : std::vector<int>(piles_.size(), -1);
   int ticks = Settle();
   if (opening) {
     opening->steps.clear();

@@ -51,8 +51,9 @@ using IsNewPosition = std::function<bool(uint64_t)>;
 
 class SolverTable {
  public:
-  // autoPlay: 0 On, 1 Off, as the game's option.
-  SolverTable(int gameIndex, int autoPlay);
+  // autoPlay: 0 On, 1 Off, as the game's option. mergeSwaps: the canonical
+  // digest ignores swaps among interchangeable piles.
+  SolverTable(int gameIndex, int autoPlay, bool mergeSwaps = true);
   ~SolverTable();
   SolverTable(const SolverTable&) = delete;
   SolverTable& operator=(const SolverTable&) = delete;
@@ -88,6 +89,7 @@ class SolverTable {
   std::unique_ptr<TableHost> host_;
   int gameIndex_;
   int autoPlay_;
+  bool mergeSwaps_;
   bool won_ = false;
   std::vector<int> answers_;
   bool asked_ = false;

@@ -87,7 +87,7 @@ void TakeLine(const std::vector<Node>& nodes, int last, SolverTable& table,
 SolveResult Solve(const SolveRequest& request) {
   CpuClock clock;
   SolveResult r;
-  SolverTable table(request.gameIndex, request.autoPlay);
+  SolverTable table(request.gameIndex, request.autoPlay, request.mergeSwaps);
   SolverMove opening;
   if (!table.Deal(request.number, &opening)) {
     r.seconds = clock.Seconds();
