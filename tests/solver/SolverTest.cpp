@@ -234,6 +234,22 @@ TEST_F(SolverTest, SwappedColumnsShareTheCanonicalDigestOnly) {
   }
 }
 
+// Taking swapped piles for one position must never hide a win: King Albert
+// deals the merged search proves lost are lost when every arrangement is
+// searched on its own as well.
+TEST_F(SolverTest, MergingSwapsAgreesWithSearchingEveryArrangement) {
+  for (uint32_t number : {4u, 8u, 10u}) {
+    SolveRequest req;
+    req.gameIndex = 6;
+    req.number = number;
+    req.budget = {2000000, 30};
+    ASSERT_EQ(Solve(req).verdict, Verdict::NotWinnable) << "deal " << number;
+    req.mergeSwaps = false;
+    const SolveResult apart = Solve(req);
+    EXPECT_EQ(apart.verdict, Verdict::NotWinnable) << "deal " << number;
+  }
+}
+
 TEST_F(SolverTest, APositionGoesBackOnItsTableExactly) {
   SolverTable table(32, 0);
   ASSERT_TRUE(table.Deal(5));
