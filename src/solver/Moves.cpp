@@ -134,19 +134,17 @@ std::vector<TDeck*> SolverTable::Visible() const {
 void SolverTable::Collect(uint64_t fromExact, SolverMove move, const IsNewPosition& isNew,
                           std::vector<MoveOutcome>& out) {
   host_->Board1->ClearSelection();
-  TableDigest d;
   if (!won_) {
     // Most clicks tried do nothing; the mark says so without a digest.
     if (QuickMark(*host_, piles_) == fromMark_) return;
     int ticks = Settle();
     if (ticks > 0) move.steps.push_back({MoveStep::Tick, ticks});
   }
-  d = Digest();
+  const TableDigest d = Digest();
   if (!won_ && (d.exact == fromExact || (isNew && !isNew(d.canonical)))) return;
   MoveOutcome o;
   o.move = std::move(move);
   o.position = Capture();
-  o.digest = d.canonical;
   o.won = won_;
   out.push_back(std::move(o));
 }

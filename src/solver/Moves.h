@@ -40,7 +40,6 @@ struct SolverMove {
 struct MoveOutcome {
   SolverMove move;
   TablePosition position;
-  uint64_t digest = 0;  // the position's canonical digest (TableDigest)
   bool won = false;
 };
 
