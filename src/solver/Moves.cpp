@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "session/TableHost.h"
+#include "solver/Equivalence.h"
 
 namespace {
 // A timer that keeps changing the table this long is not settling.
@@ -34,7 +35,7 @@ QString SolverMove::Text() const {
   return t;
 }
 
-SolverTable::SolverTable(int gameIndex, int autoPlay)
+SolverTable::SolverTable(int gameIndex, int autoPlay, bool mergeSwaps)
     : responder_([this](const ModalRequest& r) -> std::optional<int> {
         if (r.kind == ModalRequest::Dialog) asked_ = true;
         if (r.kind == ModalRequest::Dialog && !answers_.empty()) {
@@ -48,7 +49,8 @@ SolverTable::SolverTable(int gameIndex, int autoPlay)
       // table, but nothing is ever drawn.
       host_(std::make_unique<TableHost>(1, 1)),
       gameIndex_(gameIndex),
-      autoPlay_(autoPlay) {
+      autoPlay_(autoPlay),
+      mergeSwaps_(mergeSwaps) {
   TBoard* b = host_->Board1;
   b->WarnEnabled = false;
   b->MyPlaySound = false;
@@ -64,6 +66,8 @@ bool SolverTable::Deal(uint32_t number, SolverMove* opening) {
   if (!host_->DealGame(gameIndex_, number)) return false;
   host_->Board1->Animate = false;
   piles_ = PilesInOrder(*host_);
+  groups_ = mergeSwaps_ ? InterchangeableGroups(gameIndex_, *host_, piles_)
+                        : std::vector<int>(piles_.size(), -1);
   int ticks = Settle();
   if (opening) {
     opening->steps.clear();
@@ -74,6 +78,10 @@ bool SolverTable::Deal(uint32_t number, SolverMove* opening) {
 
 TablePosition SolverTable::Capture() {
   return CapturePosition(*host_, piles_);
+}
+
+TableDigest SolverTable::Digest() {
+  return DigestTable(*host_, piles_, groups_);
 }
 
 void SolverTable::Restore(const TablePosition& p) {
@@ -123,28 +131,30 @@ std::vector<TDeck*> SolverTable::Visible() const {
   return v;
 }
 
-void SolverTable::Collect(const std::string& fromKey, SolverMove move,
+void SolverTable::Collect(uint64_t fromExact, SolverMove move, const IsNewPosition& isNew,
                           std::vector<MoveOutcome>& out) {
   host_->Board1->ClearSelection();
   if (!won_) {
-    if (Capture().Key() == fromKey) return;
+    // Most clicks tried do nothing; the mark says so without a digest.
+    if (QuickMark(*host_, piles_) == fromMark_) return;
     int ticks = Settle();
     if (ticks > 0) move.steps.push_back({MoveStep::Tick, ticks});
   }
+  const TableDigest d = Digest();
+  if (!won_ && (d.exact == fromExact || (isNew && !isNew(d.canonical)))) return;
   MoveOutcome o;
   o.move = std::move(move);
   o.position = Capture();
-  o.key = o.position.Key();
   o.won = won_;
-  if (!o.won && o.key == fromKey) return;
   out.push_back(std::move(o));
 }
 
-std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from) {
+std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from, const IsNewPosition& isNew) {
   std::vector<MoveOutcome> out;
-  const std::string fromKey = from.Key();
   TBoard* b = host_->Board1;
   Restore(from);
+  const uint64_t fromKey = Digest().exact;
+  fromMark_ = QuickMark(*host_, piles_);
   const std::vector<TDeck*> piles = Visible();
   bool dirty = false;
   auto fresh = [&] {
@@ -163,7 +173,7 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from) {
     if (b->SelectedPile != s) {
       // The click itself did something (a stock deals, a redeal), or nothing.
       dirty = true;
-      Collect(fromKey, {{{MoveStep::Pile, sid}}}, out);
+      Collect(fromKey, {{{MoveStep::Pile, sid}}}, isNew, out);
       continue;
     }
     for (TDeck* q : piles) {
@@ -190,7 +200,7 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from) {
           m.steps.push_back({MoveStep::Pile, sid});
           if (asked) m.steps.push_back({MoveStep::Answer, answer});
           m.steps.push_back({MoveStep::Pile, q->DeckID()});
-          Collect(fromKey, std::move(m), out);
+          Collect(fromKey, std::move(m), isNew, out);
         }
         if (!asked) break;
       }
@@ -199,14 +209,14 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from) {
     fresh();
     ClickPile(s, true);
     dirty = true;
-    Collect(fromKey, {{{MoveStep::DblPile, sid}}}, out);
+    Collect(fromKey, {{{MoveStep::DblPile, sid}}}, isNew, out);
   }
   if (TRedealButton* button = host_->Table.RedealButton.get(); button && button->Enabled()) {
     fresh();
     QPoint c = button->Geometry.center();
     button->Click();
     dirty = true;
-    Collect(fromKey, {{{MoveStep::Click, c.x(), c.y()}}}, out);
+    Collect(fromKey, {{{MoveStep::Click, c.x(), c.y()}}}, isNew, out);
   }
   return out;
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,14 +40,19 @@ struct SolverMove {
 struct MoveOutcome {
   SolverMove move;
   TablePosition position;
-  std::string key;
   bool won = false;
 };
 
+// Asked for each position a move reaches, by its canonical digest: false
+// when the search has that one already, which then is neither captured nor
+// returned (a win always is).
+using IsNewPosition = std::function<bool(uint64_t)>;
+
 class SolverTable {
  public:
-  // autoPlay: 0 On, 1 Off, as the game's option.
-  SolverTable(int gameIndex, int autoPlay);
+  // autoPlay: 0 On, 1 Off, as the game's option. mergeSwaps: the canonical
+  // digest ignores swaps among interchangeable piles.
+  SolverTable(int gameIndex, int autoPlay, bool mergeSwaps = true);
   ~SolverTable();
   SolverTable(const SolverTable&) = delete;
   SolverTable& operator=(const SolverTable&) = delete;
@@ -56,13 +62,15 @@ class SolverTable {
   bool Deal(uint32_t number, SolverMove* opening = nullptr);
   bool Won() const { return won_; }
 
-  // Every move from the position (which this table's deal must have made).
-  std::vector<MoveOutcome> Moves(const TablePosition& from);
+  // Every move from the position (which this table's deal must have made)
+  // to a position isNew accepts (all of them without one).
+  std::vector<MoveOutcome> Moves(const TablePosition& from, const IsNewPosition& isNew = {});
   // Makes one move of a line and settles the timer; false when a step
   // cannot be carried out (a pile that is not there).
   bool Apply(const SolverMove& move);
   void Restore(const TablePosition& p);
   TablePosition Capture();
+  TableDigest Digest();
   TableHost& Host() { return *host_; }
 
  private:
@@ -70,7 +78,8 @@ class SolverTable {
   int Settle();
   std::vector<TDeck*> Visible() const;
   // Records the move when the clicks changed the table (or won).
-  void Collect(const std::string& fromKey, SolverMove move, std::vector<MoveOutcome>& out);
+  void Collect(uint64_t fromExact, SolverMove move, const IsNewPosition& isNew,
+               std::vector<MoveOutcome>& out);
 
   // Declared first: the table must be built deterministic (no real timers)
   // and every question its rules ask is answered here, on this thread.
@@ -79,8 +88,11 @@ class SolverTable {
   std::unique_ptr<TableHost> host_;
   int gameIndex_;
   int autoPlay_;
+  bool mergeSwaps_;
   bool won_ = false;
   std::vector<int> answers_;
   bool asked_ = false;
   std::vector<TDeck*> piles_;
+  std::vector<int> groups_;  // InterchangeableGroups of piles_
+  uint64_t fromMark_ = 0;    // QuickMark of the position Moves works from
 };

@@ -11,8 +11,11 @@ constexpr uint16_t kShownBit = 0x100;
 constexpr uint16_t kPileShownBit = 0x100;
 constexpr size_t kPileHeader = 5;
 
+// A few games keep their foundations outside the foundation list (a centre
+// and corners in single slots); their look still says what they are.
 bool IsFoundation(const TTable& t, const TDeck* d) {
-  return std::find(t.Foundation.begin() + 1, t.Foundation.end(), d) != t.Foundation.end();
+  return std::find(t.Foundation.begin() + 1, t.Foundation.end(), d) != t.Foundation.end() ||
+         HasLook(d, Look::Foundation);
 }
 
 }  // namespace
@@ -157,4 +160,75 @@ void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
   if (t.RedealButton && position.redealButton >= 0)
     t.RedealButton->SetEnabled(position.redealButton == 1);
   b->ClearHistory();
+}
+
+namespace {
+
+uint64_t Mix(uint64_t h, uint64_t v) {
+  // One round of a 64-bit finaliser over the running value: cheap, and a
+  // change of any input bit reaches every output bit.
+  h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+  h ^= h >> 31;
+  h *= 0xbf58476d1ce4e5b9ULL;
+  h ^= h >> 29;
+  return h;
+}
+
+}  // namespace
+
+TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
+                        const std::vector<int>& group) {
+  const TTable& t = host.Table;
+  // The piles of a group hash apart from the rest and go in sorted, so the
+  // order among them does not count. Reused: this runs for every move tried.
+  thread_local std::vector<std::pair<int, uint64_t>> grouped;
+  grouped.clear();
+  uint64_t exact = 0x51ed27a3;
+  uint64_t canonical = 0x51ed27a3;
+  for (size_t i = 0; i < piles.size(); ++i) {
+    const TDeck* d = piles[i];
+    // What the pile holds and shows, as Key() records it: one multiply a
+    // card (the cards are most of the work), one full mix a pile.
+    uint64_t content = 0xcbf29ce484222325ULL ^ uint64_t(d->ShowEmpty() & 0xFF) ^
+                       (d->Visible() ? kPileShownBit : 0) ^ (uint64_t(d->CardsCount()) << 16);
+    for (const TCard* c = d->TopCard; c; c = c->NextCard)
+      content = (content ^ (uint64_t(c->CardID) | (c->Face() ? kFaceBit : 0))) * 0x100000001b3ULL;
+    content = Mix(content, 0);
+    const uint64_t where = uint64_t(d->DeckID()) | uint64_t(uint16_t(d->Left())) << 16 |
+                           uint64_t(uint16_t(d->Top())) << 32;
+    const uint64_t whole = Mix(where, content);
+    exact = Mix(exact, whole);
+    const int g = i < group.size() ? group[i] : -1;
+    if (g < 0)
+      canonical = Mix(canonical, whole);
+    else
+      grouped.push_back({g, content});
+  }
+  std::sort(grouped.begin(), grouped.end());
+  for (const auto& [g, h] : grouped)
+    canonical = Mix(canonical, h + uint64_t(g));
+  const uint64_t tail = uint64_t(uint16_t(t.Rotation_Counter())) |
+                        uint64_t(uint16_t(host.Board1->Score())) << 16 |
+                        uint64_t(t.RedealButton ? (t.RedealButton->Enabled() ? 1 : 0) : 2) << 32;
+  return {Mix(exact, tail), Mix(canonical, tail)};
+}
+
+uint64_t QuickMark(TableHost& host, const std::vector<TDeck*>& piles) {
+  const TBoard* b = host.Board1;
+  const TTable& t = host.Table;
+  uint64_t h = 0xcbf29ce484222325ULL;
+  auto put = [&h](uint64_t v) { h = (h ^ v) * 0x100000001b3ULL; };
+  for (const TDeck* d : piles) {
+    const TCard* top = d->TopCard;
+    put(uint64_t(d->CardsCount()) | uint64_t(top ? top->CardID : 0xFF) << 8 |
+        uint64_t(top && top->Face()) << 16 | uint64_t(d->Visible()) << 17 |
+        uint64_t(d->ShowEmpty() & 0xFF) << 18 | uint64_t(uint16_t(d->Left())) << 32 |
+        uint64_t(uint16_t(d->Top())) << 48);
+  }
+  put(b->History.size());
+  put(uint64_t(uint32_t(b->HistoryIndex)));
+  put(uint64_t(uint32_t(b->Score())));
+  put(uint64_t(uint32_t(t.Rotation_Counter())));
+  put(t.RedealButton ? (t.RedealButton->Enabled() ? 1 : 0) : 2);
+  return h;
 }

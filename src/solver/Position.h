@@ -37,6 +37,25 @@ struct TablePosition {
 // The table's piles in DeckID order (they stay the same from the deal on).
 std::vector<TDeck*> PilesInOrder(TableHost& host);
 TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles);
+// Two 64-bit digests of the table as it stands, computed from the piles
+// directly (no position is built). `exact` tells any two tables apart that
+// Key() tells apart; `canonical` is the same but ignores which pile of an
+// interchangeable group holds what (see Equivalence.h), so the search takes
+// two tables that differ only by such a swap for one.
+struct TableDigest {
+  uint64_t exact = 0;
+  uint64_t canonical = 0;
+};
+// group: one entry per pile of `piles`, the pile's group number or -1.
+TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
+                        const std::vector<int>& group);
+
+// A cheap mark that changes whenever a click moved or turned a card (the
+// history grows), or changed a pile's count, top card, look or place or a
+// counter: what tells a click that did something from one that did not,
+// without a digest of every card.
+uint64_t QuickMark(TableHost& host, const std::vector<TDeck*>& piles);
+
 // Puts the position back on a table that holds the same deal's piles (the
 // same game, dealt once): cards, sides, looks, places, counters. Clears the
 // selection and the history.

@@ -1,5 +1,6 @@
 #include "solver/Solver.h"
 
+#include <algorithm>
 #include <ctime>
 #include <functional>
 #include <queue>
@@ -38,7 +39,6 @@ class CpuClock {
 struct Node {
   int parent = -1;
   SolverMove move;
-  std::string key;
 };
 
 struct Open {
@@ -64,13 +64,20 @@ int Priority(const TablePosition& p) {
   return 4 * p.foundationCards - p.faceDown;
 }
 
-void TakeLine(const std::vector<Node>& nodes, int last, SolveResult& r) {
+// The line to the winning node, played once more from the start on the
+// solver's table for the positions a player of the line checks against (the
+// search keeps only digests of the positions it has passed).
+void TakeLine(const std::vector<Node>& nodes, int last, SolverTable& table,
+              const TablePosition& start, SolveResult& r) {
   std::vector<int> chain;
   for (int n = last; n > 0; n = nodes[size_t(n)].parent)
     chain.push_back(n);
+  table.Restore(start);
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    r.line.push_back(nodes[size_t(*it)].move);
-    r.keys.push_back(nodes[size_t(*it)].key);
+    const SolverMove& m = nodes[size_t(*it)].move;
+    r.line.push_back(m);
+    table.Apply(m);
+    r.keys.push_back(table.Capture().Key());
   }
   r.moves = int(chain.size());
 }
@@ -80,7 +87,7 @@ void TakeLine(const std::vector<Node>& nodes, int last, SolveResult& r) {
 SolveResult Solve(const SolveRequest& request) {
   CpuClock clock;
   SolveResult r;
-  SolverTable table(request.gameIndex, request.autoPlay);
+  SolverTable table(request.gameIndex, request.autoPlay, request.mergeSwaps);
   SolverMove opening;
   if (!table.Deal(request.number, &opening)) {
     r.seconds = clock.Seconds();
@@ -113,13 +120,14 @@ SolveResult Solve(const SolveRequest& request) {
   if (fresh && !opening.steps.empty()) r.keys.push_back(start.Key());
 
   std::vector<Node> nodes;
-  nodes.push_back({-1, {}, start.Key()});
-  std::unordered_set<size_t> seen;
-  std::hash<std::string> hash;
-  seen.insert(hash(nodes[0].key));
+  nodes.push_back({-1, {}});
+  std::unordered_set<uint64_t> seen;
+  seen.reserve(size_t(std::min<long long>(request.budget.nodes, 1 << 20)) * 4);
+  seen.insert(table.Digest().canonical);
+  const IsNewPosition isNew = [&seen](uint64_t d) { return seen.insert(d).second; };
   std::priority_queue<Open, std::vector<Open>, OpenOrder> open;
   long long seq = 0;
-  open.push({Priority(start), 0, seq++, 0, std::move(start)});
+  open.push({Priority(start), 0, seq++, 0, start});
 
   while (!open.empty()) {
     if (request.cancel && request.cancel->load()) {
@@ -131,12 +139,11 @@ SolveResult Solve(const SolveRequest& request) {
     Open cur = std::move(const_cast<Open&>(open.top()));
     open.pop();
     ++r.nodes;
-    for (MoveOutcome& o : table.Moves(cur.position)) {
-      if (!seen.insert(hash(o.key)).second && !o.won) continue;
-      nodes.push_back({cur.node, std::move(o.move), o.key});
+    for (MoveOutcome& o : table.Moves(cur.position, isNew)) {
+      nodes.push_back({cur.node, std::move(o.move)});
       const int id = int(nodes.size()) - 1;
       if (o.won) {
-        TakeLine(nodes, id, r);
+        TakeLine(nodes, id, table, start, r);
         return finish(Verdict::Winnable);
       }
       open.push({Priority(o.position), cur.depth + 1, seq++, id, std::move(o.position)});

@@ -42,6 +42,9 @@ struct SolveRequest {
   // without one, from the fresh deal, opening ticks included.
   std::optional<TablePosition> from;
   SolveBudget budget;
+  // Positions that differ only by a swap of interchangeable piles count as
+  // one (Equivalence.h); off, every arrangement is searched on its own.
+  bool mergeSwaps = true;
   const std::atomic<bool>* cancel = nullptr;
 };
 

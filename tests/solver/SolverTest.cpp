@@ -183,7 +183,10 @@ TEST_P(SolverLineTest, LineReplaysThroughTheScriptedDriverToAWin) {
       << qPrintable(text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Deals, SolverLineTest, ::testing::Values(Case{10, 1}, Case{18, 1}),
+// Bisley and Short Solitaire; Carpet and King Albert, whose interchangeable
+// piles the search takes for one.
+INSTANTIATE_TEST_SUITE_P(Deals, SolverLineTest,
+                         ::testing::Values(Case{10, 1}, Case{18, 1}, Case{17, 1}, Case{6, 1}),
                          [](const auto& info) {
                            return "game" + std::to_string(info.param.game) + "_deal" +
                                   std::to_string(info.param.number);
@@ -206,6 +209,47 @@ TEST_F(SolverTest, BudgetRunsOutAsUnknownAndCancelStopsAtOnce) {
   EXPECT_TRUE(r.cancelled);
 }
 
+// Two FreeCell columns of seven cards swapped: one position for the search
+// (the canonical digest), two tables all the same (the exact digest), and two
+// positions again when swaps are not merged.
+TEST_F(SolverTest, SwappedColumnsShareTheCanonicalDigestOnly) {
+  for (bool merge : {true, false}) {
+    SolverTable table(32, 0, merge);
+    ASSERT_TRUE(table.Deal(1));
+    TablePosition p = table.Capture();
+    const TableDigest before = table.Digest();
+    std::vector<size_t> at;  // where the cards of columns 1 and 2 start
+    for (size_t i = 0; i < p.piles.size(); i += 5 + p.piles[i + 4])
+      for (int col : {1, 2})
+        if (p.piles[i] == table.Host().Table.Tableau[col]->DeckID()) at.push_back(i + 5);
+    ASSERT_EQ(at.size(), 2u);
+    ASSERT_EQ(p.piles[at[0] - 1], p.piles[at[1] - 1]);
+    std::swap_ranges(p.piles.begin() + long(at[0]),
+                     p.piles.begin() + long(at[0] + p.piles[at[0] - 1]),
+                     p.piles.begin() + long(at[1]));
+    table.Restore(p);
+    const TableDigest after = table.Digest();
+    EXPECT_NE(after.exact, before.exact);
+    EXPECT_EQ(after.canonical == before.canonical, merge);
+  }
+}
+
+// Taking swapped piles for one position must never hide a win: King Albert
+// deals the merged search proves lost are lost when every arrangement is
+// searched on its own as well.
+TEST_F(SolverTest, MergingSwapsAgreesWithSearchingEveryArrangement) {
+  for (uint32_t number : {4u, 8u, 10u}) {
+    SolveRequest req;
+    req.gameIndex = 6;
+    req.number = number;
+    req.budget = {2000000, 30};
+    ASSERT_EQ(Solve(req).verdict, Verdict::NotWinnable) << "deal " << number;
+    req.mergeSwaps = false;
+    const SolveResult apart = Solve(req);
+    EXPECT_EQ(apart.verdict, Verdict::NotWinnable) << "deal " << number;
+  }
+}
+
 TEST_F(SolverTest, APositionGoesBackOnItsTableExactly) {
   SolverTable table(32, 0);
   ASSERT_TRUE(table.Deal(5));
@@ -213,9 +257,9 @@ TEST_F(SolverTest, APositionGoesBackOnItsTableExactly) {
   const std::vector<MoveOutcome> moves = table.Moves(start);
   ASSERT_FALSE(moves.empty());
   for (const MoveOutcome& m : moves) {
-    EXPECT_NE(m.key, start.Key());
+    EXPECT_NE(m.position.Key(), start.Key());
     table.Restore(m.position);
-    EXPECT_EQ(table.Capture().Key(), m.key);
+    EXPECT_EQ(table.Capture().Key(), m.position.Key());
   }
   table.Restore(start);
   EXPECT_EQ(table.Capture().Key(), start.Key());
