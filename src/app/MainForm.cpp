@@ -443,7 +443,11 @@ void TMain_F::NewRedo1Click() {
 
 void TMain_F::Hint1Click() {
   flash_->Stop();
-  if (auto move = FindHint(flow_->Host()))
+  // The solver's next move when it knows a winning line: a hint that leads
+  // to a win rather than any legal move.
+  std::optional<THintMove> move = solver_->NextMove();
+  if (!move) move = FindHint(flow_->Host());
+  if (move)
     flash_->Start(*move);
   else
     statusBar()->showMessage(QStringLiteral("No more moves"), 4000);

@@ -182,6 +182,22 @@ bool SolverControl::CanSolve() const {
          !result_->line.empty() && solvedKey_ == CurrentKey();
 }
 
+std::optional<THintMove> SolverControl::NextMove() const {
+  if (!CanSolve()) return std::nullopt;
+  std::vector<TDeck*> piles;
+  THintMove move;
+  for (const MoveStep& s : result_->line.front().steps)
+    if (s.kind == MoveStep::Pile || s.kind == MoveStep::DblPile)
+      if (TDeck* d = FindPileByID(&flow_.Host().Form(), s.a)) {
+        if (piles.empty()) move.Double = s.kind == MoveStep::DblPile;
+        piles.push_back(d);
+      }
+  if (piles.empty()) return std::nullopt;
+  move.From = piles.front();
+  if (piles.size() > 1) move.To = piles[1];
+  return move;
+}
+
 void SolverControl::StartPlaying() {
   if (!CanSolve()) return;
   playing_ = true;

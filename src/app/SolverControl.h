@@ -10,9 +10,11 @@
 #include <QString>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
+#include "session/Hint.h"
 #include "solver/Solver.h"
 
 class GameFlow;
@@ -30,6 +32,9 @@ class SolverControl : public QObject {
   bool Enabled() const { return enabled_; }
   // Whether Game > Solve has a line for the table as it stands.
   bool CanSolve() const;
+  // The first move of the known winning line from the table as it stands:
+  // the piles its clicks name, in order (To empty for a one-pile move).
+  std::optional<THintMove> NextMove() const;
   // Plays the known line from the current position.
   void StartPlaying();
   bool Playing() const { return playing_; }

@@ -101,8 +101,15 @@ THintFlash::~THintFlash() {
 
 void THintFlash::Start(const THintMove& move) {
   Stop();
+  // A move of one pile alone (a stock turned, a card sent home by a double
+  // click) lights that pile only: the same spot inverted twice would show
+  // nothing.
   int i = 0;
   for (TDeck* d : {move.From, move.To}) {
+    if (!d || (i == 1 && d == move.From)) {
+      spots_[i++] = QRect();
+      continue;
+    }
     const TGraphicControl* at = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
     spots_[i++] = QRect(at->Left(), at->Top(), 71, 96);
   }
@@ -131,6 +138,7 @@ void THintFlash::Light(bool on) {
     // The selection's inversion: the card mask XORed over the spot.
     form_.FlushPending();
     for (const QRect& r : spots_) {
+      if (r.isEmpty()) continue;
       const QRect d = form_.DeviceRect(r);  // the framebuffer is in device pixels
       const QImage mask = CardImages::Image(CardImages::kCardMask, d.size());
       BitBlt(form_.Screen(), d.left(), d.top(), d.width(), d.height(), mask, 0, 0, Rop::Xor);
@@ -138,7 +146,7 @@ void THintFlash::Light(bool on) {
     }
   } else {
     for (const QRect& r : spots_)
-      form_.Invalidate(r);
+      if (!r.isEmpty()) form_.Invalidate(r);
   }
   lit_ = on;
 }

@@ -16,7 +16,8 @@ class TForm;
 
 struct THintMove {
   TDeck* From = nullptr;
-  TDeck* To = nullptr;
+  TDeck* To = nullptr;  // none for a move of From alone
+  bool Double = false;  // From is double-clicked (its card sent home)
 };
 
 // Prefers moves to a foundation, then moves that turn up a covered card or

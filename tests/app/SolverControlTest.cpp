@@ -13,6 +13,7 @@
 #include "app/MainForm.h"
 #include "app/SolverControl.h"
 #include "platform/Modal.h"
+#include "solver/Moves.h"
 
 namespace {
 
@@ -69,6 +70,24 @@ TEST_F(SolverWindow, SolvePlaysTheWinningLineIntoTheHistory) {
   EXPECT_EQ(wins, 1);
   EXPECT_FALSE(window->Solver()->Playing());
   EXPECT_GT(deepest, 10);
+}
+
+TEST_F(SolverWindow, HintFollowsTheWinningLine) {
+  // Five hints taken in turn: each is a real move (the table changes) and
+  // the deal stays winnable after it.
+  for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(window->Solver()->Text(), "Winnable") << i;
+    const std::optional<THintMove> move = window->Solver()->NextMove();
+    ASSERT_TRUE(move) << i;
+    window->Hint1Click();
+    EXPECT_TRUE(window->HintFlash().Showing());
+    const int before = window->Flow().Board1()->HistoryIndex;
+    ClickPileAsPlayer(move->From, move->Double);
+    if (move->To) ClickPileAsPlayer(move->To, false);
+    Settle();
+    EXPECT_NE(window->Flow().Board1()->HistoryIndex, before) << i;
+    window->ShowSolverVerdictNow();
+  }
 }
 
 TEST_F(SolverWindow, AKeyStopsSolveAndTheOptionTurnsTheVerdictOff) {
