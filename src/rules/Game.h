@@ -40,7 +40,6 @@ struct ToFoundation {
   int count = 4;
   CardRules::Comparison fits = CardRules::FollowsInSuit;
   bool skipKingTopped = false;
-  bool starts = true;  // the double click marks the game started
 };
 
 class TGame {
@@ -54,9 +53,9 @@ class TGame {
   virtual void Deal() = 0;
 
   // --- Shared handlers ------------------------------------------------------
-  // Attach with Rule(&TGame::X), Pile(&TGame::X), After(&TGame::X). "Starts"
-  // means: sets GameStarted on a real (clicked) move. "Timer" says what the
-  // handler does to Additional_timer.
+  // Attach with Rule(&TGame::X), Pile(&TGame::X), After(&TGame::X). "Timer"
+  // says what the handler does to Additional_timer. None of them marks the
+  // game started: the board hears of every move the player makes.
   // Refuses every card (OnAddWithRule) or every pick-up (OnSelect).
   void RefuseAll(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
   // A stock: never selected; a click turns its top card onto the Waste.
@@ -70,7 +69,7 @@ class TGame {
   void SuitDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
   // Down in suit, any card on an empty pile; single cards only.
   void FrameDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
-  // A free cell: takes a card only while empty. Does not start the game.
+  // A free cell: takes a card only while empty.
   void EmptyOnlyRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
   // OnSelect: Aces cannot be picked up (the timer moves them).
   void NoAceSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
@@ -235,9 +234,6 @@ class TGame {
   TDeck* FoundationFor(const TTable::PileList& F, int n, const TCard* c, CardRules::Comparison rule,
                        bool skipKing = false) const;
 
-  void SetStarted(bool clicked) {
-    if (clicked) T.GameStarted = 1;
-  }
   // Enables the timer when it has a handler.
   void ResumeTimer() {
     if (T.TimerHasHandler()) T.EnableTimer();

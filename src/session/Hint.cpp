@@ -10,8 +10,8 @@
 namespace {
 
 // What a probe could disturb although it only asks: handlers stop or start
-// the timer, a careless one might mark the game started. All of it comes
-// back as it was.
+// the timer. All of it comes back as it was, the started mark too (only a
+// player's click sets that, and a probe is none).
 class ProbeGuard {
  public:
   explicit ProbeGuard(TableHost& host)

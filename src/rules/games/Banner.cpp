@@ -94,7 +94,6 @@ class Banner : public TGame {
   // takes nothing by hand (the timer starts each sequence).
   void BannerFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     Action = Continues(Sender, ACard);
     if (clicked) ResumeTimer();
   }
@@ -103,7 +102,6 @@ class Banner : public TGame {
   // into the first empty column.
   void BannerDblClick(TDeck* Sender) {
     T.DisableTimer();
-    T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     TDeck* to = nullptr;
     if (Continues(Working(), c)) to = Working();

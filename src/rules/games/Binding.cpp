@@ -117,10 +117,9 @@ class Binding : public TGame {
 
   // A click on the stock deals a card face up onto each column, as one undo
   // step. The stock is never selected.
-  void BindingDealSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void BindingDealSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = false;
     T.DisableTimer();
-    SetStarted(clicked);
     if (Sender->TopCard) {
       T.Board1->BeginMoveGroup();
       DealRow();

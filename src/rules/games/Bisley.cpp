@@ -96,7 +96,6 @@ class Bisley : public TGame {
   // (an Ace and a King of one suit meet). An empty column takes nothing.
   void BisleyColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     TCard* t = Top(Sender);
     if (t && ACard && ACard->Suit() == t->Suit() &&
         (FollowsAnySuit(t, ACard) || PrecedesAnySuit(t, ACard)))
@@ -107,7 +106,6 @@ class Bisley : public TGame {
   // The top card to its Ace foundation when it follows there, else to its
   // King foundation when it goes down there.
   void BisleyToFoundationDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     T.DisableTimer();
     if (TCard* c = Top(Sender)) {
       TDeck* to = nullptr;

@@ -56,10 +56,9 @@ class Canfield : public TGame {
 
   // Up to three cards onto the turn pile, whose earlier cards go onto the
   // waste first; one undo step, without the slide.
-  void TurnThreeSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+  void TurnThreeSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool) {
     T.DisableTimer();
     Action = false;
-    SetStarted(clicked);
     TDeck* turn = TurnPile();
     if (Sender->TopCard && turn && T.Waste()) {
       TBoard* b = T.Board1;
@@ -102,7 +101,6 @@ class Canfield : public TGame {
   void CanfieldColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     using CardRules::FitsAltColourDown;
     Action = false;
-    SetStarted(clicked);
     if (ACard) {
       const TDeck* S = ACard->HostDeck;
       TCard* top = Sender->TopCard;
@@ -135,7 +133,6 @@ class Canfield : public TGame {
   // To the first foundation where the card follows in suit; a base card is
   // never sent to an empty foundation (the timer does that).
   void CanfieldToFoundationDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     for (int i = 1; i <= kFoundations && Sender->TopCard; ++i) {
       TDeck* f = T.Foundation[i];
       if (f && CardRules::FollowsInSuit(f->TopCard, Sender->TopCard)) {
@@ -179,7 +176,6 @@ class Canfield : public TGame {
   // takes only the card just below the base rank. Single cards only.
   void ShortColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard) {
       if (const TCard* top = Sender->TopCard)
         Action = CardRules::PrecedesAnySuit(top, ACard);

@@ -55,7 +55,7 @@ class Carpet : public TGame {
       // Each place carries its own tag, so no two places look alike to a rule.
       TDeck* place = MakePile({.left = PlaceLeft(i), .top = PlaceTop(i), .role = RowRole(i)});
       place->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
-      place->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      place->OnDoubleSelect = DoubleClickToFoundation();
       T.Tableau[i] = place;
     }
 
@@ -70,7 +70,6 @@ class Carpet : public TGame {
   // The waste's top card to the first foundation where it follows in suit,
   // otherwise into the first gap of the carpet; with neither, it stays.
   void CarpetWasteDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     if (!c) return;
     TDeck* to = nullptr;

@@ -37,8 +37,8 @@ class DesireAndDoubt : public TGame {
       T.SetRotation_Counter(1);
       T.RedealLimit = kDoubtPasses;
     }
-    const auto dblClick = desire_ ? DoubleClickToFoundation({.count = 8})
-                                  : DoubleClickToFoundation({.starts = false});
+    const auto dblClick =
+        desire_ ? DoubleClickToFoundation({.count = 8}) : DoubleClickToFoundation();
 
     T.Waste() = MakePile({.left = 100,
                           .top = 5,

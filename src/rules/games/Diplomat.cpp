@@ -71,7 +71,6 @@ class Diplomat : public TGame {
   // column takes only a King.
   void KingBaseColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard) {
       if (TCard* t = Top(Sender))
         Action = PrecedesAnySuit(t, ACard);
@@ -84,9 +83,8 @@ class Diplomat : public TGame {
   // --- Diplomat --------------------------------------------------------------
 
   // A foundation's top card may be taken back, except the Ace that starts it.
-  void NoAceTopSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void NoAceTopSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = true;
-    SetStarted(clicked);
     if (TCard* t = Top(Sender); t && t->Rank() == 1) Action = false;
   }
 
@@ -103,7 +101,6 @@ class Diplomat : public TGame {
   // first King foundation it goes down on in suit; a finished foundation (a
   // King on the Ace side, an Ace on the King side) takes nothing.
   void ElmaDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     if (TCard* c = Top(Sender)) {
       TDeck* to = nullptr;
       for (int i = 1; i <= kElmaSuits && !to; ++i) {

@@ -103,7 +103,6 @@ class Emperor : public TGame {
   // any other suit (a King on an Ace); an empty column takes any card.
   void IndianColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     const TCard* top = Sender->TopCard;
     if (ACard && (!top || (CardRules::PrecedesAnySuit(top, ACard) && top->Suit() != ACard->Suit())))
       Action = true;

@@ -71,9 +71,8 @@ class FourPacks : public TGame {
   // A waste card starts an empty column or follows the top card in suit; a
   // column goes whole, by its bottom card, onto a column whose top card
   // that bottom card follows, never into an empty column.
-  void FourPacksColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+  void FourPacksColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     TDeck* source = ACard ? ACard->HostDeck : nullptr;
     if (!source || source == Sender) return;
     if (HasRole(source, kWasteRole)) {

@@ -132,9 +132,8 @@ class Napoleon : public TGame {
   // The stock is never selected: a click turns its top card onto the
   // waste. From the first card of the last pass on, the emptied stock shows
   // that it cannot be turned again.
-  void NapoleonStockSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void NapoleonStockSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     if (TCard* c = Sender->TopCard) {
       c->SetFace(true);
       T.Waste()->MoveCardTo(c);
@@ -166,7 +165,6 @@ class Napoleon : public TGame {
   // goes to an empty column.
   void NapoleonColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (TCard* t = Sender->TopCard)
       Action = PrecedesInSuit(t, ACard);
     else

@@ -84,7 +84,6 @@ class OnePack : public TGame {
   // when it fits.
   void OnePackFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard && ACard->HostDeck && HasRole(ACard->HostDeck, kWasteRole))
       Action = true;
     else if (FitsFoundation(Sender->TopCard, ACard))
@@ -94,7 +93,6 @@ class OnePack : public TGame {
 
   // The same by a double click on the waste or a column.
   void OnePackDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TDeck* f = T.Foundation[1];
     TCard* c = Sender->TopCard;
     if (!f || !c) return;

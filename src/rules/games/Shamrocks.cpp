@@ -25,7 +25,7 @@ class Shamrocks : public TGame {
                              .showsCard = true,
                              .role = Role::Marked});
       fan->OnAddWithRule = Rule(&Shamrocks::ShamrockFanRule);
-      fan->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      fan->OnDoubleSelect = DoubleClickToFoundation();
       T.Tableau[i] = fan;
     }
     MakeFoundations(
@@ -56,7 +56,6 @@ class Shamrocks : public TGame {
   // fan holds fewer than three cards. An empty fan stays empty.
   void ShamrockFanRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     const TCard* top = Sender->TopCard;
     if (top && ACard && Sender->CardsCount() < kFanCards &&
         (CardRules::FollowsAnySuit(top, ACard) || CardRules::PrecedesAnySuit(top, ACard)))

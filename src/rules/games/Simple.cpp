@@ -98,7 +98,6 @@ class Simple : public TGame {
     Action = false;
     const int i = FoundationNo(Sender);
     if (i && Sender->CardsCount() < kFull) {
-      SetStarted(clicked);
       Action = Takes(i, ACard);
     }
     if (clicked) ResumeTimer();
@@ -106,7 +105,6 @@ class Simple : public TGame {
 
   // The column's top card to the first foundation it starts or continues.
   void SimpleColumnDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     T.DisableTimer();
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kPiles; ++i) {

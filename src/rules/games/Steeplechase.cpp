@@ -88,7 +88,6 @@ class Steeplechase : public TGame {
   // cards never pass from one foundation to another.
   void SteepleFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard && ACard->HostDeck && HasRole(ACard->HostDeck, kFoundationRole)) return;
     Action = GoesOn(Sender, ACard);
     if (clicked) ResumeTimer();
@@ -97,7 +96,6 @@ class Steeplechase : public TGame {
   // A foundation's top card may be picked up, unless it is its base card.
   void NotBaseSelect(TDeck*, TCard*& ACard, bool& Action, bool clicked) {
     Action = true;
-    SetStarted(clicked);
     if (ACard && ACard->Rank() == base_) Action = false;
     if (clicked) T.EnableTimer();
   }
@@ -108,7 +106,6 @@ class Steeplechase : public TGame {
   void SteepleColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     T.DisableTimer();
     Action = false;
-    SetStarted(clicked);
     TCard* c = ACard;
     const TDeck* S = c ? c->HostDeck : nullptr;
     if (!c || !S || HasRole(S, Role::Closed)) return;
@@ -151,7 +148,6 @@ class Steeplechase : public TGame {
   // The top card of the waste, the reserve or a column to the first
   // foundation that takes it.
   void SteepleDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kFoundations; ++i) {
       TDeck* f = T.Foundation[i];

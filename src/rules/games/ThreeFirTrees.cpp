@@ -117,7 +117,6 @@ class ThreeFirTrees : public TGame {
   // The waste takes a card one rank above or below its top card, any suit.
   // An empty waste takes nothing from the player.
   void FirtreeWasteRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-    SetStarted(clicked);
     Action = Neighbours(Sender->TopCard, ACard);
     if (clicked) ResumeTimer();
   }
@@ -125,7 +124,6 @@ class ThreeFirTrees : public TGame {
   // A playable tree card onto the waste when it is its neighbour in rank
   // (a pile that is not playable is never selected, so never gets here).
   void FirtreeDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TDeck* waste = T.Waste();
     if (TCard* c = Sender->TopCard; c && Neighbours(waste->TopCard, c)) {
       Deselect(Sender);

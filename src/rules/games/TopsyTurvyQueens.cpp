@@ -138,9 +138,8 @@ class TopsyTurvyQueens : public TGame {
 
   // One card face up onto the waste. On the last pass the emptied stock
   // shows that it is exhausted.
-  void QueensStockSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void QueensStockSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     if (TCard* c = Sender->TopCard) {
       c->SetFace(true);
       T.Waste()->MoveCardTo(c);
@@ -175,7 +174,6 @@ class TopsyTurvyQueens : public TGame {
   // cards never come here.
   void QueensColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     TCard* c = ACard;
     const TDeck* S = c ? c->HostDeck : nullptr;
     if (c && S && !HasRole(S, kSecretRole)) {
@@ -225,7 +223,6 @@ class TopsyTurvyQueens : public TGame {
   // to bring its King, a complete one takes nothing more.
   void QueensFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (!Complete(Sender) && CardRules::FollowsInSuit(Sender->TopCard, ACard)) {
       if (clicked && !ACard->Face()) ACard->SetFace(true);
       Action = true;
@@ -235,7 +232,6 @@ class TopsyTurvyQueens : public TGame {
 
   // The top card to the first foundation on which it follows in suit.
   void QueensToFoundationDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kFoundations; ++i) {
       TDeck* f = T.Foundation[i];

@@ -24,7 +24,7 @@ class Troika : public TGame {
                              .showsCard = true,
                              .role = Role::Marked});
       fan->OnAddWithRule = Rule(&Troika::TroikaFanRule);
-      fan->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      fan->OnDoubleSelect = DoubleClickToFoundation();
       T.Tableau[i] = fan;
     }
     MakeFoundations(
@@ -60,7 +60,6 @@ class Troika : public TGame {
   // the fan holds fewer than three cards. An empty fan stays empty.
   void TroikaFanRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     const TCard* top = Sender->TopCard;
     if (top && ACard && ACard->Rank() == top->Rank() && Sender->CardsCount() < kFanCards)
       Action = true;

@@ -74,7 +74,6 @@ class Turncoats : public TGame {
   // card, ranks wrapping both ways. An empty column waits for the stock.
   void TurncoatsColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     TCard* t = Top(Sender);
     if (t && ACard && OtherColour(ACard, t) &&
         (FollowsAnySuit(t, ACard) || PrecedesAnySuit(t, ACard)))

@@ -126,7 +126,6 @@ class TwelveSleepingMaids : public TGame {
 
   // The top card to the first foundation it goes down on.
   void MaidsDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     if (TCard* c = Top(Sender)) {
       for (int i = 1; i <= kFoundations; ++i) {
         TDeck* f = T.Foundation[i];

@@ -95,7 +95,6 @@ class WindMill : public TGame {
   // One rank higher regardless of suit (an Ace on a King), 52 cards at most.
   void WindMillCentreRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (!ACard) return;
     const bool fits = !Sender->TopCard || (CardRules::FollowsAnySuit(Sender->TopCard, ACard) &&
                                            Sender->CardsCount() < kCentreFull);
@@ -106,7 +105,6 @@ class WindMill : public TGame {
   // Ace ends the corner (ranks do not wrap here).
   void WindMillCornerRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (!ACard) return;
     const TCard* top = Sender->TopCard;
     const bool fits = top ? ACard->Rank() == top->Rank() - 1 : ACard->Rank() == 13;
@@ -116,7 +114,6 @@ class WindMill : public TGame {
   // An arm holds one card: any card goes on an empty arm.
   void WindMillArmRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (!ACard || Sender->TopCard) return;
     Accept(ACard, Action, clicked);
   }

@@ -157,7 +157,7 @@ TEST_F(FourPacksTest, DoubleClicksFindTheFirstColumnThatTakesTheCards) {
   Lay({{Col(1), "9C"}, {Col(3), "4H"}, {Col(4), "5H 6H"}, {Col(5), "4H2"}, {Waste(), "5H2 QS"}});
   DoubleClick(Waste());  // nothing to follow: into the first empty column
   EXPECT_EQ(Names(Col(2)), "QS");
-  EXPECT_EQ(host.Table.GameStarted, 0);  // the double click does not start it
+  EXPECT_EQ(host.Table.GameStarted, 1);  // the double click moved a card: started
   DoubleClick(Waste());
   EXPECT_EQ(Names(Col(3)), "4H 5H2");
   DoubleClick(Col(4));  // onto column 5, not into the empty columns

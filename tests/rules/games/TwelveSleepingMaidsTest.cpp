@@ -182,7 +182,7 @@ TEST_F(MaidsTest, FoundationsGoDownAnySuitFromJackRoundToQueen) {
   Move(Side(1), F(1));  // a King on the Ace
   Move(Side(2), F(1));  // and the Queen ends it
   EXPECT_EQ(F(1)->CardsCount(), 13);
-  EXPECT_EQ(host.Table.GameStarted, 0);  // the foundation rule starts nothing
+  EXPECT_EQ(host.Table.GameStarted, 1);  // moves to a foundation start the game
   Move(Side(3), F(1));                   // a Jack would go on round: no
   EXPECT_EQ(F(1)->CardsCount(), 13);
   Click(Side(3));
