@@ -128,12 +128,7 @@ class Bisley : public TGame {
   // foundation that meets its Ace foundation is stacked onto it; then the
   // win test.
   void Bisley_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     for (int i = 1; i <= kColumns; ++i)
       KingUp(T.Tableau[i]);
 
@@ -169,11 +164,7 @@ class Bisley : public TGame {
         aces->MoveCardTo(Top(kings));
     }
 
-    if (AllFoundationsFull(T.Foundation, kSuits)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kSuits);
   }
 
  private:

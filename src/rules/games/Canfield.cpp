@@ -188,11 +188,7 @@ class Canfield : public TGame {
   // Base cards to empty foundations, then (AutoPlay On) whatever may safely
   // go up, then the win test.
   void Short_Timer() {
-    T.DisableTimer();
-    if (Busy()) {
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     TDeck* turn = TurnPile();
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kShortColumns, base_, turn);
     if (TCard* c = T.Waste()->TopCard; c && c->Rank() == base_)
@@ -203,11 +199,7 @@ class Canfield : public TGame {
       AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kShortColumns, true, base_,
                             CardRules::FollowsAnySuit, turn);
     }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kFoundations);
   }
 
   int BaseRank() const { return base_; }

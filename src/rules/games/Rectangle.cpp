@@ -83,21 +83,8 @@ class Rectangle : public TGame {
   // Every 100 ms: base cards to empty foundations, then (with AutoPlay on)
   // one safe move up, then the win test.
   void Rectangle_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kPiles, baseRank_, T.Waste());
-    if (T.AutoPlay == 0)
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kPiles, true, baseRank_,
-                            CardRules::FollowsInSuit, T.Waste());
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    CommonTimer(T.Foundation, kFoundations, T.Tableau, kPiles, true, baseRank_,
+                CardRules::FollowsInSuit, T.Waste());
   }
 
  private:

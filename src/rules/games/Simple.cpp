@@ -120,12 +120,7 @@ class Simple : public TGame {
   // one column offers a card that starts it (with more the player chooses);
   // a reserve card that continues its foundation goes up; then the win test.
   void Simple_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     for (int i = 1; i <= kPiles; ++i) {
       TDeck* f = T.Foundation[i];
       if (f->TopCard) continue;
@@ -145,11 +140,7 @@ class Simple : public TGame {
       TCard* r = T.Reserve[i]->TopCard;
       if (f->TopCard && Takes(i, r)) f->MoveCardTo(r);
     }
-    if (AllFoundationsFull(T.Foundation, kPiles)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kPiles);
   }
 };
 

@@ -163,25 +163,9 @@ class Steeplechase : public TGame {
   // waste; with AutoPlay On one safe card from the reserve and one from the
   // columns or the waste; then the win test.
   void Steeplechase_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, 1, base_);
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, base_, T.Waste());
-    if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Reserve, 1, true, base_,
-                            FollowsOtherColour);
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, base_,
-                            FollowsOtherColour, T.Waste());
-    }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    CommonTimer(T.Foundation, kFoundations,
+                {PileGroup(T.Reserve, 1), PileGroup(T.Tableau, kColumns, T.Waste())}, true, base_,
+                FollowsOtherColour);
   }
 
  private:

@@ -118,12 +118,7 @@ class Sultan : public TGame {
   // from the reserve or the waste (no holding back: nothing is built on the
   // reserve); then the win test.
   void Sultan_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     if (T.AutoPlay == 0)
       AutoPlayToFoundations(T.Foundation, kBuilt, T.Tableau, kReserves, false, 1,
                             CardRules::FollowsInSuit, T.Waste());

@@ -136,11 +136,11 @@ class ThreeFirTrees : public TGame {
   // Every 100 ms: once the three trees are empty, the rest of the stock is
   // turned onto the waste and the game is won.
   void Firtree_Timer() {
-    T.DisableTimer();
+    if (TickWaitsForMove()) return;
     TDeck* waste = T.Waste();
     TDeck* stock = T.Stock();
-    if ((T.Board1 && T.Board1->Busy) || waste->CardsCount() + stock->CardsCount() < kCards) {
-      // A tree still holds a card (or a move is in flight).
+    if (waste->CardsCount() + stock->CardsCount() < kCards) {
+      // A tree still holds a card.
       T.EnableTimer();
       return;
     }

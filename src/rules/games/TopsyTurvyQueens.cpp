@@ -262,12 +262,7 @@ class TopsyTurvyQueens : public TGame {
   // first empty foundation, secret cards under complete foundations turned
   // up, and a King from the waste.
   void Check_Kings_TTimer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     TDeck* empty = FirstEmptyFoundation();
     for (int j = 1; j <= kColumns; ++j) {
       TDeck* column = T.ListB[j];

@@ -157,12 +157,7 @@ class TwelveSleepingMaids : public TGame {
   // from the waking maids, then every empty side pile takes the waste's top
   // card (or the stock's), then the win test. AutoPlay plays no part.
   void Maids_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, kSidePiles, kBaseRank, T.Waste());
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kMaids, kBaseRank);
     for (int i = 1; i <= kSidePiles; ++i) {
@@ -178,11 +173,7 @@ class TwelveSleepingMaids : public TGame {
         T.Board1->EndMoveGroup();
       }
     }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kFoundations);
   }
 
  private:
