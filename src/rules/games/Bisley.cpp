@@ -58,7 +58,7 @@ class Bisley : public TGame {
                            .role = Role::Marked});
       k->OnSelect = Rule(&TGame::RefuseAll);
       k->OnAddWithRule = Rule(&TGame::SuitDownRule);
-      T.Reserve[i] = k;
+      T.Foundation[kSuits + i] = k;
     }
     for (int i = 1; i <= kColumns; ++i) {
       TDeck* column = MakePile({.left = ColumnLeft(i),
@@ -114,7 +114,7 @@ class Bisley : public TGame {
         if (FollowsInSuit(a, c) && a->Rank() != 13) to = T.Foundation[i];
       }
       for (int j = 1; j <= kSuits && !to; ++j)
-        if (PrecedesInSuit(Top(T.Reserve[j]), c)) to = T.Reserve[j];
+        if (PrecedesInSuit(Top(Kings(j)), c)) to = Kings(j);
       if (to) {
         Deselect(Sender);
         to->MoveCardTo(c);
@@ -144,8 +144,8 @@ class Bisley : public TGame {
             TDeck* to = nullptr;
             if (FollowsInSuit(Top(T.Foundation[j]), c))
               to = T.Foundation[j];
-            else if (PrecedesInSuit(Top(T.Reserve[j]), c))
-              to = T.Reserve[j];
+            else if (PrecedesInSuit(Top(Kings(j)), c))
+              to = Kings(j);
             if (to) {
               to->MoveCardTo(c);
               moved = true;
@@ -157,7 +157,7 @@ class Bisley : public TGame {
     }
 
     for (int i = 1; i <= kSuits; ++i) {
-      TDeck* kings = T.Reserve[i];
+      TDeck* kings = Kings(i);
       TDeck* aces = T.Foundation[i];
       if (!FollowsAnySuit(Top(aces), Top(kings))) continue;
       for (int n = 0; n < 13 && Top(kings); ++n)
@@ -168,12 +168,14 @@ class Bisley : public TGame {
   }
 
  private:
+  // The King foundation of suit i, beside its Ace foundation.
+  TDeck* Kings(int i) const { return T.Foundation[kSuits + i]; }
   // The King foundation of the card's suit: the one beside the Ace
   // foundation whose top card has that suit.
   TDeck* KingFoundationFor(const TCard* c) const {
     for (int j = 1; j <= kSuits; ++j) {
       TCard* a = Top(T.Foundation[j]);
-      if (a && a->Suit() == c->Suit()) return T.Reserve[j];
+      if (a && a->Suit() == c->Suit()) return Kings(j);
     }
     return nullptr;
   }

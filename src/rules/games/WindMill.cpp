@@ -14,11 +14,12 @@ constexpr int kPacks = 2;
 constexpr int kCentreFull = 52;  // four runs Ace..King
 constexpr int kCornerFull = 13;  // King..Ace
 
-// Single slots: 1 waste, 2 stock, 3 centre, 4..11 arms, 12..15 corners.
-constexpr int kCentreSlot = 3;
+// Single slots: 1 waste, 2 stock, 4..11 arms. The foundations: 1 the
+// centre, 2..5 the corners.
+constexpr int kCentre = 1;
 constexpr int kFirstArm = 4;
 constexpr int kArms = 8;
-constexpr int kFirstCorner = 12;
+constexpr int kFirstCorner = 2;
 constexpr int kCorners = 4;
 
 constexpr int kCentreLeft = 400;
@@ -61,7 +62,7 @@ class WindMill : public TGame {
     centre->OnAddWithRule = Rule(&WindMill::WindMillCentreRule);
     centre->OnSelect = Rule(&TGame::RefuseAll);
     centre->OnAfterMove = After(&WindMill::WindMillAfterMove);
-    T.Single[kCentreSlot] = centre;
+    T.Foundation[kCentre] = centre;
 
     for (int i = 0; i < kArms; ++i) {
       TDeck* arm = MakePile({.left = kArmPlace[i].left, .top = kArmPlace[i].top});
@@ -75,7 +76,7 @@ class WindMill : public TGame {
                                 .role = kNoRefillRole});
       corner->OnAddWithRule = Rule(&WindMill::WindMillCornerRule);
       corner->OnAfterMove = After(&WindMill::WindMillAfterMove);
-      T.Single[kFirstCorner + i] = corner;
+      T.Foundation[kFirstCorner + i] = corner;
     }
 
     TakePacks(waste, kPacks, false);
@@ -143,10 +144,10 @@ class WindMill : public TGame {
   }
 
   bool Complete() const {
-    const TDeck* centre = T.Single[kCentreSlot];
+    const TDeck* centre = T.Foundation[kCentre];
     if (!centre || centre->CardsCount() != kCentreFull) return false;
     for (int i = 0; i < kCorners; ++i) {
-      const TDeck* corner = T.Single[kFirstCorner + i];
+      const TDeck* corner = T.Foundation[kFirstCorner + i];
       if (!corner || corner->CardsCount() != kCornerFull) return false;
     }
     return true;

@@ -83,7 +83,7 @@ class ThreeFirTreesTest : public ::testing::Test {
   // Tree t (1..3), pile i (1..16).
   TDeck* Tree(int t, int i) {
     TTable& tb = host.Table;
-    return (t == 1 ? tb.Tableau : t == 2 ? tb.Reserve : tb.Foundation)[size_t(i)];
+    return (t == 1 ? tb.Tableau : t == 2 ? tb.Reserve : tb.ListA)[size_t(i)];
   }
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
