@@ -42,6 +42,25 @@ struct ToFoundation {
   bool skipKingTopped = false;
 };
 
+// The waste and the stock of a game that turns its stock onto a waste. Both
+// are fanned two pixels each way and take nothing from the player. The
+// waste shows nothing when empty and sends its top card on with
+// wasteDblClick; a click on the stock runs `turn` (StockToWasteSelect when
+// none is given), a click on the empty stock `redeal` (none: the stock is
+// gone through once, and stockLook says so).
+struct WasteAndStock {
+  int wasteLeft = 100;
+  int wasteTop = 5;
+  int stockLeft = 10;
+  int stockTop = 5;
+  Look stockLook = Look::NoRedeal;
+  Role wasteRole = Role::Marked;
+  Role stockRole = Role::Plain;
+  TDeckEEvent wasteDblClick = nullptr;
+  TDeckEvent turn = nullptr;
+  TDeckEEvent redeal = nullptr;
+};
+
 class TGame {
  public:
   explicit TGame(TTable& table) : T(table) {}
@@ -192,6 +211,8 @@ class TGame {
   //                   Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
   void MakeFoundations(int n, const std::function<PileLayout(int)>& at, TDeckEvent takes,
                        TDeckEvent gives = {}, TDeckNEvent afterMove = {});
+  // T.Waste() and T.Stock() as `piles` describes them, the waste first.
+  void MakeWasteAndStock(const WasteAndStock& piles);
   // Puts CardPool[1..52*packs] on the deal pile, visible, face up or down.
   void TakePacks(TDeck* dealPile, int packs, bool faceUp);
   // One random card of the deal pile onto pile p (the n-th from the top,

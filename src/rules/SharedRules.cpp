@@ -445,6 +445,28 @@ void TGame::MakeFoundations(int n, const std::function<PileLayout(int)>& at, TDe
   }
 }
 
+void TGame::MakeWasteAndStock(const WasteAndStock& piles) {
+  TDeck* waste = MakePile({.left = piles.wasteLeft,
+                           .top = piles.wasteTop,
+                           .vShift = 2,
+                           .gShift = 2,
+                           .look = Look::None,
+                           .role = piles.wasteRole});
+  waste->OnAddWithRule = Rule(&TGame::RefuseAll);
+  waste->OnDoubleSelect = piles.wasteDblClick;
+  T.Waste() = waste;
+  TDeck* stock = MakePile({.left = piles.stockLeft,
+                           .top = piles.stockTop,
+                           .vShift = 2,
+                           .gShift = 2,
+                           .look = piles.stockLook,
+                           .role = piles.stockRole});
+  stock->OnSelect = piles.turn ? piles.turn : Rule(&TGame::StockToWasteSelect);
+  stock->OnAddWithRule = Rule(&TGame::RefuseAll);
+  stock->OnEmptySelect = piles.redeal;
+  T.Stock() = stock;
+}
+
 void TGame::TakePacks(TDeck* dealPile, int packs, bool faceUp) {
   if (!dealPile) return;
   for (int n = 1; n <= 52 * packs && n <= 104; ++n) {

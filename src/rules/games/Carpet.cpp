@@ -31,20 +31,11 @@ class Carpet : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile({.left = 100,
-                             .top = kTopRow,
-                             .vShift = 2,
-                             .gShift = 2,
-                             .look = Look::None,
-                             .role = Role::Marked});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(&Carpet::CarpetWasteDblClick);
-    T.Waste() = waste;
-    TDeck* stock =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockTop = kTopRow,
+                       .wasteDblClick = Pile(&Carpet::CarpetWasteDblClick)});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
     MakeFoundations(
         kFoundations,
         [&](int i) {

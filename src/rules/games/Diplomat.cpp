@@ -130,7 +130,8 @@ class Diplomat : public TGame {
   TDeck* KingFoundation(int i) const { return T.Foundation[kElmaSuits + i]; }
 
   void DealDiplomat() {
-    MakeStockPiles(410, DoubleClickToFoundation({.count = 8}));
+    MakeWasteAndStock(
+        {.wasteTop = 410, .stockTop = 410, .wasteDblClick = DoubleClickToFoundation({.count = 8})});
     MakeFoundations(
         kDiplomatFoundations,
         [&](int i) {
@@ -151,7 +152,8 @@ class Diplomat : public TGame {
   }
 
   void DealElma() {
-    MakeStockPiles(390, Pile(&Diplomat::ElmaDblClick));
+    MakeWasteAndStock(
+        {.wasteTop = 390, .stockTop = 390, .wasteDblClick = Pile(&Diplomat::ElmaDblClick)});
     MakeFoundations(
         kElmaSuits,
         [&](int i) {
@@ -179,25 +181,6 @@ class Diplomat : public TGame {
       DealRandom(waste, T.Tableau[(i - 1) % kColumns + 1]);
     DealRestToStock(waste, T.Stock(), false);
     StartTimer(Timer(&Diplomat::Elma_Timer));
-  }
-
-  // The waste and the stock beside it, in that order; the waste's double
-  // click is the game's.
-  void MakeStockPiles(int top, TDeckEEvent toFoundation) {
-    TDeck* waste = MakePile({.left = 100,
-                             .top = top,
-                             .vShift = 2,
-                             .gShift = 2,
-                             .look = Look::None,
-                             .role = Role::Marked});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = toFoundation;
-    T.Waste() = waste;
-    TDeck* stock =
-        MakePile({.left = 10, .top = top, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
   }
 
   void MakeColumns(int (*left)(int), TDeckEEvent toFoundation) {

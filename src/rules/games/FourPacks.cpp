@@ -39,14 +39,11 @@ class FourPacks : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = 2;
 
-    T.Waste() = MakePile(
-        {.left = 120, .top = 5, .vShift = 2, .gShift = 2, .look = Look::None, .role = kWasteRole});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&FourPacks::FourPacksDblClick);
-    T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
+    MakeWasteAndStock({.wasteLeft = 120,
+                       .stockLook = Look::Ring,
+                       .wasteRole = kWasteRole,
+                       .wasteDblClick = Pile(&FourPacks::FourPacksDblClick),
+                       .redeal = Pile(&TGame::RedealEmptySelect)});
     for (int i = 1; i <= kColumns; ++i) {
       TDeck* column = MakePile({.left = ColumnLeft(i),
                                 .top = 130,

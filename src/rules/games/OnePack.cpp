@@ -36,22 +36,13 @@ class OnePack : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile({.left = 100,
-                             .top = kTopRow,
-                             .vShift = 2,
-                             .gShift = 2,
-                             .look = Look::None,
-                             .role = kWasteRole});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(&OnePack::OnePackDblClick);
-    T.Waste() = waste;
-
     // One pass: the empty stock stays empty.
-    TDeck* stock =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockTop = kTopRow,
+                       .wasteRole = kWasteRole,
+                       .wasteDblClick = Pile(&OnePack::OnePackDblClick)});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
 
     TDeck* f =
         MakePile({.left = 357, .top = kTopRow, .look = Look::Foundation, .role = Role::Third});

@@ -82,19 +82,14 @@ class TopsyTurvyQueens : public TGame {
     T.RedealLimit = kPasses;
     T.SetRotation_Counter(1);
 
-    T.Waste() = MakePile({.left = 100,
-                          .top = kTopRow,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = kWasteRole});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick);
-
-    T.Stock() = MakePile({.left = 5, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::Ring});
-    T.Stock()->OnSelect = Rule(&TopsyTurvyQueens::QueensStockSelect);
-    T.Stock()->OnEmptySelect = Pile(&TopsyTurvyQueens::QueensRedealEmptySelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockLeft = 5,
+                       .stockTop = kTopRow,
+                       .stockLook = Look::Ring,
+                       .wasteRole = kWasteRole,
+                       .wasteDblClick = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick),
+                       .turn = Rule(&TopsyTurvyQueens::QueensStockSelect),
+                       .redeal = Pile(&TopsyTurvyQueens::QueensRedealEmptySelect)});
 
     for (int i = 1; i <= kSecrets; ++i) {
       TDeck* secret = MakePile({.left = SecretLeft(i), .top = kSecretTop, .role = kSecretRole});

@@ -64,20 +64,13 @@ class TwelveSleepingMaids : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile({.left = 360,
-                             .top = 390,
-                             .vShift = 2,
-                             .gShift = 2,
-                             .look = Look::None,
-                             .role = Role::Marked});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(&TwelveSleepingMaids::MaidsDblClick);
-    T.Waste() = waste;
-    TDeck* stock =
-        MakePile({.left = 260, .top = 390, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
+    MakeWasteAndStock({.wasteLeft = 360,
+                       .wasteTop = 390,
+                       .stockLeft = 260,
+                       .stockTop = 390,
+                       .wasteDblClick = Pile(&TwelveSleepingMaids::MaidsDblClick)});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
     MakeFoundations(
         kFoundations,
         [&](int i) {

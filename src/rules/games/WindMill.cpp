@@ -44,19 +44,9 @@ class WindMill : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck*& waste = T.Waste();
-    waste = MakePile({.left = 120,
-                      .top = 5,
-                      .vShift = 2,
-                      .gShift = 2,
-                      .look = Look::None,
-                      .role = kNoRefillRole});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-
-    TDeck*& stock = T.Stock();
-    stock = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteLeft = 120, .wasteRole = kNoRefillRole});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
 
     TDeck* centre = MakePile({.left = kCentreLeft, .top = kCentreTop, .look = Look::Foundation});
     centre->OnAddWithRule = Rule(&WindMill::WindMillCentreRule);
