@@ -37,6 +37,12 @@ void TBoard::MouseUp(Qt::MouseButton button, QPoint pos) {
   TGraphicControl::MouseUp(button, pos);
 }
 
+void TBoard::PlayerAction(const std::function<void()>& action) {
+  const unsigned before = tableChanges_;
+  action();
+  if (tableChanges_ != before && OnPlayerChange) OnPlayerChange();
+}
+
 void TBoard::ClearSelection() {
   if (!SelectedPile) return;
   if (SelectedPile->TopCard) SelectedPile->TopCard->SetSelected(false);

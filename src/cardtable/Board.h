@@ -68,8 +68,19 @@ class TBoard : public TGraphicControl {
   // Deselects the selected pile's top card and forgets the selection.
   void ClearSelection();
 
+  // What the player did. Every card laid on a pile and every card turned
+  // counts as a change of the table; PlayerAction runs one of the player's
+  // own actions (a click or double click on a pile, the redeal button) and
+  // calls OnPlayerChange when the table changed under it. So whatever the
+  // rules do with a click, a move the player made is heard once, here, and
+  // a click that only picks a card up or is refused is not heard at all.
+  void CountTableChange() { ++tableChanges_; }
+  void PlayerAction(const std::function<void()>& action);
+  std::function<void()> OnPlayerChange;
+
  private:
   void RecordEntry(const THistoryEntry& e);
   void Replay(const THistoryEntry& e, bool forward);
   int score_ = -1000;
+  unsigned tableChanges_ = 0;
 };

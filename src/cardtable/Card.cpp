@@ -22,8 +22,10 @@ TCard::TCard(TForm* owner) : TGraphicControl(owner) {
 }
 
 void TCard::SetFace(bool v) {
-  if (HostDeck && HostDeck->HostBoard() && HostDeck->HostBoard()->Recording && v != face_)
-    HostDeck->HostBoard()->RecordTurn(this);
+  if (TBoard* board = HostDeck ? HostDeck->HostBoard() : nullptr; board && v != face_) {
+    board->CountTableChange();
+    if (board->Recording) board->RecordTurn(this);
+  }
   face_ = v;
   SetCardFace(cardFace_);
   SetCardBack(cardBack_);

@@ -99,6 +99,7 @@ void TDeck::AddCard(TCard* card) {
   TopCard = card;
   cardsCount_ += 1;
   Invalidate();
+  if (hostBoard_) hostBoard_->CountTableChange();
   if (hostBoard_ && showEmpty_ == 1)
     hostBoard_->SetScore(hostBoard_->Score() + hostBoard_->CardScore);
 }
@@ -281,8 +282,11 @@ void TDeck::SetCursors(int cursor) {
 
 void TDeck::Click() {
   TGraphicControl::Click();
+  if (hostBoard_) hostBoard_->PlayerAction([this] { TwoClickProtocol(); });
+}
+
+void TDeck::TwoClickProtocol() {
   TBoard* board = hostBoard_;
-  if (!board) return;
   bool action = true;
   if (board->ClickGuard) return;
   board->ClickGuard = true;
@@ -327,7 +331,7 @@ void TDeck::Click() {
 void TDeck::DblClick() {
   TGraphicControl::DblClick();
   if (TopCard && hostBoard_ && hostBoard_->SelectedPile == this && OnDoubleSelect)
-    OnDoubleSelect(this);
+    hostBoard_->PlayerAction([this] { OnDoubleSelect(this); });
 }
 
 void TDeck::MouseMove(QPoint pos) {

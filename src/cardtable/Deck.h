@@ -51,6 +51,8 @@ class TDeck : public TGraphicControl {
   void MouseUp(Qt::MouseButton button, QPoint pos) override;
 
  private:
+  // Click's two-click protocol: pick a card up, put it down, or refuse.
+  void TwoClickProtocol();
   void SlideCard(TDeck* src, TCard* card);
   void SetCursors(int cursor);
 

@@ -40,7 +40,25 @@ struct ToFoundation {
   int count = 4;
   CardRules::Comparison fits = CardRules::FollowsInSuit;
   bool skipKingTopped = false;
-  bool starts = true;  // the double click marks the game started
+};
+
+// The waste and the stock of a game that turns its stock onto a waste. Both
+// are fanned two pixels each way and take nothing from the player. The
+// waste shows nothing when empty and sends its top card on with
+// wasteDblClick; a click on the stock runs `turn` (StockToWasteSelect when
+// none is given), a click on the empty stock `redeal` (none: the stock is
+// gone through once, and stockLook says so).
+struct WasteAndStock {
+  int wasteLeft = 100;
+  int wasteTop = 5;
+  int stockLeft = 10;
+  int stockTop = 5;
+  Look stockLook = Look::NoRedeal;
+  Role wasteRole = Role::Marked;
+  Role stockRole = Role::Plain;
+  TDeckEEvent wasteDblClick = nullptr;
+  TDeckEvent turn = nullptr;
+  TDeckEEvent redeal = nullptr;
 };
 
 class TGame {
@@ -54,9 +72,9 @@ class TGame {
   virtual void Deal() = 0;
 
   // --- Shared handlers ------------------------------------------------------
-  // Attach with Rule(&TGame::X), Pile(&TGame::X), After(&TGame::X). "Starts"
-  // means: sets GameStarted on a real (clicked) move. "Timer" says what the
-  // handler does to Additional_timer.
+  // Attach with Rule(&TGame::X), Pile(&TGame::X), After(&TGame::X). "Timer"
+  // says what the handler does to Additional_timer. None of them marks the
+  // game started: the board hears of every move the player makes.
   // Refuses every card (OnAddWithRule) or every pick-up (OnSelect).
   void RefuseAll(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
   // A stock: never selected; a click turns its top card onto the Waste.
@@ -70,7 +88,7 @@ class TGame {
   void SuitDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
   // Down in suit, any card on an empty pile; single cards only.
   void FrameDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
-  // A free cell: takes a card only while empty. Does not start the game.
+  // A free cell: takes a card only while empty.
   void EmptyOnlyRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
   // OnSelect: Aces cannot be picked up (the timer moves them).
   void NoAceSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked);
@@ -193,6 +211,8 @@ class TGame {
   //                   Rule(&TGame::FoundationUpRule), Rule(&TGame::RefuseAll));
   void MakeFoundations(int n, const std::function<PileLayout(int)>& at, TDeckEvent takes,
                        TDeckEvent gives = {}, TDeckNEvent afterMove = {});
+  // T.Waste() and T.Stock() as `piles` describes them, the waste first.
+  void MakeWasteAndStock(const WasteAndStock& piles);
   // Puts CardPool[1..52*packs] on the deal pile, visible, face up or down.
   void TakePacks(TDeck* dealPile, int packs, bool faceUp);
   // One random card of the deal pile onto pile p (the n-th from the top,
@@ -235,9 +255,6 @@ class TGame {
   TDeck* FoundationFor(const TTable::PileList& F, int n, const TCard* c, CardRules::Comparison rule,
                        bool skipKing = false) const;
 
-  void SetStarted(bool clicked) {
-    if (clicked) T.GameStarted = 1;
-  }
   // Enables the timer when it has a handler.
   void ResumeTimer() {
     if (T.TimerHasHandler()) T.EnableTimer();

@@ -38,9 +38,8 @@ void TGame::RefuseAll(TDeck*, TCard*&, bool& Action, bool) {
   Action = false;
 }
 
-void TGame::StockToWasteSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+void TGame::StockToWasteSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
   Action = false;
-  SetStarted(clicked);
   if (TCard* c = Top(Sender); c && T.Waste()) {
     c->SetFace(true);
     T.Waste()->MoveCardTo(c);
@@ -50,35 +49,30 @@ void TGame::StockToWasteSelect(TDeck* Sender, TCard*&, bool& Action, bool clicke
 
 void TGame::FoundationUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
-  SetStarted(clicked);
   if (!IsCompleteFoundation(Sender) && FollowsInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
 void TGame::SuitUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
-  SetStarted(clicked);
   if (!IsCompleteFoundation(Sender) && FollowsInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) T.EnableTimer();
 }
 
 void TGame::AnySuitUpRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
-  SetStarted(clicked);
   if (!IsCompleteFoundation(Sender) && FollowsAnySuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
 void TGame::SuitDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
-  SetStarted(clicked);
   if (!IsCompleteFoundation(Sender) && PrecedesInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) ResumeTimer();
 }
 
 void TGame::FrameDownRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
   Action = false;
-  SetStarted(clicked);
   if (!Top(Sender) || PrecedesInSuit(Top(Sender), ACard)) Action = true;
   if (clicked) T.EnableTimer();
 }
@@ -88,9 +82,8 @@ void TGame::EmptyOnlyRule(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
   if (clicked) ResumeTimer();
 }
 
-void TGame::NoAceSelect(TDeck*, TCard*& ACard, bool& Action, bool clicked) {
+void TGame::NoAceSelect(TDeck*, TCard*& ACard, bool& Action, bool) {
   Action = true;
-  SetStarted(clicked);
   if (ACard && ACard->Rank() == 1) Action = false;
   T.EnableTimer();
 }
@@ -110,7 +103,6 @@ void TGame::AltColourDown(TDeck* Sender, TCard*& ACard, bool& Action, bool click
                           bool runsToEmpty) {
   T.DisableTimer();
   Action = false;
-  SetStarted(clicked);
   if (!ACard) return;
   TDeck* S = ACard->HostDeck;
   if (HasRole(S, Role::Closed)) return;
@@ -185,7 +177,6 @@ void TGame::FreePileRunRule(TDeck* Sender, TCard*& ACard, bool& Action, bool cli
                             CardRules::Comparison fits, const TTable::PileList& P, int nP,
                             Role runRole) {
   T.DisableTimer();
-  SetStarted(clicked);
   Action = false;
   TCard* c = ACard;
   if (!c) return;
@@ -268,7 +259,6 @@ void TGame::Deselect(TDeck* pile) {
 }
 
 bool TGame::SendToFoundation(TDeck* Sender, const ToFoundation& how) {
-  if (how.starts) T.GameStarted = 1;
   TDeck* f = FoundationFor(T.Foundation, how.count, Top(Sender), how.fits, how.skipKingTopped);
   if (f) {
     TCard* c = Sender->TopCard;
@@ -302,10 +292,9 @@ void TGame::ReserveRefillAfterMove(TDeck* Source, TDeck*, TCard*) {
   }
 }
 
-void TGame::DealRowSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+void TGame::DealRowSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
   T.DisableTimer();
   Action = false;
-  SetStarted(clicked);
   if (Top(Sender) && T.Board1) {
     T.Board1->BeginMoveGroup();
     for (int i = 1; i <= 8 && Sender->TopCard; ++i) {
@@ -454,6 +443,28 @@ void TGame::MakeFoundations(int n, const std::function<PileLayout(int)>& at, TDe
     if (afterMove) f->OnAfterMove = afterMove;
     T.Foundation[i] = f;
   }
+}
+
+void TGame::MakeWasteAndStock(const WasteAndStock& piles) {
+  TDeck* waste = MakePile({.left = piles.wasteLeft,
+                           .top = piles.wasteTop,
+                           .vShift = 2,
+                           .gShift = 2,
+                           .look = Look::None,
+                           .role = piles.wasteRole});
+  waste->OnAddWithRule = Rule(&TGame::RefuseAll);
+  waste->OnDoubleSelect = piles.wasteDblClick;
+  T.Waste() = waste;
+  TDeck* stock = MakePile({.left = piles.stockLeft,
+                           .top = piles.stockTop,
+                           .vShift = 2,
+                           .gShift = 2,
+                           .look = piles.stockLook,
+                           .role = piles.stockRole});
+  stock->OnSelect = piles.turn ? piles.turn : Rule(&TGame::StockToWasteSelect);
+  stock->OnAddWithRule = Rule(&TGame::RefuseAll);
+  stock->OnEmptySelect = piles.redeal;
+  T.Stock() = stock;
 }
 
 void TGame::TakePacks(TDeck* dealPile, int packs, bool faceUp) {

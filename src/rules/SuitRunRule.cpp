@@ -14,7 +14,6 @@ void SuitDownRunRule(TGame& game, TTable& T, TDeck* Sender, TCard*& ACard, bool&
                      bool clicked, EmptyColumnTakes empty) {
   T.DisableTimer();
   Action = false;
-  if (clicked) T.GameStarted = 1;
   TCard* c = ACard;
   if (!c || !Sender) return;
   const bool fromColumn = HasRole(c->HostDeck, Role::Column);

@@ -16,8 +16,8 @@
 // The one push button a deal may put on the window (Pharaoh's "Re&Deal").
 class TRedealButton {
  public:
-  TRedealButton(const QString& caption, const QRect& geometry)
-      : Caption(caption), Geometry(geometry) {}
+  TRedealButton(const QString& caption, const QRect& geometry, TBoard* board = nullptr)
+      : Caption(caption), Geometry(geometry), board_(board) {}
   const QString Caption;
   const QRect Geometry;
   bool Enabled() const { return enabled_; }
@@ -25,15 +25,21 @@ class TRedealButton {
     enabled_ = on;
     if (OnChanged) OnChanged();
   }
-  // A click as the player makes it: only an enabled button reacts.
+  // A click as the player makes it: only an enabled button reacts, and the
+  // board hears of it as of any other player action.
   void Click() {
-    if (enabled_ && OnClick) OnClick();
+    if (!enabled_ || !OnClick) return;
+    if (board_)
+      board_->PlayerAction(OnClick);
+    else
+      OnClick();
   }
   std::function<void()> OnClick;
   std::function<void()> OnChanged;  // the window mirrors the state
 
  private:
   bool enabled_ = true;
+  TBoard* board_;
 };
 
 // A list of slots counted from 1 as the layouts count them; slot 0 exists
@@ -69,6 +75,13 @@ class TTable {
 
   TForm* Form = nullptr;
   TBoard* Board1 = nullptr;
+  // Sets the board the piles share. Any change the player makes to its
+  // table marks the game started: this is the one place that does it, so no
+  // pile rule has to remember.
+  void AttachBoard(TBoard* board) {
+    Board1 = board;
+    if (board) board->OnPlayerChange = [this] { GameStarted = 1; };
+  }
   SlotList<TCard*, 104> CardPool;
 
   // 15 single slots (1 Waste, 2 Stock, 4 the reserve that refills columns)
@@ -119,7 +132,7 @@ class TTable {
 
   // A deal may create one push button on the window; ClearSlots frees it.
   TRedealButton* CreateRedealButton(const QString& caption, const QRect& geometry) {
-    RedealButton = std::make_unique<TRedealButton>(caption, geometry);
+    RedealButton = std::make_unique<TRedealButton>(caption, geometry, Board1);
     if (OnRedealButtonChanged) OnRedealButtonChanged();
     return RedealButton.get();
   }

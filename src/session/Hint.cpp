@@ -4,14 +4,13 @@
 
 #include "cardtable/Cardscmp.h"
 #include "platform/Raster.h"
-#include "rules/PileLayout.h"
 #include "session/TableHost.h"
 
 namespace {
 
 // What a probe could disturb although it only asks: handlers stop or start
-// the timer, a careless one might mark the game started. All of it comes
-// back as it was.
+// the timer. All of it comes back as it was, the started mark too (only a
+// player's click sets that, and a probe is none).
 class ProbeGuard {
  public:
   explicit ProbeGuard(TableHost& host)
@@ -32,18 +31,12 @@ class ProbeGuard {
   bool animate_;
 };
 
-// The table's foundations, and the few piles that look like one outside
-// that list (Windmill, Bisley's King piles, Three Fir-trees' waste).
-bool IsFoundation(TableHost& host, const TDeck* d) {
-  return host.Table.IsFoundation(d) || HasLook(d, Look::Foundation);
-}
-
 // The rank of a move: 0 to a foundation, 1 turns up a card or empties a
 // pile, 2 builds on a card, 3 onto an empty pile, -1 pointless (a whole pile
 // onto an empty one).
 int Kind(TableHost& host, const TDeck* to, const TCard* moved) {
   const TCard* beneath = moved->NextCard;
-  if (IsFoundation(host, to)) return 0;
+  if (host.Table.IsFoundation(to)) return 0;
   if (!beneath && !to->TopCard) return -1;
   if (!beneath || !beneath->Face()) return 1;
   return to->TopCard ? 2 : 3;

@@ -24,7 +24,7 @@ TableHost::TableHost(int width, int height, int back)
       }
   form_->EndUpdate();
   Table.Form = form_.get();
-  Table.Board1 = Board1;
+  Table.AttachBoard(Board1);
   Table.Additional_timer = &Additional_timer;
   Table.RandomSource = [this](int n) { return Shuffle.NextRandom(n); };
   drag_ = std::make_unique<TDragControl>(form_.get(), Board1);

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace independent {
 
@@ -18,6 +19,23 @@ struct Generator {
     state = state * 134775813u + 1u;
     return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
   }
+};
+
+// The deal pile of a numbered deal: pool numbers 1..count, bottom first;
+// each Draw takes the c-th card from the top, c drawn by the generator.
+struct DealPile {
+  DealPile(uint32_t number, int count) : g{number} {
+    for (int n = 1; n <= count; ++n)
+      cards.push_back(n);
+  }
+  int Draw() {
+    auto it = cards.end() - g.Draw(int(cards.size()));
+    const int n = *it;
+    cards.erase(it);
+    return n;
+  }
+  Generator g;
+  std::vector<int> cards;  // what is left, bottom first
 };
 
 inline std::string Name(int n, bool faceUp = true) {

@@ -34,19 +34,10 @@ class Banner : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = kPasses;
 
-    T.Waste() = MakePile({.left = 110,
-                          .top = 5,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&Banner::BannerDblClick);
-
-    T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
+    MakeWasteAndStock({.wasteLeft = 110,
+                       .stockLook = Look::Ring,
+                       .wasteDblClick = Pile(&Banner::BannerDblClick),
+                       .redeal = Pile(&TGame::RedealEmptySelect)});
 
     TDeck* working = MakePile({.left = 324, .top = 30, .look = Look::Foundation});
     working->OnSelect = Rule(&TGame::RefuseAll);
@@ -94,7 +85,6 @@ class Banner : public TGame {
   // takes nothing by hand (the timer starts each sequence).
   void BannerFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     Action = Continues(Sender, ACard);
     if (clicked) ResumeTimer();
   }
@@ -103,7 +93,6 @@ class Banner : public TGame {
   // into the first empty column.
   void BannerDblClick(TDeck* Sender) {
     T.DisableTimer();
-    T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     TDeck* to = nullptr;
     if (Continues(Working(), c)) to = Working();

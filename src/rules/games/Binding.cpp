@@ -117,10 +117,9 @@ class Binding : public TGame {
 
   // A click on the stock deals a card face up onto each column, as one undo
   // step. The stock is never selected.
-  void BindingDealSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void BindingDealSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = false;
     T.DisableTimer();
-    SetStarted(clicked);
     if (Sender->TopCard) {
       T.Board1->BeginMoveGroup();
       DealRow();
@@ -184,12 +183,7 @@ class Binding : public TGame {
   // reserve card; with AutoPlay On the cards that may safely go up; then
   // the win test.
   void Binding_Timer() {
-    T.DisableTimer();
-    if (T.Board1 && T.Board1->Busy) {
-      // A move in flight let this tick through: wait for the next one.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, baseRank_, T.Waste());
     if (TDeck* r = PlayableReserve()) {
       AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, baseRank_, r);
@@ -200,11 +194,7 @@ class Binding : public TGame {
     if (T.AutoPlay == 0)
       AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, baseRank_,
                             FollowsAnySuit, T.Waste());
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kFoundations);
   }
 
  private:

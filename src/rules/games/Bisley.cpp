@@ -58,7 +58,7 @@ class Bisley : public TGame {
                            .role = Role::Marked});
       k->OnSelect = Rule(&TGame::RefuseAll);
       k->OnAddWithRule = Rule(&TGame::SuitDownRule);
-      T.Reserve[i] = k;
+      T.Foundation[kSuits + i] = k;
     }
     for (int i = 1; i <= kColumns; ++i) {
       TDeck* column = MakePile({.left = ColumnLeft(i),
@@ -96,7 +96,6 @@ class Bisley : public TGame {
   // (an Ace and a King of one suit meet). An empty column takes nothing.
   void BisleyColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     TCard* t = Top(Sender);
     if (t && ACard && ACard->Suit() == t->Suit() &&
         (FollowsAnySuit(t, ACard) || PrecedesAnySuit(t, ACard)))
@@ -107,7 +106,6 @@ class Bisley : public TGame {
   // The top card to its Ace foundation when it follows there, else to its
   // King foundation when it goes down there.
   void BisleyToFoundationDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     T.DisableTimer();
     if (TCard* c = Top(Sender)) {
       TDeck* to = nullptr;
@@ -116,7 +114,7 @@ class Bisley : public TGame {
         if (FollowsInSuit(a, c) && a->Rank() != 13) to = T.Foundation[i];
       }
       for (int j = 1; j <= kSuits && !to; ++j)
-        if (PrecedesInSuit(Top(T.Reserve[j]), c)) to = T.Reserve[j];
+        if (PrecedesInSuit(Top(Kings(j)), c)) to = Kings(j);
       if (to) {
         Deselect(Sender);
         to->MoveCardTo(c);
@@ -130,12 +128,7 @@ class Bisley : public TGame {
   // foundation that meets its Ace foundation is stacked onto it; then the
   // win test.
   void Bisley_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     for (int i = 1; i <= kColumns; ++i)
       KingUp(T.Tableau[i]);
 
@@ -151,8 +144,8 @@ class Bisley : public TGame {
             TDeck* to = nullptr;
             if (FollowsInSuit(Top(T.Foundation[j]), c))
               to = T.Foundation[j];
-            else if (PrecedesInSuit(Top(T.Reserve[j]), c))
-              to = T.Reserve[j];
+            else if (PrecedesInSuit(Top(Kings(j)), c))
+              to = Kings(j);
             if (to) {
               to->MoveCardTo(c);
               moved = true;
@@ -164,27 +157,25 @@ class Bisley : public TGame {
     }
 
     for (int i = 1; i <= kSuits; ++i) {
-      TDeck* kings = T.Reserve[i];
+      TDeck* kings = Kings(i);
       TDeck* aces = T.Foundation[i];
       if (!FollowsAnySuit(Top(aces), Top(kings))) continue;
       for (int n = 0; n < 13 && Top(kings); ++n)
         aces->MoveCardTo(Top(kings));
     }
 
-    if (AllFoundationsFull(T.Foundation, kSuits)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kSuits);
   }
 
  private:
+  // The King foundation of suit i, beside its Ace foundation.
+  TDeck* Kings(int i) const { return T.Foundation[kSuits + i]; }
   // The King foundation of the card's suit: the one beside the Ace
   // foundation whose top card has that suit.
   TDeck* KingFoundationFor(const TCard* c) const {
     for (int j = 1; j <= kSuits; ++j) {
       TCard* a = Top(T.Foundation[j]);
-      if (a && a->Suit() == c->Suit()) return T.Reserve[j];
+      if (a && a->Suit() == c->Suit()) return Kings(j);
     }
     return nullptr;
   }

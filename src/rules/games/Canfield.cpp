@@ -57,10 +57,9 @@ class Canfield : public TGame {
 
   // Up to three cards onto the turn pile, whose earlier cards go onto the
   // waste first; one undo step, without the slide.
-  void TurnThreeSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+  void TurnThreeSelect(TDeck* Sender, TCard*& ACard, bool& Action, bool) {
     T.DisableTimer();
     Action = false;
-    SetStarted(clicked);
     TDeck* turn = TurnPile();
     if (Sender->TopCard && turn && T.Waste()) {
       TBoard* b = T.Board1;
@@ -104,7 +103,6 @@ class Canfield : public TGame {
   void CanfieldColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     using CardRules::FitsAltColourDown;
     Action = false;
-    SetStarted(clicked);
     if (ACard) {
       const TDeck* S = ACard->HostDeck;
       const bool onRun = S && HasRole(S, Role::Column) && FitsAltColourDown(Beneath(ACard), ACard);
@@ -156,7 +154,6 @@ class Canfield : public TGame {
   // To the first foundation where the card follows in suit; a base card is
   // never sent to an empty foundation (the timer does that).
   void CanfieldToFoundationDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     for (int i = 1; i <= kFoundations && Sender->TopCard; ++i) {
       TDeck* f = T.Foundation[i];
       if (f && CardRules::FollowsInSuit(f->TopCard, Sender->TopCard)) {
@@ -200,7 +197,6 @@ class Canfield : public TGame {
   // takes only the card just below the base rank. Single cards only.
   void ShortColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard) {
       if (const TCard* top = Sender->TopCard)
         Action = CardRules::PrecedesAnySuit(top, ACard);
@@ -213,11 +209,7 @@ class Canfield : public TGame {
   // Base cards to empty foundations, then (AutoPlay On) whatever may safely
   // go up, then the win test.
   void Short_Timer() {
-    T.DisableTimer();
-    if (Busy()) {
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     TDeck* turn = TurnPile();
     // The waste's top card plays only once the turn pile is off it: lying
     // under the turn pile it is covered, and nothing covered goes up.
@@ -231,11 +223,7 @@ class Canfield : public TGame {
       AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kShortColumns, true, base_,
                             CardRules::FollowsAnySuit, turn);
     }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kFoundations);
   }
 
   int BaseRank() const { return base_; }

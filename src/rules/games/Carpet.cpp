@@ -31,20 +31,11 @@ class Carpet : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile({.left = 100,
-                             .top = kTopRow,
-                             .vShift = 2,
-                             .gShift = 2,
-                             .look = Look::None,
-                             .role = Role::Marked});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(&Carpet::CarpetWasteDblClick);
-    T.Waste() = waste;
-    TDeck* stock =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockTop = kTopRow,
+                       .wasteDblClick = Pile(&Carpet::CarpetWasteDblClick)});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
     MakeFoundations(
         kFoundations,
         [&](int i) {
@@ -55,7 +46,7 @@ class Carpet : public TGame {
       // Each place carries its own tag, so no two places look alike to a rule.
       TDeck* place = MakePile({.left = PlaceLeft(i), .top = PlaceTop(i), .role = RowRole(i)});
       place->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
-      place->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      place->OnDoubleSelect = DoubleClickToFoundation();
       T.Tableau[i] = place;
     }
 
@@ -70,7 +61,6 @@ class Carpet : public TGame {
   // The waste's top card to the first foundation where it follows in suit,
   // otherwise into the first gap of the carpet; with neither, it stays.
   void CarpetWasteDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     if (!c) return;
     TDeck* to = nullptr;

@@ -49,7 +49,7 @@ class Castle : public TGame {
                                 .look = Look::None,
                                 .role = Role::Marked});
     dealPile->OnAddWithRule = Rule(&TGame::RefuseAll);
-    dealPile->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+    dealPile->OnDoubleSelect = DoubleClickToFoundation();
     T.Waste() = dealPile;
     TDeck* spare = MakePile({.left = 10, .top = 410, .vShift = 2, .gShift = 2});
     spare->OnSelect = Rule(&TGame::StockToWasteSelect);
@@ -65,7 +65,7 @@ class Castle : public TGame {
     for (int i = 1; i <= kFreeCells; ++i) {
       TDeck* cell = MakePile({.left = RowLeft(i), .top = kTopRow, .look = Look::Ring});
       cell->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
-      cell->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      cell->OnDoubleSelect = DoubleClickToFoundation();
       T.Reserve[i] = cell;
       T.Tableau[kColumns + i] = cell;  // the cells play as piles 11 and 12
     }

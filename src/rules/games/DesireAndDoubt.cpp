@@ -37,26 +37,12 @@ class DesireAndDoubt : public TGame {
       T.SetRotation_Counter(1);
       T.RedealLimit = kDoubtPasses;
     }
-    const auto dblClick = desire_ ? DoubleClickToFoundation({.count = 8})
-                                  : DoubleClickToFoundation({.starts = false});
+    const auto dblClick =
+        desire_ ? DoubleClickToFoundation({.count = 8}) : DoubleClickToFoundation();
 
-    T.Waste() = MakePile({.left = 100,
-                          .top = 5,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = dblClick;
-
-    T.Stock() = MakePile({.left = 10,
-                          .top = 5,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = desire_ ? Look::NoRedeal : Look::Ring});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    if (!desire_) T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
+    MakeWasteAndStock({.stockLook = desire_ ? Look::NoRedeal : Look::Ring,
+                       .wasteDblClick = dblClick,
+                       .redeal = desire_ ? TDeckEEvent() : Pile(&TGame::RedealEmptySelect)});
 
     for (int i = 1; i <= shape_.foundations; ++i) {
       TDeck* f =

@@ -71,7 +71,6 @@ class Diplomat : public TGame {
   // column takes only a King.
   void KingBaseColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard) {
       if (TCard* t = Top(Sender))
         Action = PrecedesAnySuit(t, ACard);
@@ -84,9 +83,8 @@ class Diplomat : public TGame {
   // --- Diplomat --------------------------------------------------------------
 
   // A foundation's top card may be taken back, except the Ace that starts it.
-  void NoAceTopSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void NoAceTopSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = true;
-    SetStarted(clicked);
     if (TCard* t = Top(Sender); t && t->Rank() == 1) Action = false;
   }
 
@@ -103,7 +101,6 @@ class Diplomat : public TGame {
   // first King foundation it goes down on in suit; a finished foundation (a
   // King on the Ace side, an Ace on the King side) takes nothing.
   void ElmaDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     if (TCard* c = Top(Sender)) {
       TDeck* to = nullptr;
       for (int i = 1; i <= kElmaSuits && !to; ++i) {
@@ -133,7 +130,8 @@ class Diplomat : public TGame {
   TDeck* KingFoundation(int i) const { return T.Foundation[kElmaSuits + i]; }
 
   void DealDiplomat() {
-    MakeStockPiles(410, DoubleClickToFoundation({.count = 8}));
+    MakeWasteAndStock(
+        {.wasteTop = 410, .stockTop = 410, .wasteDblClick = DoubleClickToFoundation({.count = 8})});
     MakeFoundations(
         kDiplomatFoundations,
         [&](int i) {
@@ -154,7 +152,8 @@ class Diplomat : public TGame {
   }
 
   void DealElma() {
-    MakeStockPiles(390, Pile(&Diplomat::ElmaDblClick));
+    MakeWasteAndStock(
+        {.wasteTop = 390, .stockTop = 390, .wasteDblClick = Pile(&Diplomat::ElmaDblClick)});
     MakeFoundations(
         kElmaSuits,
         [&](int i) {
@@ -182,25 +181,6 @@ class Diplomat : public TGame {
       DealRandom(waste, T.Tableau[(i - 1) % kColumns + 1]);
     DealRestToStock(waste, T.Stock(), false);
     StartTimer(Timer(&Diplomat::Elma_Timer));
-  }
-
-  // The waste and the stock beside it, in that order; the waste's double
-  // click is the game's.
-  void MakeStockPiles(int top, TDeckEEvent toFoundation) {
-    TDeck* waste = MakePile({.left = 100,
-                             .top = top,
-                             .vShift = 2,
-                             .gShift = 2,
-                             .look = Look::None,
-                             .role = Role::Marked});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = toFoundation;
-    T.Waste() = waste;
-    TDeck* stock =
-        MakePile({.left = 10, .top = top, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
   }
 
   void MakeColumns(int (*left)(int), TDeckEEvent toFoundation) {

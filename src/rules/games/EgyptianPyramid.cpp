@@ -34,20 +34,13 @@ class EgyptianPyramid : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck*& waste = T.Waste();
-    waste = MakePile({.left = 380,
-                      .top = 370,
-                      .vShift = 2,
-                      .gShift = 2,
-                      .look = Look::None,
-                      .role = Role::Marked});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
-
-    TDeck*& stock = T.Stock();
-    stock = MakePile({.left = 270, .top = 370, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteLeft = 380,
+                       .wasteTop = 370,
+                       .stockLeft = 270,
+                       .stockTop = 370,
+                       .wasteDblClick = DoubleClickToFoundation({.count = 8})});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
 
     for (int i = 1; i <= kFoundations; ++i) {
       const Place& p = kFoundationPlace[i - 1];

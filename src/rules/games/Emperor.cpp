@@ -50,20 +50,10 @@ class Emperor : public TGame {
   Emperor(TTable& table, Variant variant) : TGame(table), variant_(variant) {}
 
   void Deal() override {
-    T.Waste() = MakePile({.left = 100,
-                          .top = kTopRow,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
-
-    T.Stock() =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    // No OnEmptySelect: the stock is gone through once.
+    // No redeal: the stock is gone through once.
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockTop = kTopRow,
+                       .wasteDblClick = DoubleClickToFoundation({.count = 8})});
 
     // A card played up from a column uncovers the one beneath it.
     MakeFoundations(
@@ -103,7 +93,6 @@ class Emperor : public TGame {
   // any other suit (a King on an Ace); an empty column takes any card.
   void IndianColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     const TCard* top = Sender->TopCard;
     if (ACard && (!top || (CardRules::PrecedesAnySuit(top, ACard) && top->Suit() != ACard->Suit())))
       Action = true;

@@ -95,7 +95,6 @@ class FlowerGarden : public TGame {
   void FlowerBedRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     T.DisableTimer();
     Action = false;
-    SetStarted(clicked);
     if (!ACard) return;
 
     if (TCard* t = Sender->TopCard) {

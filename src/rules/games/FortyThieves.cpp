@@ -57,18 +57,9 @@ class FortyThieves : public TGame {
   // Forty Thieves and Josephine: forty cards round the ten columns, the
   // other 64 face down to the stock.
   void DealThieves() {
-    T.Waste() = MakePile({.left = 100,
-                          .top = kTopRow,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
-    T.Stock() =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockTop = kTopRow,
+                       .wasteDblClick = DoubleClickToFoundation({.count = 8})});
     MakeFoundations(
         kFoundations,
         [&](int i) {
@@ -104,18 +95,10 @@ class FortyThieves : public TGame {
   // Masquerade: one card on each of the eight columns, 96 face down to the
   // stock; the deal pile goes once the cards are out.
   void DealMasquerade() {
-    T.Waste() = MakePile({.left = 100,
-                          .top = kTopRow,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
-    T.Stock() =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    T.Stock()->OnSelect = Rule(&TGame::DealRowSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockTop = kTopRow,
+                       .wasteDblClick = DoubleClickToFoundation({.count = 8}),
+                       .turn = Rule(&TGame::DealRowSelect)});
     // a card may come back into play
     MakeFoundations(
         kFoundations,

@@ -39,14 +39,11 @@ class FourPacks : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = 2;
 
-    T.Waste() = MakePile(
-        {.left = 120, .top = 5, .vShift = 2, .gShift = 2, .look = Look::None, .role = kWasteRole});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&FourPacks::FourPacksDblClick);
-    T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
+    MakeWasteAndStock({.wasteLeft = 120,
+                       .stockLook = Look::Ring,
+                       .wasteRole = kWasteRole,
+                       .wasteDblClick = Pile(&FourPacks::FourPacksDblClick),
+                       .redeal = Pile(&TGame::RedealEmptySelect)});
     for (int i = 1; i <= kColumns; ++i) {
       TDeck* column = MakePile({.left = ColumnLeft(i),
                                 .top = 130,
@@ -71,9 +68,8 @@ class FourPacks : public TGame {
   // A waste card starts an empty column or follows the top card in suit; a
   // column goes whole, by its bottom card, onto a column whose top card
   // that bottom card follows, never into an empty column.
-  void FourPacksColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+  void FourPacksColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     TDeck* source = ACard ? ACard->HostDeck : nullptr;
     if (!source || source == Sender) return;
     if (HasRole(source, kWasteRole)) {

@@ -54,7 +54,7 @@ class FreeCell : public TGame {
     for (int i = 1; i <= kFreeCells; ++i) {
       TDeck* cell = MakePile({.left = FreeCellLeft(i), .top = kTopRow, .look = Look::Ring});
       cell->OnAddWithRule = Rule(&TGame::EmptyOnlyRule);
-      cell->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      cell->OnDoubleSelect = DoubleClickToFoundation();
       T.Reserve[i] = cell;
       T.Tableau[kColumns + i] = cell;  // the cells play as piles 9..12
     }

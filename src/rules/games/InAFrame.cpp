@@ -40,19 +40,10 @@ class InAFrame : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    T.Waste() = MakePile({.left = 120,
-                          .top = kTopRow,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
-
-    T.Stock() =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteLeft = 120,
+                       .wasteTop = kTopRow,
+                       .stockTop = kTopRow,
+                       .wasteDblClick = DoubleClickToFoundation({.count = 8})});
 
     for (int i = 1; i <= kFramePiles; ++i) {
       const Place& p = kFramePlace[i - 1];

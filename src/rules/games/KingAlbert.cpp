@@ -49,13 +49,13 @@ class KingAlbert : public TGame {
                                 .showsCard = true,
                                 .role = Role::Column});
       column->OnAddWithRule = Rule(&KingAlbert::KingAlbertColumnRule);
-      column->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      column->OnDoubleSelect = DoubleClickToFoundation();
       T.Tableau[i] = column;
     }
     for (int i = 1; i <= kReserves; ++i) {
       TDeck* reserve = MakePile({.left = ReserveLeft(i), .top = kReserveTop, .role = Role::Marked});
       reserve->OnAddWithRule = Rule(&TGame::RefuseAll);
-      reserve->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      reserve->OnDoubleSelect = DoubleClickToFoundation();
       T.Reserve[i] = reserve;
     }
 

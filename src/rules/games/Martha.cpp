@@ -52,7 +52,7 @@ class Martha : public TGame {
                                 .showsCard = true,
                                 .role = Role::Column});
       column->OnAddWithRule = Rule(&TGame::AltColourDownSingleToEmptyRule);
-      column->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      column->OnDoubleSelect = DoubleClickToFoundation();
       column->OnAfterMove = After(&TGame::TurnUpAfterMove);
       T.Tableau[i] = column;
     }

@@ -65,19 +65,12 @@ class Napoleon : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = kPasses;
 
-    T.Waste() = MakePile({.left = 100,
-                          .top = kStockTop,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
-    T.Stock() =
-        MakePile({.left = 10, .top = kStockTop, .vShift = 2, .gShift = 2, .look = Look::Ring});
-    T.Stock()->OnSelect = Rule(&Napoleon::NapoleonStockSelect);
-    T.Stock()->OnEmptySelect = Pile(&Napoleon::NapoleonRedeal);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteTop = kStockTop,
+                       .stockTop = kStockTop,
+                       .stockLook = Look::Ring,
+                       .wasteDblClick = DoubleClickToFoundation({.count = 8}),
+                       .turn = Rule(&Napoleon::NapoleonStockSelect),
+                       .redeal = Pile(&Napoleon::NapoleonRedeal)});
     for (int i = 1; i <= kFoundations; ++i) {
       TDeck* f = MakePile(
           {.left = FoundationLeft(i), .top = 5, .look = Look::Foundation, .role = kFoundationRole});
@@ -132,9 +125,8 @@ class Napoleon : public TGame {
   // The stock is never selected: a click turns its top card onto the
   // waste. From the first card of the last pass on, the emptied stock shows
   // that it cannot be turned again.
-  void NapoleonStockSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void NapoleonStockSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     if (TCard* c = Sender->TopCard) {
       c->SetFace(true);
       T.Waste()->MoveCardTo(c);
@@ -166,7 +158,6 @@ class Napoleon : public TGame {
   // goes to an empty column.
   void NapoleonColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (TCard* t = Sender->TopCard)
       Action = PrecedesInSuit(t, ACard);
     else

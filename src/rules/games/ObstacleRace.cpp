@@ -52,7 +52,7 @@ class ObstacleRace : public TGame {
                                 .showsCard = true,
                                 .role = Role::Column});
       column->OnAddWithRule = Rule(&TGame::AltColourDownRule);
-      column->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      column->OnDoubleSelect = DoubleClickToFoundation();
       column->OnAfterMove = After(&TGame::TurnUpAfterMove);
       T.Tableau[i] = column;
     }
@@ -60,7 +60,7 @@ class ObstacleRace : public TGame {
       TDeck* reserve =
           MakePile({.left = ReserveLeft(i), .top = ReserveTop(i), .role = Role::Marked});
       reserve->OnAddWithRule = Rule(&TGame::RefuseAll);
-      reserve->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
+      reserve->OnDoubleSelect = DoubleClickToFoundation();
       T.Reserve[i] = reserve;
     }
 

@@ -36,22 +36,13 @@ class OnePack : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile({.left = 100,
-                             .top = kTopRow,
-                             .vShift = 2,
-                             .gShift = 2,
-                             .look = Look::None,
-                             .role = kWasteRole});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(&OnePack::OnePackDblClick);
-    T.Waste() = waste;
-
     // One pass: the empty stock stays empty.
-    TDeck* stock =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockTop = kTopRow,
+                       .wasteRole = kWasteRole,
+                       .wasteDblClick = Pile(&OnePack::OnePackDblClick)});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
 
     TDeck* f =
         MakePile({.left = 357, .top = kTopRow, .look = Look::Foundation, .role = Role::Third});
@@ -84,7 +75,6 @@ class OnePack : public TGame {
   // when it fits.
   void OnePackFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard && ACard->HostDeck && HasRole(ACard->HostDeck, kWasteRole))
       Action = true;
     else if (FitsFoundation(Sender->TopCard, ACard))
@@ -94,7 +84,6 @@ class OnePack : public TGame {
 
   // The same by a double click on the waste or a column.
   void OnePackDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TDeck* f = T.Foundation[1];
     TCard* c = Sender->TopCard;
     if (!f || !c) return;

@@ -95,9 +95,8 @@ class Pharaoh : public TGame {
   // A click on the stock deals a row: one card face up onto each column, as
   // one undo step. The row that empties the stock offers the redeal while
   // it is still unused.
-  void PharaohDealSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void PharaohDealSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     if (Sender->TopCard) {
       T.Board1->BeginMoveGroup();
       DealRow();
@@ -144,15 +143,13 @@ class Pharaoh : public TGame {
     }
   }
 
-  void PharaohFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
+  void PharaohFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     Action = Fits(Sender, ACard);
   }
 
   // The column's top card to the first foundation it fits.
   void PharaohDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TCard* c = Top(Sender);
     for (int i = 1; c && i <= kFoundations; ++i) {
       TDeck* f = T.Foundation[i];

@@ -39,20 +39,13 @@ class Rectangle : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    T.Waste() = MakePile({.left = 5,
-                          .top = 130,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = DoubleClickToFoundation({.count = 8});
-
-    // No OnEmptySelect: the stock is gone through once.
-    T.Stock() = MakePile(
-        {.left = 5, .top = 5, .vShift = 2, .gShift = 2, .look = Look::Ring, .role = Role::Second});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    // No redeal: the stock is gone through once.
+    MakeWasteAndStock({.wasteLeft = 5,
+                       .wasteTop = 130,
+                       .stockLeft = 5,
+                       .stockLook = Look::Ring,
+                       .stockRole = Role::Second,
+                       .wasteDblClick = DoubleClickToFoundation({.count = 8})});
 
     MakeFoundations(
         kFoundations,
@@ -83,21 +76,8 @@ class Rectangle : public TGame {
   // Every 100 ms: base cards to empty foundations, then (with AutoPlay on)
   // one safe move up, then the win test.
   void Rectangle_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kPiles, baseRank_, T.Waste());
-    if (T.AutoPlay == 0)
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kPiles, true, baseRank_,
-                            CardRules::FollowsInSuit, T.Waste());
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    CommonTimer(T.Foundation, kFoundations, T.Tableau, kPiles, true, baseRank_,
+                CardRules::FollowsInSuit, T.Waste());
   }
 
  private:

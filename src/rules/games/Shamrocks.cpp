@@ -11,32 +11,12 @@
 
 using namespace fan_table;
 
-class Shamrocks : public TGame {
+class Shamrocks : public FanTableGame {
  public:
-  using TGame::TGame;
+  using FanTableGame::FanTableGame;
 
   void Deal() override {
-    for (int i = 1; i <= kFans; ++i) {
-      // The last fan holds the pack while it is dealt and fans out only once
-      // a single card is left on it.
-      TDeck* fan = MakePile({.left = FanLeft(i),
-                             .top = FanTop(i),
-                             .gShift = i == kFans ? 0 : kFanShift,
-                             .showsCard = true,
-                             .role = Role::Marked});
-      fan->OnAddWithRule = Rule(&Shamrocks::ShamrockFanRule);
-      fan->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
-      T.Tableau[i] = fan;
-    }
-    MakeFoundations(
-        kFoundations,
-        [&](int i) {
-          return PileLayout{.left = FoundationLeft(i),
-                            .top = kFoundationTop,
-                            .look = Look::Foundation,
-                            .role = Role::Marked};
-        },
-        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll));
+    MakeFansAndFoundations(Rule(&Shamrocks::ShamrockFanRule));
 
     TDeck* dealPile = T.Tableau[kFans];
     TakePacks(dealPile, 1, true);
@@ -56,7 +36,6 @@ class Shamrocks : public TGame {
   // fan holds fewer than three cards. An empty fan stays empty.
   void ShamrockFanRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     const TCard* top = Sender->TopCard;
     if (top && ACard && Sender->CardsCount() < kFanCards &&
         (CardRules::FollowsAnySuit(top, ACard) || CardRules::PrecedesAnySuit(top, ACard)))

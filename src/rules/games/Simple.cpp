@@ -98,7 +98,6 @@ class Simple : public TGame {
     Action = false;
     const int i = FoundationNo(Sender);
     if (i && Sender->CardsCount() < kFull) {
-      SetStarted(clicked);
       Action = Takes(i, ACard);
     }
     if (clicked) ResumeTimer();
@@ -106,7 +105,6 @@ class Simple : public TGame {
 
   // The column's top card to the first foundation it starts or continues.
   void SimpleColumnDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     T.DisableTimer();
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kPiles; ++i) {
@@ -122,12 +120,7 @@ class Simple : public TGame {
   // one column offers a card that starts it (with more the player chooses);
   // a reserve card that continues its foundation goes up; then the win test.
   void Simple_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     for (int i = 1; i <= kPiles; ++i) {
       TDeck* f = T.Foundation[i];
       if (f->TopCard) continue;
@@ -147,11 +140,7 @@ class Simple : public TGame {
       TCard* r = T.Reserve[i]->TopCard;
       if (f->TopCard && Takes(i, r)) f->MoveCardTo(r);
     }
-    if (AllFoundationsFull(T.Foundation, kPiles)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kPiles);
   }
 };
 

@@ -88,9 +88,8 @@ class SirTommy : public TGame {
 
   // Onto a waste pile: any card of the stock, never one from another waste
   // pile (foundation cards cannot be picked up at all).
-  void TommyWasteRule(TDeck*, TCard*& ACard, bool& Action, bool clicked) {
+  void TommyWasteRule(TDeck*, TCard*& ACard, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     Action = ACard && ACard->HostDeck && HasRole(ACard->HostDeck, kStockRole);
   }
 
@@ -98,7 +97,6 @@ class SirTommy : public TGame {
   // ends on a King, and an Ace does not follow it.
   void TommyFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     Action = Sender->CardsCount() < kFull && CardRules::FollowsAnySuit(Sender->TopCard, ACard);
     if (clicked) ResumeTimer();
   }

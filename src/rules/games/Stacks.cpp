@@ -106,15 +106,11 @@ class Stacks : public TGame {
   // Every 100 ms: uncover the stacks' top cards, an Ace up, then (AutoPlay
   // On) one card that follows in suit, safe or not; then the win test.
   void Stacks_Timer() {
-    T.DisableTimer();
-    if (T.Board1 && T.Board1->Busy) {
-      // A move in flight let this tick through: wait for the next one.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     for (int i = 1; i <= kStacks; ++i)
       if (TCard* c = T.Tableau[i]->TopCard; c && !c->Face()) c->SetFace(true);
-    CommonTimer(T.Foundation, kFoundations, T.Tableau, kStacks, false, 1, FollowsInSuit);
+    PlayUp(T.Foundation, kFoundations, {PileGroup(T.Tableau, kStacks)}, false, 1, FollowsInSuit);
+    FinishTick(T.Foundation, kFoundations);
   }
 };
 

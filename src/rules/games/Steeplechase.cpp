@@ -88,7 +88,6 @@ class Steeplechase : public TGame {
   // cards never pass from one foundation to another.
   void SteepleFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard && ACard->HostDeck && HasRole(ACard->HostDeck, kFoundationRole)) return;
     Action = GoesOn(Sender, ACard);
     if (clicked) ResumeTimer();
@@ -97,7 +96,6 @@ class Steeplechase : public TGame {
   // A foundation's top card may be picked up, unless it is its base card.
   void NotBaseSelect(TDeck*, TCard*& ACard, bool& Action, bool clicked) {
     Action = true;
-    SetStarted(clicked);
     if (ACard && ACard->Rank() == base_) Action = false;
     if (clicked) T.EnableTimer();
   }
@@ -109,7 +107,6 @@ class Steeplechase : public TGame {
   void SteepleColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     T.DisableTimer();
     Action = false;
-    SetStarted(clicked);
     TCard* c = ACard;
     const TDeck* S = c ? c->HostDeck : nullptr;
     if (!c || !S || HasRole(S, Role::Closed)) return;
@@ -150,7 +147,6 @@ class Steeplechase : public TGame {
   // The top card of the waste, the reserve or a column to the first
   // foundation that takes it.
   void SteepleDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kFoundations; ++i) {
       TDeck* f = T.Foundation[i];
@@ -166,25 +162,9 @@ class Steeplechase : public TGame {
   // waste; with AutoPlay On one safe card from the reserve and one from the
   // columns or the waste; then the win test.
   void Steeplechase_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, 1, base_);
-    AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, base_, T.Waste());
-    if (T.AutoPlay == 0) {
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Reserve, 1, true, base_,
-                            FollowsOtherColour);
-      AutoPlayToFoundations(T.Foundation, kFoundations, T.Tableau, kColumns, true, base_,
-                            FollowsOtherColour, T.Waste());
-    }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    CommonTimer(T.Foundation, kFoundations,
+                {PileGroup(T.Reserve, 1), PileGroup(T.Tableau, kColumns, T.Waste())}, true, base_,
+                FollowsOtherColour);
   }
 
  private:

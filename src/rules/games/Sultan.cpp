@@ -55,18 +55,13 @@ class Sultan : public TGame {
     T.SetRotation_Counter(1);
     T.RedealLimit = 3;
 
-    T.Waste() = MakePile({.left = 300,
-                          .top = 370,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = Role::Marked});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&Sultan::SultanDblClick);
-    T.Stock() = MakePile({.left = 200, .top = 370, .vShift = 2, .gShift = 2, .look = Look::Ring});
-    T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock()->OnEmptySelect = Pile(&TGame::RedealEmptySelect);
+    MakeWasteAndStock({.wasteLeft = 300,
+                       .wasteTop = 370,
+                       .stockLeft = 200,
+                       .stockTop = 370,
+                       .stockLook = Look::Ring,
+                       .wasteDblClick = Pile(&Sultan::SultanDblClick),
+                       .redeal = Pile(&TGame::RedealEmptySelect)});
     MakeFoundations(
         kFoundations,
         [&](int i) {
@@ -118,12 +113,7 @@ class Sultan : public TGame {
   // from the reserve or the waste (no holding back: nothing is built on the
   // reserve); then the win test.
   void Sultan_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     if (T.AutoPlay == 0)
       AutoPlayToFoundations(T.Foundation, kBuilt, T.Tableau, kReserves, false, 1,
                             CardRules::FollowsInSuit, T.Waste());

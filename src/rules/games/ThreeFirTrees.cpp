@@ -60,18 +60,20 @@ class ThreeFirTrees : public TGame {
                           .role = Role::Marked});
     T.Waste()->OnSelect = Rule(&TGame::RefuseAll);
     T.Waste()->OnAddWithRule = Rule(&ThreeFirTrees::FirtreeWasteRule);
+    // Every card goes home onto the waste: it is the game's one foundation.
+    T.Foundation[1] = T.Waste();
     T.Stock() = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
     T.Stock()->OnSelect = Rule(&TGame::StockToWasteSelect);
     T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
     // Tree 1 in the tableau slots, tree 2 in the reserve slots, tree 3 in
-    // the foundation slots.
+    // list A.
     MakeTree(T.Tableau, 0, Rule(&ThreeFirTrees::FirtreeSelect));
     MakeTree(T.Reserve, kTreeSpacing, Rule(&ThreeFirTrees::NapoleonReserveSelect));
-    MakeTree(T.Foundation, 2 * kTreeSpacing, Rule(&ThreeFirTrees::FirtreeSelect));
+    MakeTree(T.ListA, 2 * kTreeSpacing, Rule(&ThreeFirTrees::FirtreeSelect));
 
     TakePacks(T.Waste(), 2, true);
     for (int i = 1; i <= kTreeCards; ++i)
-      for (TTable::PileList* tree : {&T.Tableau, &T.Reserve, &T.Foundation})
+      for (TTable::PileList* tree : {&T.Tableau, &T.Reserve, &T.ListA})
         DealRandom(T.Waste(), (*tree)[i]);
     DealRestToStock(T.Waste(), T.Stock(), false);
     // Set once the waste is empty: every card placed on it from now on earns
@@ -99,7 +101,7 @@ class ThreeFirTrees : public TGame {
     for (const TTable::PileList* tree : {&T.Tableau, &T.Reserve})
       for (int i = 1; i <= kTreeCards; ++i)
         if ((*tree)[i] == pile) return *tree;
-    return T.Foundation;
+    return T.ListA;
   }
 
   // Trees 1 and 3: only the lowest uncovered card(s) may be picked up.
@@ -117,7 +119,6 @@ class ThreeFirTrees : public TGame {
   // The waste takes a card one rank above or below its top card, any suit.
   // An empty waste takes nothing from the player.
   void FirtreeWasteRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
-    SetStarted(clicked);
     Action = Neighbours(Sender->TopCard, ACard);
     if (clicked) ResumeTimer();
   }
@@ -125,7 +126,6 @@ class ThreeFirTrees : public TGame {
   // A playable tree card onto the waste when it is its neighbour in rank
   // (a pile that is not playable is never selected, so never gets here).
   void FirtreeDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TDeck* waste = T.Waste();
     if (TCard* c = Sender->TopCard; c && Neighbours(waste->TopCard, c)) {
       Deselect(Sender);
@@ -138,11 +138,11 @@ class ThreeFirTrees : public TGame {
   // Every 100 ms: once the three trees are empty, the rest of the stock is
   // turned onto the waste and the game is won.
   void Firtree_Timer() {
-    T.DisableTimer();
+    if (TickWaitsForMove()) return;
     TDeck* waste = T.Waste();
     TDeck* stock = T.Stock();
-    if ((T.Board1 && T.Board1->Busy) || waste->CardsCount() + stock->CardsCount() < kCards) {
-      // A tree still holds a card (or a move is in flight).
+    if (waste->CardsCount() + stock->CardsCount() < kCards) {
+      // A tree still holds a card.
       T.EnableTimer();
       return;
     }

@@ -82,19 +82,14 @@ class TopsyTurvyQueens : public TGame {
     T.RedealLimit = kPasses;
     T.SetRotation_Counter(1);
 
-    T.Waste() = MakePile({.left = 100,
-                          .top = kTopRow,
-                          .vShift = 2,
-                          .gShift = 2,
-                          .look = Look::None,
-                          .role = kWasteRole});
-    T.Waste()->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste()->OnDoubleSelect = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick);
-
-    T.Stock() = MakePile({.left = 5, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::Ring});
-    T.Stock()->OnSelect = Rule(&TopsyTurvyQueens::QueensStockSelect);
-    T.Stock()->OnEmptySelect = Pile(&TopsyTurvyQueens::QueensRedealEmptySelect);
-    T.Stock()->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteTop = kTopRow,
+                       .stockLeft = 5,
+                       .stockTop = kTopRow,
+                       .stockLook = Look::Ring,
+                       .wasteRole = kWasteRole,
+                       .wasteDblClick = Pile(&TopsyTurvyQueens::QueensToFoundationDblClick),
+                       .turn = Rule(&TopsyTurvyQueens::QueensStockSelect),
+                       .redeal = Pile(&TopsyTurvyQueens::QueensRedealEmptySelect)});
 
     for (int i = 1; i <= kSecrets; ++i) {
       TDeck* secret = MakePile({.left = SecretLeft(i), .top = kSecretTop, .role = kSecretRole});
@@ -138,9 +133,8 @@ class TopsyTurvyQueens : public TGame {
 
   // One card face up onto the waste. On the last pass the emptied stock
   // shows that it is exhausted.
-  void QueensStockSelect(TDeck* Sender, TCard*&, bool& Action, bool clicked) {
+  void QueensStockSelect(TDeck* Sender, TCard*&, bool& Action, bool) {
     Action = false;
-    SetStarted(clicked);
     if (TCard* c = Sender->TopCard) {
       c->SetFace(true);
       T.Waste()->MoveCardTo(c);
@@ -175,7 +169,6 @@ class TopsyTurvyQueens : public TGame {
   // cards never come here.
   void QueensColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     TCard* c = ACard;
     const TDeck* S = c ? c->HostDeck : nullptr;
     if (c && S && !HasRole(S, kSecretRole)) {
@@ -225,7 +218,6 @@ class TopsyTurvyQueens : public TGame {
   // to bring its King, a complete one takes nothing more.
   void QueensFoundationRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (!Complete(Sender) && CardRules::FollowsInSuit(Sender->TopCard, ACard)) {
       if (clicked && !ACard->Face()) ACard->SetFace(true);
       Action = true;
@@ -235,7 +227,6 @@ class TopsyTurvyQueens : public TGame {
 
   // The top card to the first foundation on which it follows in suit.
   void QueensToFoundationDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     TCard* c = Sender->TopCard;
     for (int i = 1; c && i <= kFoundations; ++i) {
       TDeck* f = T.Foundation[i];
@@ -266,12 +257,7 @@ class TopsyTurvyQueens : public TGame {
   // first empty foundation, secret cards under complete foundations turned
   // up, and a King from the waste.
   void Check_Kings_TTimer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     TDeck* empty = FirstEmptyFoundation();
     for (int j = 1; j <= kColumns; ++j) {
       TDeck* column = T.ListB[j];

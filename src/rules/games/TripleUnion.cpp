@@ -65,7 +65,6 @@ class TripleUnion : public TGame {
   // suit, three cards at most.
   void TripleUnionRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (ACard && Sender->CardsCount() < kUnionCards &&
         (!Sender->TopCard || CardRules::FollowsAnySuit(Sender->TopCard, ACard)))
       Action = true;

@@ -10,32 +10,12 @@
 
 using namespace fan_table;
 
-class Troika : public TGame {
+class Troika : public FanTableGame {
  public:
-  using TGame::TGame;
+  using FanTableGame::FanTableGame;
 
   void Deal() override {
-    for (int i = 1; i <= kFans; ++i) {
-      // The last fan holds the pack while it is dealt: it fans out only when
-      // a single card is left on it.
-      TDeck* fan = MakePile({.left = FanLeft(i),
-                             .top = FanTop(i),
-                             .gShift = i == kFans ? 0 : kFanShift,
-                             .showsCard = true,
-                             .role = Role::Marked});
-      fan->OnAddWithRule = Rule(&Troika::TroikaFanRule);
-      fan->OnDoubleSelect = DoubleClickToFoundation({.starts = false});
-      T.Tableau[i] = fan;
-    }
-    MakeFoundations(
-        kFoundations,
-        [&](int i) {
-          return PileLayout{.left = FoundationLeft(i),
-                            .top = kFoundationTop,
-                            .look = Look::Foundation,
-                            .role = Role::Marked};
-        },
-        Rule(&TGame::SuitUpRule), Rule(&TGame::RefuseAll));
+    MakeFansAndFoundations(Rule(&Troika::TroikaFanRule));
 
     TDeck* dealPile = T.Tableau[kFans];
     TakePacks(dealPile, 1, true);
@@ -60,7 +40,6 @@ class Troika : public TGame {
   // the fan holds fewer than three cards. An empty fan stays empty.
   void TroikaFanRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     const TCard* top = Sender->TopCard;
     if (top && ACard && ACard->Rank() == top->Rank() && Sender->CardsCount() < kFanCards)
       Action = true;

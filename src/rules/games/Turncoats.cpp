@@ -74,7 +74,6 @@ class Turncoats : public TGame {
   // card, ranks wrapping both ways. An empty column waits for the stock.
   void TurncoatsColumnRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     TCard* t = Top(Sender);
     if (t && ACard && OtherColour(ACard, t) &&
         (FollowsAnySuit(t, ACard) || PrecedesAnySuit(t, ACard)))
@@ -86,12 +85,7 @@ class Turncoats : public TGame {
   // stock's next card; an Ace so turned goes to a foundation instead and
   // its column waits for the next tick. AutoPlay plays no part.
   void Turncoats_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kColumns, 1);
     for (int i = 1; i <= kColumns; ++i) {
       TDeck* column = T.Tableau[i];
@@ -106,11 +100,7 @@ class Turncoats : public TGame {
       to->MoveCardTo(c);
       T.Board1->EndMoveGroup();
     }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kFoundations);
   }
 
  private:

@@ -64,20 +64,13 @@ class TwelveSleepingMaids : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* waste = MakePile({.left = 360,
-                             .top = 390,
-                             .vShift = 2,
-                             .gShift = 2,
-                             .look = Look::None,
-                             .role = Role::Marked});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-    waste->OnDoubleSelect = Pile(&TwelveSleepingMaids::MaidsDblClick);
-    T.Waste() = waste;
-    TDeck* stock =
-        MakePile({.left = 260, .top = 390, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
+    MakeWasteAndStock({.wasteLeft = 360,
+                       .wasteTop = 390,
+                       .stockLeft = 260,
+                       .stockTop = 390,
+                       .wasteDblClick = Pile(&TwelveSleepingMaids::MaidsDblClick)});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
     MakeFoundations(
         kFoundations,
         [&](int i) {
@@ -126,7 +119,6 @@ class TwelveSleepingMaids : public TGame {
 
   // The top card to the first foundation it goes down on.
   void MaidsDblClick(TDeck* Sender) {
-    T.GameStarted = 1;
     if (TCard* c = Top(Sender)) {
       for (int i = 1; i <= kFoundations; ++i) {
         TDeck* f = T.Foundation[i];
@@ -158,12 +150,7 @@ class TwelveSleepingMaids : public TGame {
   // from the waking maids, then every empty side pile takes the waste's top
   // card (or the stock's), then the win test. AutoPlay plays no part.
   void Maids_Timer() {
-    T.DisableTimer();
-    if (T.Board1->Busy) {
-      // A move still in flight let this tick through: wait for the next.
-      T.EnableTimer();
-      return;
-    }
+    if (TickWaitsForMove()) return;
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Reserve, kSidePiles, kBaseRank, T.Waste());
     AutoPlaceBaseCards(T.Foundation, kFoundations, T.Tableau, kMaids, kBaseRank);
     for (int i = 1; i <= kSidePiles; ++i) {
@@ -179,11 +166,7 @@ class TwelveSleepingMaids : public TGame {
         T.Board1->EndMoveGroup();
       }
     }
-    if (AllFoundationsFull(T.Foundation, kFoundations)) {
-      T.GameWon();
-      return;
-    }
-    T.EnableTimer();
+    FinishTick(T.Foundation, kFoundations);
   }
 
  private:

@@ -14,11 +14,12 @@ constexpr int kPacks = 2;
 constexpr int kCentreFull = 52;  // four runs Ace..King
 constexpr int kCornerFull = 13;  // King..Ace
 
-// Single slots: 1 waste, 2 stock, 3 centre, 4..11 arms, 12..15 corners.
-constexpr int kCentreSlot = 3;
+// Single slots: 1 waste, 2 stock, 4..11 arms. The foundations: 1 the
+// centre, 2..5 the corners.
+constexpr int kCentre = 1;
 constexpr int kFirstArm = 4;
 constexpr int kArms = 8;
-constexpr int kFirstCorner = 12;
+constexpr int kFirstCorner = 2;
 constexpr int kCorners = 4;
 
 constexpr int kCentreLeft = 400;
@@ -43,25 +44,15 @@ class WindMill : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck*& waste = T.Waste();
-    waste = MakePile({.left = 120,
-                      .top = 5,
-                      .vShift = 2,
-                      .gShift = 2,
-                      .look = Look::None,
-                      .role = kNoRefillRole});
-    waste->OnAddWithRule = Rule(&TGame::RefuseAll);
-
-    TDeck*& stock = T.Stock();
-    stock = MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::StockToWasteSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
+    MakeWasteAndStock({.wasteLeft = 120, .wasteRole = kNoRefillRole});
+    TDeck* waste = T.Waste();
+    TDeck* stock = T.Stock();
 
     TDeck* centre = MakePile({.left = kCentreLeft, .top = kCentreTop, .look = Look::Foundation});
     centre->OnAddWithRule = Rule(&WindMill::WindMillCentreRule);
     centre->OnSelect = Rule(&TGame::RefuseAll);
     centre->OnAfterMove = After(&WindMill::WindMillAfterMove);
-    T.Single[kCentreSlot] = centre;
+    T.Foundation[kCentre] = centre;
 
     for (int i = 0; i < kArms; ++i) {
       TDeck* arm = MakePile({.left = kArmPlace[i].left, .top = kArmPlace[i].top});
@@ -75,7 +66,7 @@ class WindMill : public TGame {
                                 .role = kNoRefillRole});
       corner->OnAddWithRule = Rule(&WindMill::WindMillCornerRule);
       corner->OnAfterMove = After(&WindMill::WindMillAfterMove);
-      T.Single[kFirstCorner + i] = corner;
+      T.Foundation[kFirstCorner + i] = corner;
     }
 
     TakePacks(waste, kPacks, false);
@@ -95,7 +86,6 @@ class WindMill : public TGame {
   // One rank higher regardless of suit (an Ace on a King), 52 cards at most.
   void WindMillCentreRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (!ACard) return;
     const bool fits = !Sender->TopCard || (CardRules::FollowsAnySuit(Sender->TopCard, ACard) &&
                                            Sender->CardsCount() < kCentreFull);
@@ -106,7 +96,6 @@ class WindMill : public TGame {
   // Ace ends the corner (ranks do not wrap here).
   void WindMillCornerRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (!ACard) return;
     const TCard* top = Sender->TopCard;
     const bool fits = top ? ACard->Rank() == top->Rank() - 1 : ACard->Rank() == 13;
@@ -116,7 +105,6 @@ class WindMill : public TGame {
   // An arm holds one card: any card goes on an empty arm.
   void WindMillArmRule(TDeck* Sender, TCard*& ACard, bool& Action, bool clicked) {
     Action = false;
-    SetStarted(clicked);
     if (!ACard || Sender->TopCard) return;
     Accept(ACard, Action, clicked);
   }
@@ -146,10 +134,10 @@ class WindMill : public TGame {
   }
 
   bool Complete() const {
-    const TDeck* centre = T.Single[kCentreSlot];
+    const TDeck* centre = T.Foundation[kCentre];
     if (!centre || centre->CardsCount() != kCentreFull) return false;
     for (int i = 0; i < kCorners; ++i) {
-      const TDeck* corner = T.Single[kFirstCorner + i];
+      const TDeck* corner = T.Foundation[kFirstCorner + i];
       if (!corner || corner->CardsCount() != kCornerFull) return false;
     }
     return true;

@@ -5,6 +5,7 @@
 // the redeals and the win.
 
 #include "support/GameHarness.h"
+#include "support/IndependentDeal.h"
 #include "support/RunProgram.h"
 #include "ui/HelpWindow.h"
 
@@ -12,42 +13,15 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
-
-// Pool number 1..104 -> "QH", "QH2" for the second pack, lower case face down.
-std::string Name(int n, bool faceUp) {
-  static const char* kRanks = "A23456789TJQK";
-  static const char* kSuits = "CDHS";
-  const int m = (n - 1) % 52;
-  std::string s{kRanks[m % 13], kSuits[m / 13]};
-  if (!faceUp) s = {char(std::tolower(s[0])), char(std::tolower(s[1]))};
-  if (n > 52) s += '2';
-  return s;
-}
+using independent::Name;
 
 // The packs lie face up on the waste (card 1 at the bottom); each column,
 // then the banner (eight cards), then the stock take the c-th card from the
 // top.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> waste;
-  for (int n = 1; n <= 104; ++n)
-    waste.push_back(n);
-  auto draw = [&] {
-    auto it = waste.end() - g.Draw(int(waste.size()));
-    int n = *it;
-    waste.erase(it);
-    return n;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& waste = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<int> columns, banner, stock;
   for (int i = 0; i < 8; ++i)
     columns.push_back(draw());

@@ -3,6 +3,7 @@
 // stock rows and the three gatherings, automatic play and the win.
 
 #include "support/GameHarness.h"
+#include "support/IndependentDeal.h"
 #include "support/RunProgram.h"
 #include "ui/HelpWindow.h"
 
@@ -10,43 +11,16 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
-
-// Pool number 1..104 -> "QH", "QH2" for the second pack, lower case face down.
-std::string Name(int n, bool faceUp) {
-  static const char* kRanks = "A23456789TJQK";
-  static const char* kSuits = "CDHS";
-  const int m = (n - 1) % 52;
-  std::string s{kRanks[m % 13], kSuits[m / 13]};
-  if (!faceUp) s = {char(std::tolower(s[0])), char(std::tolower(s[1]))};
-  if (n > 52) s += '2';
-  return s;
-}
+using independent::Name;
 
 // Twenty reserve cards, the foundation card, five column cards, each the
 // c-th from the top of the talon (card 104 on top at first); the other 78
 // face down to the stock; then ten stock cards back onto the talon, the top
 // one face up.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pile;
-  for (int n = 1; n <= 104; ++n)
-    pile.push_back(n);
-  auto draw = [&] {
-    auto it = pile.end() - g.Draw(int(pile.size()));
-    int n = *it;
-    pile.erase(it);
-    return n;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& pile = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<int> reserve, columns, stock, talon;
   for (int i = 0; i < 20; ++i)
     reserve.push_back(draw());

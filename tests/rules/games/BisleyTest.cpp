@@ -83,7 +83,7 @@ class BisleyTest : public ::testing::Test {
   }
 
   TDeck* Ace(int i) { return host.Table.Foundation[i]; }
-  TDeck* King(int i) { return host.Table.Reserve[i]; }
+  TDeck* King(int i) { return host.Table.Foundation[4 + i]; }
   TDeck* Col(int i) { return host.Table.Tableau[i]; }
   void RunTimer(int ticks = 30) {
     for (int i = 0; i < ticks; ++i)

@@ -12,23 +12,15 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // Both packs lie on the deal pile, card 104 on top. Row r (1..8) gives one
 // drawn card to each of columns r..8; the other 68 go face down to the stock
 // in the order drawn. The deal pile is gone afterwards.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 104; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& pack = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> columns(9);
   for (int row = 1; row <= 8; ++row)
     for (int col = row; col <= 8; ++col)

@@ -11,23 +11,15 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // The pack lies on the waste, card 52 on top; twenty draws of the c-th card
 // from the top fill the carpet row by row, the other 32 go face down to the
 // stock in the order drawn.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 52; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 52};
+  std::vector<int>& pack = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<int> carpet;
   for (int i = 0; i < 20; ++i)
     carpet.push_back(draw());

@@ -3,23 +3,13 @@
 // piles, the double click into a free cell, automatic play and the win.
 
 #include "support/GameHarness.h"
+#include "support/IndependentDeal.h"
 #include "support/RunProgram.h"
 #include "ui/HelpWindow.h"
 
 using namespace harness;
 
 namespace {
-
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
 
 std::string Name(int n) {  // pool number 1..52 -> "QH"
   static const char* kRanks = "A23456789TJQK";
@@ -30,16 +20,8 @@ std::string Name(int n) {  // pool number 1..52 -> "QH"
 // Cards 1..52 on the deal pile (52 on top); fifty draws round the ten
 // columns, then one into each free cell. The deal piles are gone afterwards.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 52; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 52};
+  auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> columns(10), cells(2);
   for (int i = 1; i <= 50; ++i)
     columns[size_t((i - 1) % 10)] += " " + Name(draw());

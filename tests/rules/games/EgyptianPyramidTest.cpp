@@ -198,7 +198,7 @@ TEST_F(EgyptianPyramidTest, ColumnsBuildDownAnySuitAndEmptyOnesTakeOnlyFromTheWa
        {Waste(), "3C 2H"}});
   Move(Col(2), Col(1));  // one lower, another suit
   EXPECT_EQ(Names(Col(1)), "9S 8D");
-  EXPECT_EQ(host.Table.GameStarted, 0);  // the column rule does not start a game
+  EXPECT_EQ(host.Table.GameStarted, 1);  // a move between columns starts the game
   Move(Col(3), Col(1));                  // 4C: no
   Move(Col(5), Col(4));                  // a King on an Ace
   EXPECT_EQ(Names(Col(4)), "AH KC");

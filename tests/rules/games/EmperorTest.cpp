@@ -12,7 +12,6 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // Both packs on the waste, card 104 on top; each card drawn is the c-th from
@@ -20,16 +19,9 @@ using independent::Name;
 // face down (Emperor three of four, Number Ten two of four, Indian one of
 // three), and what is left goes face down to the stock.
 std::string ExpectedDump(int game, uint32_t number) {
-  Generator g{number};
-  std::vector<int> pile;  // bottom first
-  for (int n = 1; n <= 104; ++n)
-    pile.push_back(n);
-  auto draw = [&] {
-    auto it = pile.end() - g.Draw(int(pile.size()));
-    int card = *it;
-    pile.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& pile = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   const int rows = game == 40 ? 3 : 4;
   const int down = game == 38 ? 3 : game == 39 ? 2 : 1;
   std::vector<std::string> column(10);

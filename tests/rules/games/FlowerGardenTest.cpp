@@ -11,8 +11,6 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
-
 std::string Name(int n) {  // pool number 1..52 -> "QH"
   static const char* kRanks = "A23456789TJQK";
   static const char* kSuits = "CDHS";
@@ -22,16 +20,8 @@ std::string Name(int n) {  // pool number 1..52 -> "QH"
 // The pack lies on the first foundation, card 52 on top; the sixteen
 // bouquet cards are drawn first, then 36 cards round the six beds.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 52; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 52};
+  auto draw = [&] { return deal.Draw(); };
   std::vector<int> bouquet;
   for (int i = 0; i < 16; ++i)
     bouquet.push_back(draw());

@@ -11,23 +11,15 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // What the program must print for a deal, built from the rules of the deal:
 // both packs on the deal pile (card 104 on top), every card the c-th from
 // the top of what is left; the columns in turn, then the stock face down.
 std::string ExpectedDump(int game, uint32_t number) {
-  Generator g{number};
-  std::vector<int> pile;  // bottom first
-  for (int n = 1; n <= 104; ++n)
-    pile.push_back(n);
-  auto draw = [&] {
-    auto it = pile.end() - g.Draw(int(pile.size()));
-    int card = *it;
-    pile.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& pile = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   const bool masquerade = game == 42;
   const int columns = masquerade ? 8 : 10;
   std::vector<std::vector<int>> column(static_cast<size_t>(columns));

@@ -3,6 +3,7 @@
 // clicks, the one redeal, the missing score and the win.
 
 #include "support/GameHarness.h"
+#include "support/IndependentDeal.h"
 #include "support/RunProgram.h"
 #include "ui/HelpWindow.h"
 
@@ -10,41 +11,14 @@ using namespace harness;
 
 namespace {
 
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
-
-// Pool number 1..104 -> "QH", "QH2" for the second pack, lower case face down.
-std::string Name(int n, bool faceUp) {
-  static const char* kRanks = "A23456789TJQK";
-  static const char* kSuits = "CDHS";
-  const int m = (n - 1) % 52;
-  std::string s{kRanks[m % 13], kSuits[m / 13]};
-  if (!faceUp) s = {char(std::tolower(s[0])), char(std::tolower(s[1]))};
-  if (n > 52) s += '2';
-  return s;
-}
+using independent::Name;
 
 // One card to each column in turn, the c-th from the top of the waste (card
 // 104 on top at first), then the rest face down onto the stock.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pile;
-  for (int n = 1; n <= 104; ++n)
-    pile.push_back(n);
-  auto draw = [&] {
-    auto it = pile.end() - g.Draw(int(pile.size()));
-    int n = *it;
-    pile.erase(it);
-    return n;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& pile = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<int> columns;
   for (int i = 0; i < 10; ++i)
     columns.push_back(draw());
@@ -157,7 +131,7 @@ TEST_F(FourPacksTest, DoubleClicksFindTheFirstColumnThatTakesTheCards) {
   Lay({{Col(1), "9C"}, {Col(3), "4H"}, {Col(4), "5H 6H"}, {Col(5), "4H2"}, {Waste(), "5H2 QS"}});
   DoubleClick(Waste());  // nothing to follow: into the first empty column
   EXPECT_EQ(Names(Col(2)), "QS");
-  EXPECT_EQ(host.Table.GameStarted, 0);  // the double click does not start it
+  EXPECT_EQ(host.Table.GameStarted, 1);  // the double click moved a card: started
   DoubleClick(Waste());
   EXPECT_EQ(Names(Col(3)), "4H 5H2");
   DoubleClick(Col(4));  // onto column 5, not into the empty columns

@@ -12,8 +12,6 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
-
 std::string Name(int n) {  // pool number 1..52 -> "QH"
   static const char* kRanks = "A23456789TJQK";
   static const char* kSuits = "CDHS";
@@ -24,16 +22,8 @@ std::string Name(int n) {  // pool number 1..52 -> "QH"
 // 9, 8, ..., 1 cards and the seven reserve piles one each, every card the
 // c-th from the top of what is left.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 52; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 52};
+  auto draw = [&] { return deal.Draw(); };
   std::ostringstream out;
   out << "game 6 \"King Albert\" number " << number << " score -52 rotation -1 started 0\n";
   for (int i = 1; i <= 4; ++i)

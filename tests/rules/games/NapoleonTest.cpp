@@ -11,7 +11,6 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // The reserve fan, written out as it lies on the table.
@@ -25,16 +24,9 @@ const int kColumnLeft[8] = {10, 85, 160, 235, 458, 533, 608, 683};
 // 104 on top), every card the c-th from the top of what is left; the
 // columns in turn, then the sixteen reserve piles, then the stock face down.
 std::string ExpectedDump(int game, uint32_t number) {
-  Generator g{number};
-  std::vector<int> pile;  // bottom first
-  for (int n = 1; n <= 104; ++n)
-    pile.push_back(n);
-  auto draw = [&] {
-    auto it = pile.end() - g.Draw(int(pile.size()));
-    int card = *it;
-    pile.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& pile = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<std::vector<int>> column(8);
   for (int i = 0; i < (game == 25 ? 40 : 32); ++i)
     column[size_t(i % 8)].push_back(draw());

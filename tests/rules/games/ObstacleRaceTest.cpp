@@ -3,23 +3,13 @@
 // empty-column question, the reserve block, automatic play and the win.
 
 #include "support/GameHarness.h"
+#include "support/IndependentDeal.h"
 #include "support/RunProgram.h"
 #include "ui/HelpWindow.h"
 
 using namespace harness;
 
 namespace {
-
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
 
 std::string Name(int n, bool faceUp) {  // pool number 1..52 -> "QH" or "qh"
   static const char* kRanks = "A23456789TJQK";
@@ -35,16 +25,8 @@ std::string Name(int n, bool faceUp) {  // pool number 1..52 -> "QH" or "qh"
 // cards to each column in turn (down, up, down, up, down, up), then one to
 // each of the sixteen reserve piles, face up.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 52; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 52};
+  auto draw = [&] { return deal.Draw(); };
   std::ostringstream out;
   out << "game 5 \"Obstacle-race\" number " << number << " score -52 rotation -1 started 0\n";
   for (int i = 1; i <= 4; ++i)

@@ -160,7 +160,7 @@ TEST_F(PharaohTest, FoundationsGoUpOrDownInAlternatingColoursAndStopAtTheEnd) {
   Move(Col(3), F(3));  // a black Queen on the black King of clubs
   EXPECT_EQ(Names(F(3)), "KC");
   Click(Col(3));
-  EXPECT_EQ(host.Table.GameStarted, 1);
+  EXPECT_EQ(host.Table.GameStarted, 0);  // refused moves start nothing
 
   // Finished ends: an up foundation takes nothing on its King, a down one
   // nothing below its Ace, even where the ranks would wrap.

@@ -4,23 +4,13 @@
 // in suit, the safe automatic play, the single pass and the win.
 
 #include "support/GameHarness.h"
+#include "support/IndependentDeal.h"
 #include "support/RunProgram.h"
 #include "ui/HelpWindow.h"
 
 using namespace harness;
 
 namespace {
-
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
 
 const std::string kRanks = "A23456789TJQK";
 
@@ -44,16 +34,9 @@ struct Dealt {
 // the c-th card from the top round the rectangle from pile 2 (pile 1 last),
 // three times, then one card goes to foundation 1 and the rest to the stock.
 Dealt DealOf(uint32_t number) {
-  Generator g{number};
-  std::vector<int> waste;
-  for (int n = 1; n <= 104; ++n)
-    waste.push_back(n);
-  auto draw = [&] {
-    auto it = waste.end() - g.Draw(int(waste.size()));
-    int n = *it;
-    waste.erase(it);
-    return n;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& waste = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   Dealt d;
   for (int i = 1; i <= 36; ++i)
     d.piles[i % 12].push_back(draw());

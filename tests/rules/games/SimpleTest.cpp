@@ -12,23 +12,15 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // Both packs lie on the deal pile, card 104 on top: eight draws for the
 // reserve piles, eight for the columns, the other 88 face down to the stock
 // in the order drawn. The deal pile is gone afterwards.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 104; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& pack = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> reserve, columns;
   for (int i = 0; i < 8; ++i)
     reserve.push_back(" " + Name(draw()));

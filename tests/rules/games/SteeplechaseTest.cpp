@@ -13,23 +13,14 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // Both packs lie on the waste, card 104 on top. Thirteen draws make the
 // reserve, the next one the first foundation, then one for each column;
 // the other 82 go face down to the stock in the order drawn.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 104; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 104};
+  auto draw = [&] { return deal.Draw(); };
   std::string reserve;
   for (int i = 0; i < 13; ++i)
     reserve += " " + Name(draw());
@@ -38,7 +29,7 @@ std::string ExpectedDump(uint32_t number) {
   for (int i = 0; i < 8; ++i)
     columns.push_back(" " + Name(draw()));
   std::string stock;
-  while (!pack.empty())
+  while (!deal.cards.empty())
     stock += " " + Name(draw(), false);
 
   std::ostringstream out;

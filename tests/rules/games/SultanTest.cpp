@@ -170,7 +170,7 @@ TEST_F(SultanTest, ReservePilesHoldOneCardAndTheDoubleClickFillsThemFromTheWaste
   Click(Res(2));
   DoubleClick(Res(4));  // AS goes onto the first spade King
   EXPECT_EQ(Names(F(1)), "KS2 AS");
-  EXPECT_EQ(host.Table.GameStarted, 0);  // double clicks do not start the game
+  EXPECT_EQ(host.Table.GameStarted, 1);  // double clicks that move start the game
   EXPECT_TRUE(host.Additional_timer.Enabled());
   Move(Waste(), Res(4));  // an emptied reserve pile takes any card
   EXPECT_EQ(Names(Res(4)), "9C");

@@ -13,34 +13,16 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
-
-// Pool number 1..104 -> "QH", "QH2" for the second pack, lower case face down.
-std::string Name(int n, bool faceUp) {
-  static const char* kRanks = "A23456789TJQK";
-  static const char* kSuits = "CDHS";
-  const int m = (n - 1) % 52;
-  std::string s{kRanks[m % 13], kSuits[m / 13]};
-  if (!faceUp) s = {char(std::tolower(s[0])), char(std::tolower(s[1]))};
-  if (n > 52) s += '2';
-  return s;
-}
+using independent::Name;
 
 // Both packs face down on the waste, card 104 on top; each card drawn is the
 // c-th from the top of what is left: one secret card for each of piles 1..7,
 // then rows of eight round the columns, face up (four rows in game 1, five
 // in game 2), then the rest to the stock, still face down.
 std::string ExpectedDump(int game, uint32_t number) {
-  Generator g{number};
-  std::vector<int> pile;  // bottom first
-  for (int n = 1; n <= 104; ++n)
-    pile.push_back(n);
-  auto draw = [&] {
-    auto it = pile.end() - g.Draw(int(pile.size()));
-    int card = *it;
-    pile.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& pile = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> secret(7), column(8);
   for (int i = 0; i < 7; ++i)
     secret[size_t(i)] = ' ' + Name(draw(), false);

@@ -3,23 +3,13 @@
 // no automatic play, and the win.
 
 #include "support/GameHarness.h"
+#include "support/IndependentDeal.h"
 #include "support/RunProgram.h"
 #include "ui/HelpWindow.h"
 
 using namespace harness;
 
 namespace {
-
-// The shuffle generator written again from its definition: state *
-// 134775813 + 1 modulo 2^32; a draw in 1..n is the high 32 bits of
-// n * state, plus 1.
-struct Generator {
-  uint32_t state;
-  int Draw(int n) {
-    state = state * 134775813u + 1u;
-    return int((uint64_t(uint32_t(n)) * state) >> 32) + 1;
-  }
-};
 
 std::string Name(int n) {  // pool number 1..52 -> "QH"
   static const char* kRanks = "A23456789TJQK";
@@ -31,16 +21,8 @@ std::string Name(int n) {  // pool number 1..52 -> "QH"
 // cards each, an Ace going straight on to the next empty foundation; the
 // card left on the last fan costs one more draw and stays.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 52; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 52};
+  auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> fans(18), foundations;
   auto place = [&](size_t fan, int card) {
     if ((card - 1) % 13 == 0)

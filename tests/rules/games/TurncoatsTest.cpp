@@ -12,22 +12,14 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // The pack lies on the first foundation, card 52 on top; one random card to
 // each column, face up, the other forty face down to the stock.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> pack;  // bottom first
-  for (int n = 1; n <= 52; ++n)
-    pack.push_back(n);
-  auto draw = [&] {
-    auto it = pack.end() - g.Draw(int(pack.size()));
-    int card = *it;
-    pack.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 52};
+  std::vector<int>& pack = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<int> columns;
   for (int i = 0; i < 12; ++i)
     columns.push_back(draw());

@@ -12,23 +12,15 @@ using namespace harness;
 
 namespace {
 
-using independent::Generator;
 using independent::Name;
 
 // Both packs lie on the waste, card 104 on top. Four rounds, each: a card to
 // an odd side pile, a face-down card to every maid, a card to the next even
 // side pile; then the other 48 cards face down to the stock.
 std::string ExpectedDump(uint32_t number) {
-  Generator g{number};
-  std::vector<int> waste;  // bottom first
-  for (int n = 1; n <= 104; ++n)
-    waste.push_back(n);
-  auto draw = [&] {
-    auto it = waste.end() - g.Draw(int(waste.size()));
-    int card = *it;
-    waste.erase(it);
-    return card;
-  };
+  independent::DealPile deal{number, 104};
+  std::vector<int>& waste = deal.cards;
+  auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> side(9), maids(13);
   for (int k = 1; k <= 4; ++k) {
     side[size_t(2 * k - 1)] = " " + Name(draw());
@@ -182,7 +174,7 @@ TEST_F(MaidsTest, FoundationsGoDownAnySuitFromJackRoundToQueen) {
   Move(Side(1), F(1));  // a King on the Ace
   Move(Side(2), F(1));  // and the Queen ends it
   EXPECT_EQ(F(1)->CardsCount(), 13);
-  EXPECT_EQ(host.Table.GameStarted, 0);  // the foundation rule starts nothing
+  EXPECT_EQ(host.Table.GameStarted, 1);  // moves to a foundation start the game
   Move(Side(3), F(1));                   // a Jack would go on round: no
   EXPECT_EQ(F(1)->CardsCount(), 13);
   Click(Side(3));

@@ -102,9 +102,9 @@ class WindMillTest : public ::testing::Test {
 
   TDeck* Waste() { return host.Table.Waste(); }
   TDeck* Stock() { return host.Table.Stock(); }
-  TDeck* Centre() { return host.Table.Single[3]; }
+  TDeck* Centre() { return host.Table.Foundation[1]; }
   TDeck* Arm(int i) { return host.Table.Single[3 + i]; }
-  TDeck* Corner(int i) { return host.Table.Single[11 + i]; }
+  TDeck* Corner(int i) { return host.Table.Foundation[1 + i]; }
   void Lay(const std::vector<std::pair<TDeck*, std::string>>& layout) {
     Arrange(host, layout, 104);
   }
