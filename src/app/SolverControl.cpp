@@ -11,6 +11,9 @@
 
 namespace {
 constexpr int kPollMs = 150;
+// At rest (the verdict shown, nothing moved) the table is looked at once a
+// second; the player's next click or key brings the quick polls back.
+constexpr int kRestPollMs = 1000;
 // Polls the table must stay unchanged before a search starts: moves come
 // in bursts (a move, then the automatic play).
 constexpr int kStillPolls = 2;
@@ -84,6 +87,18 @@ void SolverControl::Poll() {
     }
   }
   if (!enabled_ || playing_ || !flow_.Dealt() || flow_.Busy()) return;
+  // Capturing the table is the dear part of a poll; a table at rest whose
+  // cards, history and counters are as the last poll saw them is skipped.
+  const TBoard* b = flow_.Board1();
+  const std::array<qint64, 6> mark{b->TableChanges(),         b->HistoryIndex,
+                                   qint64(b->History.size()), flow_.GameIndex(),
+                                   flow_.GameNumber(),        flow_.Table().Rotation_Counter()};
+  if (mark == lastMark_ && stillPolls_ >= kStillPolls && !lastKey_.empty()) {
+    if (!current_ && poll_->interval() != kRestPollMs) poll_->setInterval(kRestPollMs);
+    return;
+  }
+  if (mark != lastMark_) Wake();
+  lastMark_ = mark;
   std::string key = CurrentKey();
   if (key != lastKey_) {
     lastKey_ = key;
@@ -206,15 +221,20 @@ void SolverControl::StartPlaying() {
   player_->start();
 }
 
+void SolverControl::Wake() {
+  if (poll_->interval() != kPollMs) poll_->start(kPollMs);
+}
+
 bool SolverControl::StopOnInput(const QEvent* event) {
-  if (!playing_) return false;
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::KeyPress:
+      Wake();
       break;
     default:
       return false;
   }
+  if (!playing_) return false;
   playing_ = false;
   player_->stop();
   lastKey_.clear();

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <atomic>
 #include <memory>
 #include <optional>
@@ -40,8 +41,8 @@ class SolverControl : public QObject {
   bool Playing() const { return playing_; }
   // The pause between the steps of Solve (tests make it short).
   void SetPlayInterval(int ms);
-  // A click or key from the player stops the playing; returns whether it
-  // was stopped.
+  // A click or key from the player stops the playing (and wakes the quick
+  // polls of a table at rest); returns whether the playing was stopped.
   bool StopOnInput(const QEvent* event);
   // Searches the current position on this thread and shows the verdict
   // (for a screenshot, where no worker's answer could arrive in time).
@@ -55,6 +56,7 @@ class SolverControl : public QObject {
  private:
   struct Job;
   void Poll();
+  void Wake();
   void Start(const std::string& key);
   void Finish(const std::shared_ptr<Job>& job);
   void CancelAll();
@@ -69,7 +71,8 @@ class SolverControl : public QObject {
   bool enabled_ = true;
   std::string lastKey_;
   int stillPolls_ = 0;
-  std::string solvedKey_;  // the position the shown verdict is about
+  std::array<qint64, 6> lastMark_{};  // what the last poll saw (see Poll)
+  std::string solvedKey_;             // the position the shown verdict is about
   std::shared_ptr<Job> current_;
   std::vector<std::pair<std::shared_ptr<Job>, std::thread>> workers_;
   std::unique_ptr<SolveResult> result_;

@@ -75,6 +75,9 @@ class TBoard : public TGraphicControl {
   // rules do with a click, a move the player made is heard once, here, and
   // a click that only picks a card up or is refused is not heard at all.
   void CountTableChange() { ++tableChanges_; }
+  // Grows with every change of the table: a watcher that saw the same count
+  // before knows no card has moved or turned since.
+  unsigned TableChanges() const { return tableChanges_; }
   void PlayerAction(const std::function<void()>& action);
   std::function<void()> OnPlayerChange;
 
