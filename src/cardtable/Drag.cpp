@@ -48,9 +48,7 @@ bool TDragControl::Released(Qt::MouseButton button, QPoint pos) {
     return true;
   }
   const bool took = inert_;
-  pressed_ = false;
-  inert_ = false;
-  pressPile_ = nullptr;
+  ForgetPress();
   return took;
 }
 
@@ -152,9 +150,7 @@ void TDragControl::Drop(QPoint pos) {
   }
   PutBack();
   source_ = nullptr;
-  pressed_ = false;
-  inert_ = false;
-  pressPile_ = nullptr;
+  ForgetPress();
   form_->RefreshHover();
 }
 
@@ -178,6 +174,10 @@ void TDragControl::Cancel() {
     PutBack();
   }
   source_ = nullptr;
+  ForgetPress();
+}
+
+void TDragControl::ForgetPress() {
   pressed_ = false;
   inert_ = false;
   pressPile_ = nullptr;

@@ -47,6 +47,8 @@ class TDragControl : public TMouseHook {
   bool Lift(QPoint pos);
   void Drop(QPoint pos);
   void PutBack();
+  // The button is up: no press, no pile it went down on.
+  void ForgetPress();
   void DrawAt(QPoint pos);
   void Erase();
   // The pile a control belongs to (a card's pile, or the pile itself).

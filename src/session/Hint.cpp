@@ -94,18 +94,15 @@ THintFlash::~THintFlash() {
 
 void THintFlash::Start(const THintMove& move) {
   Stop();
+  const auto spot = [](const TDeck* d) {
+    const TGraphicControl* at = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
+    return QRect(at->Left(), at->Top(), 71, 96);
+  };
   // A move of one pile alone (a stock turned, a card sent home by a double
   // click) lights that pile only: the same spot inverted twice would show
   // nothing.
-  int i = 0;
-  for (TDeck* d : {move.From, move.To}) {
-    if (!d || (i == 1 && d == move.From)) {
-      spots_[i++] = QRect();
-      continue;
-    }
-    const TGraphicControl* at = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
-    spots_[i++] = QRect(at->Left(), at->Top(), 71, 96);
-  }
+  spots_[0] = spot(move.From);
+  spots_[1] = move.To && move.To != move.From ? spot(move.To) : QRect();
   step_ = 0;
   Step();
   timer_.SetEnabled(true);
