@@ -87,6 +87,13 @@ void SolverControl::Poll() {
     }
   }
   if (!enabled_ || playing_ || !flow_.Dealt() || flow_.Busy()) return;
+  if (PilesInOrder(flow_.Host()).empty()) {
+    // The table was cleared (a won game not played again): there is no deal
+    // to judge, and a search would call the empty table won.
+    if (current_) CancelAll();
+    if (!Text().isEmpty()) Show(nullptr);
+    return;
+  }
   // Capturing the table is the dear part of a poll; a table at rest whose
   // cards, history and counters are as the last poll saw them is skipped.
   const TBoard* b = flow_.Board1();
