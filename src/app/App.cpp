@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <cstdio>
 #include <optional>
@@ -10,8 +11,9 @@
 #include "app/ExitHandling.h"
 #include "app/MainForm.h"
 #include "app/ScriptDriver.h"
-#include "app/Usage.h"
 #include "app/SolveCommand.h"
+#include "app/Usage.h"
+#include "cardtable/Card.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/SafeFile.h"
@@ -185,6 +187,12 @@ int RunApplication(int argc, char** argv) {
     unattended.emplace([](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; });
   NameApplication();
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
+  // A window for the player keeps the card images it draws for its next
+  // start; runs that deal or play by themselves draw afresh and keep nothing.
+  if (!headless) {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (!cache.isEmpty()) CardImages::UseDiskCache(cache + QStringLiteral("/card-images.bin"));
+  }
   MainOptions options;
   options.DataDir = cl.dataDir;
   // Runs that deal or play by themselves neither bring back nor keep the

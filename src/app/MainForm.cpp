@@ -509,6 +509,8 @@ void TMain_F::closeEvent(QCloseEvent* event) {
 bool TMain_F::eventFilter(QObject* watched, QEvent* event) {
   // Any click or key of the player's stops Solve (and then does its own work).
   if (solver_) solver_->StopOnInput(event);
+  if (flow_ && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress))
+    flow_->Host().Additional_timer.Wake();  // a resting timer answers the player at once
   if (flow_ && flow_->Busy()) {
     // While a move, deal, undo or redo runs, keys and shortcuts are dropped.
     switch (event->type()) {

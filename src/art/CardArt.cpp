@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QConicalGradient>
 #include <QFont>
+#include <QFontInfo>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
@@ -1200,6 +1201,16 @@ QByteArray TurnSound() {
 }
 
 }  // namespace
+
+QByteArray CacheFingerprint() {
+  static const QByteArray print = [] {
+    const QFontInfo font(IndexFont());
+    return QByteArray("art " WENLO_ART_DIGEST " qt ") + qVersion() + " font " +
+           font.family().toUtf8() + " " + font.styleName().toUtf8() + " " +
+           QByteArray::number(font.weight());
+  }();
+  return print;
+}
 
 QImage CardImage(int k, QSize size) {
   if (size.width() < 8 || size.height() < 8) return QImage();

@@ -34,6 +34,11 @@ constexpr int kCardHeight = 96;
 // show through the corners.
 QImage CardImage(int k, QSize size = QSize(kCardWidth, kCardHeight));
 
+// What CardImage's pixels depend on besides k and the size: this art's
+// source, the index font as the system resolves it and the Qt version. Kept
+// card images are used only when it is the same.
+QByteArray CacheFingerprint();
+
 // The drop cursor: 32 x 32 cursor pixels (32r x 32r device pixels at pixel
 // ratio r), ARGB32, a thick white down arrow with a black outline, its tip
 // (the hot spot, in cursor pixels) at (13, 25).

@@ -46,6 +46,10 @@ QImage Image(int k, QSize size);
 // Draws, ahead of need, the faces, the mask and back `back` (1..13) at a
 // device size, so the first deal after start shows without drawing them.
 void Prepare(QSize size, int back);
+// Keeps the images a start draws in `file` and reads them back on the next
+// start (see CardImageCache.h); an empty name keeps nothing. Prepare writes
+// the file when it drew anything the file did not hold.
+void UseDiskCache(const QString& file);
 const QByteArray& SoundPlysel();
 const QByteArray& SoundTurn();
 }  // namespace CardImages

@@ -1,9 +1,16 @@
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <mutex>
+#include <set>
 #include <tuple>
 
 #include "art/CardArt.h"
+#include "cardtable/CardImageCache.h"
 #include "cardtable/Cardscmp.h"
+#include "platform/SafeFile.h"
 
 namespace CardImages {
 
@@ -30,7 +37,82 @@ struct Store {
   QImage empty;
   QByteArray plysel;
   QByteArray turn;
+  // The file of the last start's images: the sizes it was read for, and
+  // which images in the store came from it.
+  QString diskFile;
+  std::set<std::pair<int, int>> diskTried;
+  std::set<std::tuple<int, int, int>> fromDisk;
 };
+
+using Key = std::tuple<int, int, int>;  // image number, width, height
+
+bool IsNative(int w, int h) {
+  return w == CardArt::kCardWidth && h == CardArt::kCardHeight;
+}
+
+// A view rounds its card rectangles to whole pixels, so one zoom shows
+// images a pixel wider or taller than others.
+bool Near(int w, int h, QSize size) {
+  return std::abs(w - size.width()) <= 1 && std::abs(h - size.height()) <= 1;
+}
+
+void Warn(const QString& what) {
+  std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(what));
+}
+
+// Takes from the file the images at (about) `size`, once per size. The lock
+// is held.
+void LoadNear(Store& s, QSize size) {
+  if (size.width() < 8 || size.height() < 8) return;  // too small to draw at all
+  if (s.diskFile.isEmpty() || !s.diskTried.insert({size.width(), size.height()}).second) return;
+  const FileRead file = ReadRegularFile(s.diskFile, CardImageCache::kMaxFileBytes);
+  if (file.Status == FileReadStatus::Missing) return;
+  QString why = file.Reason;
+  std::vector<CardImageCache::Entry> entries;
+  if (file.Ok()) entries = CardImageCache::Decode(file.Data, CardArt::CacheFingerprint(), &why);
+  if (entries.empty()) {
+    Warn(QStringLiteral("card images of the last start not used (%1): %2").arg(s.diskFile, why));
+    return;
+  }
+  for (CardImageCache::Entry& e : entries) {
+    const int w = e.image.width(), h = e.image.height();
+    if (!Near(w, h, size)) continue;
+    if (IsNative(w, h)) {
+      if (s.images[e.number].isNull()) s.images[e.number] = std::move(e.image);
+    } else {
+      s.sized.emplace(Key(e.number, w, h), std::move(e.image));
+    }
+    s.fromDisk.insert(Key(e.number, w, h));
+  }
+}
+
+// Writes the images at (about) `size` for the next start, unless the file
+// already holds all of them. The lock is held.
+void SaveNear(Store& s, QSize size) {
+  if (s.diskFile.isEmpty()) return;
+  std::vector<CardImageCache::Entry> entries;
+  bool fresh = false;
+  auto take = [&](int k, const QImage& img) {
+    if (img.isNull() || !Near(img.width(), img.height(), size)) return;
+    entries.push_back({k, img});
+    fresh = fresh || !s.fromDisk.count(Key(k, img.width(), img.height()));
+  };
+  for (int k = 1; k <= kCount; ++k)
+    take(k, s.images[k]);
+  for (const auto& [key, img] : s.sized)
+    take(std::get<0>(key), img);
+  if (!fresh) return;
+  QDir().mkpath(QFileInfo(s.diskFile).absolutePath());
+  SafeFileWriter writer(s.diskFile);
+  if (!writer.Write(CardImageCache::Encode(CardArt::CacheFingerprint(), entries))) {
+    Warn(QStringLiteral("card images not kept for the next start (%1): %2")
+             .arg(s.diskFile, writer.Reason()));
+    s.diskFile.clear();  // one report, not one per size
+    return;
+  }
+  for (const auto& e : entries)
+    s.fromDisk.insert(Key(e.number, e.image.width(), e.image.height()));
+}
 
 Store& TheStore() {
   // Kept until exit, shared by every card.
@@ -43,6 +125,7 @@ const QImage& Image(int k) {
   Store& s = TheStore();
   if (k < 1 || k > kCount) return s.empty;
   std::lock_guard<std::mutex> hold(s.lock);
+  if (s.images[k].isNull()) LoadNear(s, QSize(CardArt::kCardWidth, CardArt::kCardHeight));
   if (s.images[k].isNull()) s.images[k] = AsRgb32(CardArt::CardImage(k));
   return s.images[k];
 }
@@ -55,7 +138,13 @@ QImage Image(int k, QSize size) {
   const auto key = std::make_tuple(k, size.width(), size.height());
   auto it = s.sized.find(key);
   if (it != s.sized.end()) return it->second;
-  if (s.sized.size() >= kMaxSized) s.sized.clear();
+  LoadNear(s, size);
+  it = s.sized.find(key);
+  if (it != s.sized.end()) return it->second;
+  if (s.sized.size() >= kMaxSized) {
+    s.sized.clear();
+    s.fromDisk.clear();
+  }
   return s.sized.emplace(key, AsRgb32(CardArt::CardImage(k, size))).first->second;
 }
 
@@ -64,6 +153,16 @@ void Prepare(QSize size, int back) {
     Image(k, size);
   Image(kCardMask, size);
   if (back >= 1 && back <= 13) Image(52 + back, size);
+  Store& s = TheStore();
+  std::lock_guard<std::mutex> hold(s.lock);
+  SaveNear(s, size);
+}
+
+void UseDiskCache(const QString& file) {
+  Store& s = TheStore();
+  std::lock_guard<std::mutex> hold(s.lock);
+  s.diskFile = file;
+  s.diskTried.clear();
 }
 
 const QByteArray& SoundPlysel() {

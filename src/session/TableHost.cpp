@@ -28,6 +28,7 @@ TableHost::TableHost(int width, int height, int back)
   Table.Additional_timer = &Additional_timer;
   Table.RandomSource = [this](int n) { return Shuffle.NextRandom(n); };
   drag_ = std::make_unique<TDragControl>(form_.get(), Board1);
+  Additional_timer.RestProbe = [this] { return TickDigest(); };
   drag_->OnHold = [this](bool hold) {
     if (hold) {
       timerHeld_ = Additional_timer.Enabled();
@@ -36,6 +37,25 @@ TableHost::TableHost(int width, int height, int back)
       Additional_timer.SetEnabled(true);
     }
   };
+}
+
+// Everything a game's tick reads besides the cards themselves, folded
+// with the count of cards moved and turned: while this stays the same, one
+// tick does exactly what the last did.
+uint64_t TableHost::TickDigest() const {
+  uint64_t h = 0;
+  auto mix = [&h](uint64_t v) { h = (h ^ v) * 0x100000001b3ull + 0x9e3779b97f4a7c15ull; };
+  mix(Board1->TableChanges());
+  mix(Board1->Busy);
+  mix(reinterpret_cast<uintptr_t>(Board1->SelectedPile));
+  mix(uint64_t(int64_t(Board1->HistoryIndex)));
+  mix(Board1->History.size());
+  mix(uint64_t(Table.AutoPlay));
+  mix(uint64_t(Table.GameIndex));
+  mix(uint64_t(Table.Rotation_Counter()));
+  mix(Table.Won());
+  mix(reinterpret_cast<uintptr_t>(game_.get()));
+  return h;
 }
 
 TableHost::~TableHost() {

@@ -50,6 +50,8 @@ class TableHost {
   void UpdateCardOpacity();
 
  private:
+  uint64_t TickDigest() const;
+
   std::unique_ptr<TForm> form_;
   std::unique_ptr<TGame> game_;
   // The previous deal's rules, kept one deal longer: a handler of theirs may

@@ -34,6 +34,7 @@ class ProgramSandbox {
   QProcessEnvironment Environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", ConfigDir());
+    env.insert("XDG_CACHE_HOME", dir_.filePath("cache"));
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");

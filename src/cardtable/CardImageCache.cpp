@@ -1,0 +1,119 @@
+#include "cardtable/CardImageCache.h"
+
+#include <cstring>
+
+namespace CardImageCache {
+
+namespace {
+constexpr char kMagic[8] = {'W', 'E', 'N', 'L', 'O', 'C', 'I', '1'};
+constexpr int kMaxEntries = 1024;
+constexpr int kMaxSide = 4096;
+
+void PutU32(QByteArray& out, quint32 v) {
+  out.append(reinterpret_cast<const char*>(&v), 4);
+}
+
+// Reads the file front to back, refusing to step past its end.
+class Reader {
+ public:
+  Reader(const QByteArray& data, qsizetype end) : data_(data), end_(end) {}
+  bool U32(quint32* v) { return Bytes(v, 4); }
+  bool Bytes(void* to, qsizetype n) {
+    if (n < 0 || end_ - at_ < n) return false;
+    std::memcpy(to, data_.constData() + at_, size_t(n));
+    at_ += n;
+    return true;
+  }
+  qsizetype Left() const { return end_ - at_; }
+  const char* Here() const { return data_.constData() + at_; }
+  void Skip(qsizetype n) { at_ += n; }
+
+ private:
+  const QByteArray& data_;
+  qsizetype end_;
+  qsizetype at_ = 0;
+};
+}  // namespace
+
+// A word-wise digest: fast enough for megabytes at start-up, and any bit
+// changed anywhere changes it.
+quint64 Checksum(const char* p, qsizetype n) {
+  quint64 h = 0xcbf29ce484222325ull;
+  qsizetype i = 0;
+  for (; i + 8 <= n; i += 8) {
+    quint64 w;
+    std::memcpy(&w, p + i, 8);
+    h = (h ^ w) * 0x100000001b3ull;
+    h ^= h >> 29;
+  }
+  for (; i < n; ++i)
+    h = (h ^ quint8(p[i])) * 0x100000001b3ull;
+  return h;
+}
+
+QByteArray Encode(const QByteArray& fingerprint, const std::vector<Entry>& entries) {
+  qsizetype bytes = qsizetype(sizeof kMagic) + 4 + fingerprint.size() + 4 + 8;
+  for (const Entry& e : entries)
+    bytes += 12 + qsizetype(e.image.width()) * e.image.height() * 4;
+  QByteArray out;
+  out.reserve(bytes);
+  out.append(kMagic, sizeof kMagic);
+  PutU32(out, quint32(fingerprint.size()));
+  out.append(fingerprint);
+  PutU32(out, quint32(entries.size()));
+  for (const Entry& e : entries) {
+    const QImage img = e.image.format() == QImage::Format_RGB32
+                           ? e.image
+                           : e.image.convertToFormat(QImage::Format_RGB32);
+    PutU32(out, quint32(e.number));
+    PutU32(out, quint32(img.width()));
+    PutU32(out, quint32(img.height()));
+    for (int y = 0; y < img.height(); ++y)
+      out.append(reinterpret_cast<const char*>(img.constScanLine(y)), img.width() * 4);
+  }
+  const quint64 sum = Checksum(out.constData(), out.size());
+  out.append(reinterpret_cast<const char*>(&sum), 8);
+  return out;
+}
+
+std::vector<Entry> Decode(const QByteArray& data, const QByteArray& fingerprint, QString* why) {
+  auto fail = [why](const char* reason) {
+    if (why) *why = QString::fromLatin1(reason);
+    return std::vector<Entry>();
+  };
+  if (data.size() < qsizetype(sizeof kMagic) + 16) return fail("too short");
+  if (std::memcmp(data.constData(), kMagic, sizeof kMagic) != 0)
+    return fail("not a card image file");
+  const qsizetype body = data.size() - 8;
+  quint64 sum;
+  std::memcpy(&sum, data.constData() + body, 8);
+  if (Checksum(data.constData(), body) != sum) return fail("checksum does not match");
+
+  Reader r(data, body);
+  r.Skip(sizeof kMagic);
+  quint32 printSize = 0, count = 0;
+  if (!r.U32(&printSize) || printSize > quint32(r.Left())) return fail("truncated");
+  if (QByteArray(r.Here(), printSize) != fingerprint) return fail("made for other card art");
+  r.Skip(printSize);
+  if (!r.U32(&count) || count > quint32(kMaxEntries)) return fail("bad image count");
+  std::vector<Entry> entries;
+  entries.reserve(count);
+  for (quint32 i = 0; i < count; ++i) {
+    quint32 number = 0, w = 0, h = 0;
+    if (!r.U32(&number) || !r.U32(&w) || !r.U32(&h)) return fail("truncated");
+    if (number < 1 || number > 76 || w < 1 || h < 1 || w > quint32(kMaxSide) ||
+        h > quint32(kMaxSide))
+      return fail("bad image header");
+    Entry e;
+    e.number = int(number);
+    e.image = QImage(int(w), int(h), QImage::Format_RGB32);
+    if (e.image.isNull()) return fail("out of memory");
+    for (int y = 0; y < int(h); ++y)
+      if (!r.Bytes(e.image.scanLine(y), qsizetype(w) * 4)) return fail("truncated");
+    entries.push_back(std::move(e));
+  }
+  if (r.Left() != 0) return fail("trailing bytes");
+  return entries;
+}
+
+}  // namespace CardImageCache

@@ -1,0 +1,162 @@
+// Card images kept from one start for the next: only a whole file made for
+// this art is used, a bad one is drawn over, and a file that cannot be
+// written costs nothing but the next start's speed.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstring>
+
+#include "art/CardArt.h"
+#include "cardtable/Card.h"
+#include "cardtable/CardImageCache.h"
+
+namespace {
+
+using CardImageCache::Decode;
+using CardImageCache::Encode;
+using CardImageCache::Entry;
+
+QImage Solid(QSize size, QRgb colour) {
+  QImage img(size, QImage::Format_RGB32);
+  img.fill(colour);
+  return img;
+}
+
+void PutU32(QByteArray& data, qsizetype at, quint32 v) {
+  std::memcpy(data.data() + at, &v, 4);
+}
+
+// Patches a field and seals the file again, so the header's lie reaches the
+// checks behind the checksum.
+QByteArray Patched(QByteArray data, qsizetype at, quint32 v) {
+  PutU32(data, at, v);
+  const quint64 sum = CardImageCache::Checksum(data.constData(), data.size() - 8);
+  std::memcpy(data.data() + data.size() - 8, &sum, 8);
+  return data;
+}
+
+TEST(CardImageCacheTest, RoundTripAndEveryKindOfBadFile) {
+  const QByteArray print = CardArt::CacheFingerprint();
+  const std::vector<Entry> entries = {{1, Solid({30, 40}, qRgb(200, 10, 10))},
+                                      {69, Solid({31, 40}, qRgb(1, 2, 3))}};
+  const QByteArray good = Encode(print, entries);
+
+  QString why;
+  const std::vector<Entry> back = Decode(good, print, &why);
+  ASSERT_EQ(back.size(), 2u) << why.toStdString();
+  EXPECT_EQ(back[0].number, 1);
+  EXPECT_EQ(back[0].image, entries[0].image);
+  EXPECT_EQ(back[1].number, 69);
+  EXPECT_EQ(back[1].image, entries[1].image);
+
+  QByteArray flipped = good;
+  flipped[good.size() / 2] = char(flipped[good.size() / 2] ^ 0x10);
+  QByteArray foreignMagic = good;
+  foreignMagic[0] = 'X';
+  const qsizetype countAt = 8 + 4 + print.size();
+  struct Case {
+    const char* what;
+    QByteArray data;
+    QByteArray print;
+  } cases[] = {
+      {"empty", QByteArray(), print},
+      {"truncated header", good.left(10), print},
+      {"truncated image", good.left(good.size() - 100), print},
+      {"one byte more", good + 'x', print},
+      {"a flipped bit", flipped, print},
+      {"other art", good, print + "+"},
+      {"not ours", foreignMagic, print},
+      {"garbage", QByteArray(5000, '\xff'), print},
+  };
+  for (const Case& c : cases) {
+    why.clear();
+    EXPECT_TRUE(Decode(c.data, c.print, &why).empty()) << c.what;
+    EXPECT_FALSE(why.isEmpty()) << c.what;
+  }
+
+  // Headers that lie, behind a valid checksum: a count and an image size far
+  // beyond the data, and an image number outside the table.
+  struct Lie {
+    const char* what;
+    qsizetype at;
+    quint32 value;
+  } lies[] = {{"count", countAt, 0x7fffffffu},
+              {"count one too many", countAt, 3},
+              {"width", countAt + 8, 100000},
+              {"number", countAt + 4, 99}};
+  for (const Lie& lie : lies) {
+    why.clear();
+    EXPECT_TRUE(Decode(Patched(good, lie.at, lie.value), print, &why).empty()) << lie.what;
+    EXPECT_FALSE(why.contains("checksum")) << lie.what;
+  }
+  // The patching itself is sound: the same value back gives the file back.
+  EXPECT_EQ(Decode(Patched(good, countAt, 2), print, &why).size(), 2u);
+}
+
+class CardImageStoreTest : public ::testing::Test {
+ protected:
+  ~CardImageStoreTest() override { CardImages::UseDiskCache(QString()); }
+  QTemporaryDir dir;
+};
+
+TEST_F(CardImageStoreTest, KeptImagesAreUsedAndABadFileIsDrawnOver) {
+  // A size no other test draws, so the shared store has nothing at it yet.
+  const QSize size(41, 55);
+  const QString file = dir.filePath("card-images.bin");
+  {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Encode(CardArt::CacheFingerprint(), {{1, Solid(size, qRgb(255, 0, 0))}}));
+  }
+  CardImages::UseDiskCache(file);
+  EXPECT_EQ(CardImages::Image(1, size).pixel(20, 27), qRgb(255, 0, 0));
+
+  // A file with a flipped bit at another size: the face is drawn instead.
+  const QSize other(43, 58);
+  QByteArray bad = Encode(CardArt::CacheFingerprint(), {{2, Solid(other, qRgb(255, 0, 0))}});
+  bad[40] = char(bad[40] ^ 1);
+  {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bad);
+  }
+  CardImages::UseDiskCache(file);
+  EXPECT_EQ(CardImages::Image(2, other),
+            CardArt::CardImage(2, other).convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(CardImageStoreTest, PrepareKeepsWhatItDrewOnceAndSurvivesAnUnwritablePlace) {
+  const QSize size(45, 61);
+  const QString file = dir.filePath("sub/card-images.bin");
+  CardImages::UseDiskCache(file);
+  CardImages::Prepare(size, 3);
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  QString why;
+  const std::vector<Entry> kept = Decode(f.readAll(), CardArt::CacheFingerprint(), &why);
+  f.close();
+  // The 52 faces, the empty-pile mark and back 3.
+  ASSERT_EQ(kept.size(), 54u) << why.toStdString();
+  for (const Entry& e : kept) {
+    EXPECT_EQ(e.image, CardImages::Image(e.number, size)) << e.number;
+    EXPECT_TRUE(e.number <= 52 || e.number == 69 || e.number == 55) << e.number;
+  }
+
+  // Nothing new drawn: the next Prepare does not write the file again.
+  ASSERT_TRUE(QFile::remove(file));
+  CardImages::Prepare(size, 3);
+  EXPECT_FALSE(QFile::exists(file));
+
+  // A place that cannot be a folder: the images still come, nothing is kept.
+  QFile blocker(dir.filePath("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  CardImages::UseDiskCache(dir.filePath("blocker/card-images.bin"));
+  const QSize third(47, 64);
+  CardImages::Prepare(third, 1);
+  EXPECT_FALSE(CardImages::Image(7, third).isNull());
+  EXPECT_FALSE(QFile::exists(dir.filePath("blocker/card-images.bin")));
+}
+
+}  // namespace
