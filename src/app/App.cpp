@@ -199,6 +199,7 @@ int RunApplication(int argc, char** argv) {
   // player's game in progress, unless asked to with --resume.
   options.ResumeAtStart = cl.resume || (!headless && !cl.game && !cl.number);
   options.KeepAtExit = cl.resume || !headless;
+  options.ComposeAtFirstPaint = !headless;
   TMain_F window(options);
   GameFlow& flow = window.Flow();
   if (cl.resume && !flow.Dealt() && !flow.ResumeError().isEmpty())

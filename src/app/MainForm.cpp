@@ -59,6 +59,7 @@ void TMain_F::FormCreate(const MainOptions& options) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   flow_ = GameFlow::Load(options.DataDir);
   QApplication::restoreOverrideCursor();
+  if (options.ComposeAtFirstPaint) flow_->Host().Form().HoldUntilFirstPaint();
 
   surface_ = new SurfaceWidget(&flow_->Host().Form(), this);
   setCentralWidget(surface_);

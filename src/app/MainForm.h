@@ -26,6 +26,9 @@ struct MainOptions {
   QString DataDir;            // --data-dir
   bool ResumeAtStart = true;  // bring back the game kept at the last exit
   bool KeepAtExit = true;     // keep a started game at exit instead of counting it
+  // Compose the table only for the window's first paint (a window that will
+  // be shown; runs that read the table without showing it leave this off).
+  bool ComposeAtFirstPaint = false;
 };
 
 class TMain_F : public QMainWindow {

@@ -35,20 +35,25 @@ class Reader {
 };
 }  // namespace
 
-// A word-wise digest: fast enough for megabytes at start-up, and any bit
-// changed anywhere changes it.
+// A word-wise digest in four independent lanes (so the processor runs them
+// side by side): fast enough for megabytes at start-up, and any bit changed
+// anywhere changes it.
 quint64 Checksum(const char* p, qsizetype n) {
-  quint64 h = 0xcbf29ce484222325ull;
+  constexpr quint64 kPrime = 0x100000001b3ull;
+  quint64 lane[4] = {0xcbf29ce484222325ull, 0x84222325cbf29ce4ull, 0x9e3779b97f4a7c15ull,
+                     0x7f4a7c159e3779b9ull};
   qsizetype i = 0;
-  for (; i + 8 <= n; i += 8) {
-    quint64 w;
-    std::memcpy(&w, p + i, 8);
-    h = (h ^ w) * 0x100000001b3ull;
-    h ^= h >> 29;
-  }
+  for (; i + 32 <= n; i += 32)
+    for (int j = 0; j < 4; ++j) {
+      quint64 w;
+      std::memcpy(&w, p + i + 8 * j, 8);
+      lane[j] = (lane[j] ^ w) * kPrime;
+      lane[j] ^= lane[j] >> 29;
+    }
+  quint64 h = lane[0] ^ (lane[1] * 3) ^ (lane[2] * 5) ^ (lane[3] * 7);
   for (; i < n; ++i)
-    h = (h ^ quint8(p[i])) * 0x100000001b3ull;
-  return h;
+    h = (h ^ quint8(p[i])) * kPrime;
+  return h ^ quint64(n);
 }
 
 QByteArray Encode(const QByteArray& fingerprint, const std::vector<Entry>& entries) {
@@ -76,10 +81,11 @@ QByteArray Encode(const QByteArray& fingerprint, const std::vector<Entry>& entri
   return out;
 }
 
-std::vector<Entry> Decode(const QByteArray& data, const QByteArray& fingerprint, QString* why) {
-  auto fail = [why](const char* reason) {
-    if (why) *why = QString::fromLatin1(reason);
-    return std::vector<Entry>();
+Contents Decode(const QByteArray& data) {
+  auto fail = [](const char* reason) {
+    Contents c;
+    c.why = QString::fromLatin1(reason);
+    return c;
   };
   if (data.size() < qsizetype(sizeof kMagic) + 16) return fail("too short");
   if (std::memcmp(data.constData(), kMagic, sizeof kMagic) != 0)
@@ -93,10 +99,11 @@ std::vector<Entry> Decode(const QByteArray& data, const QByteArray& fingerprint,
   r.Skip(sizeof kMagic);
   quint32 printSize = 0, count = 0;
   if (!r.U32(&printSize) || printSize > quint32(r.Left())) return fail("truncated");
-  if (QByteArray(r.Here(), printSize) != fingerprint) return fail("made for other card art");
+  Contents c;
+  c.fingerprint = QByteArray(r.Here(), printSize);
   r.Skip(printSize);
   if (!r.U32(&count) || count > quint32(kMaxEntries)) return fail("bad image count");
-  std::vector<Entry> entries;
+  std::vector<Entry>& entries = c.entries;
   entries.reserve(count);
   for (quint32 i = 0; i < count; ++i) {
     quint32 number = 0, w = 0, h = 0;
@@ -113,7 +120,8 @@ std::vector<Entry> Decode(const QByteArray& data, const QByteArray& fingerprint,
     entries.push_back(std::move(e));
   }
   if (r.Left() != 0) return fail("trailing bytes");
-  return entries;
+  c.ok = true;
+  return c;
 }
 
 }  // namespace CardImageCache

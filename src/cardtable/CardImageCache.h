@@ -29,8 +29,14 @@ quint64 Checksum(const char* data, qsizetype size);
 
 QByteArray Encode(const QByteArray& fingerprint, const std::vector<Entry>& entries);
 
-// The entries of `data` when it is a whole file written for `fingerprint`;
-// otherwise nothing, and `why` says what was wrong.
-std::vector<Entry> Decode(const QByteArray& data, const QByteArray& fingerprint, QString* why);
+// What a file holds. Decode checks that it is whole and ours; the caller
+// checks that it was made for this art (the fingerprint).
+struct Contents {
+  bool ok = false;
+  QString why;  // what was wrong, when not ok
+  QByteArray fingerprint;
+  std::vector<Entry> entries;
+};
+Contents Decode(const QByteArray& data);
 
 }  // namespace CardImageCache

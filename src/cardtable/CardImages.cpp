@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
 #include <map>
 #include <mutex>
 #include <set>
@@ -26,6 +27,26 @@ QImage AsRgb32(QImage img) {
   return img;
 }
 
+// The file of an earlier start's images, read and checked (not yet matched
+// against this art).
+struct Kept {
+  FileReadStatus status = FileReadStatus::Missing;
+  CardImageCache::Contents contents;
+  QString why;
+};
+
+Kept ReadKept(const QString& file) {
+  Kept k;
+  const FileRead read = ReadRegularFile(file, CardImageCache::kMaxFileBytes);
+  k.status = read.Status;
+  k.why = read.Reason;
+  if (read.Ok()) {
+    k.contents = CardImageCache::Decode(read.Data);
+    k.why = k.contents.why;
+  }
+  return k;
+}
+
 // Every image is drawn when first asked for, not all at start: a table shows
 // a few dozen of them, and drawing the rest would delay the first frame.
 // Sounds are made only when one is first played. One lock guards the store
@@ -42,6 +63,9 @@ struct Store {
   QString diskFile;
   std::set<std::pair<int, int>> diskTried;
   std::set<std::tuple<int, int, int>> fromDisk;
+  // The file as read at start-up on a thread of its own, while the window
+  // is being made; the first image asked for waits for it.
+  std::future<Kept> early;
 };
 
 using Key = std::tuple<int, int, int>;  // image number, width, height
@@ -65,16 +89,18 @@ void Warn(const QString& what) {
 void LoadNear(Store& s, QSize size) {
   if (size.width() < 8 || size.height() < 8) return;  // too small to draw at all
   if (s.diskFile.isEmpty() || !s.diskTried.insert({size.width(), size.height()}).second) return;
-  const FileRead file = ReadRegularFile(s.diskFile, CardImageCache::kMaxFileBytes);
-  if (file.Status == FileReadStatus::Missing) return;
-  QString why = file.Reason;
-  std::vector<CardImageCache::Entry> entries;
-  if (file.Ok()) entries = CardImageCache::Decode(file.Data, CardArt::CacheFingerprint(), &why);
-  if (entries.empty()) {
-    Warn(QStringLiteral("card images of the last start not used (%1): %2").arg(s.diskFile, why));
+  Kept kept = s.early.valid() ? s.early.get() : ReadKept(s.diskFile);
+  if (kept.status == FileReadStatus::Missing) return;
+  if (kept.contents.ok && kept.contents.fingerprint != CardArt::CacheFingerprint())
+    kept.why = QStringLiteral("made for other card art");
+  else if (kept.contents.ok)
+    kept.why.clear();
+  if (!kept.why.isEmpty() || !kept.contents.ok) {
+    Warn(QStringLiteral("card images of the last start not used (%1): %2")
+             .arg(s.diskFile, kept.why));
     return;
   }
-  for (CardImageCache::Entry& e : entries) {
+  for (CardImageCache::Entry& e : kept.contents.entries) {
     const int w = e.image.width(), h = e.image.height();
     if (!Near(w, h, size)) continue;
     if (IsNative(w, h)) {
@@ -161,8 +187,10 @@ void Prepare(QSize size, int back) {
 void UseDiskCache(const QString& file) {
   Store& s = TheStore();
   std::lock_guard<std::mutex> hold(s.lock);
+  if (s.early.valid()) s.early.wait();
   s.diskFile = file;
   s.diskTried.clear();
+  if (!file.isEmpty()) s.early = std::async(std::launch::async, ReadKept, file);
 }
 
 const QByteArray& SoundPlysel() {

@@ -195,12 +195,31 @@ void TForm::EndUpdate() {
   if (updateDepth_ > 0 && --updateDepth_ == 0) FlushPending();
 }
 
-void TForm::FlushPending() {
-  if (pending_.isEmpty()) return;
-  QRegion region = pending_;
+void TForm::HoldUntilFirstPaint() {
+  if (held_) return;
+  held_ = true;
+  BeginUpdate();
+}
+
+bool TForm::ReleaseHold() {
+  if (!held_) return false;
+  held_ = false;
+  if (--updateDepth_ == 0) ComposePending();
+  return true;
+}
+
+QRegion TForm::ComposePending() {
+  // The framebuffer may have shrunk since a rectangle was collected.
+  QRegion region = pending_ & screen_.rect();
   pending_ = QRegion();
   for (const QRect& r : region)
     Recompose(r);
+  return region;
+}
+
+void TForm::FlushPending() {
+  const QRegion region = ComposePending();
+  if (region.isEmpty()) return;
   FlushDevice(region.boundingRect());
 }
 

@@ -184,6 +184,14 @@ class TForm {
   void EndUpdate();
   // Recomposes whatever an open update has collected (before direct drawing).
   void FlushPending();
+  // Holds every recomposition until ReleaseHold (the view's first paint): a
+  // window starting up sets its background, deals and finds its size and
+  // zoom in several steps, and composing the table after each of them would
+  // only delay the first frame. The first frame composes it once.
+  // ReleaseHold composes what was held without telling the view (it is the
+  // view painting) and says whether there was a hold.
+  void HoldUntilFirstPaint();
+  bool ReleaseHold();
   // Tells the view that framebuffer pixels changed by direct drawing: in the
   // device rectangle of the logical r, or in a device rectangle.
   void Flush(const QRect& r) { FlushDevice(DeviceRect(r)); }
@@ -226,12 +234,15 @@ class TForm {
 
  private:
   void Recompose(const QRect& r);
+  // Recomposes what an update collected; returns it.
+  QRegion ComposePending();
 
   QImage screen_;
   TViewMap view_;
   std::vector<TComponent*> components_;
   std::vector<TGraphicControl*> zorder_;
   int updateDepth_ = 0;
+  bool held_ = false;
   QRegion pending_;
   TGraphicControl* captured_ = nullptr;
   bool afterDoubleClick_ = false;

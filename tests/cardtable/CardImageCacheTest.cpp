@@ -42,9 +42,11 @@ TEST(CardImageCacheTest, RoundTripAndEveryKindOfBadFile) {
                                       {69, Solid({31, 40}, qRgb(1, 2, 3))}};
   const QByteArray good = Encode(print, entries);
 
-  QString why;
-  const std::vector<Entry> back = Decode(good, print, &why);
-  ASSERT_EQ(back.size(), 2u) << why.toStdString();
+  const CardImageCache::Contents read = Decode(good);
+  ASSERT_TRUE(read.ok) << read.why.toStdString();
+  EXPECT_EQ(read.fingerprint, print);
+  const std::vector<Entry>& back = read.entries;
+  ASSERT_EQ(back.size(), 2u);
   EXPECT_EQ(back[0].number, 1);
   EXPECT_EQ(back[0].image, entries[0].image);
   EXPECT_EQ(back[1].number, 69);
@@ -58,21 +60,20 @@ TEST(CardImageCacheTest, RoundTripAndEveryKindOfBadFile) {
   struct Case {
     const char* what;
     QByteArray data;
-    QByteArray print;
   } cases[] = {
-      {"empty", QByteArray(), print},
-      {"truncated header", good.left(10), print},
-      {"truncated image", good.left(good.size() - 100), print},
-      {"one byte more", good + 'x', print},
-      {"a flipped bit", flipped, print},
-      {"other art", good, print + "+"},
-      {"not ours", foreignMagic, print},
-      {"garbage", QByteArray(5000, '\xff'), print},
+      {"empty", QByteArray()},
+      {"truncated header", good.left(10)},
+      {"truncated image", good.left(good.size() - 100)},
+      {"one byte more", good + 'x'},
+      {"a flipped bit", flipped},
+      {"not ours", foreignMagic},
+      {"garbage", QByteArray(5000, '\xff')},
   };
   for (const Case& c : cases) {
-    why.clear();
-    EXPECT_TRUE(Decode(c.data, c.print, &why).empty()) << c.what;
-    EXPECT_FALSE(why.isEmpty()) << c.what;
+    const CardImageCache::Contents bad = Decode(c.data);
+    EXPECT_FALSE(bad.ok) << c.what;
+    EXPECT_TRUE(bad.entries.empty()) << c.what;
+    EXPECT_FALSE(bad.why.isEmpty()) << c.what;
   }
 
   // Headers that lie, behind a valid checksum: a count and an image size far
@@ -86,12 +87,12 @@ TEST(CardImageCacheTest, RoundTripAndEveryKindOfBadFile) {
               {"width", countAt + 8, 100000},
               {"number", countAt + 4, 99}};
   for (const Lie& lie : lies) {
-    why.clear();
-    EXPECT_TRUE(Decode(Patched(good, lie.at, lie.value), print, &why).empty()) << lie.what;
-    EXPECT_FALSE(why.contains("checksum")) << lie.what;
+    const CardImageCache::Contents bad = Decode(Patched(good, lie.at, lie.value));
+    EXPECT_FALSE(bad.ok) << lie.what;
+    EXPECT_FALSE(bad.why.contains("checksum")) << lie.what;
   }
   // The patching itself is sound: the same value back gives the file back.
-  EXPECT_EQ(Decode(Patched(good, countAt, 2), print, &why).size(), 2u);
+  EXPECT_TRUE(Decode(Patched(good, countAt, 2)).ok);
 }
 
 class CardImageStoreTest : public ::testing::Test {
@@ -107,14 +108,14 @@ TEST_F(CardImageStoreTest, KeptImagesAreUsedAndABadFileIsDrawnOver) {
   {
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(Encode(CardArt::CacheFingerprint(), {{1, Solid(size, qRgb(255, 0, 0))}}));
+    f.write(Encode(CardArt::CacheFingerprint(), {{1, Solid(size, qRgb(1, 254, 3))}}));
   }
   CardImages::UseDiskCache(file);
-  EXPECT_EQ(CardImages::Image(1, size).pixel(20, 27), qRgb(255, 0, 0));
+  EXPECT_EQ(CardImages::Image(1, size).pixel(20, 27), qRgb(1, 254, 3));
 
   // A file with a flipped bit at another size: the face is drawn instead.
   const QSize other(43, 58);
-  QByteArray bad = Encode(CardArt::CacheFingerprint(), {{2, Solid(other, qRgb(255, 0, 0))}});
+  QByteArray bad = Encode(CardArt::CacheFingerprint(), {{2, Solid(other, qRgb(1, 254, 3))}});
   bad[40] = char(bad[40] ^ 1);
   {
     QFile f(file);
@@ -133,11 +134,13 @@ TEST_F(CardImageStoreTest, PrepareKeepsWhatItDrewOnceAndSurvivesAnUnwritablePlac
   CardImages::Prepare(size, 3);
   QFile f(file);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  QString why;
-  const std::vector<Entry> kept = Decode(f.readAll(), CardArt::CacheFingerprint(), &why);
+  const CardImageCache::Contents read = Decode(f.readAll());
   f.close();
+  ASSERT_TRUE(read.ok) << read.why.toStdString();
+  EXPECT_EQ(read.fingerprint, CardArt::CacheFingerprint());
+  const std::vector<Entry>& kept = read.entries;
   // The 52 faces, the empty-pile mark and back 3.
-  ASSERT_EQ(kept.size(), 54u) << why.toStdString();
+  ASSERT_EQ(kept.size(), 54u);
   for (const Entry& e : kept) {
     EXPECT_EQ(e.image, CardImages::Image(e.number, size)) << e.number;
     EXPECT_TRUE(e.number <= 52 || e.number == 69 || e.number == 55) << e.number;

@@ -103,6 +103,9 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
   if (!form_) return;
   // A move to a screen with another pixel ratio makes a new framebuffer.
   if (devicePixelRatioF() != viewRatio_) UpdateView();
+  // The table is composed once, for this first frame; a first paint of
+  // part of the window leaves the rest to the next.
+  if (form_->ReleaseHold() && event->rect() != rect()) update();
   QPainter p(this);
   const qreal ratio = viewRatio_;
   const QRect e = event->rect();
