@@ -192,6 +192,7 @@ int RunApplication(int argc, char** argv) {
   if (!headless) {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (!cache.isEmpty()) CardImages::UseDiskCache(cache + QStringLiteral("/card-images.bin"));
+    if (cl.game || cl.number) CardImages::ReadKeptAhead();
   }
   MainOptions options;
   options.DataDir = cl.dataDir;
@@ -207,6 +208,7 @@ int RunApplication(int argc, char** argv) {
   // A game brought back comes first; the command line's deal is for a start
   // without one.
   if (!flow.Dealt()) DealFromCommandLine(flow, cl);
+  if (!headless && flow.Dealt()) CardImages::ReadKeptAhead();  // a game brought back
 
   if (cl.dump) {
     QTextStream out(stdout);

@@ -50,6 +50,11 @@ void Prepare(QSize size, int back);
 // start (see CardImageCache.h); an empty name keeps nothing. Prepare writes
 // the file when it drew anything the file did not hold.
 void UseDiskCache(const QString& file);
+// Starts reading that file on a thread of its own, for a start that will
+// show cards: the window is made meanwhile, and the first image asked for
+// waits for the file. A start without cards does not hold the images in
+// memory at its first frame.
+void ReadKeptAhead();
 const QByteArray& SoundPlysel();
 const QByteArray& SoundTurn();
 }  // namespace CardImages

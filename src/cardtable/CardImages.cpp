@@ -187,10 +187,16 @@ void Prepare(QSize size, int back) {
 void UseDiskCache(const QString& file) {
   Store& s = TheStore();
   std::lock_guard<std::mutex> hold(s.lock);
-  if (s.early.valid()) s.early.wait();
+  if (s.early.valid()) s.early.get();  // another file's: not for this one
   s.diskFile = file;
   s.diskTried.clear();
-  if (!file.isEmpty()) s.early = std::async(std::launch::async, ReadKept, file);
+}
+
+void ReadKeptAhead() {
+  Store& s = TheStore();
+  std::lock_guard<std::mutex> hold(s.lock);
+  if (s.diskFile.isEmpty() || s.early.valid() || !s.diskTried.empty()) return;
+  s.early = std::async(std::launch::async, ReadKept, s.diskFile);
 }
 
 const QByteArray& SoundPlysel() {

@@ -111,6 +111,7 @@ TEST_F(CardImageStoreTest, KeptImagesAreUsedAndABadFileIsDrawnOver) {
     f.write(Encode(CardArt::CacheFingerprint(), {{1, Solid(size, qRgb(1, 254, 3))}}));
   }
   CardImages::UseDiskCache(file);
+  CardImages::ReadKeptAhead();  // read on its own thread, as at a start with cards
   EXPECT_EQ(CardImages::Image(1, size).pixel(20, 27), qRgb(1, 254, 3));
 
   // A file with a flipped bit at another size: the face is drawn instead.
