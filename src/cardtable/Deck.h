@@ -2,6 +2,8 @@
 // A pile of cards: a windowless control that chains its cards from the top
 // down and runs the two-click move protocol through its events.
 
+#include <cstdint>
+
 #include "cardtable/Card.h"
 
 // ---------------------------------------------------------------------------
@@ -20,6 +22,13 @@ class TDeck : public TGraphicControl {
   TBoard* HostBoard() const { return hostBoard_; }
   void SetHostBoard(TBoard* b);
   int DeckID() const { return deckID_; }
+  // Counts every change of what the pile holds: a card added or taken, a
+  // card on it turned, selected, shown or hidden, its empty look. Equal
+  // revisions mean the same cards in the same state, so a caller that put
+  // the pile in a known state can tell it is still in it without walking
+  // its cards.
+  uint32_t Revision() const { return revision_; }
+  void Touch() { ++revision_; }
   bool CanShowCard = false;
   TCard* TopCard = nullptr;
 
@@ -54,8 +63,11 @@ class TDeck : public TGraphicControl {
   // Click's two-click protocol: pick a card up, put it down, or refuse.
   void TwoClickProtocol();
   void SlideCard(TDeck* src, TCard* card);
+  // Where a card put on this pile lies: on the pile, or fanned past its top.
+  QPoint Landing() const;
   void SetCursors(int cursor);
 
+  uint32_t revision_ = 0;
   int gShift_ = 0;
   int vShift_ = 0;
   int cardsCount_ = 0;

@@ -72,6 +72,7 @@ TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles)
       if (!c->Face()) ++pos.faceDown;
     }
     if (IsFoundation(t, d)) pos.foundationCards += n;
+    if (d == t.Single[1] && n > 1) pos.buried = n - 1;
     pos.cards += n;
   }
   pos.rotation = t.Rotation_Counter();
@@ -85,11 +86,12 @@ TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles)
 namespace {
 
 // Whether the pile holds exactly these cards, sides and looks already.
-bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards) {
+bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards, bool cardsKnown) {
   if (d->Left() != int16_t(header[1]) || d->Top() != int16_t(header[2]) ||
       d->ShowEmpty() != (header[3] & 0xFF) || d->Visible() != ((header[3] & kPileShownBit) != 0) ||
       d->CardsCount() != header[4])
     return false;
+  if (cardsKnown) return true;
   size_t k = header[4];
   for (const TCard* c = d->TopCard; c; c = c->NextCard) {
     if (k == 0) return false;
@@ -104,7 +106,7 @@ bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards) 
 }  // namespace
 
 void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
-                     const TablePosition& position) {
+                     const TablePosition& position, const std::vector<uint32_t>* matched) {
   TBoard* b = host.Board1;
   TTable& t = host.Table;
   b->ClearSelection();
@@ -116,14 +118,17 @@ void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
     TDeck* pile;
     size_t at;
   };
-  std::vector<Redo> redo;
+  thread_local std::vector<Redo> redo;
+  redo.clear();
   const std::vector<uint16_t>& data = position.piles;
   size_t p = 0;
   for (size_t i = 0; i < data.size(); i += kPileHeader + data[i + 4]) {
     while (p < piles.size() && piles[p]->DeckID() < data[i])
       ++p;
     if (p == piles.size() || piles[p]->DeckID() != data[i]) continue;
-    if (!PileMatches(piles[p], &data[i], &data[i + kPileHeader])) redo.push_back({piles[p], i});
+    const bool known = matched && p < matched->size() && (*matched)[p] == piles[p]->Revision();
+    if (!PileMatches(piles[p], &data[i], &data[i + kPileHeader], known))
+      redo.push_back({piles[p], i});
   }
   for (const Redo& r : redo)
     while (r.pile->TopCard)

@@ -32,6 +32,9 @@ struct TablePosition {
   int foundationCards = 0;
   int faceDown = 0;
   int cards = 0;  // on the whole table
+  // Cards under the waste's top card: passed over until the waste is
+  // played down, so a search that turns the stock too eagerly buries them.
+  int buried = 0;
 };
 
 // The table's piles in DeckID order (they stay the same from the deal on).
@@ -58,6 +61,8 @@ uint64_t QuickMark(TableHost& host, const std::vector<TDeck*>& piles);
 
 // Puts the position back on a table that holds the same deal's piles (the
 // same game, dealt once): cards, sides, looks, places, counters. Clears the
-// selection and the history.
+// selection and the history. With `matched` (one TDeck::Revision a pile,
+// taken when the table last held this very position), a pile whose revision
+// is still the same is known to hold its cards and is not walked.
 void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
-                     const TablePosition& position);
+                     const TablePosition& position, const std::vector<uint32_t>* matched = nullptr);
