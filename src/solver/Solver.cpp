@@ -4,6 +4,8 @@
 #include <ctime>
 #include <functional>
 #include <queue>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 QString VerdictText(Verdict v) {
@@ -84,29 +86,93 @@ struct Ordering {
 Ordering OrderingOfRun(int run) {
   if (run == 0) return {};
   static constexpr Ordering kShapes[] = {
-      {4, 1, 0, 3, 0}, {6, 1, 1, 4, 0}, {3, 2, 1, 4, 0}, {4, 1, 2, 6, 0}, {5, 0, 1, 5, 0},
+      {4, 1, 0, 9, 0}, {6, 1, 1, 12, 0}, {3, 2, 1, 12, 0}, {4, 1, 2, 18, 0}, {5, 0, 1, 15, 0},
   };
   Ordering o = kShapes[size_t(run - 1) % std::size(kShapes)];
   o.seed = 0x2545f4914f6cdd1dULL * uint64_t(run);
   return o;
 }
 
-// The line to the winning node, played once more from the start on the
-// solver's table for the positions a player of the line checks against (the
-// search keeps only digests of the positions it has passed).
+// The moves from the start to a node.
+std::vector<SolverMove> ChainTo(const std::vector<Node>& nodes, int last) {
+  std::vector<SolverMove> chain;
+  for (int n = last; n > 0; n = nodes[size_t(n)].parent)
+    chain.push_back(nodes[size_t(n)].move);
+  std::reverse(chain.begin(), chain.end());
+  return chain;
+}
+
+// Plays the moves from the start; the positions after each, or none when a
+// move cannot be made or the last one does not win.
+std::vector<TablePosition> PlayToWin(SolverTable& table, const TablePosition& start,
+                                     const std::vector<SolverMove>& moves) {
+  std::vector<TablePosition> after;
+  table.Restore(start);
+  for (const SolverMove& m : moves) {
+    if (!table.Apply(m)) return {};
+    after.push_back(table.Capture());
+  }
+  if (!table.Won()) return {};
+  return after;
+}
+
+// What a move must reach to stand in for a stretch of the line: the same
+// table and the same timer state, so the rest of the line plays on as before.
+std::string LineSpot(const TablePosition& p) {
+  return p.Key() + char(p.timerOn) + char(p.started != 0);
+}
+
+// A best-first search wanders: its line is often hundreds of moves where a
+// few would do. From each position of the line, a single move that reaches
+// a later position of the line stands in for the stretch between. The
+// shorter line is played once more and kept only if it still wins.
+std::vector<SolverMove> Shorten(SolverTable& table, const TablePosition& start,
+                                const std::vector<SolverMove>& moves) {
+  const std::vector<TablePosition> after = PlayToWin(table, start, moves);
+  if (after.size() != moves.size() || moves.size() < 3) return moves;
+  const size_t n = moves.size();
+  std::unordered_map<std::string, size_t> at;  // spot -> last index (0 the start)
+  at[LineSpot(start)] = 0;
+  for (size_t k = 0; k < n; ++k)
+    at[LineSpot(after[k])] = k + 1;
+  std::vector<SolverMove> shorter;
+  for (size_t i = 0; i < n;) {
+    const TablePosition& here = i == 0 ? start : after[i - 1];
+    size_t best = i + 1;
+    SolverMove move = moves[i];
+    for (MoveOutcome& o : table.Moves(here)) {
+      size_t j = 0;
+      if (o.won) {
+        j = n;
+      } else if (auto it = at.find(LineSpot(o.position)); it != at.end()) {
+        j = it->second;
+      }
+      if (j > best) {
+        best = j;
+        move = std::move(o.move);
+      }
+    }
+    shorter.push_back(std::move(move));
+    i = best;
+  }
+  if (shorter.size() >= n || PlayToWin(table, start, shorter).size() != shorter.size())
+    return moves;
+  return shorter;
+}
+
+// The line to the winning node, shortened, and played once more from the
+// start for the positions a player of the line checks against (the search
+// keeps only digests of the positions it has passed).
 void TakeLine(const std::vector<Node>& nodes, int last, SolverTable& table,
               const TablePosition& start, SolveResult& r) {
-  std::vector<int> chain;
-  for (int n = last; n > 0; n = nodes[size_t(n)].parent)
-    chain.push_back(n);
+  const std::vector<SolverMove> line = Shorten(table, start, ChainTo(nodes, last));
   table.Restore(start);
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    const SolverMove& m = nodes[size_t(*it)].move;
+  for (const SolverMove& m : line) {
     r.line.push_back(m);
     table.Apply(m);
     r.keys.push_back(table.Capture().Key());
   }
-  r.moves = int(chain.size());
+  r.moves = int(line.size());
 }
 
 }  // namespace
@@ -151,7 +217,7 @@ SolveResult Solve(const SolveRequest& request) {
   // dead end near the goal would otherwise spend its whole budget around
   // it. Only a run that ends with nothing left to try proves the deal lost;
   // a run cut by its share of positions proves nothing.
-  const long long firstRun = std::max<long long>(500, request.budget.nodes / 64);
+  const long long firstRun = std::max<long long>(500, request.budget.nodes / 256);
   long long runLimit = firstRun;
   std::vector<Node> nodes;
   std::unordered_set<uint64_t> seen;
