@@ -22,12 +22,13 @@ class TDeck : public TGraphicControl {
   TBoard* HostBoard() const { return hostBoard_; }
   void SetHostBoard(TBoard* b);
   int DeckID() const { return deckID_; }
-  // Counts every change of what the pile holds: a card added or taken, a
-  // card on it turned, selected, shown or hidden, its empty look. Equal
+  // Counts every change of what the pile holds and shows: a card added or
+  // taken, a card on it turned, selected, shown or hidden, its empty look,
+  // the pile shown or hidden. Equal
   // revisions mean the same cards in the same state, so a caller that put
   // the pile in a known state can tell it is still in it without walking
   // its cards.
-  uint32_t Revision() const { return revision_; }
+  uint64_t Revision() const { return revision_; }
   void Touch() { ++revision_; }
   bool CanShowCard = false;
   TCard* TopCard = nullptr;
@@ -59,6 +60,9 @@ class TDeck : public TGraphicControl {
   void MouseMove(QPoint pos) override;
   void MouseUp(Qt::MouseButton button, QPoint pos) override;
 
+ protected:
+  void VisibilityChanged() override { ++revision_; }
+
  private:
   // Click's two-click protocol: pick a card up, put it down, or refuse.
   void TwoClickProtocol();
@@ -67,7 +71,7 @@ class TDeck : public TGraphicControl {
   QPoint Landing() const;
   void SetCursors(int cursor);
 
-  uint32_t revision_ = 0;
+  uint64_t revision_ = 0;
   int gShift_ = 0;
   int vShift_ = 0;
   int cardsCount_ = 0;

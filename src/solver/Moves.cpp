@@ -67,6 +67,7 @@ bool SolverTable::Deal(uint32_t number, SolverMove* opening) {
   if (!host_->DealGame(gameIndex_, number)) return false;
   host_->Board1->Animate = false;
   piles_ = PilesInOrder(*host_);
+  digests_.assign(piles_.size(), PileDigest{});
   groups_ = mergeSwaps_ ? InterchangeableGroups(gameIndex_, *host_, piles_)
                         : std::vector<int>(piles_.size(), -1);
   int ticks = Settle();
@@ -82,7 +83,7 @@ TablePosition SolverTable::Capture() {
 }
 
 TableDigest SolverTable::Digest() {
-  return DigestTable(*host_, piles_, groups_);
+  return DigestTable(*host_, piles_, groups_, &digests_);
 }
 
 void SolverTable::Restore(const TablePosition& p) {

@@ -98,7 +98,8 @@ class SolverTable {
   std::vector<int> answers_;
   bool asked_ = false;
   std::vector<TDeck*> piles_;
-  std::vector<int> groups_;        // InterchangeableGroups of piles_
-  uint64_t fromMark_ = 0;          // QuickMark of the position Moves works from
-  std::vector<uint32_t> matched_;  // piles_' revisions when they held it
+  std::vector<int> groups_;          // InterchangeableGroups of piles_
+  uint64_t fromMark_ = 0;            // QuickMark of the position Moves works from
+  std::vector<PileDigest> digests_;  // DigestTable's cache for piles_
+  std::vector<uint64_t> matched_;    // piles_' revisions when they held it
 };

@@ -106,7 +106,7 @@ bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards, 
 }  // namespace
 
 void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
-                     const TablePosition& position, const std::vector<uint32_t>* matched) {
+                     const TablePosition& position, const std::vector<uint64_t>* matched) {
   TBoard* b = host.Board1;
   TTable& t = host.Table;
   b->ClearSelection();
@@ -182,7 +182,7 @@ uint64_t Mix(uint64_t h, uint64_t v) {
 }  // namespace
 
 TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
-                        const std::vector<int>& group) {
+                        const std::vector<int>& group, std::vector<PileDigest>* cache) {
   const TTable& t = host.Table;
   // The piles of a group hash apart from the rest and go in sorted, so the
   // order among them does not count. Reused: this runs for every move tried.
@@ -194,11 +194,18 @@ TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
     const TDeck* d = piles[i];
     // What the pile holds and shows, as Key() records it: one multiply a
     // card (the cards are most of the work), one full mix a pile.
-    uint64_t content = 0xcbf29ce484222325ULL ^ uint64_t(d->ShowEmpty() & 0xFF) ^
-                       (d->Visible() ? kPileShownBit : 0) ^ (uint64_t(d->CardsCount()) << 16);
-    for (const TCard* c = d->TopCard; c; c = c->NextCard)
-      content = (content ^ (uint64_t(c->CardID) | (c->Face() ? kFaceBit : 0))) * 0x100000001b3ULL;
-    content = Mix(content, 0);
+    PileDigest* known = cache && i < cache->size() ? &(*cache)[i] : nullptr;
+    uint64_t content = 0;
+    if (known && known->revision == d->Revision()) {
+      content = known->content;
+    } else {
+      content = 0xcbf29ce484222325ULL ^ uint64_t(d->ShowEmpty() & 0xFF) ^
+                (d->Visible() ? kPileShownBit : 0) ^ (uint64_t(d->CardsCount()) << 16);
+      for (const TCard* c = d->TopCard; c; c = c->NextCard)
+        content = (content ^ (uint64_t(c->CardID) | (c->Face() ? kFaceBit : 0))) * 0x100000001b3ULL;
+      content = Mix(content, 0);
+      if (known) *known = {d->Revision(), content};
+    }
     const uint64_t where = uint64_t(d->DeckID()) | uint64_t(uint16_t(d->Left())) << 16 |
                            uint64_t(uint16_t(d->Top())) << 32;
     const uint64_t whole = Mix(where, content);
