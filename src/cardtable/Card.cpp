@@ -27,6 +27,7 @@ void TCard::SetFace(bool v) {
     if (board->Recording) board->RecordTurn(this);
   }
   face_ = v;
+  if (HostDeck) HostDeck->Touch();
   SetCardFace(cardFace_);
   SetCardBack(cardBack_);
 }
@@ -41,9 +42,14 @@ void TCard::SetCardBack(int v) {
   if (!face_) SetPicture(std::clamp(52 + v, 53, 65));
 }
 
+void TCard::VisibilityChanged() {
+  if (HostDeck) HostDeck->Touch();
+}
+
 void TCard::SetSelected(bool v) {
   if (v == selected_) return;
   selected_ = v;
+  if (HostDeck) HostDeck->Touch();
   Invalidate();
 }
 

@@ -108,6 +108,9 @@ class TCard : public TGraphicControl {
   void MouseDown(Qt::MouseButton button, QPoint pos) override;
   void MouseUp(Qt::MouseButton button, QPoint pos) override;
 
+ protected:
+  void VisibilityChanged() override;
+
  private:
   void SetPicture(int index);
 

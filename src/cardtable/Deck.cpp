@@ -63,6 +63,7 @@ void TDeck::SetVShift(int v) {
 
 void TDeck::SetShowEmpty(int v) {
   showEmpty_ = v;
+  ++revision_;
   Invalidate();
 }
 
@@ -83,6 +84,7 @@ TCard* TDeck::CardAt(int n) const {
 
 void TDeck::AddCard(TCard* card) {
   if (!card) return;
+  ++revision_;
   int k = cardsCount_;
   card->NextCard = TopCard;
   if (!TopCard) {
@@ -106,6 +108,7 @@ void TDeck::AddCard(TCard* card) {
 
 TCard* TDeck::RemoveCard(TCard* card) {
   if (!card || card->HostDeck != this) return nullptr;
+  ++revision_;
   TCard* result = nullptr;
   if (card == TopCard) {
     card->HostDeck = nullptr;
@@ -184,16 +187,28 @@ void TDeck::MoveCardTo(TCard* card) {
   if (Owner()) Owner()->RefreshHover();
 }
 
+QPoint TDeck::Landing() const {
+  const QPoint base = TopCard ? TopCard->BoundsRect().topLeft() : BoundsRect().topLeft();
+  return (Fanned() && TopCard) ? base + QPoint(gShift_, vShift_) : base;
+}
+
 void TDeck::SlideCard(TDeck* src, TCard* card) {
   TBoard* board = hostBoard_;
   if (!board || !Owner()) return;
   const int frames = board->Animate ? 6 : 0;
   TForm* form = Owner();
+  if (!form->Drawing()) {
+    // Nothing to show: the card only takes its place (no copies of the
+    // screen under it, which would cost more than the move itself).
+    card->BringToFront();
+    const QPoint at = Landing();
+    card->SetBounds(at.x(), at.y(), card->Width(), card->Height());
+    return;
+  }
   form->FlushPending();
   QImage& screen = form->Screen();
   card->BringToFront();
-  QPoint base = TopCard ? TopCard->BoundsRect().topLeft() : BoundsRect().topLeft();
-  QPoint landing = (Fanned() && TopCard) ? base + QPoint(gShift_, vShift_) : base;
+  QPoint landing = Landing();
   const QPoint start = card->BoundsRect().topLeft();
   const bool paced = !IsDeterministic() && form->OnFlush;
   // Each frame puts back what the card covered in the frame before, keeps

@@ -2,6 +2,8 @@
 // A pile of cards: a windowless control that chains its cards from the top
 // down and runs the two-click move protocol through its events.
 
+#include <cstdint>
+
 #include "cardtable/Card.h"
 
 // ---------------------------------------------------------------------------
@@ -20,6 +22,14 @@ class TDeck : public TGraphicControl {
   TBoard* HostBoard() const { return hostBoard_; }
   void SetHostBoard(TBoard* b);
   int DeckID() const { return deckID_; }
+  // Counts every change of what the pile holds and shows: a card added or
+  // taken, a card on it turned, selected, shown or hidden, its empty look,
+  // the pile shown or hidden. Equal
+  // revisions mean the same cards in the same state, so a caller that put
+  // the pile in a known state can tell it is still in it without walking
+  // its cards.
+  uint64_t Revision() const { return revision_; }
+  void Touch() { ++revision_; }
   bool CanShowCard = false;
   TCard* TopCard = nullptr;
 
@@ -50,12 +60,18 @@ class TDeck : public TGraphicControl {
   void MouseMove(QPoint pos) override;
   void MouseUp(Qt::MouseButton button, QPoint pos) override;
 
+ protected:
+  void VisibilityChanged() override { ++revision_; }
+
  private:
   // Click's two-click protocol: pick a card up, put it down, or refuse.
   void TwoClickProtocol();
   void SlideCard(TDeck* src, TCard* card);
+  // Where a card put on this pile lies: on the pile, or fanned past its top.
+  QPoint Landing() const;
   void SetCursors(int cursor);
 
+  uint64_t revision_ = 0;
   int gShift_ = 0;
   int vShift_ = 0;
   int cardsCount_ = 0;

@@ -85,6 +85,7 @@ void TGraphicControl::SetBounds(int left, int top, int width, int height) {
 void TGraphicControl::SetVisible(bool v) {
   if (v == visible_) return;
   visible_ = v;
+  VisibilityChanged();
   if (Owner()) Owner()->Invalidate(rect_);
 }
 
@@ -174,13 +175,20 @@ void TForm::RaiseControl(TGraphicControl* c) {
   zorder_.push_back(c);
 }
 
+void TForm::SetDrawing(bool on) {
+  if (on == drawing_) return;
+  drawing_ = on;
+  pending_ = QRegion();
+  if (on) InvalidateAll();
+}
+
 void TForm::Invalidate(const QRect& r) {
-  if (destroying_ || r.isEmpty()) return;
+  if (destroying_ || !drawing_ || r.isEmpty()) return;
   InvalidateDevice(DeviceRect(r));
 }
 
 void TForm::InvalidateDevice(const QRect& deviceRect) {
-  if (destroying_) return;
+  if (destroying_ || !drawing_) return;
   QRect cut = deviceRect & screen_.rect();
   if (cut.isEmpty()) return;
   if (updateDepth_ > 0) {
@@ -224,6 +232,7 @@ void TForm::FlushPending() {
 }
 
 void TForm::FlushDevice(const QRect& deviceRect) {
+  if (!drawing_) return;
   QRect cut = deviceRect & screen_.rect();
   if (OnFlush && !cut.isEmpty()) OnFlush(cut);
 }

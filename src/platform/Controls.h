@@ -129,6 +129,10 @@ class TGraphicControl : public TComponent {
  private:
   QRect rect_{0, 0, 0, 0};
   bool visible_ = true;
+
+ protected:
+  // After Show or Hide changed the control's visibility.
+  virtual void VisibilityChanged() {}
 };
 
 // Sees the mouse before the controls do: a drag under way takes the moves
@@ -179,6 +183,11 @@ class TForm {
   void InvalidateAll() { InvalidateDevice(screen_.rect()); }
   // The same for a rectangle of device pixels.
   void InvalidateDevice(const QRect& deviceRect);
+  // A form nobody looks at (a search's private table) turns drawing off:
+  // invalidating, recomposing and flushing then do nothing, which is most of
+  // what a card move costs there. Turning it back on recomposes everything.
+  void SetDrawing(bool on);
+  bool Drawing() const { return drawing_; }
   // Batches invalidations; the outermost EndUpdate recomposes what changed.
   void BeginUpdate() { ++updateDepth_; }
   void EndUpdate();
@@ -248,4 +257,5 @@ class TForm {
   bool afterDoubleClick_ = false;
   QPoint lastMouse_{-1, -1};
   bool destroying_ = false;
+  bool drawing_ = true;
 };

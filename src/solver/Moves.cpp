@@ -51,6 +51,7 @@ SolverTable::SolverTable(int gameIndex, int autoPlay, bool mergeSwaps)
       gameIndex_(gameIndex),
       autoPlay_(autoPlay),
       mergeSwaps_(mergeSwaps) {
+  host_->Form().SetDrawing(false);
   TBoard* b = host_->Board1;
   b->WarnEnabled = false;
   b->MyPlaySound = false;
@@ -66,6 +67,7 @@ bool SolverTable::Deal(uint32_t number, SolverMove* opening) {
   if (!host_->DealGame(gameIndex_, number)) return false;
   host_->Board1->Animate = false;
   piles_ = PilesInOrder(*host_);
+  digests_.assign(piles_.size(), PileDigest{});
   groups_ = mergeSwaps_ ? InterchangeableGroups(gameIndex_, *host_, piles_)
                         : std::vector<int>(piles_.size(), -1);
   int ticks = Settle();
@@ -81,11 +83,25 @@ TablePosition SolverTable::Capture() {
 }
 
 TableDigest SolverTable::Digest() {
-  return DigestTable(*host_, piles_, groups_);
+  return DigestTable(*host_, piles_, groups_, &digests_);
 }
 
 void SolverTable::Restore(const TablePosition& p) {
   RestorePosition(*host_, piles_, p);
+  host_->Board1->Animate = false;
+  answers_.clear();
+  won_ = false;
+}
+
+void SolverTable::NoteRevisions() {
+  matched_.resize(piles_.size());
+  for (size_t i = 0; i < piles_.size(); ++i)
+    matched_[i] = piles_[i]->Revision();
+}
+
+void SolverTable::RestoreAgain(const TablePosition& p) {
+  RestorePosition(*host_, piles_, p, &matched_);
+  NoteRevisions();
   host_->Board1->Animate = false;
   answers_.clear();
   won_ = false;
@@ -145,6 +161,7 @@ void SolverTable::Collect(uint64_t fromExact, SolverMove move, const IsNewPositi
   MoveOutcome o;
   o.move = std::move(move);
   o.position = Capture();
+  o.digest = d.canonical;
   o.won = won_;
   out.push_back(std::move(o));
 }
@@ -153,13 +170,14 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from, const IsN
   std::vector<MoveOutcome> out;
   TBoard* b = host_->Board1;
   Restore(from);
+  NoteRevisions();
   const uint64_t fromKey = Digest().exact;
   fromMark_ = QuickMark(*host_, piles_);
   const std::vector<TDeck*> piles = Visible();
   bool dirty = false;
   auto fresh = [&] {
     if (dirty)
-      Restore(from);
+      RestoreAgain(from);
     else if (b->SelectedPile)
       b->ClearSelection();  // the card goes back, as a click on its pile would
     dirty = false;

@@ -40,6 +40,7 @@ struct SolverMove {
 struct MoveOutcome {
   SolverMove move;
   TablePosition position;
+  uint64_t digest = 0;  // canonical, as isNew saw it
   bool won = false;
 };
 
@@ -76,6 +77,10 @@ class SolverTable {
  private:
   static void ClickPile(TDeck* d, bool dbl) { ClickPileAsPlayer(d, dbl); }
   int Settle();
+  // Puts back the position of the last Restore after clicks tried on it,
+  // rebuilding only the piles they changed.
+  void RestoreAgain(const TablePosition& p);
+  void NoteRevisions();
   std::vector<TDeck*> Visible() const;
   // Records the move when the clicks changed the table (or won).
   void Collect(uint64_t fromExact, SolverMove move, const IsNewPosition& isNew,
@@ -93,6 +98,8 @@ class SolverTable {
   std::vector<int> answers_;
   bool asked_ = false;
   std::vector<TDeck*> piles_;
-  std::vector<int> groups_;  // InterchangeableGroups of piles_
-  uint64_t fromMark_ = 0;    // QuickMark of the position Moves works from
+  std::vector<int> groups_;          // InterchangeableGroups of piles_
+  uint64_t fromMark_ = 0;            // QuickMark of the position Moves works from
+  std::vector<PileDigest> digests_;  // DigestTable's cache for piles_
+  std::vector<uint64_t> matched_;    // piles_' revisions when they held it
 };

@@ -72,6 +72,7 @@ TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles)
       if (!c->Face()) ++pos.faceDown;
     }
     if (IsFoundation(t, d)) pos.foundationCards += n;
+    if (d == t.Single[1] && n > 1) pos.buried = n - 1;
     pos.cards += n;
   }
   pos.rotation = t.Rotation_Counter();
@@ -85,11 +86,12 @@ TablePosition CapturePosition(TableHost& host, const std::vector<TDeck*>& piles)
 namespace {
 
 // Whether the pile holds exactly these cards, sides and looks already.
-bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards) {
+bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards, bool cardsKnown) {
   if (d->Left() != int16_t(header[1]) || d->Top() != int16_t(header[2]) ||
       d->ShowEmpty() != (header[3] & 0xFF) || d->Visible() != ((header[3] & kPileShownBit) != 0) ||
       d->CardsCount() != header[4])
     return false;
+  if (cardsKnown) return true;
   size_t k = header[4];
   for (const TCard* c = d->TopCard; c; c = c->NextCard) {
     if (k == 0) return false;
@@ -104,7 +106,7 @@ bool PileMatches(const TDeck* d, const uint16_t* header, const uint16_t* cards) 
 }  // namespace
 
 void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
-                     const TablePosition& position) {
+                     const TablePosition& position, const std::vector<uint64_t>* matched) {
   TBoard* b = host.Board1;
   TTable& t = host.Table;
   b->ClearSelection();
@@ -116,14 +118,17 @@ void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
     TDeck* pile;
     size_t at;
   };
-  std::vector<Redo> redo;
+  thread_local std::vector<Redo> redo;
+  redo.clear();
   const std::vector<uint16_t>& data = position.piles;
   size_t p = 0;
   for (size_t i = 0; i < data.size(); i += kPileHeader + data[i + 4]) {
     while (p < piles.size() && piles[p]->DeckID() < data[i])
       ++p;
     if (p == piles.size() || piles[p]->DeckID() != data[i]) continue;
-    if (!PileMatches(piles[p], &data[i], &data[i + kPileHeader])) redo.push_back({piles[p], i});
+    const bool known = matched && p < matched->size() && (*matched)[p] == piles[p]->Revision();
+    if (!PileMatches(piles[p], &data[i], &data[i + kPileHeader], known))
+      redo.push_back({piles[p], i});
   }
   for (const Redo& r : redo)
     while (r.pile->TopCard)
@@ -177,7 +182,7 @@ uint64_t Mix(uint64_t h, uint64_t v) {
 }  // namespace
 
 TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
-                        const std::vector<int>& group) {
+                        const std::vector<int>& group, std::vector<PileDigest>* cache) {
   const TTable& t = host.Table;
   // The piles of a group hash apart from the rest and go in sorted, so the
   // order among them does not count. Reused: this runs for every move tried.
@@ -189,11 +194,18 @@ TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
     const TDeck* d = piles[i];
     // What the pile holds and shows, as Key() records it: one multiply a
     // card (the cards are most of the work), one full mix a pile.
-    uint64_t content = 0xcbf29ce484222325ULL ^ uint64_t(d->ShowEmpty() & 0xFF) ^
-                       (d->Visible() ? kPileShownBit : 0) ^ (uint64_t(d->CardsCount()) << 16);
-    for (const TCard* c = d->TopCard; c; c = c->NextCard)
-      content = (content ^ (uint64_t(c->CardID) | (c->Face() ? kFaceBit : 0))) * 0x100000001b3ULL;
-    content = Mix(content, 0);
+    PileDigest* known = cache && i < cache->size() ? &(*cache)[i] : nullptr;
+    uint64_t content = 0;
+    if (known && known->revision == d->Revision()) {
+      content = known->content;
+    } else {
+      content = 0xcbf29ce484222325ULL ^ uint64_t(d->ShowEmpty() & 0xFF) ^
+                (d->Visible() ? kPileShownBit : 0) ^ (uint64_t(d->CardsCount()) << 16);
+      for (const TCard* c = d->TopCard; c; c = c->NextCard)
+        content = (content ^ (uint64_t(c->CardID) | (c->Face() ? kFaceBit : 0))) * 0x100000001b3ULL;
+      content = Mix(content, 0);
+      if (known) *known = {d->Revision(), content};
+    }
     const uint64_t where = uint64_t(d->DeckID()) | uint64_t(uint16_t(d->Left())) << 16 |
                            uint64_t(uint16_t(d->Top())) << 32;
     const uint64_t whole = Mix(where, content);

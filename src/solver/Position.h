@@ -32,6 +32,9 @@ struct TablePosition {
   int foundationCards = 0;
   int faceDown = 0;
   int cards = 0;  // on the whole table
+  // Cards under the waste's top card: passed over until the waste is
+  // played down, so a search that turns the stock too eagerly buries them.
+  int buried = 0;
 };
 
 // The table's piles in DeckID order (they stay the same from the deal on).
@@ -47,8 +50,15 @@ struct TableDigest {
   uint64_t canonical = 0;
 };
 // group: one entry per pile of `piles`, the pile's group number or -1.
+// cache (optional, one entry per pile, kept by the caller between calls):
+// each pile's digest of its cards with the revision it was taken at, reused
+// while the pile's revision stays the same.
+struct PileDigest {
+  uint64_t revision = ~uint64_t(0);  // none yet
+  uint64_t content = 0;
+};
 TableDigest DigestTable(TableHost& host, const std::vector<TDeck*>& piles,
-                        const std::vector<int>& group);
+                        const std::vector<int>& group, std::vector<PileDigest>* cache = nullptr);
 
 // A cheap mark that changes whenever a click moved or turned a card (the
 // history grows), or changed a pile's count, top card, look or place or a
@@ -58,6 +68,8 @@ uint64_t QuickMark(TableHost& host, const std::vector<TDeck*>& piles);
 
 // Puts the position back on a table that holds the same deal's piles (the
 // same game, dealt once): cards, sides, looks, places, counters. Clears the
-// selection and the history.
+// selection and the history. With `matched` (one TDeck::Revision a pile,
+// taken when the table last held this very position), a pile whose revision
+// is still the same is known to hold its cards and is not walked.
 void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
-                     const TablePosition& position);
+                     const TablePosition& position, const std::vector<uint64_t>* matched = nullptr);

@@ -4,6 +4,8 @@
 #include <ctime>
 #include <functional>
 #include <queue>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 QString VerdictText(Verdict v) {
@@ -50,9 +52,8 @@ struct Open {
 };
 
 struct OpenOrder {
-  // Most promising first: more cards home and fewer face down, then the
-  // deeper position (so the search dives like a depth-first one), then the
-  // newest.
+  // Most promising first, then the deeper position (so the search dives
+  // like a depth-first one), then the newest.
   bool operator()(const Open& a, const Open& b) const {
     if (a.priority != b.priority) return a.priority < b.priority;
     if (a.depth != b.depth) return a.depth < b.depth;
@@ -60,26 +61,118 @@ struct OpenOrder {
   }
 };
 
-int Priority(const TablePosition& p) {
-  return 4 * p.foundationCards - p.faceDown;
+// How one run of the search weighs a position. The first run weighs cards
+// home against cards face down and buried in the waste; the later ones
+// shift the weights and add a little noise fixed by each position's digest,
+// so each dives down another line instead of digging through the same
+// dead end again.
+struct Ordering {
+  int home = 4;
+  int down = 1;
+  int buried = 1;
+  int noise = 0;  // largest extra, 0 for none
+  uint64_t seed = 0;
+
+  int Priority(const TablePosition& p, uint64_t digest) const {
+    int v = home * p.foundationCards - down * p.faceDown - buried * p.buried;
+    if (noise > 0) {
+      uint64_t h = (digest ^ seed) * 0x9e3779b97f4a7c15ULL;
+      v += int((h >> 40) % uint64_t(noise + 1));
+    }
+    return v;
+  }
+};
+
+Ordering OrderingOfRun(int run) {
+  if (run == 0) return {};
+  static constexpr Ordering kShapes[] = {
+      {4, 1, 0, 9, 0}, {6, 1, 1, 12, 0}, {3, 2, 1, 12, 0}, {4, 1, 2, 18, 0}, {5, 0, 1, 15, 0},
+  };
+  Ordering o = kShapes[size_t(run - 1) % std::size(kShapes)];
+  o.seed = 0x2545f4914f6cdd1dULL * uint64_t(run);
+  return o;
 }
 
-// The line to the winning node, played once more from the start on the
-// solver's table for the positions a player of the line checks against (the
-// search keeps only digests of the positions it has passed).
+// The moves from the start to a node.
+std::vector<SolverMove> ChainTo(const std::vector<Node>& nodes, int last) {
+  std::vector<SolverMove> chain;
+  for (int n = last; n > 0; n = nodes[size_t(n)].parent)
+    chain.push_back(nodes[size_t(n)].move);
+  std::reverse(chain.begin(), chain.end());
+  return chain;
+}
+
+// Plays the moves from the start; the positions after each, or none when a
+// move cannot be made or the last one does not win.
+std::vector<TablePosition> PlayToWin(SolverTable& table, const TablePosition& start,
+                                     const std::vector<SolverMove>& moves) {
+  std::vector<TablePosition> after;
+  table.Restore(start);
+  for (const SolverMove& m : moves) {
+    if (!table.Apply(m)) return {};
+    after.push_back(table.Capture());
+  }
+  if (!table.Won()) return {};
+  return after;
+}
+
+// What a move must reach to stand in for a stretch of the line: the same
+// table and the same timer state, so the rest of the line plays on as before.
+std::string LineSpot(const TablePosition& p) {
+  return p.Key() + char(p.timerOn) + char(p.started != 0);
+}
+
+// A best-first search wanders: its line is often hundreds of moves where a
+// few would do. From each position of the line, a single move that reaches
+// a later position of the line stands in for the stretch between. The
+// shorter line is played once more and kept only if it still wins.
+std::vector<SolverMove> Shorten(SolverTable& table, const TablePosition& start,
+                                const std::vector<SolverMove>& moves) {
+  const std::vector<TablePosition> after = PlayToWin(table, start, moves);
+  if (after.size() != moves.size() || moves.size() < 3) return moves;
+  const size_t n = moves.size();
+  std::unordered_map<std::string, size_t> at;  // spot -> last index (0 the start)
+  at[LineSpot(start)] = 0;
+  for (size_t k = 0; k < n; ++k)
+    at[LineSpot(after[k])] = k + 1;
+  std::vector<SolverMove> shorter;
+  for (size_t i = 0; i < n;) {
+    const TablePosition& here = i == 0 ? start : after[i - 1];
+    size_t best = i + 1;
+    SolverMove move = moves[i];
+    for (MoveOutcome& o : table.Moves(here)) {
+      size_t j = 0;
+      if (o.won) {
+        j = n;
+      } else if (auto it = at.find(LineSpot(o.position)); it != at.end()) {
+        j = it->second;
+      }
+      if (j > best) {
+        best = j;
+        move = std::move(o.move);
+      }
+    }
+    shorter.push_back(std::move(move));
+    i = best;
+  }
+  if (shorter.size() >= n || PlayToWin(table, start, shorter).size() != shorter.size())
+    return moves;
+  return shorter;
+}
+
+// The line to the winning node, shortened, and played once more from the
+// start for the positions a player of the line checks against (the search
+// keeps only digests of the positions it has passed).
 void TakeLine(const std::vector<Node>& nodes, int last, SolverTable& table,
               const TablePosition& start, SolveResult& r) {
-  std::vector<int> chain;
-  for (int n = last; n > 0; n = nodes[size_t(n)].parent)
-    chain.push_back(n);
+  const std::vector<SolverMove> line = Shorten(table, start, ChainTo(nodes, last));
   table.Restore(start);
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    const SolverMove& m = nodes[size_t(*it)].move;
+  for (const SolverMove& m : line) {
     r.line.push_back(m);
     table.Apply(m);
     r.keys.push_back(table.Capture().Key());
   }
-  r.moves = int(chain.size());
+  r.moves = int(line.size());
 }
 
 }  // namespace
@@ -119,37 +212,57 @@ SolveResult Solve(const SolveRequest& request) {
   }
   if (fresh && !opening.steps.empty()) r.keys.push_back(start.Key());
 
+  // Runs of growing size, each from the start with a fresh table of seen
+  // positions and its own ordering: a greedy search that has walked into a
+  // dead end near the goal would otherwise spend its whole budget around
+  // it. Only a run that ends with nothing left to try proves the deal lost;
+  // a run cut by its share of positions proves nothing.
+  const long long firstRun = std::max<long long>(500, request.budget.nodes / 256);
+  long long runLimit = firstRun;
   std::vector<Node> nodes;
-  nodes.push_back({-1, {}});
   std::unordered_set<uint64_t> seen;
-  seen.reserve(size_t(std::min<long long>(request.budget.nodes, 1 << 20)) * 4);
-  seen.insert(table.Digest().canonical);
-  const IsNewPosition isNew = [&seen](uint64_t d) { return seen.insert(d).second; };
-  std::priority_queue<Open, std::vector<Open>, OpenOrder> open;
-  long long seq = 0;
-  open.push({Priority(start), 0, seq++, 0, start});
-
-  while (!open.empty()) {
-    if (request.cancel && request.cancel->load()) {
-      r.cancelled = true;
-      return finish(Verdict::Unknown);
-    }
-    if (r.nodes >= request.budget.nodes || clock.Seconds() > request.budget.seconds)
-      return finish(Verdict::Unknown);
-    Open cur = std::move(const_cast<Open&>(open.top()));
-    open.pop();
-    ++r.nodes;
-    for (MoveOutcome& o : table.Moves(cur.position, isNew)) {
-      nodes.push_back({cur.node, std::move(o.move)});
-      const int id = int(nodes.size()) - 1;
-      if (o.won) {
-        TakeLine(nodes, id, table, start, r);
-        return finish(Verdict::Winnable);
+  const uint64_t startDigest = table.Digest().canonical;
+  for (int run = 0;; ++run) {
+    const Ordering order = OrderingOfRun(run);
+    const long long left = request.budget.nodes - r.nodes;
+    if (left <= 0) return finish(Verdict::Unknown);
+    // A last run that could not reach the next size takes all that is left.
+    const long long limit = left < 3 * runLimit ? left : runLimit;
+    runLimit *= 2;
+    nodes.clear();
+    nodes.push_back({-1, {}});
+    seen.clear();
+    seen.insert(startDigest);
+    const IsNewPosition isNew = [&seen](uint64_t d) { return seen.insert(d).second; };
+    std::priority_queue<Open, std::vector<Open>, OpenOrder> open;
+    long long seq = 0;
+    open.push({order.Priority(start, startDigest), 0, seq++, 0, start});
+    long long expanded = 0;
+    while (!open.empty() && expanded < limit) {
+      if (request.cancel && request.cancel->load()) {
+        r.cancelled = true;
+        return finish(Verdict::Unknown);
       }
-      open.push({Priority(o.position), cur.depth + 1, seq++, id, std::move(o.position)});
+      // The clock costs a system call: looked at every few positions.
+      if ((r.nodes & 15) == 0 && clock.Seconds() > request.budget.seconds)
+        return finish(Verdict::Unknown);
+      Open cur = std::move(const_cast<Open&>(open.top()));
+      open.pop();
+      ++r.nodes;
+      ++expanded;
+      for (MoveOutcome& o : table.Moves(cur.position, isNew)) {
+        nodes.push_back({cur.node, std::move(o.move)});
+        const int id = int(nodes.size()) - 1;
+        if (o.won) {
+          TakeLine(nodes, id, table, start, r);
+          return finish(Verdict::Winnable);
+        }
+        open.push({order.Priority(o.position, o.digest), cur.depth + 1, seq++, id,
+                   std::move(o.position)});
+      }
     }
+    if (open.empty()) return finish(Verdict::NotWinnable);
   }
-  return finish(Verdict::NotWinnable);
 }
 
 QString LineScript(const SolveRequest& request, const SolveResult& result) {

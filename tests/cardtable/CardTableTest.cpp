@@ -512,3 +512,47 @@ TEST_F(TableFixture, CountTextIsClearedOnlyWithThePileItDescribes) {
   delete stock;
   EXPECT_EQ(shown, "");
 }
+
+// A form nobody looks at still moves its cards to the places a drawn one
+// does, leaves its screen alone meanwhile, and shows everything again once
+// drawing is back on.
+TEST_F(TableFixture, DrawingOffMovesCardsAlikeAndLeavesTheScreenAlone) {
+  TDeck* a = Pile(10, 10);
+  TDeck* b = Pile(200, 115, 20);
+  Put(a, {1, 2});
+  Put(b, {3});
+  const QImage before = form.Screen().copy();
+  form.SetDrawing(false);
+  int flushes = 0;
+  form.OnFlush = [&](const QRect&) { ++flushes; };
+  b->MoveCardTo(pool[2]);
+  EXPECT_EQ(pool[2]->Left(), 200);
+  EXPECT_EQ(pool[2]->Top(), 135);
+  EXPECT_EQ(flushes, 0);
+  EXPECT_EQ(form.Screen(), before);
+  form.SetDrawing(true);
+  EXPECT_GT(flushes, 0);
+  EXPECT_NE(form.Screen(), before);
+}
+
+// Every change of what a pile holds or shows moves its revision, so a
+// caller comparing revisions never takes a changed pile for the same.
+TEST_F(TableFixture, EveryChangeOfAPileMovesItsRevision) {
+  TDeck* d = Pile(10, 10);
+  Put(d, {1, 2});  // stacked: card 1 lies hidden under card 2
+  ASSERT_FALSE(pool[1]->Visible());
+  const std::vector<std::function<void()>> changes = {
+      [&] { d->AddCard(pool[3]); },
+      [&] { d->RemoveCard(pool[3]); },
+      [&] { pool[2]->SetFace(false); },
+      [&] { pool[2]->SetSelected(true); },
+      [&] { pool[1]->Show(); },
+      [&] { d->SetShowEmpty(3); },
+      [&] { d->Hide(); },
+  };
+  for (size_t i = 0; i < changes.size(); ++i) {
+    const uint64_t before = d->Revision();
+    changes[i]();
+    EXPECT_NE(d->Revision(), before) << "change " << i;
+  }
+}
