@@ -6,7 +6,8 @@
 #include <queue>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
+
+#include "solver/DigestSet.h"
 
 QString VerdictText(Verdict v) {
   switch (v) {
@@ -105,14 +106,14 @@ class Search {
 
   Search(const Ordering& order, const TablePosition& start, uint64_t startDigest) : order_(order) {
     nodes_.push_back({-1, {}});
-    seen_.insert(startDigest);
+    seen_.Insert(startDigest);
     open_.push({order_.Priority(start, startDigest), 0, seq_++, 0, startDigest, start});
   }
 
   // Expands up to `limit` positions; on a win, `wonNode` is its node.
   Outcome Run(long long limit, SolverTable& table, const SolveRequest& request,
               const CpuClock& clock, SolveResult& r) {
-    const IsNewPosition isNew = [this](uint64_t d) { return seen_.insert(d).second; };
+    const IsNewPosition isNew = [this](uint64_t d) { return seen_.Insert(d); };
     for (long long expanded = 0; expanded < limit; ++expanded) {
       if (open_.empty()) return Exhausted;
       if (request.cancel && request.cancel->load()) {
@@ -153,13 +154,13 @@ class Search {
     while (!other.open_.empty()) {
       Open o = std::move(const_cast<Open&>(other.open_.top()));
       other.open_.pop();
-      if (seen_.count(o.digest)) continue;
+      if (seen_.Contains(o.digest)) continue;
       o.priority = order_.Priority(o.position, o.digest);
       o.seq = seq_++;
       o.node = mapped(o.node);
       open_.push(std::move(o));
     }
-    seen_.merge(other.seen_);
+    seen_.Merge(other.seen_);
   }
 
   const std::vector<Node>& Nodes() const { return nodes_; }
@@ -168,7 +169,7 @@ class Search {
  private:
   Ordering order_;
   std::vector<Node> nodes_;
-  std::unordered_set<uint64_t> seen_;
+  DigestSet seen_;
   std::priority_queue<Open, std::vector<Open>, OpenOrder> open_;
   long long seq_ = 0;
 };
@@ -302,7 +303,9 @@ SolveResult Solve(const SolveRequest& request) {
   // alone would. A deal is lost only when a search runs out of positions.
   const uint64_t startDigest = table.Digest().canonical;
   Search main(OrderingOfRun(0), start, startDigest);
-  long long slice = std::max<long long>(500, request.budget.nodes / 256);
+  long long slice = request.budget.firstRound > 0
+                        ? request.budget.firstRound
+                        : std::max<long long>(500, request.budget.nodes / 256);
   auto settle = [&](Search& s, Search::Outcome o) -> std::optional<Verdict> {
     switch (o) {
       case Search::Won:
