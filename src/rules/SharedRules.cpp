@@ -153,11 +153,23 @@ std::vector<TDeck*> TGame::FreePiles(const TTable::PileList& P, int nP, const TD
 
 namespace {
 
+// How many piles FreePiles would list: the rule asks on every card tried
+// against a column, and only a move that parks cards needs the list itself.
+int CountFreePiles(const TTable::PileList& P, int nP, const TDeck* except) {
+  int n = 0;
+  for (int i = 1; i <= nP; ++i) {
+    const TDeck* d = P[i];
+    if (d && d != except && !d->TopCard) ++n;
+  }
+  return n;
+}
+
 // Moves the run of k + 1 cards from x upward onto D one card at a time: the k
 // cards above x go to the first k free piles, x goes to D, the parked cards
 // come back, and the last one is left in ACard for the pile machinery to move.
-void MoveRunThroughFreePiles(TDeck* D, TCard* x, int k, const std::vector<TDeck*>& free,
+void MoveRunThroughFreePiles(TDeck* D, TCard* x, int k, const TTable::PileList& P, int nP,
                              TCard*& ACard) {
+  const std::vector<TDeck*> free = TGame::FreePiles(P, nP, D);
   TDeck* S = x->HostDeck;
   if (k <= 0 || !S || k > int(free.size())) {
     ACard = x;
@@ -181,8 +193,7 @@ void TGame::FreePileRunRule(TDeck* Sender, TCard*& ACard, bool& Action, bool cli
   TCard* c = ACard;
   if (!c) return;
   const bool runSource = runRole == AnyRole || HasRole(c->HostDeck, runRole);
-  const std::vector<TDeck*> free = FreePiles(P, nP, Sender);
-  const int n = int(free.size());
+  const int n = CountFreePiles(P, nP, Sender);
 
   if (TCard* t = Top(Sender)) {
     if (n > 0 && runSource && !fits(t, c)) {
@@ -195,7 +206,7 @@ void TGame::FreePileRunRule(TDeck* Sender, TCard*& ACard, bool& Action, bool cli
       }
       if (fits(t, x) && k <= n) {
         Action = true;
-        if (clicked) MoveRunThroughFreePiles(Sender, x, k, free, ACard);
+        if (clicked) MoveRunThroughFreePiles(Sender, x, k, P, nP, ACard);
       }
     } else {
       Action = fits(t, c);
@@ -211,7 +222,7 @@ void TGame::FreePileRunRule(TDeck* Sender, TCard*& ACard, bool& Action, bool cli
             x = Beneath(x);
             ++k;
           }
-          MoveRunThroughFreePiles(Sender, x, k, free, ACard);
+          MoveRunThroughFreePiles(Sender, x, k, P, nP, ACard);
           break;
         }
         case mrYes:

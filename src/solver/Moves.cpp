@@ -140,19 +140,21 @@ int SolverTable::Settle() {
   return ticks;
 }
 
-std::vector<TDeck*> SolverTable::Visible() const {
-  std::vector<TDeck*> v;
+void SolverTable::CollectVisible() {
+  visible_.clear();
   for (TDeck* d : piles_)
-    if (d->Visible()) v.push_back(d);
-  return v;
+    if (d->Visible()) visible_.push_back(d);
 }
 
-void SolverTable::Collect(uint64_t fromExact, SolverMove move, const IsNewPosition& isNew,
-                          std::vector<MoveOutcome>& out) {
+void SolverTable::Collect(uint64_t fromExact, std::initializer_list<MoveStep> steps,
+                          const IsNewPosition& isNew, std::vector<MoveOutcome>& out) {
   host_->Board1->ClearSelection();
+  // Most clicks tried do nothing; the mark says so without a digest.
+  if (!won_ && QuickMark(*host_, piles_) == fromMark_) return;
+  SolverMove move;
+  move.steps.reserve(steps.size() + 1);
+  move.steps.assign(steps);
   if (!won_) {
-    // Most clicks tried do nothing; the mark says so without a digest.
-    if (QuickMark(*host_, piles_) == fromMark_) return;
     int ticks = Settle();
     if (ticks > 0) move.steps.push_back({MoveStep::Tick, ticks});
   }
@@ -173,7 +175,8 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from, const IsN
   NoteRevisions();
   const uint64_t fromKey = Digest().exact;
   fromMark_ = QuickMark(*host_, piles_);
-  const std::vector<TDeck*> piles = Visible();
+  CollectVisible();
+  const std::vector<TDeck*>& piles = visible_;
   bool dirty = false;
   auto fresh = [&] {
     if (dirty)
@@ -191,7 +194,7 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from, const IsN
     if (b->SelectedPile != s) {
       // The click itself did something (a stock deals, a redeal), or nothing.
       dirty = true;
-      Collect(fromKey, {{{MoveStep::Pile, sid}}}, isNew, out);
+      Collect(fromKey, {{MoveStep::Pile, sid}}, isNew, out);
       continue;
     }
     for (TDeck* q : piles) {
@@ -214,11 +217,12 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from, const IsN
           host_->Table.GameStarted = from.started;
         } else {
           dirty = true;
-          SolverMove m;
-          m.steps.push_back({MoveStep::Pile, sid});
-          if (asked) m.steps.push_back({MoveStep::Answer, answer});
-          m.steps.push_back({MoveStep::Pile, q->DeckID()});
-          Collect(fromKey, std::move(m), isNew, out);
+          const MoveStep pick{MoveStep::Pile, sid};
+          const MoveStep drop{MoveStep::Pile, q->DeckID()};
+          if (asked)
+            Collect(fromKey, {pick, {MoveStep::Answer, answer}, drop}, isNew, out);
+          else
+            Collect(fromKey, {pick, drop}, isNew, out);
         }
         if (!asked) break;
       }
@@ -227,14 +231,14 @@ std::vector<MoveOutcome> SolverTable::Moves(const TablePosition& from, const IsN
     fresh();
     ClickPile(s, true);
     dirty = true;
-    Collect(fromKey, {{{MoveStep::DblPile, sid}}}, isNew, out);
+    Collect(fromKey, {{MoveStep::DblPile, sid}}, isNew, out);
   }
   if (TRedealButton* button = host_->Table.RedealButton.get(); button && button->Enabled()) {
     fresh();
     QPoint c = button->Geometry.center();
     button->Click();
     dirty = true;
-    Collect(fromKey, {{{MoveStep::Click, c.x(), c.y()}}}, isNew, out);
+    Collect(fromKey, {{MoveStep::Click, c.x(), c.y()}}, isNew, out);
   }
   return out;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -81,10 +82,13 @@ class SolverTable {
   // rebuilding only the piles they changed.
   void RestoreAgain(const TablePosition& p);
   void NoteRevisions();
-  std::vector<TDeck*> Visible() const;
-  // Records the move when the clicks changed the table (or won).
-  void Collect(uint64_t fromExact, SolverMove move, const IsNewPosition& isNew,
-               std::vector<MoveOutcome>& out);
+  // The piles on show, into visible_ (kept between calls: Moves runs for
+  // every position the search expands).
+  void CollectVisible();
+  // Records the move made of these steps when the clicks changed the table
+  // (or won). The steps are copied only then: most clicks tried do nothing.
+  void Collect(uint64_t fromExact, std::initializer_list<MoveStep> steps,
+               const IsNewPosition& isNew, std::vector<MoveOutcome>& out);
 
   // Declared first: the table must be built deterministic (no real timers)
   // and every question its rules ask is answered here, on this thread.
@@ -102,4 +106,5 @@ class SolverTable {
   uint64_t fromMark_ = 0;            // QuickMark of the position Moves works from
   std::vector<PileDigest> digests_;  // DigestTable's cache for piles_
   std::vector<uint64_t> matched_;    // piles_' revisions when they held it
+  std::vector<TDeck*> visible_;
 };

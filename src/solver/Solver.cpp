@@ -6,7 +6,8 @@
 #include <queue>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
+
+#include "solver/DigestSet.h"
 
 QString VerdictText(Verdict v) {
   switch (v) {
@@ -48,6 +49,7 @@ struct Open {
   int depth = 0;
   long long seq = 0;
   int node = 0;
+  uint64_t digest = 0;  // canonical
   TablePosition position;
 };
 
@@ -92,6 +94,85 @@ Ordering OrderingOfRun(int run) {
   o.seed = 0x2545f4914f6cdd1dULL * uint64_t(run);
   return o;
 }
+
+// One best-first search from the start under one ordering: the positions
+// it has reached (their moves, for the line), the digests it has seen and
+// the positions still to expand. Every position it has seen is either
+// expanded, with all it leads to seen as well, or still waiting in `open`;
+// so a search whose `open` runs dry has been everywhere the deal can go.
+class Search {
+ public:
+  enum Outcome { Won, Exhausted, Cut, Stopped };
+
+  Search(const Ordering& order, const TablePosition& start, uint64_t startDigest) : order_(order) {
+    nodes_.push_back({-1, {}});
+    seen_.Insert(startDigest);
+    open_.push({order_.Priority(start, startDigest), 0, seq_++, 0, startDigest, start});
+  }
+
+  // Expands up to `limit` positions; on a win, `wonNode` is its node.
+  Outcome Run(long long limit, SolverTable& table, const SolveRequest& request,
+              const CpuClock& clock, SolveResult& r) {
+    const IsNewPosition isNew = [this](uint64_t d) { return seen_.Insert(d); };
+    for (long long expanded = 0; expanded < limit; ++expanded) {
+      if (open_.empty()) return Exhausted;
+      if (request.cancel && request.cancel->load()) {
+        r.cancelled = true;
+        return Stopped;
+      }
+      // The clock costs a system call: looked at every few positions.
+      if ((r.nodes & 15) == 0 && clock.Seconds() > request.budget.seconds) return Stopped;
+      Open cur = std::move(const_cast<Open&>(open_.top()));
+      open_.pop();
+      ++r.nodes;
+      for (MoveOutcome& o : table.Moves(cur.position, isNew)) {
+        nodes_.push_back({cur.node, std::move(o.move)});
+        const int id = int(nodes_.size()) - 1;
+        if (o.won) {
+          wonNode = id;
+          return Won;
+        }
+        open_.push({order_.Priority(o.position, o.digest), cur.depth + 1, seq_++, id, o.digest,
+                    std::move(o.position)});
+      }
+    }
+    return open_.empty() ? Exhausted : Cut;
+  }
+
+  // Takes over what another search from the same start has done: its seen
+  // digests and the positions it had still to expand (those this search
+  // has not seen), with the moves that lead to them. What the other one
+  // expanded stays covered: all it led to is seen here now, and either
+  // expanded by one of the two or waiting here.
+  void Absorb(Search&& other) {
+    const int offset = int(nodes_.size()) - 1;  // the other's node 0 is the start
+    auto mapped = [offset](int id) { return id <= 0 ? id : id + offset; };
+    for (size_t i = 1; i < other.nodes_.size(); ++i) {
+      Node& n = other.nodes_[i];
+      nodes_.push_back({mapped(n.parent), std::move(n.move)});
+    }
+    while (!other.open_.empty()) {
+      Open o = std::move(const_cast<Open&>(other.open_.top()));
+      other.open_.pop();
+      if (seen_.Contains(o.digest)) continue;
+      o.priority = order_.Priority(o.position, o.digest);
+      o.seq = seq_++;
+      o.node = mapped(o.node);
+      open_.push(std::move(o));
+    }
+    seen_.Merge(other.seen_);
+  }
+
+  const std::vector<Node>& Nodes() const { return nodes_; }
+  int wonNode = -1;
+
+ private:
+  Ordering order_;
+  std::vector<Node> nodes_;
+  DigestSet seen_;
+  std::priority_queue<Open, std::vector<Open>, OpenOrder> open_;
+  long long seq_ = 0;
+};
 
 // The moves from the start to a node.
 std::vector<SolverMove> ChainTo(const std::vector<Node>& nodes, int last) {
@@ -212,56 +293,48 @@ SolveResult Solve(const SolveRequest& request) {
   }
   if (fresh && !opening.steps.empty()) r.keys.push_back(start.Key());
 
-  // Runs of growing size, each from the start with a fresh table of seen
-  // positions and its own ordering: a greedy search that has walked into a
-  // dead end near the goal would otherwise spend its whole budget around
-  // it. Only a run that ends with nothing left to try proves the deal lost;
-  // a run cut by its share of positions proves nothing.
-  const long long firstRun = std::max<long long>(500, request.budget.nodes / 256);
-  long long runLimit = firstRun;
-  std::vector<Node> nodes;
-  std::unordered_set<uint64_t> seen;
+  // The search with the plain ordering goes on for the whole budget; in
+  // between, rounds of growing size start over from the start with another
+  // ordering and a fresh set of seen positions: a greedy search that has
+  // walked into a dead end near the goal would otherwise spend its whole
+  // budget around it. When a round ends, the main search takes over what it
+  // found, so no position expanded by either is searched for nothing and a
+  // proof that the deal is lost needs about as many positions as one search
+  // alone would. A deal is lost only when a search runs out of positions.
   const uint64_t startDigest = table.Digest().canonical;
-  for (int run = 0;; ++run) {
-    const Ordering order = OrderingOfRun(run);
-    const long long left = request.budget.nodes - r.nodes;
-    if (left <= 0) return finish(Verdict::Unknown);
-    // A last run that could not reach the next size takes all that is left.
-    const long long limit = left < 3 * runLimit ? left : runLimit;
-    runLimit *= 2;
-    nodes.clear();
-    nodes.push_back({-1, {}});
-    seen.clear();
-    seen.insert(startDigest);
-    const IsNewPosition isNew = [&seen](uint64_t d) { return seen.insert(d).second; };
-    std::priority_queue<Open, std::vector<Open>, OpenOrder> open;
-    long long seq = 0;
-    open.push({order.Priority(start, startDigest), 0, seq++, 0, start});
-    long long expanded = 0;
-    while (!open.empty() && expanded < limit) {
-      if (request.cancel && request.cancel->load()) {
-        r.cancelled = true;
-        return finish(Verdict::Unknown);
-      }
-      // The clock costs a system call: looked at every few positions.
-      if ((r.nodes & 15) == 0 && clock.Seconds() > request.budget.seconds)
-        return finish(Verdict::Unknown);
-      Open cur = std::move(const_cast<Open&>(open.top()));
-      open.pop();
-      ++r.nodes;
-      ++expanded;
-      for (MoveOutcome& o : table.Moves(cur.position, isNew)) {
-        nodes.push_back({cur.node, std::move(o.move)});
-        const int id = int(nodes.size()) - 1;
-        if (o.won) {
-          TakeLine(nodes, id, table, start, r);
-          return finish(Verdict::Winnable);
-        }
-        open.push({order.Priority(o.position, o.digest), cur.depth + 1, seq++, id,
-                   std::move(o.position)});
-      }
+  Search main(OrderingOfRun(0), start, startDigest);
+  long long slice = request.budget.firstRound > 0
+                        ? request.budget.firstRound
+                        : std::max<long long>(500, request.budget.nodes / 256);
+  auto settle = [&](Search& s, Search::Outcome o) -> std::optional<Verdict> {
+    switch (o) {
+      case Search::Won:
+        TakeLine(s.Nodes(), s.wonNode, table, start, r);
+        return Verdict::Winnable;
+      case Search::Exhausted:
+        return Verdict::NotWinnable;
+      case Search::Stopped:
+        return Verdict::Unknown;
+      case Search::Cut:
+        break;
     }
-    if (open.empty()) return finish(Verdict::NotWinnable);
+    return std::nullopt;
+  };
+  for (int round = 1;; ++round) {
+    long long left = request.budget.nodes - r.nodes;
+    if (left <= 0) return finish(Verdict::Unknown);
+    // Too little left for another round and the main search's next share:
+    // the main search takes it all.
+    const bool last = left < 3 * slice;
+    if (auto v = settle(main, main.Run(last ? left : slice, table, request, clock, r)))
+      return finish(*v);
+    left = request.budget.nodes - r.nodes;
+    if (last || left <= 0) return finish(Verdict::Unknown);
+    Search restart(OrderingOfRun(round), start, startDigest);
+    if (auto v = settle(restart, restart.Run(std::min(slice, left), table, request, clock, r)))
+      return finish(*v);
+    main.Absorb(std::move(restart));
+    slice *= 2;
   }
 }
 

@@ -18,6 +18,8 @@ QString VerdictText(Verdict v);  // "winnable", "not winnable", "unknown"
 struct SolveBudget {
   long long nodes = 200000;  // positions expanded
   double seconds = 1.0;      // processor time of the searching thread
+  // Positions in the first round of the search (0: a share of `nodes`).
+  long long firstRound = 0;
 };
 
 struct SolveResult {
