@@ -251,9 +251,6 @@ bool SolverControl::StopOnInput(const QEvent* event) {
 void SolverControl::PlayStep() {
   if (!playing_ || !result_) return;
   if (flow_.Busy()) return;
-  // The line's moves are the player's own: a resting timer answers them at
-  // once, as it does a click.
-  flow_.Host().Additional_timer.Wake();
   // The table must have reached the position the line expects (the timer
   // plays its automatic moves in its own time).
   const std::string expected = step_ == 0 ? solvedKey_ : result_->keys[step_ - 1];

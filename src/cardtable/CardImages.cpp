@@ -91,11 +91,11 @@ void LoadNear(Store& s, QSize size) {
   if (s.diskFile.isEmpty() || !s.diskTried.insert({size.width(), size.height()}).second) return;
   Kept kept = s.early.valid() ? s.early.get() : ReadKept(s.diskFile);
   if (kept.status == FileReadStatus::Missing) return;
-  if (kept.contents.ok && kept.contents.fingerprint != CardArt::CacheFingerprint())
+  if (kept.contents.ok && kept.contents.fingerprint != CardArt::CacheFingerprint()) {
+    kept.contents.ok = false;
     kept.why = QStringLiteral("made for other card art");
-  else if (kept.contents.ok)
-    kept.why.clear();
-  if (!kept.why.isEmpty() || !kept.contents.ok) {
+  }
+  if (!kept.contents.ok) {
     Warn(QStringLiteral("card images of the last start not used (%1): %2")
              .arg(s.diskFile, kept.why));
     return;

@@ -80,7 +80,12 @@ class TTable {
   // pile rule has to remember.
   void AttachBoard(TBoard* board) {
     Board1 = board;
-    if (board) board->OnPlayerChange = [this] { GameStarted = 1; };
+    if (board)
+      board->OnPlayerChange = [this] {
+        GameStarted = 1;
+        // A resting automatic-play timer answers the player's move at once.
+        if (Additional_timer) Additional_timer->Wake();
+      };
   }
   SlotList<TCard*, 104> CardPool;
 
