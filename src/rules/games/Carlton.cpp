@@ -25,19 +25,9 @@ class Carlton : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* dealPile = MakePile({.left = 100,
-                                .top = 390,
-                                .vShift = 2,
-                                .gShift = 2,
-                                .look = Look::None,
-                                .role = Role::Marked});
-    dealPile->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste() = dealPile;
-    TDeck* stock =
-        MakePile({.left = 10, .top = kTopRow, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::DealRowSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
+    // The waste slot holds the deal pile while the cards are dealt.
+    MakeWasteAndStock({.wasteTop = 390, .stockTop = kTopRow, .turn = Rule(&TGame::DealRowSelect)});
+    TDeck* dealPile = T.Waste();
     MakeFoundations(
         kPiles,
         [&](int i) {
@@ -62,7 +52,7 @@ class Carlton : public TGame {
     for (int row = 1; row <= kPiles; ++row)
       for (int j = row; j <= kPiles; ++j)
         DealRandom(dealPile, T.Tableau[j], true);
-    DealRestToStock(dealPile, stock, false);
+    DealRestToStock(dealPile, T.Stock(), false);
     FreeDealPile(T.Waste());
     StartTimer(Timer(&Carlton::Carlton_Timer));
   }

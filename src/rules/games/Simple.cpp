@@ -31,19 +31,9 @@ class Simple : public TGame {
   using TGame::TGame;
 
   void Deal() override {
-    TDeck* dealPile = MakePile({.left = 100,
-                                .top = 390,
-                                .vShift = 2,
-                                .gShift = 2,
-                                .look = Look::None,
-                                .role = Role::Marked});
-    dealPile->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Waste() = dealPile;
-    TDeck* stock =
-        MakePile({.left = 10, .top = 5, .vShift = 2, .gShift = 2, .look = Look::NoRedeal});
-    stock->OnSelect = Rule(&TGame::DealRowSelect);
-    stock->OnAddWithRule = Rule(&TGame::RefuseAll);
-    T.Stock() = stock;
+    // The waste slot holds the deal pile while the cards are dealt.
+    MakeWasteAndStock({.wasteTop = 390, .stockTop = 5, .turn = Rule(&TGame::DealRowSelect)});
+    TDeck* dealPile = T.Waste();
     MakeFoundations(
         kPiles,
         [&](int i) {
@@ -73,7 +63,7 @@ class Simple : public TGame {
       DealRandom(dealPile, T.Reserve[i], true);
     for (int i = 1; i <= kPiles; ++i)
       DealRandom(dealPile, T.Tableau[i], true);
-    DealRestToStock(dealPile, stock, false);
+    DealRestToStock(dealPile, T.Stock(), false);
     FreeDealPile(T.Waste());
     StartTimer(Timer(&Simple::Simple_Timer));
   }
