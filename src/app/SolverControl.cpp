@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/Modal.h"
 #include "session/GameFlow.h"
@@ -18,7 +19,14 @@ constexpr int kRestPollMs = 1000;
 // in bursts (a move, then the automatic play).
 constexpr int kStillPolls = 2;
 constexpr int kPlayMs = 250;
-// Polls Solve waits for the table to reach the line's next position.
+// A search that dives finds long lines (hundreds of moves for some deals);
+// Solve plays them faster rather than for minutes.
+constexpr int kPlayAllMs = 30000;
+constexpr int kFastestPlayMs = 40;
+// How long Solve waits for the table to reach the line's next position
+// (the automatic play after a move takes its ticks), in steps of at least
+// this many polls.
+constexpr int kPlayPatienceMs = 10000;
 constexpr int kPlayPatience = 40;
 const SolveBudget kWindowBudget{300000, 3.0};
 }  // namespace
@@ -35,7 +43,8 @@ SolverControl::SolverControl(GameFlow& flow, QLabel* panel, QObject* parent)
       flow_(flow),
       panel_(panel),
       poll_(new QTimer(this)),
-      player_(new QTimer(this)) {
+      player_(new QTimer(this)),
+      playMs_(kPlayMs) {
   poll_->setInterval(kPollMs);
   connect(poll_, &QTimer::timeout, this, [this] { Poll(); });
   player_->setInterval(kPlayMs);
@@ -196,7 +205,13 @@ void SolverControl::Show(const SolveResult* result) {
 }
 
 void SolverControl::SetPlayInterval(int ms) {
+  playMs_ = ms;
   player_->setInterval(ms);
+}
+
+int SolverControl::PlayInterval(size_t entries, int longest) {
+  const int share = entries > 0 ? int(std::min<size_t>(kPlayAllMs, kPlayAllMs / entries)) : longest;
+  return std::min(longest, std::max(kFastestPlayMs, share));
 }
 
 bool SolverControl::CanSolve() const {
@@ -225,7 +240,7 @@ void SolverControl::StartPlaying() {
   playing_ = true;
   step_ = 0;
   waited_ = 0;
-  player_->start();
+  player_->start(PlayInterval(result_->line.size(), playMs_));
 }
 
 void SolverControl::Wake() {
@@ -255,7 +270,7 @@ void SolverControl::PlayStep() {
   // plays its automatic moves in its own time).
   const std::string expected = step_ == 0 ? solvedKey_ : result_->keys[step_ - 1];
   if (CurrentKey() != expected) {
-    if (++waited_ > kPlayPatience) {
+    if (++waited_ > std::max(kPlayPatience, kPlayPatienceMs / std::max(1, player_->interval()))) {
       playing_ = false;
       player_->stop();
       lastKey_.clear();

@@ -39,8 +39,13 @@ class SolverControl : public QObject {
   // Plays the known line from the current position.
   void StartPlaying();
   bool Playing() const { return playing_; }
-  // The pause between the steps of Solve (tests make it short).
+  // The longest pause between the steps of Solve (tests make it short); a
+  // long line is played with shorter pauses (see PlayInterval).
   void SetPlayInterval(int ms);
+  // The pause between steps for a line of that many entries: the longest
+  // pause, shortened so the steps take about half a minute in all, but never
+  // below a pace the eye can follow.
+  static int PlayInterval(size_t entries, int longest);
   // A click or key from the player stops the playing (and wakes the quick
   // polls of a table at rest); returns whether the playing was stopped.
   bool StopOnInput(const QEvent* event);
@@ -68,6 +73,7 @@ class SolverControl : public QObject {
   QLabel* panel_;
   QTimer* poll_;
   QTimer* player_;
+  int playMs_;
   bool enabled_ = true;
   std::string lastKey_;
   int stillPolls_ = 0;

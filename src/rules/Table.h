@@ -128,6 +128,9 @@ class TTable {
     if (OnGameWon) OnGameWon();
   }
   bool Won() const { return won_; }
+  // A position from before the win is put back on the table (the solver
+  // tries its lines on a private table): the deal may be won again.
+  void ForgetWin() { won_ = false; }
   bool IsFoundation(const TDeck* d) const {
     if (!d) return false;
     for (const TDeck* f : Foundation)

@@ -161,6 +161,7 @@ void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,
   if (t.Rotation_Counter() != position.rotation) t.SetRotation_Counter(position.rotation);
   b->SetScore(position.score);
   t.GameStarted = position.started;
+  t.ForgetWin();
   host.Additional_timer.SetEnabled(position.timerOn);
   if (t.RedealButton && position.redealButton >= 0)
     t.RedealButton->SetEnabled(position.redealButton == 1);

@@ -68,7 +68,8 @@ uint64_t QuickMark(TableHost& host, const std::vector<TDeck*>& piles);
 
 // Puts the position back on a table that holds the same deal's piles (the
 // same game, dealt once): cards, sides, looks, places, counters. Clears the
-// selection and the history. With `matched` (one TDeck::Revision a pile,
+// selection, the history and the table's won latch (the position may be
+// played to a win again). With `matched` (one TDeck::Revision a pile,
 // taken when the table last held this very position), a pile whose revision
 // is still the same is known to hold its cards and is not walked.
 void RestorePosition(TableHost& host, const std::vector<TDeck*>& piles,

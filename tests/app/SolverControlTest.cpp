@@ -100,3 +100,15 @@ TEST_F(SolverWindow, AKeyStopsSolveAndTheOptionTurnsTheVerdictOff) {
   EXPECT_EQ(window->Solver()->Text(), "");
   EXPECT_FALSE(window->Solver()->CanSolve());
 }
+
+TEST(SolverPlayPace, LongLinesPlayFasterButNotTooFast) {
+  struct Row {
+    size_t entries;
+    int longest;
+    int pause;
+  };
+  for (const Row& r : {Row{0, 250, 250}, Row{62, 250, 250}, Row{200, 250, 150}, Row{1011, 250, 40},
+                       Row{100000, 250, 40}, Row{1011, 1, 1}})
+    EXPECT_EQ(SolverControl::PlayInterval(r.entries, r.longest), r.pause)
+        << r.entries << " entries, longest " << r.longest;
+}
