@@ -74,9 +74,10 @@ struct Ordering {
   int buried = 1;
   int noise = 0;  // largest extra, 0 for none
   uint64_t seed = 0;
+  int step = 0;  // cost of each move already made: a search for a short line
 
-  int Priority(const TablePosition& p, uint64_t digest) const {
-    int v = home * p.foundationCards - down * p.faceDown - buried * p.buried;
+  int Priority(const TablePosition& p, uint64_t digest, int depth) const {
+    int v = home * p.foundationCards - down * p.faceDown - buried * p.buried - step * depth;
     if (noise > 0) {
       uint64_t h = (digest ^ seed) * 0x9e3779b97f4a7c15ULL;
       v += int((h >> 40) % uint64_t(noise + 1));
@@ -107,7 +108,7 @@ class Search {
   Search(const Ordering& order, const TablePosition& start, uint64_t startDigest) : order_(order) {
     nodes_.push_back({-1, {}});
     seen_.Insert(startDigest);
-    open_.push({order_.Priority(start, startDigest), 0, seq_++, 0, startDigest, start});
+    open_.push({order_.Priority(start, startDigest, 0), 0, seq_++, 0, startDigest, start});
   }
 
   // Expands up to `limit` positions; on a win, `wonNode` is its node.
@@ -132,8 +133,8 @@ class Search {
           wonNode = id;
           return Won;
         }
-        open_.push({order_.Priority(o.position, o.digest), cur.depth + 1, seq_++, id, o.digest,
-                    std::move(o.position)});
+        open_.push({order_.Priority(o.position, o.digest, cur.depth + 1), cur.depth + 1, seq_++, id,
+                    o.digest, std::move(o.position)});
       }
     }
     return open_.empty() ? Exhausted : Cut;
@@ -155,7 +156,7 @@ class Search {
       Open o = std::move(const_cast<Open&>(other.open_.top()));
       other.open_.pop();
       if (seen_.Contains(o.digest)) continue;
-      o.priority = order_.Priority(o.position, o.digest);
+      o.priority = order_.Priority(o.position, o.digest, o.depth);
       o.seq = seq_++;
       o.node = mapped(o.node);
       open_.push(std::move(o));
@@ -241,12 +242,12 @@ std::vector<SolverMove> Shorten(SolverTable& table, const TablePosition& start,
   return shorter;
 }
 
-// The line to the winning node, shortened, and played once more from the
-// start for the positions a player of the line checks against (the search
-// keeps only digests of the positions it has passed).
-void TakeLine(const std::vector<Node>& nodes, int last, SolverTable& table,
-              const TablePosition& start, SolveResult& r) {
-  const std::vector<SolverMove> line = Shorten(table, start, ChainTo(nodes, last));
+// The line, shortened, and played once more from the start for the
+// positions a player of the line checks against (the search keeps only
+// digests of the positions it has passed).
+void TakeLine(const std::vector<SolverMove>& found, SolverTable& table, const TablePosition& start,
+              SolveResult& r) {
+  const std::vector<SolverMove> line = Shorten(table, start, found);
   table.Restore(start);
   for (const SolverMove& m : line) {
     r.line.push_back(m);
@@ -254,6 +255,36 @@ void TakeLine(const std::vector<Node>& nodes, int last, SolverTable& table,
     r.keys.push_back(table.Capture().Key());
   }
   r.moves = int(line.size());
+}
+
+// Lines this short are left as they are.
+constexpr size_t kShortEnough = 40;
+// Positions the search for a shorter line may take at least (it takes
+// twice what the first search needed when that is more).
+constexpr long long kShorterLinePositions = 5000;
+
+// A search that dives finds long lines: it takes any move that keeps its
+// score, so a line wanders through hundreds of moves where tens would do,
+// and Solve would play them all. A second search from the start counts
+// every move made against a position (a weighted A*: each card home is
+// worth eight moves) within a budget of positions of its own; its line
+// replaces the found one when it is shorter. King Albert deal 2 went from
+// 1011 moves to 54 this way, FreeCell deal 2 from 399 to 58.
+void SeekShorterLine(std::vector<SolverMove>& line, SolverTable& table, const TablePosition& start,
+                     uint64_t startDigest, const SolveRequest& request, const CpuClock& clock,
+                     SolveResult& r) {
+  if (line.size() < kShortEnough) return;
+  const long long allowance =
+      std::min(request.budget.nodes - r.nodes, std::max(kShorterLinePositions, 2 * r.nodes));
+  if (allowance <= 0) return;
+  Ordering shortest;
+  shortest.home = 8;
+  shortest.buried = 0;
+  shortest.step = 1;
+  Search s(shortest, start, startDigest);
+  if (s.Run(allowance, table, request, clock, r) != Search::Won) return;
+  std::vector<SolverMove> other = ChainTo(s.Nodes(), s.wonNode);
+  if (other.size() < line.size()) line = std::move(other);
 }
 
 }  // namespace
@@ -308,9 +339,12 @@ SolveResult Solve(const SolveRequest& request) {
                         : std::max<long long>(500, request.budget.nodes / 256);
   auto settle = [&](Search& s, Search::Outcome o) -> std::optional<Verdict> {
     switch (o) {
-      case Search::Won:
-        TakeLine(s.Nodes(), s.wonNode, table, start, r);
+      case Search::Won: {
+        std::vector<SolverMove> line = ChainTo(s.Nodes(), s.wonNode);
+        SeekShorterLine(line, table, start, startDigest, request, clock, r);
+        TakeLine(line, table, start, r);
         return Verdict::Winnable;
+      }
       case Search::Exhausted:
         return Verdict::NotWinnable;
       case Search::Stopped:
