@@ -124,6 +124,9 @@ int RunSolveCommand(int argc, char** argv) {
     if (r.verdict == Verdict::Winnable) out << LineScript(req, r);
     return 0;
   }
+  // The time to the answer, as the window's status bar gets it: the window
+  // shortens a found line afterwards, while the player looks at the verdict.
+  req.shortLine = false;
   long long won = 0, lost = 0, unknown = 0;
   std::vector<double> times;
   for (long long n = o.first; n < o.first + o.count; ++n) {

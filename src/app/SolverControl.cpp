@@ -36,6 +36,7 @@ struct SolverControl::Job {
   std::string key;
   std::atomic<bool> cancel{false};
   SolveResult result;
+  SolveResult shorter;  // the same answer with a shorter line, when found
 };
 
 SolverControl::SolverControl(GameFlow& flow, QLabel* panel, QObject* parent)
@@ -65,6 +66,7 @@ void SolverControl::SetEnabled(bool on) {
     playing_ = false;
     player_->stop();
     result_.reset();
+    shown_.reset();
     solvedKey_.clear();
   }
   lastKey_.clear();
@@ -141,15 +143,27 @@ void SolverControl::Start(const std::string& key) {
   job->request.cancel = &job->cancel;
   current_ = job;
   QPointer<SolverControl> self(this);
+  // The verdict first, as soon as it is known; the line Solve would play is
+  // looked for again, shorter, while the player reads it.
+  job->request.shortLine = false;
   std::thread worker([job, self] {
+    auto post = [&](void (SolverControl::*step)(const std::shared_ptr<Job>&)) {
+      QMetaObject::invokeMethod(
+          qApp,
+          [job, self, step] {
+            if (self) (self.data()->*step)(job);
+          },
+          Qt::QueuedConnection);
+    };
     job->result = Solve(job->request);
+    SolveResult line = job->result;
+    post(&SolverControl::Finish);
+    ShortenLine(job->request, line);
+    if (!line.cancelled && line.moves < job->result.moves) {
+      job->shorter = std::move(line);
+      post(&SolverControl::Shortened);
+    }
     job->cancel = true;  // done: the window may join it
-    QMetaObject::invokeMethod(
-        qApp,
-        [job, self] {
-          if (self) self->Finish(job);
-        },
-        Qt::QueuedConnection);
   });
   workers_.emplace_back(job, std::move(worker));
 }
@@ -159,7 +173,14 @@ void SolverControl::Finish(const std::shared_ptr<Job>& job) {
   current_.reset();
   solvedKey_ = job->key;
   result_ = std::make_unique<SolveResult>(job->result);
+  shown_ = job;
   Show(result_.get());
+}
+
+void SolverControl::Shortened(const std::shared_ptr<Job>& job) {
+  // Only the line of the verdict on show, and never under Solve's feet.
+  if (job != shown_ || playing_ || !result_) return;
+  result_ = std::make_unique<SolveResult>(job->shorter);
 }
 
 void SolverControl::SolveNow(double seconds) {
@@ -173,6 +194,7 @@ void SolverControl::SolveNow(double seconds) {
   req.from = std::move(from);
   req.budget = {kWindowBudget.nodes, seconds};
   result_ = std::make_unique<SolveResult>(Solve(req));
+  shown_.reset();
   solvedKey_ = key;
   lastKey_ = key;
   Show(result_.get());

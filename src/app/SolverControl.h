@@ -64,6 +64,7 @@ class SolverControl : public QObject {
   void Wake();
   void Start(const std::string& key);
   void Finish(const std::shared_ptr<Job>& job);
+  void Shortened(const std::shared_ptr<Job>& job);
   void CancelAll();
   void PlayStep();
   std::string CurrentKey(TablePosition* out = nullptr) const;
@@ -82,6 +83,7 @@ class SolverControl : public QObject {
   std::shared_ptr<Job> current_;
   std::vector<std::pair<std::shared_ptr<Job>, std::thread>> workers_;
   std::unique_ptr<SolveResult> result_;
+  std::shared_ptr<Job> shown_;  // the search whose answer result_ holds
   bool playing_ = false;
   size_t step_ = 0;
   int waited_ = 0;

@@ -263,6 +263,26 @@ constexpr size_t kShortEnough = 40;
 // twice what the first search needed when that is more).
 constexpr long long kShorterLinePositions = 5000;
 
+// The private table of one request, dealt and brought to its position.
+struct Setup {
+  explicit Setup(const SolveRequest& request)
+      : table(request.gameIndex, request.autoPlay, request.mergeSwaps) {
+    if (!table.Deal(request.number, &opening)) return;
+    if (request.from) {
+      table.Restore(*request.from);
+      opening.steps.clear();
+    }
+    start = table.Capture();
+    startDigest = table.Digest().canonical;
+    ok = true;
+  }
+  SolverTable table;
+  SolverMove opening;  // the ticks a fresh deal settles with
+  TablePosition start;
+  uint64_t startDigest = 0;
+  bool ok = false;
+};
+
 // A search that dives finds long lines: it takes any move that keeps its
 // score, so a line wanders through hundreds of moves where tens would do,
 // and Solve would play them all. A second search from the start counts
@@ -270,10 +290,9 @@ constexpr long long kShorterLinePositions = 5000;
 // worth eight moves) within a budget of positions of its own; its line
 // replaces the found one when it is shorter. King Albert deal 2 went from
 // 1011 moves to 54 this way, FreeCell deal 2 from 399 to 58.
-void SeekShorterLine(std::vector<SolverMove>& line, SolverTable& table, const TablePosition& start,
-                     uint64_t startDigest, const SolveRequest& request, const CpuClock& clock,
+void SeekShorterLine(Setup& setup, const SolveRequest& request, const CpuClock& clock,
                      SolveResult& r) {
-  if (line.size() < kShortEnough) return;
+  if (r.verdict != Verdict::Winnable || size_t(r.moves) < kShortEnough) return;
   const long long allowance =
       std::min(request.budget.nodes - r.nodes, std::max(kShorterLinePositions, 2 * r.nodes));
   if (allowance <= 0) return;
@@ -281,10 +300,15 @@ void SeekShorterLine(std::vector<SolverMove>& line, SolverTable& table, const Ta
   shortest.home = 8;
   shortest.buried = 0;
   shortest.step = 1;
-  Search s(shortest, start, startDigest);
-  if (s.Run(allowance, table, request, clock, r) != Search::Won) return;
-  std::vector<SolverMove> other = ChainTo(s.Nodes(), s.wonNode);
-  if (other.size() < line.size()) line = std::move(other);
+  Search s(shortest, setup.start, setup.startDigest);
+  if (s.Run(allowance, setup.table, request, clock, r) != Search::Won) return;
+  const std::vector<SolverMove> other = ChainTo(s.Nodes(), s.wonNode);
+  if (other.size() >= size_t(r.moves)) return;
+  // The opening ticks stay; the moves after them are replaced.
+  const size_t opening = r.line.size() - size_t(r.moves);
+  r.line.resize(opening);
+  r.keys.resize(opening);
+  TakeLine(other, setup.table, setup.start, r);
 }
 
 }  // namespace
@@ -292,37 +316,31 @@ void SeekShorterLine(std::vector<SolverMove>& line, SolverTable& table, const Ta
 SolveResult Solve(const SolveRequest& request) {
   CpuClock clock;
   SolveResult r;
-  SolverTable table(request.gameIndex, request.autoPlay, request.mergeSwaps);
-  SolverMove opening;
-  if (!table.Deal(request.number, &opening)) {
+  Setup setup(request);
+  if (!setup.ok) {
     r.seconds = clock.Seconds();
     return r;
   }
-  const bool fresh = !request.from;
-  if (!fresh) {
-    table.Restore(*request.from);
-    opening.steps.clear();
-  }
+  SolverTable& table = setup.table;
+  const TablePosition& start = setup.start;
   auto finish = [&](Verdict v) {
     r.verdict = v;
     if (v != Verdict::Winnable) {
       r.line.clear();
       r.keys.clear();
     }
+    if (v == Verdict::Winnable && request.shortLine) SeekShorterLine(setup, request, clock, r);
     r.seconds = clock.Seconds();
     return r;
   };
-  if (fresh && !opening.steps.empty()) {
-    r.line.push_back(opening);
-  }
-  TablePosition start = table.Capture();
+  if (!setup.opening.steps.empty()) r.line.push_back(setup.opening);
   // A table whose cards are all home is won already (the window's table
   // after its win, whose timer has stopped).
   if (table.Won() || (start.cards > 0 && start.foundationCards == start.cards)) {
     if (!r.line.empty()) r.keys.push_back(start.Key());
     return finish(Verdict::Winnable);
   }
-  if (fresh && !opening.steps.empty()) r.keys.push_back(start.Key());
+  if (!setup.opening.steps.empty()) r.keys.push_back(start.Key());
 
   // The search with the plain ordering goes on for the whole budget; in
   // between, rounds of growing size start over from the start with another
@@ -332,19 +350,15 @@ SolveResult Solve(const SolveRequest& request) {
   // found, so no position expanded by either is searched for nothing and a
   // proof that the deal is lost needs about as many positions as one search
   // alone would. A deal is lost only when a search runs out of positions.
-  const uint64_t startDigest = table.Digest().canonical;
-  Search main(OrderingOfRun(0), start, startDigest);
+  Search main(OrderingOfRun(0), start, setup.startDigest);
   long long slice = request.budget.firstRound > 0
                         ? request.budget.firstRound
                         : std::max<long long>(500, request.budget.nodes / 256);
   auto settle = [&](Search& s, Search::Outcome o) -> std::optional<Verdict> {
     switch (o) {
-      case Search::Won: {
-        std::vector<SolverMove> line = ChainTo(s.Nodes(), s.wonNode);
-        SeekShorterLine(line, table, start, startDigest, request, clock, r);
-        TakeLine(line, table, start, r);
+      case Search::Won:
+        TakeLine(ChainTo(s.Nodes(), s.wonNode), table, start, r);
         return Verdict::Winnable;
-      }
       case Search::Exhausted:
         return Verdict::NotWinnable;
       case Search::Stopped:
@@ -364,12 +378,24 @@ SolveResult Solve(const SolveRequest& request) {
       return finish(*v);
     left = request.budget.nodes - r.nodes;
     if (last || left <= 0) return finish(Verdict::Unknown);
-    Search restart(OrderingOfRun(round), start, startDigest);
+    Search restart(OrderingOfRun(round), start, setup.startDigest);
     if (auto v = settle(restart, restart.Run(std::min(slice, left), table, request, clock, r)))
       return finish(*v);
     main.Absorb(std::move(restart));
     slice *= 2;
   }
+}
+
+void ShortenLine(const SolveRequest& request, SolveResult& result) {
+  if (result.verdict != Verdict::Winnable || size_t(result.moves) < kShortEnough) return;
+  CpuClock clock;
+  Setup setup(request);
+  if (!setup.ok) return;
+  // What is left of the request's budget after the search that found the line.
+  SolveRequest rest = request;
+  rest.budget.seconds = std::max(0.0, request.budget.seconds - result.seconds);
+  SeekShorterLine(setup, rest, clock, result);
+  result.seconds += clock.Seconds();
 }
 
 QString LineScript(const SolveRequest& request, const SolveResult& result) {
