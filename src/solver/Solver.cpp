@@ -242,12 +242,13 @@ std::vector<SolverMove> Shorten(SolverTable& table, const TablePosition& start,
   return shorter;
 }
 
-// The line, shortened, and played once more from the start for the
-// positions a player of the line checks against (the search keeps only
-// digests of the positions it has passed).
+// The line (shortened when asked) after the opening ticks the result
+// holds, played once more from the start for the positions a player of the
+// line checks against (the search keeps only digests of the positions it
+// has passed).
 void TakeLine(const std::vector<SolverMove>& found, SolverTable& table, const TablePosition& start,
-              SolveResult& r) {
-  const std::vector<SolverMove> line = Shorten(table, start, found);
+              SolveResult& r, bool shorten) {
+  const std::vector<SolverMove> line = shorten ? Shorten(table, start, found) : found;
   table.Restore(start);
   for (const SolverMove& m : line) {
     r.line.push_back(m);
@@ -308,7 +309,7 @@ void SeekShorterLine(Setup& setup, const SolveRequest& request, const CpuClock& 
   const size_t opening = r.line.size() - size_t(r.moves);
   r.line.resize(opening);
   r.keys.resize(opening);
-  TakeLine(other, setup.table, setup.start, r);
+  TakeLine(other, setup.table, setup.start, r, true);
 }
 
 }  // namespace
@@ -357,7 +358,7 @@ SolveResult Solve(const SolveRequest& request) {
   auto settle = [&](Search& s, Search::Outcome o) -> std::optional<Verdict> {
     switch (o) {
       case Search::Won:
-        TakeLine(ChainTo(s.Nodes(), s.wonNode), table, start, r);
+        TakeLine(ChainTo(s.Nodes(), s.wonNode), table, start, r, request.shortLine);
         return Verdict::Winnable;
       case Search::Exhausted:
         return Verdict::NotWinnable;
@@ -387,10 +388,16 @@ SolveResult Solve(const SolveRequest& request) {
 }
 
 void ShortenLine(const SolveRequest& request, SolveResult& result) {
-  if (result.verdict != Verdict::Winnable || size_t(result.moves) < kShortEnough) return;
+  if (result.verdict != Verdict::Winnable || result.moves == 0) return;
   CpuClock clock;
   Setup setup(request);
   if (!setup.ok) return;
+  // The line as found, shortened first as Solve would have done it.
+  const size_t opening = result.line.size() - size_t(result.moves);
+  const std::vector<SolverMove> found(result.line.begin() + ptrdiff_t(opening), result.line.end());
+  result.line.resize(opening);
+  result.keys.resize(opening);
+  TakeLine(found, setup.table, setup.start, result, true);
   // What is left of the request's budget after the search that found the line.
   SolveRequest rest = request;
   rest.budget.seconds = std::max(0.0, request.budget.seconds - result.seconds);

@@ -47,19 +47,20 @@ struct SolveRequest {
   // Positions that differ only by a swap of interchangeable piles count as
   // one (Equivalence.h); off, every arrangement is searched on its own.
   bool mergeSwaps = true;
-  // A winnable deal's line is looked for again, shorter (ShortenLine); off,
-  // the answer comes as soon as the first line is found.
+  // A winnable deal's line is made shorter (ShortenLine); off, the answer
+  // comes as soon as the first line is found, with that line as it stands.
   bool shortLine = true;
   const std::atomic<bool>* cancel = nullptr;
 };
 
 SolveResult Solve(const SolveRequest& request);
 
-// The search that dives to a win finds long lines. This searches the same
-// position again, counting every move against a position, within what is
-// left of the request's budget, and puts its line in the result when it is
-// shorter. Solve does it itself unless the request says not to; the window
-// shows the verdict first and shortens the line afterwards.
+// The search that dives to a win finds long lines. This cuts the stretches
+// of the line that one move can skip, and when the line is still long,
+// searches the same position again counting every move against a position,
+// within what is left of the request's budget, and takes that line when it
+// is shorter. Solve does it itself unless the request says not to; the
+// window shows the verdict first and shortens the line afterwards.
 void ShortenLine(const SolveRequest& request, SolveResult& result);
 
 // The line as a script the scripted driver replays from the fresh deal.
