@@ -24,10 +24,8 @@ constexpr int kPlayMs = 250;
 constexpr int kPlayAllMs = 30000;
 constexpr int kFastestPlayMs = 40;
 // How long Solve waits for the table to reach the line's next position
-// (the automatic play after a move takes its ticks), in steps of at least
-// this many polls.
+// (the automatic play after a move takes its ticks).
 constexpr int kPlayPatienceMs = 10000;
-constexpr int kPlayPatience = 40;
 const SolveBudget kWindowBudget{300000, 3.0};
 }  // namespace
 
@@ -292,7 +290,7 @@ void SolverControl::PlayStep() {
   // plays its automatic moves in its own time).
   const std::string expected = step_ == 0 ? solvedKey_ : result_->keys[step_ - 1];
   if (CurrentKey() != expected) {
-    if (++waited_ > std::max(kPlayPatience, kPlayPatienceMs / std::max(1, player_->interval()))) {
+    if (++waited_ > kPlayPatienceMs / std::max(1, player_->interval())) {
       playing_ = false;
       player_->stop();
       lastKey_.clear();

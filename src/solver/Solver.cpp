@@ -204,14 +204,21 @@ std::string LineSpot(const TablePosition& p) {
   return p.Key() + char(p.timerOn) + char(p.started != 0);
 }
 
+// A line with the positions after each of its moves, when it has been
+// played to a win (`after` is empty otherwise).
+struct PlayedLine {
+  std::vector<SolverMove> moves;
+  std::vector<TablePosition> after;
+};
+
 // A best-first search wanders: its line is often hundreds of moves where a
 // few would do. From each position of the line, a single move that reaches
 // a later position of the line stands in for the stretch between. The
 // shorter line is played once more and kept only if it still wins.
-std::vector<SolverMove> Shorten(SolverTable& table, const TablePosition& start,
-                                const std::vector<SolverMove>& moves) {
-  const std::vector<TablePosition> after = PlayToWin(table, start, moves);
-  if (after.size() != moves.size() || moves.size() < 3) return moves;
+PlayedLine Shorten(SolverTable& table, const TablePosition& start,
+                   const std::vector<SolverMove>& moves) {
+  std::vector<TablePosition> after = PlayToWin(table, start, moves);
+  if (after.size() != moves.size() || moves.size() < 3) return {moves, std::move(after)};
   const size_t n = moves.size();
   std::unordered_map<std::string, size_t> at;  // spot -> last index (0 the start)
   at[LineSpot(start)] = 0;
@@ -237,25 +244,33 @@ std::vector<SolverMove> Shorten(SolverTable& table, const TablePosition& start,
     shorter.push_back(std::move(move));
     i = best;
   }
-  if (shorter.size() >= n || PlayToWin(table, start, shorter).size() != shorter.size())
-    return moves;
-  return shorter;
+  if (shorter.size() >= n) return {moves, std::move(after)};
+  std::vector<TablePosition> shorterAfter = PlayToWin(table, start, shorter);
+  if (shorterAfter.size() != shorter.size()) return {moves, std::move(after)};
+  return {std::move(shorter), std::move(shorterAfter)};
 }
 
 // The line (shortened when asked) after the opening ticks the result
-// holds, played once more from the start for the positions a player of the
-// line checks against (the search keeps only digests of the positions it
-// has passed).
+// holds, with the position after each move for a player of the line to
+// check against (the search keeps only digests of the positions it has
+// passed): taken from the shortening's own play of the line, or from one
+// more play of it.
 void TakeLine(const std::vector<SolverMove>& found, SolverTable& table, const TablePosition& start,
               SolveResult& r, bool shorten) {
-  const std::vector<SolverMove> line = shorten ? Shorten(table, start, found) : found;
-  table.Restore(start);
-  for (const SolverMove& m : line) {
-    r.line.push_back(m);
-    table.Apply(m);
-    r.keys.push_back(table.Capture().Key());
+  PlayedLine line = shorten ? Shorten(table, start, found) : PlayedLine{found, {}};
+  if (line.after.size() != line.moves.size()) {
+    line.after.clear();
+    table.Restore(start);
+    for (const SolverMove& m : line.moves) {
+      table.Apply(m);
+      line.after.push_back(table.Capture());
+    }
   }
-  r.moves = int(line.size());
+  for (size_t i = 0; i < line.moves.size(); ++i) {
+    r.line.push_back(line.moves[i]);
+    r.keys.push_back(line.after[i].Key());
+  }
+  r.moves = int(line.moves.size());
 }
 
 // Lines this short are left as they are.
