@@ -134,6 +134,19 @@ bool SaveScreenshot(TMain_F& window, const QString& path) {
 
 }  // namespace
 
+MainOptions WindowOptions(const QString& dataDir, bool headless, bool resume, bool dealGiven) {
+  MainOptions options;
+  options.DataDir = dataDir;
+  // Runs that deal or play by themselves neither bring back nor keep the
+  // player's game in progress, unless asked to with --resume: keeping the
+  // game such a run played would write over the kept one it never brought
+  // back.
+  options.ResumeAtStart = resume || (!headless && !dealGiven);
+  options.KeepAtExit = options.ResumeAtStart;
+  options.ComposeAtFirstPaint = !headless;
+  return options;
+}
+
 void NameApplication() {
   // The name places the user's data folder. The display name stays empty on
   // purpose: Linux desktops append a set display name to every window title
@@ -194,13 +207,8 @@ int RunApplication(int argc, char** argv) {
     if (!cache.isEmpty()) CardImages::UseDiskCache(cache + QStringLiteral("/card-images.bin"));
     if (cl.game || cl.number) CardImages::ReadKeptAhead();
   }
-  MainOptions options;
-  options.DataDir = cl.dataDir;
-  // Runs that deal or play by themselves neither bring back nor keep the
-  // player's game in progress, unless asked to with --resume.
-  options.ResumeAtStart = cl.resume || (!headless && !cl.game && !cl.number);
-  options.KeepAtExit = cl.resume || !headless;
-  options.ComposeAtFirstPaint = !headless;
+  MainOptions options =
+      WindowOptions(cl.dataDir, headless, cl.resume, cl.game.has_value() || cl.number.has_value());
   TMain_F window(options);
   GameFlow& flow = window.Flow();
   if (cl.resume && !flow.Dealt() && !flow.ResumeError().isEmpty())
@@ -243,11 +251,9 @@ int RunApplication(int argc, char** argv) {
   }
   if (headless) return 0;
   // Log-out and shutdown end the program the way the Exit command does.
-  ExitHandling::WatchSignals(&window, [&window] {
-    window.close();
-    QCoreApplication::quit();
-  });
+  ExitHandling::WatchSignals(&window, [&window] { window.ExitBySignal(); });
   InstallStartupProbe(&window);
   window.show();
-  return app.exec();
+  const int status = app.exec();
+  return status != 0 ? status : window.SaveFailed() ? 1 : 0;
 }

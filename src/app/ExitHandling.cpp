@@ -69,7 +69,8 @@ bool SignalArrived() {
 
 QString SaveFailureText(const SaveReport& report) {
   return QStringLiteral(
-             "Your statistics or settings could not be saved; the files keep what they held "
+             "Your statistics, settings or game in progress could not be saved; the files keep "
+             "what they held "
              "before this session.\n\n") +
          report.Lines().join(QLatin1Char('\n'));
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <cstdio>
 
 #include "app/ExitHandling.h"
 #include "app/SolverControl.h"
@@ -502,9 +504,44 @@ void TMain_F::closeEvent(QCloseEvent* event) {
   }
   if (!closed_) {
     closed_ = true;
-    ExitHandling::ReportSaveFailure(flow_->Close());
+    const SaveReport report = flow_->Close();
+    saveFailed_ = !report.Ok();
+    if (exitBySignal_) {
+      // Nobody may be at the screen to read a box (a log-out).
+      for (const QString& line : report.Lines())
+        std::fprintf(stderr, "save failed: %s\n", qPrintable(line));
+    } else {
+      ExitHandling::ReportSaveFailure(report);
+    }
   }
   event->accept();
+}
+
+void TMain_F::ExitBySignal() {
+  if (closed_) return;
+  if (!exitBySignal_) {
+    exitBySignal_ = true;
+    // No question asked from now on waits: each takes its default answer.
+    SetModalResponder([](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; });
+  }
+  // A dialog open now runs its own event loop under ours: dismissed, it
+  // returns (as Cancel or No) and the code that asked goes on.
+  bool waiting = false;
+  if (QWidget* modal = QApplication::activeModalWidget()) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+      dialog->reject();
+    else
+      modal->close();
+    waiting = true;
+  }
+  // A move, deal or win in flight finishes first: saving half of it would
+  // keep a torn table, and the close would be refused anyway.
+  if (waiting || flow_->Busy()) {
+    QTimer::singleShot(10, this, [this] { ExitBySignal(); });
+    return;
+  }
+  close();
+  QCoreApplication::quit();
 }
 
 bool TMain_F::eventFilter(QObject* watched, QEvent* event) {

@@ -42,6 +42,14 @@ class TMain_F : public QMainWindow {
   SolverControl* Solver() const { return solver_; }
   // The exit sequence ran already (a script's quit): closing saves nothing.
   void MarkClosed() { closed_ = true; }
+  // SIGTERM or SIGHUP: the Exit command's road, held up by nothing. Open
+  // dialogs are dismissed and no new one waits for an answer; a move or
+  // deal in flight finishes first, then the window closes and the program
+  // quits. A failed save is told on standard error, not in a box.
+  void ExitBySignal();
+  // Whether the exit save could not write a file (the program's exit status
+  // says so).
+  bool SaveFailed() const { return saveFailed_; }
 
   // Menu commands, as the menus call them.
   void Deal_MIClick();
@@ -128,6 +136,8 @@ class TMain_F : public QMainWindow {
   QAction* SolverMenu = nullptr;
   SolverControl* solver_ = nullptr;
   bool closed_ = false;
+  bool exitBySignal_ = false;
+  bool saveFailed_ = false;
   bool flashed_ = false;  // the caption shows its flashed form
   // The layout the view fits, and the game it was taken from.
   QRect layout_;

@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <set>
 
+#include "platform/SafeFile.h"
 #include "records/Catalogue.h"
 #include "records/Players.h"
 
@@ -241,20 +241,13 @@ std::optional<SavedGame> ReadSavedGame(const QString& path, QString* error) {
 }
 
 bool WriteSavedGame(const QString& path, const SavedGame& game, QString* error) {
-  const QByteArray bytes = FormatSavedGame(game);
-  QSaveFile file(path);
-  bool ok = file.open(QIODevice::WriteOnly);
-  ok = ok && file.write(bytes) == bytes.size();
-  if (!ok) {
-    if (error) *error = file.errorString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
-  }
-  return true;
+  // The same writer as the statistics: only onto a regular file (a planted
+  // link to a device or a dangling one is refused), the old file kept whole
+  // until the new one is complete and synced.
+  SafeFileWriter writer(path);
+  if (writer.Write(FormatSavedGame(game))) return true;
+  if (error) *error = writer.Reason();
+  return false;
 }
 
 bool RemoveSavedGame(const QString& path) {

@@ -86,7 +86,8 @@ std::optional<SavedGame> ParseSavedGame(const QByteArray& bytes, QString* error 
 // "no saved game" when there is none.
 std::optional<SavedGame> ReadSavedGame(const QString& path, QString* error = nullptr);
 // Writes the whole file through a temporary one renamed into place, so a
-// crash or a full disk leaves the previous file or none, never half of one.
+// crash or a full disk leaves the previous file or none, never half of one;
+// only a regular file (or a link to one) is replaced.
 bool WriteSavedGame(const QString& path, const SavedGame& game, QString* error = nullptr);
 // Removes the file; true when it is gone (or was never there).
 bool RemoveSavedGame(const QString& path);

@@ -77,11 +77,15 @@ class TTable {
   TBoard* Board1 = nullptr;
   // Sets the board the piles share. Any change the player makes to its
   // table marks the game started: this is the one place that does it, so no
-  // pile rule has to remember.
+  // pile rule has to remember. The player's action is heard once it has run,
+  // and a click that lays the last card home has already won the deal by
+  // then: the win has settled the game, so it must not start again (it would
+  // be counted lost at the next deal or at exit, on top of the win).
   void AttachBoard(TBoard* board) {
     Board1 = board;
     if (board)
       board->OnPlayerChange = [this] {
+        if (won_) return;
         GameStarted = 1;
         // A resting automatic-play timer answers the player's move at once.
         if (Additional_timer) Additional_timer->Wake();

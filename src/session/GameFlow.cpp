@@ -77,6 +77,7 @@ void GameFlow::Deal_MIClick() {
   if (host_.Table.GameStarted == 1 && !sameShuffle_) RecordLost();
   b->SetScore(-1000);
   host_.Table.GameStarted = 0;
+  ForgetKeptGame();
   ClearTable();
   ChooseShuffle(sameShuffle_);
   host_.Table.SetRotation_Counter(-1);
@@ -193,6 +194,7 @@ void GameFlow::GameWon() {
   }
   players_.RecordWon(players_.ActivePlayer(), gameIndex_, host_.Board1->Score());
   host_.Table.GameStarted = 0;
+  ForgetKeptGame();
   if (OnWon) OnWon(gameIndex_, gameNumber_);
   host_.Additional_timer.SetInterval(100);
   host_.Additional_timer.OnTimer = [this] { Game_over_Pre_Timer(); };
@@ -261,12 +263,26 @@ void GameFlow::InstallTablePainter() {
 // --- Exit -----------------------------------------------------------------------
 
 SaveReport GameFlow::Close() {
+  SaveReport report;
   if (host_.Table.GameStarted == 1) {
     // Kept for the next start, it is counted when it is abandoned then; a
-    // game that cannot be kept is counted now, as without the option.
-    const bool kept = keepInProgress_ && settings_.Resume &&
-                      resume_.Save(host_, players_.ActiveName(), gameIndex_, gameNumber_);
-    if (!kept) RecordLost();
+    // game that cannot be kept is counted now, as without the option. A
+    // failed save leaves the previous file: when that holds this very game
+    // (brought back at this start), the game comes back from there and is
+    // counted then, not twice.
+    const bool keep = keepInProgress_ && settings_.Resume;
+    bool kept = false;
+    if (keep && !resume_.HeldByAnother(players_.ActiveName())) {
+      QString reason;
+      kept = resume_.Save(host_, players_.ActiveName(), gameIndex_, gameNumber_, &reason);
+      if (!kept) report.Add(resume_.Path(), reason);
+    }
+    if (kept) {
+      keptIsCurrent_ = true;
+    } else if (!keep || !keptIsCurrent_) {
+      ForgetKeptGame();
+      RecordLost();
+    }
     host_.Table.GameStarted = 0;
   }
   TBoard* b = host_.Board1;
@@ -276,7 +292,6 @@ SaveReport GameFlow::Close() {
   settings_.GameIndex = gameIndex_;
   StorePlayersInSettings(players_, settings_);
   RememberGameOptions();
-  SaveReport report;
   QString reason;
   if (!SaveAppSettings(settings_, &reason)) report.Add(SettingsFilePath(), reason);
   if (!SavePlayers(players_, playersFile_, &reason)) report.Add(playersFile_, reason);
@@ -288,6 +303,7 @@ bool GameFlow::ResumeSavedGame() {
   if (!settings_.Resume) return false;
   std::optional<SavedGame> g = resume_.Resume(host_, players_.ActiveName(), &resumeError_);
   if (!g) return false;
+  keptIsCurrent_ = true;
   gameIndex_ = g->GameIndex;
   gameNumber_ = g->Number;
   dealt_ = true;
@@ -297,6 +313,12 @@ bool GameFlow::ResumeSavedGame() {
   if (OnDealMenuEnabled) OnDealMenuEnabled(true);
   if (OnStatusChanged) OnStatusChanged();
   return true;
+}
+
+void GameFlow::ForgetKeptGame() {
+  if (!keptIsCurrent_) return;
+  keptIsCurrent_ = false;
+  resume_.Forget();
 }
 
 // --- Presentation -----------------------------------------------------------------

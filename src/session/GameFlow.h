@@ -74,8 +74,9 @@ class GameFlow {
   void NewRedo1Click();
   // The AutoPlay choice of a game, stored at once.
   void SetAutoPlay(int index, int autoPlay);
-  // The exit sequence: count an abandoned game, store the settings, rewrite
-  // the players file. Reports each file that could not be written.
+  // The exit sequence: keep or count an abandoned game, store the
+  // settings, rewrite the players file. Reports each file that could not be
+  // written (the kept game's too).
   SaveReport Close();
 
   // --- The game in progress across a restart (with the "Resume" option) -------
@@ -142,5 +143,10 @@ class GameFlow {
   bool redoEnabled_ = false;
   GameResume resume_;
   bool keepInProgress_ = false;  // the window turns it on
+  // The kept file holds the game on the table (brought back at this start):
+  // it stays on disk until that game ends, so a crash or a kill does not
+  // lose it, and is removed then.
+  bool keptIsCurrent_ = false;
+  void ForgetKeptGame();
   QString resumeError_;
 };

@@ -195,14 +195,22 @@ bool GameResume::Save(TableHost& host, const QString& player, int gameIndex, uin
 std::optional<SavedGame> GameResume::Resume(TableHost& host, const QString& player,
                                             QString* error) const {
   // A file that cannot be read is left where it is (it may be a newer
-  // program's); one that was read comes back once and is gone.
+  // program's), and so is another player's.
   std::optional<SavedGame> g = ReadSavedGame(path_, error);
   if (!g) return std::nullopt;
-  RemoveSavedGame(path_);
   if (g->Player != player) {
     if (error) *error = QStringLiteral("saved for player '%1'").arg(g->Player);
     return std::nullopt;
   }
   if (!Restore(host, *g, error)) return std::nullopt;
   return g;
+}
+
+bool GameResume::HeldByAnother(const QString& player) const {
+  const std::optional<SavedGame> g = ReadSavedGame(path_);
+  return g && g->Player != player;
+}
+
+bool GameResume::Forget() const {
+  return RemoveSavedGame(path_);
 }

@@ -30,11 +30,17 @@ class GameResume {
   // Captures and writes the file.
   bool Save(TableHost& host, const QString& player, int gameIndex, uint32_t number,
             QString* error = nullptr) const;
-  // Reads the file, removes it (a saved game comes back once), and restores
-  // it when it belongs to `player`. The game read, or nullopt with the reason
-  // and an empty table.
+  // Reads the file and restores it when it belongs to `player`. The file
+  // stays until Forget: a game brought back and lost to a crash or a kill
+  // comes back again. The game read, or nullopt with the reason and an
+  // empty table.
   std::optional<SavedGame> Resume(TableHost& host, const QString& player,
                                   QString* error = nullptr) const;
+  // Whether the file holds a game of someone other than `player`: such a
+  // game waits for its player and is neither removed nor written over.
+  bool HeldByAnother(const QString& player) const;
+  // Removes the file: its game has ended. True when it is gone.
+  bool Forget() const;
 
  private:
   QString path_;

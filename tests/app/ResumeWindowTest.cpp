@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "app/App.h"
 #include "app/MainForm.h"
 #include "art/TableHint.h"
 #include "platform/qt/SurfaceWidget.h"
@@ -72,11 +73,12 @@ TEST_F(WindowResume, ClosedMidGameTheNextWindowOpensOnTheSameTable) {
   EXPECT_TRUE(w->Flow().UndoEnabled());
   EXPECT_TRUE(w->Flow().RedoEnabled());
 
-  // Kept only once: a window opened after this one starts empty.
+  // That window ended without its exit (as a crash or a kill would end
+  // it): the kept game is still there for the next one.
   auto third = Open(options);
   third->MarkClosed();
-  EXPECT_FALSE(third->Flow().Dealt());
-  EXPECT_FALSE(third->windowTitle().contains("[#"));
+  EXPECT_EQ(State(third->Flow()), before);
+  EXPECT_EQ(third->windowTitle(), "FreeCell [#2]");
 }
 
 TEST_F(WindowResume, EmptyTableShowsItsLineUntilADeal) {
@@ -113,4 +115,20 @@ TEST_F(WindowResume, EmptyTableShowsItsLineUntilADeal) {
   EXPECT_GT(tablePixels(true), 0);
   EXPECT_EQ(lines[1], "F2 deals a new game");
   EXPECT_EQ(lines[2], QString::fromUtf8("Game › Select Solitaire… chooses another"));
+}
+
+// Only a run that may bring the kept game back may keep one at exit: a
+// window opened on a deal of its own (--game, --number) would otherwise
+// write its game over the kept one it never brought back.
+TEST(WindowOptions, OnlyARunThatBringsTheKeptGameBackKeepsOne) {
+  struct Case {
+    bool headless, resume, dealGiven, resumes;
+  };
+  for (const Case& c : {Case{false, false, false, true}, Case{false, false, true, false},
+                        Case{false, true, true, true}, Case{true, false, false, false},
+                        Case{true, true, false, true}}) {
+    const MainOptions o = WindowOptions("d", c.headless, c.resume, c.dealGiven);
+    EXPECT_EQ(o.ResumeAtStart, c.resumes) << c.headless << c.resume << c.dealGiven;
+    EXPECT_EQ(o.KeepAtExit, c.resumes) << c.headless << c.resume << c.dealGiven;
+  }
 }

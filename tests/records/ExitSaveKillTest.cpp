@@ -19,6 +19,7 @@
 #include <iostream>
 #include <random>
 
+#include "records/SavedGame.h"
 #include "support/RunProgram.h"
 #include "support/SaveFixtures.h"
 
@@ -200,6 +201,79 @@ TEST(ExitSaveKill, KilledAtRandomMoments) {
   }
   std::cout << "[ random kills ] " << tally.Text() << " (session " << whole << " ms)\n";
   EXPECT_EQ(tally.broken, 0);
+}
+
+// The game in progress under kill -9 at any moment of play and exit: a
+// FreeCell game kept by an earlier run is brought back, played on and kept
+// again at exit, killed at random. After every kill the statistics are the
+// earlier ones (a kept game is not counted), the kept game reads whole (the
+// earlier one or the new one), and the next start brings it back promptly.
+// CI kills 40 runs; WENLO_KILLS=1000 runs the long form by hand.
+TEST(ExitSaveKill, KeptGameSurvivesKillsDuringPlayAndExit) {
+  ProgramSandbox box;
+  const QString data = box.DataDir(), kept = data + "/savedgame.txt";
+  WriteBytes(box.Path("first.txt"), QByteArray(kStartedFreeCell) + "quit\n");
+  WriteBytes(box.Path("more.txt"),
+             "pile 12\npile 5\ntick 4\nundo\nredo\npile 13\npile 6\n"
+             "tick 4\nquit\n");
+  WriteBytes(box.Path("quit.txt"), "quit\n");
+  auto run = [&](const char* script, QProcess& p) {
+    p.setProcessEnvironment(box.Environment());
+    p.start(WENLO_BINARY, {"--resume", "--script", box.Path(script), "--data-dir", data});
+  };
+  {
+    QProcess p;
+    run("first.txt", p);
+    ASSERT_TRUE(p.waitForFinished(20000));
+    ASSERT_EQ(p.exitCode(), 0);
+  }
+  const QByteArray players = ReadBytes(data + "/players.dat"), game = ReadBytes(kept);
+  ASSERT_EQ(players.size(), 4824);
+  ASSERT_TRUE(ParseSavedGame(game));
+  // How long a run takes here, to spread the kills over all of it.
+  QElapsedTimer clock;
+  clock.start();
+  {
+    QProcess p;
+    run("more.txt", p);
+    ASSERT_TRUE(p.waitForFinished(20000));
+  }
+  const qint64 whole = std::max<qint64>(clock.elapsed(), 20);
+  const int kills = qEnvironmentVariableIntValue("WENLO_KILLS") > 0
+                        ? qEnvironmentVariableIntValue("WENLO_KILLS")
+                        : 40;
+  std::mt19937 rng(23);
+  int killed = 0, lost = 0, slow = 0;
+  for (int i = 0; i < kills; ++i) {
+    WriteBytes(data + "/players.dat", players);
+    WriteBytes(kept, game);
+    QProcess p;
+    run("more.txt", p);
+    p.waitForStarted();
+    if (!p.waitForFinished(int(rng() % quint32(whole)))) {
+      p.kill();
+      p.waitForFinished();
+      ++killed;
+    }
+    const bool intact =
+        ReadBytes(data + "/players.dat") == players && ParseSavedGame(ReadBytes(kept)).has_value();
+    QProcess next;
+    QElapsedTimer started;
+    started.start();
+    run("quit.txt", next);
+    const bool ended = next.waitForFinished(20000) && next.exitCode() == 0;
+    const QString err = QString::fromUtf8(next.readAllStandardError());
+    if (!intact || !ended || err.contains("no game resumed")) {
+      ++lost;
+      ADD_FAILURE() << "run " << i << ": " << err.toStdString();
+    }
+    if (started.elapsed() > 10000) ++slow;
+  }
+  std::cout << "[ play kills ] " << kills << " runs, " << killed << " killed, " << lost
+            << " lost something, " << slow << " next starts over 10 s\n";
+  EXPECT_GT(killed, 0);
+  EXPECT_EQ(lost, 0);
+  EXPECT_EQ(slow, 0);
 }
 
 #endif

@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <random>
 
@@ -159,6 +160,31 @@ TEST(SavedGame, FileIsWrittenWholeAndReadOnlyWhenPlain) {
   ASSERT_EQ(mkfifo(qPrintable(fifo), 0600), 0);
   EXPECT_FALSE(ReadSavedGame(fifo, &why));
   EXPECT_EQ(why, "not a regular file");
+#endif
+#ifdef Q_OS_UNIX
+  // Nor is anything but a plain file written over: a link to a FIFO or a
+  // device, a dangling link and a folder in the way are refused, and stay
+  // what they were (a dangling link's target is not created).
+  const QString dangling = dir.filePath("nowhere");
+  struct Planted {
+    const char* name;
+    QString target;  // of the link; empty: a folder
+  };
+  for (const Planted& p : {Planted{"to-fifo", fifo}, Planted{"to-null", "/dev/null"},
+                           Planted{"dangling", dangling}, Planted{"folder", {}}}) {
+    const QString at = dir.filePath(p.name);
+    if (!p.target.isEmpty()) {
+      ASSERT_TRUE(QFile::link(p.target, at));
+    }
+    why.clear();
+    EXPECT_FALSE(WriteSavedGame(at, Sample(), &why)) << p.name;
+    EXPECT_FALSE(why.isEmpty()) << p.name;
+    const QFileInfo after(at);
+    EXPECT_EQ(after.isSymLink(), !p.target.isEmpty()) << p.name;
+    EXPECT_EQ(after.isDir(), p.target.isEmpty()) << p.name;
+  }
+  EXPECT_FALSE(QFileInfo::exists(dangling));
+  EXPECT_EQ(QFileInfo(fifo).isFile(), false);
 #endif
   QFile big(dir.filePath("big"));
   ASSERT_TRUE(big.open(QIODevice::WriteOnly));

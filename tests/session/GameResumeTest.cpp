@@ -5,9 +5,15 @@
 // from a changed game) leaves an empty table, whatever it says.
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
+#include "app/ExitHandling.h"
 #include "session/GameFlow.h"
 #include "session/GameResume.h"
 #include "support/GameHarness.h"
@@ -172,7 +178,7 @@ TEST_F(ResumeTable, EditedSavedGamesRestoreSoundlyOrNotAtAll) {
   EXPECT_GT(refused, 0);
 }
 
-TEST_F(ResumeTable, FileComesBackOnceAndOnlyForItsPlayer) {
+TEST_F(ResumeTable, FileStaysUntilForgottenAndComesBackOnlyForItsPlayer) {
   QTemporaryDir dir;
   GameResume keeper(SavedGamePath(dir.filePath("players.dat")));
   Play(32, 9, 40);
@@ -181,56 +187,138 @@ TEST_F(ResumeTable, FileComesBackOnceAndOnlyForItsPlayer) {
   EXPECT_FALSE(keeper.Resume(resumed, "Someone else", &why));
   EXPECT_EQ(why, "saved for player 'Default'");
   EXPECT_TRUE(Piles(resumed).empty());
+  EXPECT_TRUE(keeper.HeldByAnother("Someone else"));
+  EXPECT_FALSE(keeper.HeldByAnother("Default"));
 
-  ASSERT_TRUE(keeper.Save(played, "Default", 32, 9));
-  auto g = keeper.Resume(resumed, "Default", &why);
-  ASSERT_TRUE(g) << why.toStdString();
-  EXPECT_EQ(Picture(resumed, 32, 9), Picture(played, 32, 9));
-  EXPECT_FALSE(keeper.Resume(resumed, "Default", &why));  // consumed
+  // Brought back, the file stays: a crash before the game ends brings it
+  // back again, until its game ends and it is forgotten.
+  for (int start = 0; start < 2; ++start) {
+    auto g = keeper.Resume(resumed, "Default", &why);
+    ASSERT_TRUE(g) << why.toStdString();
+    EXPECT_EQ(Picture(resumed, 32, 9), Picture(played, 32, 9));
+  }
+  EXPECT_TRUE(keeper.Forget());
+  EXPECT_FALSE(keeper.Resume(resumed, "Default", &why));
   EXPECT_EQ(why, "no saved game");
 }
 
 // The flow's side: kept at exit instead of counted, back at the next start
-// with its caption, counted once abandoned; with keeping off or the option
-// off, counted at exit as always.
-TEST(ResumeFlow, KeptAtExitCountedOnlyWhenAbandonedLater) {
+// with its caption, its file kept until the game ends (abandoned: counted
+// lost; won: counted won), never written over when it is another player's;
+// a keep that fails is reported and counted once.
+class ResumeFlow : public ::testing::Test {
+ protected:
+  std::unique_ptr<GameFlow> Make(const QString& player = "Ann") {
+    PlayerList p;
+    p.Add(player);
+    auto f = std::make_unique<GameFlow>(AppSettings{}, std::move(p), dir.filePath("players.dat"));
+    f->SetKeepGameInProgress(true);
+    return f;
+  }
+  static int Lost(GameFlow& f) { return int(f.Players().Stats(0).Games[32].Lost); }
+  static QString Play(GameFlow& f, uint32_t number = 4) {
+    f.DealGame(32, number);
+    f.Table().GameStarted = 1;
+    return DumpTable(f.Host(), 32, number);
+  }
+  QByteArray Kept() const {
+    QFile file(saved);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
   QTemporaryDir dir;
+  const QString saved = SavedGamePath(dir.filePath("players.dat"));
   ScopedModalResponder defaults{
       [](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; }};
-  auto make = [&] {
-    PlayerList p;
-    p.Add("Ann");
-    return std::make_unique<GameFlow>(AppSettings{}, std::move(p), dir.filePath("players.dat"));
-  };
-  auto lost = [](GameFlow& f) { return int(f.Players().Stats(0).Games[32].Lost); };
-  auto play = [](GameFlow& f) {
-    f.DealGame(32, 4);
-    f.Table().GameStarted = 1;
-    return DumpTable(f.Host(), 32, 4);
-  };
-  const QString saved = SavedGamePath(dir.filePath("players.dat"));
+};
 
-  auto first = make();
-  first->SetKeepGameInProgress(true);
-  const QString table = play(*first);
-  first->Close();
-  EXPECT_EQ(lost(*first), 0);
-  ASSERT_TRUE(QFile::exists(saved));
+TEST_F(ResumeFlow, KeptUntilItsGameEndsAndCountedOnce) {
+  auto first = Make();
+  const QString table = Play(*first);
+  EXPECT_TRUE(first->Close().Ok());
+  EXPECT_EQ(Lost(*first), 0);
+  ASSERT_FALSE(Kept().isEmpty());
 
-  auto second = make();
+  // Abandoned after a restart of the program: counted then, file gone.
+  auto second = Make();
   ASSERT_TRUE(second->ResumeSavedGame()) << second->ResumeError().toStdString();
   EXPECT_EQ(DumpTable(second->Host(), 32, 4), table);
   EXPECT_EQ(second->Caption(), "FreeCell [#4]");
-  second->Deal_MIClick();  // abandoned now
-  EXPECT_EQ(lost(*second), 1);
+  EXPECT_FALSE(Kept().isEmpty()) << "a kill now would lose the game";
+  second->Deal_MIClick();
+  EXPECT_EQ(Lost(*second), 1);
+  EXPECT_TRUE(Kept().isEmpty());
 
+  // Won after a restart: counted won only, file gone.
+  Play(*second, 5);
+  EXPECT_TRUE(second->Close().Ok());
+  auto third = Make();
+  ASSERT_TRUE(third->ResumeSavedGame());
+  third->GameWon();
+  EXPECT_TRUE(Kept().isEmpty());
+  EXPECT_EQ(third->Players().Stats(0).Games[32].Won, 1);
+  EXPECT_EQ(Lost(*third), 0);
+
+  // With keeping off, or the option off, counted at exit as always.
   for (bool keep : {false, true}) {
-    auto f = make();
+    auto f = Make();
     f->SetKeepGameInProgress(keep);
-    f->Settings().Resume = false;  // when keeping is on, the option still decides
-    play(*f);
+    f->Settings().Resume = false;
+    Play(*f);
     f->Close();
-    EXPECT_EQ(lost(*f), 1) << keep;
-    EXPECT_FALSE(QFile::exists(saved)) << keep;
+    EXPECT_EQ(Lost(*f), 1) << keep;
+    EXPECT_TRUE(Kept().isEmpty()) << keep;
   }
+}
+
+TEST_F(ResumeFlow, AnotherPlayersGameIsNeitherRemovedNorWrittenOver) {
+  auto bob = Make("Bob");
+  Play(*bob, 7);
+  bob->Close();
+  const QByteArray bobs = Kept();
+  ASSERT_FALSE(bobs.isEmpty());
+
+  auto ann = Make();
+  EXPECT_FALSE(ann->ResumeSavedGame());
+  EXPECT_EQ(Kept(), bobs);
+  Play(*ann);
+  EXPECT_TRUE(ann->Close().Ok());
+  EXPECT_EQ(Kept(), bobs);
+  EXPECT_EQ(Lost(*ann), 1);  // it could not be kept
+}
+
+TEST_F(ResumeFlow, AFailedKeepIsReportedAndTheGameCountedOnce) {
+  // Nothing kept before: the failure is reported and the game counted now.
+  ASSERT_TRUE(QDir().mkpath(saved));  // a folder in the way
+  auto first = Make();
+  Play(*first);
+  SaveReport report = first->Close();
+  ASSERT_FALSE(report.Ok());
+  EXPECT_EQ(report.Problems[0].File, saved);
+  EXPECT_EQ(Lost(*first), 1);
+  ASSERT_TRUE(QDir(saved).removeRecursively());
+
+#ifdef Q_OS_UNIX
+  // A game brought back whose new keep fails (a size limit below the file's
+  // size, as `ulimit -f` sets it): the earlier file stays whole and brings the game back, so it is
+  // not counted now.
+  auto second = Make();
+  Play(*second);
+  ASSERT_TRUE(second->Close().Ok());
+  const QByteArray before = Kept();
+  auto third = Make();
+  ASSERT_TRUE(third->ResumeSavedGame());
+  ExitHandling::IgnoreFileSizeSignal();
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit tight = old;
+  tight.rlim_cur = rlim_t(before.size() - 1);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+  report = third->Close();
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
+  ASSERT_FALSE(report.Ok());
+  EXPECT_EQ(report.Problems[0].File, saved);
+  EXPECT_EQ(Kept(), before);
+  EXPECT_EQ(Lost(*third), 0);
+#endif
 }
