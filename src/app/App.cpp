@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/App.h"
 
 #include <QApplication>
@@ -56,17 +57,6 @@ std::optional<QSize> ParseWindowSize(const QString& text) {
 int Fail(const QString& message) {
   std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(message));
   return 2;
-}
-
-// A file or folder option may not be empty (an empty --script would open the
-// window, an empty --data-dir quietly mean the default place) and must name
-// the same bytes when encoded again, or we would use another folder.
-std::optional<QString> CheckPathValue(const QString& opt, const QString& value, const char* raw) {
-  if (opt != "--data-dir" && opt != "--script" && opt != "--screenshot") return std::nullopt;
-  if (value.isEmpty()) return QStringLiteral("option %1 needs a non-empty value").arg(opt);
-  if (QFile::encodeName(value) != QByteArray(raw))
-    return QStringLiteral("option %1: the name is not valid in the file-name encoding").arg(opt);
-  return std::nullopt;
 }
 
 // Reads the options; on a bad one returns the message to print.
