@@ -125,11 +125,13 @@ bool SaveScreenshot(TMain_F& window, const QString& path) {
 }  // namespace
 
 void NameApplication() {
-  // The name places the user's data folder. The display name stays empty on
+  // The name is the application id: it names the user's data and cache
+  // folders and, on X11, the window class the desktop matches with the
+  // desktop entry of the same name. The display name stays empty on
   // purpose: Linux desktops append a set display name to every window title
   // ("FreeCell [#2] — ..."), and an empty one appends nothing, so each
   // window keeps exactly its own caption.
-  QApplication::setApplicationName(QStringLiteral("Wenlo Solitaire Collection"));
+  QApplication::setApplicationName(QString::fromLatin1(kAppId));
   QApplication::setApplicationDisplayName(QString());
 }
 
@@ -176,11 +178,11 @@ int RunApplication(int argc, char** argv) {
   if (headless)
     unattended.emplace([](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; });
   NameApplication();
-  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
   // A window for the player keeps the card images it draws for its next
   // start; runs that deal or play by themselves draw afresh and keep nothing.
   if (!headless) {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const QString cache = UserFolder(QStandardPaths::CacheLocation);
     if (!cache.isEmpty()) CardImages::UseDiskCache(cache + QStringLiteral("/card-images.bin"));
     if (cl.game || cl.number) CardImages::ReadKeptAhead();
   }
