@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the program: command line, application object, main window or the
 // headless modes (dump, script, screenshot). Returns the exit status.

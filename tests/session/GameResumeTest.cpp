@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in progress across a restart, for every game: a played table
 // captured, written, read and restored on a fresh table is the same table
 // (dump, card places, drawing order of cards and piles, history), and undoing and redoing it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bisley (game 10): the deal through the real program against an independent
 // expectation, the column rule, Kings leaving the columns, the two
 // foundations of a suit meeting, the double click, automatic play and the

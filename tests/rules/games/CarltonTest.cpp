@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carlton (game 23): the staircase deal through the real program against an
 // independent expectation, foundations up in suit, runs in alternating
 // colours and the empty-column question, the row dealt from the stock, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carpet (game 17): the deal through the real program against an independent
 // expectation, the gaps of the carpet, the waste's double click, the one
 // pass through the stock, the Aces that go up by themselves and the win.

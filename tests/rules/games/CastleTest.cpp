@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Castle (game 28): the deal through the real program against an
 // independent expectation, runs up or down in suit moving through the free
 // piles, the double click into a free cell, automatic play and the win.

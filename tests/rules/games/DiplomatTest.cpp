@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Diplomat (game 15) and Elma (game 20): the deals through the real program
 // against independent expectations, the columns built down with Kings on the
 // empty ones, Diplomat's foundation cards taken back and its automatic play,

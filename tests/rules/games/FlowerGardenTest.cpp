@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flower Garden (game 14): the deal through the real program against an
 // independent expectation, runs onto beds, the empty-bed question, the
 // bouquet, the double click, automatic play and the win.

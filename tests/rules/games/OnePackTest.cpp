@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Pack (game 11): the deal through the real program against an
 // independent expectation, the foundation rule without the King-Ace corner,
 // the waste's free pass, the single turn of the stock, and the win.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shamrocks (game 24): the deal through the real program against an
 // independent expectation, the fan rule (a rank either side, any suit, at
 // most three cards), the double click, automatic play and the win.

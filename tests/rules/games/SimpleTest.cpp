@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simple (game 22): the deal through the real program against an
 // independent expectation, foundations that start one rank above their
 // reserve card and finish with it, building down on the reserve, the

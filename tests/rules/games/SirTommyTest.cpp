@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sir Tommy (game 8) and Lady Betty (game 9): the deals through the real
 // program against an independent expectation, the waste-pile rule, Aces
 // going up by themselves (and not), the two foundation rules, and the win.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steeplechase (game 19): the deal through the real program against an
 // independent expectation, the foundations in alternating colours from the
 // dealt base rank, foundation cards coming back into play, the reserve that

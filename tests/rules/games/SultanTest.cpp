@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sultan (game 34): the deal through the real program against an independent
 // expectation, the square of foundations with its idle centre, the one-card
 // reserve piles, the double click, three passes through the stock, automatic

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Triple Union (game 29): the deal through the real program against an
 // independent expectation, the union rule (any card to start, then up in any
 // suit to three cards), the double click that never starts a union, and the

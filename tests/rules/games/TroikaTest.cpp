@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Troika (game 7): the deal through the real program against an
 // independent expectation (Aces going up while dealing), the fan rule,
 // no automatic play, and the win.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turncoats (game 12): the deal through the real program against an
 // independent expectation, the column rule both ways with wrapping ranks, the
 // timer filling empty columns from the stock (an Ace goes up instead), the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twelve Sleeping Maids (game 16): the deal through the real program against
 // an independent expectation, the Jacks going up and waking the maids, the
 // sleeping maids that give nothing, the foundations from Jack round to
