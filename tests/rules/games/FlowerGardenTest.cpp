@@ -28,7 +28,7 @@ std::string ExpectedDump(uint32_t number) {
     bouquet.push_back(draw());
   std::vector<std::string> beds(6);
   for (int i = 0; i < 36; ++i)
-    beds[size_t(i % 6)] += " " + Name(draw());
+    beds[size_t(i % 6)] += std::string(" ").append(Name(draw()));
 
   std::ostringstream out;
   out << "game 14 \"Flower Garden\" number " << number << " score -52 rotation -1 started 0\n";

@@ -51,7 +51,7 @@ std::string ExpectedDump(int game, uint32_t number) {
   std::vector<int> stock = StockOrder(number);
   std::vector<std::string> foundations(4);
   for (size_t f = 0; f < 4 && IsAce(stock.back()); ++f) {  // the Aces on top go up
-    foundations[f] = " " + Name(stock.back());
+    foundations[f] = std::string(" ").append(Name(stock.back()));
     stock.pop_back();
   }
   const int up = 52 - int(stock.size());

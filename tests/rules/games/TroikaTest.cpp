@@ -29,7 +29,7 @@ std::string ExpectedDump(uint32_t number) {
     if ((card - 1) % 13 == 0)
       foundations.push_back(Name(card));
     else
-      fans[fan] += " " + Name(card);
+      fans[fan] += std::string(" ").append(Name(card));
   };
   for (size_t i = 0; i < 17; ++i)
     for (int n = 0; n < 3; ++n)

@@ -26,7 +26,7 @@ std::string ExpectedDump(uint32_t number) {
     columns.push_back(draw());
   std::string stock;
   while (!pack.empty())
-    stock += " " + Name(draw(), false);
+    stock += std::string(" ").append(Name(draw(), false));
 
   std::ostringstream out;
   out << "game 12 \"Turncoats\" number " << number << " score -52 rotation -1 started 0\n";
