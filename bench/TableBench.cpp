@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the table: recomposing the whole board, one animated move,
 // New Game of FreeCell with its repaint, and start-up to the first frame.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the program's start-up is measured against: a bare Qt main
 // window with a menu bar and a status bar, nothing else, reporting its first
 // painted frame through the same probe as the program (scripts/bench-startup).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first deal and the first move after start against later ones, in the
 // real window: whatever start-up leaves for later (art, sound, dialogs) must
 // not make them noticeably slower. Deals FreeCell #1..#6 with New Game's

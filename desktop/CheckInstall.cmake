@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+cmake_minimum_required(VERSION 3.25)
 # Installs the build into a scratch prefix and checks what a desktop needs:
 # every file in its place, the desktop entry and the metainfo valid, and the
 # installed program starting, dealing headless and keeping its players in
@@ -14,9 +16,10 @@ set(expected
   bin/wenlo-solitaire
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
-  share/man/man6/wenlo-solitaire.6)
+  share/man/man6/wenlo-solitaire.6
+  share/doc/wenlo-solitaire/copyright)
 foreach(size ${ICON_SIZES})
-  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/wenlo-solitaire.png)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
 foreach(f ${expected})
   if(NOT EXISTS ${stage}/usr/${f})
@@ -42,6 +45,30 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "appstreamcli validate: ${out}")
 endif()
 
+# One identity: the desktop entry, the metainfo and the icon carry the
+# application id, the licence is the project's, and no file names a
+# made-up place (the reserved example domains).
+file(STRINGS ${stage}/usr/share/applications/${APP_ID}.desktop entry)
+if(NOT "Icon=${APP_ID}" IN_LIST entry OR NOT "StartupWMClass=${APP_ID}" IN_LIST entry)
+  message(FATAL_ERROR "the desktop entry does not name the icon and window class ${APP_ID}")
+endif()
+file(READ ${stage}/usr/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+foreach(want "<id>${APP_ID}</id>" "<icon type=\"stock\">${APP_ID}</icon>"
+             "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
+             "<project_license>GPL-3.0-or-later</project_license>")
+  string(FIND "${metainfo}" "${want}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the metainfo lacks ${want}")
+  endif()
+endforeach()
+file(GLOB_RECURSE installed ${stage}/usr/*)
+foreach(f ${installed})
+  file(STRINGS ${f} made_up REGEX "example\\.(com|org|net)")
+  if(made_up)
+    message(FATAL_ERROR "${f} names a made-up address: ${made_up}")
+  endif()
+endforeach()
+
 # The installed program, in a home of its own.
 set(home ${stage}/home)
 file(MAKE_DIRECTORY ${home})
@@ -61,8 +88,7 @@ endif()
 if(EXISTS ${stage}/usr/bin/players.dat)
   message(FATAL_ERROR "the installed program wrote players.dat beside itself")
 endif()
-file(GLOB_RECURSE players ${home}/data/*/players.dat)
-if(NOT players)
+if(NOT EXISTS ${home}/data/${APP_ID}/players.dat)
   message(FATAL_ERROR "the installed program kept no players.dat in the user's data folder")
 endif()
 file(REMOVE_RECURSE ${stage})

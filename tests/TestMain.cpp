@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry: one offscreen application for all suites, deterministic mode
 // (no real timers, no message pump), settings kept in a private temporary
-// folder so no test touches the user's own, then GoogleTest.
+// folder, and data and cache folders beside them, so no test touches the
+// user's own; then GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "platform/Messages.h"
@@ -11,8 +14,12 @@
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir config;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  QTemporaryDir home;
+  for (const char* kind : {"CONFIG", "DATA", "CACHE"}) {
+    const QString folder = home.path() + '/' + QString::fromLatin1(kind).toLower();
+    QDir().mkpath(folder);
+    qputenv(QByteArray("XDG_") + kind + "_HOME", folder.toLocal8Bit());
+  }
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   SetDeterministic(true);

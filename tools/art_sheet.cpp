@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every image the table carries onto one labelled sheet, so the art
 // can be reviewed at a glance: art_sheet OUTPUT.png
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the game selection, shuffle, statistics and hi-score dialogs
 // offscreen with sample players and saves a picture of each, plus a sheet
 // of every game's preview.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Finds a FreeCell win for a dealt table and writes it as a script.
 
 Reads the program's --dump of a FreeCell deal on standard input and prints a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the ten table backgrounds the program carries and writes them as
 // JPEG files: make_backgrounds [OUTPUT_DIR]  (default src/resources/backgrounds)
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the golden data that pins the program's behaviour.
 
   tools/make_golden.py BINARY OUTDIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the "Edit player list" dialog offscreen with a few players, uses it
 // (adds a player through the real name dialog) and saves pictures of it.
 //   player_editor_shot OUT.png [DATA_DIR]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the solver game by game and writes a markdown table.
 
   tools/solver_figures.py BINARY FIRST COUNT [--games 0,5,7] [--budget S]

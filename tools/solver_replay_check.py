@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Solves deals and replays every winning line through the real program.
 
   tools/solver_replay_check.py BINARY FIRST COUNT [--games 0,5,7]

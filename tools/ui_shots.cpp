@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves pictures of the appearance dialogs and of every background tiled over
 // an 800 x 600 table, for review: ui_shots OUTPUT_DIR
 

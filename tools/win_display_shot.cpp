@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a script in the real main window (offscreen) and, when the win
 // dialog comes up, lets the win display throw cards for a while and saves a
 // picture of the window with the dialog over it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/App.h"
 
 #include <QApplication>
@@ -56,17 +57,6 @@ std::optional<QSize> ParseWindowSize(const QString& text) {
 int Fail(const QString& message) {
   std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(message));
   return 2;
-}
-
-// A file or folder option may not be empty (an empty --script would open the
-// window, an empty --data-dir quietly mean the default place) and must name
-// the same bytes when encoded again, or we would use another folder.
-std::optional<QString> CheckPathValue(const QString& opt, const QString& value, const char* raw) {
-  if (opt != "--data-dir" && opt != "--script" && opt != "--screenshot") return std::nullopt;
-  if (value.isEmpty()) return QStringLiteral("option %1 needs a non-empty value").arg(opt);
-  if (QFile::encodeName(value) != QByteArray(raw))
-    return QStringLiteral("option %1: the name is not valid in the file-name encoding").arg(opt);
-  return std::nullopt;
 }
 
 // Reads the options; on a bad one returns the message to print.
@@ -148,11 +138,13 @@ MainOptions WindowOptions(const QString& dataDir, bool headless, bool resume, bo
 }
 
 void NameApplication() {
-  // The name places the user's data folder. The display name stays empty on
+  // The name is the application id: it names the user's data and cache
+  // folders and, on X11, the window class the desktop matches with the
+  // desktop entry of the same name. The display name stays empty on
   // purpose: Linux desktops append a set display name to every window title
   // ("FreeCell [#2] — ..."), and an empty one appends nothing, so each
   // window keeps exactly its own caption.
-  QApplication::setApplicationName(QStringLiteral("Wenlo Solitaire Collection"));
+  QApplication::setApplicationName(QString::fromLatin1(kAppId));
   QApplication::setApplicationDisplayName(QString());
 }
 
@@ -199,11 +191,11 @@ int RunApplication(int argc, char** argv) {
   if (headless)
     unattended.emplace([](const ModalRequest& r) -> std::optional<int> { return r.defaultResult; });
   NameApplication();
-  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopEntryId));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
   // A window for the player keeps the card images it draws for its next
   // start; runs that deal or play by themselves draw afresh and keep nothing.
   if (!headless) {
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    const QString cache = UserFolder(QStandardPaths::CacheLocation);
     if (!cache.isEmpty()) CardImages::UseDiskCache(cache + QStringLiteral("/card-images.bin"));
     if (cl.game || cl.number) CardImages::ReadKeptAhead();
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the program ends besides the Exit command: SIGTERM and SIGHUP (log-out,
 // shutdown, a closed terminal) take the same road as Exit, with the exit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainForm.h"
 
 #include <QApplication>
@@ -193,9 +194,6 @@ void TMain_F::CreateMenus() {
   GameHelp1 = add(help, QString(), &TMain_F::GameHelp1Click, QKeySequence(Qt::Key_F1));
   help->addSeparator();
   add(help, QStringLiteral("&About..."), &TMain_F::About1Click);
-  help->addSeparator();
-  add(help, QStringLiteral("Wenlo Solitaire Collection Home Page..."), &TMain_F::SupportPage1Click);
-  add(help, QString::fromLatin1(kMakerSiteCaption), &TMain_F::HomeSite1Click);
 
   countLabel_ = new QLabel(bar);
   countLabel_->setMinimumWidth(
@@ -406,13 +404,6 @@ void TMain_F::GameHelp1Click() {
 void TMain_F::About1Click() {
   TAboutBox box(this);
   box.Execute();
-}
-
-void TMain_F::SupportPage1Click() {
-  ::SupportPage1Click();
-}
-void TMain_F::HomeSite1Click() {
-  ::HomeSite1Click();
 }
 
 void TMain_F::GameClick() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TMain_F: the main window. A thin owner and dispatcher: it owns the game
 // flow (table, rules services, players, settings), shows the table in a
@@ -72,8 +73,6 @@ class TMain_F : public QMainWindow {
   void Contents_MIClick();
   void GameHelp1Click();
   void About1Click();
-  void SupportPage1Click();
-  void HomeSite1Click();
   // Exit (menu and tray): waits for no move; while one runs it is ignored.
   void Exit_MIClick();
   THelp& Help() { return help_; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scripted driver: replays clicks, timer ticks and dialog answers on a
 // game flow, headless and deterministic. One command per line; '#' starts a

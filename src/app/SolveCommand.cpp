@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SolveCommand.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QString>
 #include <QTextStream>
@@ -7,6 +9,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/Usage.h"
 #include "platform/Messages.h"
 #include "records/Catalogue.h"
 #include "solver/Solver.h"
@@ -79,6 +82,10 @@ std::optional<QString> Parse(int argc, char** argv, SolveOptions& o) {
       const QString a = QString::fromLocal8Bit(v);
       if (a != "on" && a != "off") return QStringLiteral("--autoplay needs on or off");
       o.autoPlay = a == "on" ? 0 : 1;
+    } else if (opt == "--data-dir") {
+      // Taken as every mode takes it, so a wrapper may pass it always; the
+      // solver reads and keeps nothing there.
+      if (auto bad = CheckPathValue(opt, QFile::decodeName(v), v)) return bad;
     } else {
       return QStringLiteral("unknown option '%1'").arg(opt);
     }

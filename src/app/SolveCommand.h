@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solver's command-line modes, for measurement:
 //   --solve --game G --number N [--budget SECONDS] [--nodes N] [--autoplay on|off]
 //   --solve-stats G FIRST COUNT [--budget SECONDS] [--nodes N] [--autoplay on|off]
+// Both also take --data-dir DIR, checked as everywhere and otherwise unused.
 
 // Whether the command line asks for one of them.
 bool IsSolveCommand(int argc, char** argv);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The solver in the window: after each deal and each move (once the table
 // has been still for a moment) a search runs on a worker thread over a copy

@@ -1,4 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Usage.h"
+
+#include <QByteArray>
+#include <QFile>
 
 QString UsageText() {
   return QStringLiteral(
@@ -23,4 +27,12 @@ QString UsageText() {
 
 QString VersionText() {
   return QStringLiteral("wenlo-solitaire " WENLO_BUILD "\n");
+}
+
+std::optional<QString> CheckPathValue(const QString& opt, const QString& value, const char* raw) {
+  if (opt != "--data-dir" && opt != "--script" && opt != "--screenshot") return std::nullopt;
+  if (value.isEmpty()) return QStringLiteral("option %1 needs a non-empty value").arg(opt);
+  if (QFile::encodeName(value) != QByteArray(raw))
+    return QStringLiteral("option %1: the name is not valid in the file-name encoding").arg(opt);
+  return std::nullopt;
 }

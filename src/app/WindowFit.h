@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How big the table must be to show a game whole: the layout the view
 // zooms to fit, and the window size that first shows a game at zoom 1.

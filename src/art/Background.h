@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table behind the cards: a plain colour, or a picture tiled over the
 // whole window from its top-left corner. The picture is one of the ten

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table's own artwork, drawn by code at start-up. Nothing here is loaded
 // from files: every image is generated, so the program carries its art.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an empty table says in its centre: the game that F2 would deal and
 // how to deal it or choose another. Drawn into the table's own picture (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "art/CardArt.h"
 #include "cardtable/Cardscmp.h"
 #include "platform/Cursors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board the piles share: score, selection, options, flags and the move
 // history behind undo and redo.

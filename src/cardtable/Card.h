@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A playing card: a windowless control that knows its face, its side and
 // the pile it lies in. Cards, piles and the board share these basics: the

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardtable/CardImageCache.h"
 
+#include <QByteArrayView>
 #include <cstring>
 
 namespace CardImageCache {
@@ -13,23 +15,26 @@ void PutU32(QByteArray& out, quint32 v) {
   out.append(reinterpret_cast<const char*>(&v), 4);
 }
 
-// Reads the file front to back, refusing to step past its end.
+// Reads the file front to back, refusing to step past its end. It reads
+// through a view: a QByteArray's constData() may point at Qt's one-byte
+// empty array, and the optimiser, not seeing that Decode has checked the
+// size, warns about copies from it.
 class Reader {
  public:
-  Reader(const QByteArray& data, qsizetype end) : data_(data), end_(end) {}
+  Reader(QByteArrayView data, qsizetype end) : data_(data), end_(end) {}
   bool U32(quint32* v) { return Bytes(v, 4); }
   bool Bytes(void* to, qsizetype n) {
     if (n < 0 || end_ - at_ < n) return false;
-    std::memcpy(to, data_.constData() + at_, size_t(n));
+    std::memcpy(to, data_.data() + at_, size_t(n));
     at_ += n;
     return true;
   }
   qsizetype Left() const { return end_ - at_; }
-  const char* Here() const { return data_.constData() + at_; }
+  const char* Here() const { return data_.data() + at_; }
   void Skip(qsizetype n) { at_ += n; }
 
  private:
-  const QByteArray& data_;
+  QByteArrayView data_;
   qsizetype end_;
   qsizetype at_ = 0;
 };

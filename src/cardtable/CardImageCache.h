@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card images of one start, kept on disk for the next: drawing the 52
 // faces a deal shows is most of what the first frame of a dealt table costs,

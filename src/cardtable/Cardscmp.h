@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card table's components: cards, piles and the board they share, with
 // the two-click move protocol and the move history behind undo and redo.

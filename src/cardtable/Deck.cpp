@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardtable/Cardscmp.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pile of cards: a windowless control that chains its cards from the top
 // down and runs the two-click move protocol through its events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drag and drop on top of the two-click protocol. A press on a pile and a
 // move beyond a few pixels lifts the pile's top card: the lift is the

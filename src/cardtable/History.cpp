@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's move history: a linear list of moves, turns and group
 // brackets, undone and redone step by step with the ordinary pile moves.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windowless controls on a framebuffer: the stand-in for the desktop's
 // graphic controls that cards, piles and the board are built from.

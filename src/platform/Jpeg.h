@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // JPEG through libjpeg, with an error manager of our own: the library's
 // default handler ends the process on bad data, ours jumps back and turns any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one seam through which every message box and modal dialog passes.
 // A test or the scripted driver installs a responder that answers them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Raster operations on 32-bit framebuffers: the four blits the table is
 // drawn with. Written as plain pixel loops over QImage::Format_RGB32 so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files the program keeps for the player (statistics, settings, a saved
 // game) are replaced whole or not at all, and read with a bound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playing short in-memory WAV files, as the table's move and turn sounds
 // need: asynchronous, each new sound cutting the previous one short. A

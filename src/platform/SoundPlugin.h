@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contract between the program and its sound plugin (wenlo-sound, a
 // shared library beside the program). The audio stack (Qt Multimedia and the

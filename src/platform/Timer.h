@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TTimer: Interval, Enabled and OnTimer, firing on the user-interface thread.
 // In deterministic mode (tests, the scripted driver) no real timer runs:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small name dialog of the player editor: a label, a name field of at
 // most 20 characters, "OK" (the default button) and "Cancel".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exchange sort the statistics and hi-score tables rank with: every
 // item is compared with every later one and the two swap when the earlier

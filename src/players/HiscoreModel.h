@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hi-score ranking, without any widget: the ten best players of one game
 // by total score, average score or won/lost percentage, computed from every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the "Edit player list" dialog, kept apart from its widgets so
 // they can be driven directly: an alphabetical list of players with their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics dialog: one player's records of every game as a sortable
 // seven-column table (StatsTable), a tab for all or only filled records, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the statistics dialog shows, without any widget: the derived numbers
 // of a game's record (total, percent, average) and the seven-column table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Edit player list" dialog: an alphabetical list of the players and the
 // buttons "Add...", "Edit...", "Delete" and "Close". Its rules are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed table of the collection's games. A game is known everywhere by its
 // catalogue index: statistics, window placements, hi-scores and help topics

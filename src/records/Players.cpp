@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/Players.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QStandardPaths>
 #include <QtEndian>
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/SafeFile.h"
 
@@ -177,9 +179,36 @@ QString ChoosePlayersFileToRead(const QString& savePath, const QString& dataDirO
   return QFileInfo(beside).isFile() ? beside : savePath;
 }
 
+bool AdoptOldFolder(const QString& oldPath, const QString& newPath, QString* reason) {
+  const QFileInfo target(newPath);
+  if (target.exists() || target.isSymLink()) return false;
+  const QFileInfo old(oldPath);
+  // A link to a folder (the player's data kept elsewhere) moves as the link.
+  if (!old.isDir()) return false;
+  if (!QDir().mkpath(target.absolutePath()) || !QDir().rename(oldPath, newPath)) {
+    if (reason) *reason = QStringLiteral("cannot move %1 to %2").arg(oldPath, newPath);
+    return false;
+  }
+  return true;
+}
+
+QString UserFolder(int standardLocation) {
+  const QString path = QStandardPaths::writableLocation(
+      static_cast<QStandardPaths::StandardLocation>(standardLocation));
+  // Only the program itself takes the old folder over: a test or a tool
+  // named otherwise must never move the player's files.
+  if (path.isEmpty() || QCoreApplication::applicationName() != QLatin1String(kAppId)) return path;
+  const QString old = QFileInfo(path).dir().filePath(QString::fromLatin1(kOldFolderName));
+  QString reason;
+  if (!AdoptOldFolder(old, path, &reason) && !reason.isEmpty())
+    std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(reason));
+  return path;
+}
+
 QString PlayersFilePath(const QString& dataDirOverride) {
   const QString path = ChoosePlayersFilePath(
-      dataDirOverride, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+      dataDirOverride,
+      dataDirOverride.isEmpty() ? UserFolder(QStandardPaths::AppDataLocation) : QString());
   SafeFileWriter::RemoveLeftovers(QFileInfo(path).absolutePath());
   return path;
 }

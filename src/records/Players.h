@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Players and their statistics. Each player has a name and one statistics
 // block: a record per game index with lost and won counters and the total
@@ -99,9 +100,25 @@ class PlayerList {
   bool keepBackup_ = false;
 };
 
-// The program's desktop entry (and AppStream) id. An installed program finds
-// share/applications/<id>.desktop beside its bin folder.
-inline constexpr char kDesktopEntryId[] = "com.example.wenlo.solitaire";
+// The program's application id: the name of its desktop entry, AppStream
+// metainfo and icon, its application name (so also the X11 window class),
+// and the name of its data and cache folders. It lies in the namespace of
+// the project's hosting account, a domain nobody else hands out.
+inline constexpr char kAppId[] = "io.github.wenlo.solitaire";
+// The name those folders had before the program had an id.
+inline constexpr char kOldFolderName[] = "Wenlo Solitaire Collection";
+
+// Moves the folder oldPath to newPath, with everything in it, when newPath
+// does not exist yet and oldPath is a folder or a link to one (moved as the
+// link); otherwise changes nothing. So
+// an older version's folder is taken over at the first start and never
+// again. Returns whether it moved; a failed move leaves the old folder as it
+// was and puts the reason in `reason`.
+bool AdoptOldFolder(const QString& oldPath, const QString& newPath, QString* reason = nullptr);
+// The user's writable folder of this kind (QStandardPaths::AppDataLocation
+// or CacheLocation), having taken over its older name beside it when the
+// application is named kAppId. A move that fails is reported on stderr.
+QString UserFolder(int standardLocation);
 
 // Where players.dat is written: in dataDirOverride when it is given, else in
 // the user's own data folder (either created when missing). Never beside the

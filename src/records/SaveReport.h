@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the exit save tells the window and the scripted driver: every file
 // that could not be written, with the reason. Empty means all was saved.

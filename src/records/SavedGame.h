@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game in progress, kept between two runs of the program: which game and
 // number, whose it is, every pile with its cards where they lay, the whole

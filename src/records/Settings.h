@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's settings store: everything the player chose, read once at
 // start-up and written once at exit. The store is QSettings under the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card comparisons every rule is written with. A is usually the top card
 // of a pile (nullptr when the pile is empty), B the card offered. Ranks are

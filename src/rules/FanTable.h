@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table that Troika and Shamrocks share: eighteen fans in three rows of
 // six under four foundations. The last fan holds the pack while it is dealt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every game: the shared pile rules, the deal conventions and
 // the automatic play, written once. A game is one class in one file: its

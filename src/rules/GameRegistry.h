@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Looking up and replacing deal routines, for tests that put a small
 // stand-in game under a catalogue index for their own duration.

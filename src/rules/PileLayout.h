@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a deal describes a pile: where it lies, how its cards fan out, what it
 // shows while empty and the role its rules know it by. Written the way the

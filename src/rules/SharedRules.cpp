@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pile rules, automatic play and deal helpers that the games share.
 // Each handler answers the pile machinery through Action (and, for runs,
 // through ACard); none of them checks more than its own pile event needs.

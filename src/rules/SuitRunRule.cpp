@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The column rule of the games whose columns go down in suit and move a run
 // of one suit at once (Josephine, Napoleon Leaves Moscow).
 

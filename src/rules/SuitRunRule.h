@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Columns down in suit where a run of one suit moves at once, however many
 // columns are empty. Josephine lets any card or run into an empty column;

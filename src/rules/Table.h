@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game rules see of the program: the table and a few services.
 // The main window owns one TTable and wires its hooks to the caption,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The life of the program's deals, without any window: New Game, Restart,
 // Select Shuffle and Select Solitaire with their accounting, Undo and Redo

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the game in progress across a restart: at exit the table is
 // captured into a SavedGame and written beside players.dat; at the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hints: one move the rules would accept now, found by asking the piles'
 // own rules in probe mode (the question the drop cursor asks), so a hint

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playing from the keyboard: a focus frame that moves between the piles
 // (arrow keys to the nearest pile in that direction, Tab and Shift+Tab in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview pictures of the "Select Solitaire" dialog. A preview is the
 // game's real starting table: the game is dealt from a fixed number on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shuffle generator: one 32-bit linear congruential state from which
 // every deal draws, so a game number always reproduces the same deal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table with everything the rules need, without any window: the form
 // and its framebuffer, Board1, the 104-card pool, the pile slots and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The set of position digests a search has seen. A search asks it once for
 // every move it tries and keeps hundreds of thousands of entries, so it is a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which piles of a game may swap their contents without changing anything
 // the game allows from there: free cells that each hold one card and

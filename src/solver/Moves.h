@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The moves of any game, found and made by the game's own rule handlers:
 // a private headless table (never the window's) where every candidate is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table position as plain data: every pile's cards with their sides and
 // the few counters and looks the rules keep beside them. The solver keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Is this deal winnable? A best-first search over the positions the game's
 // own rules allow (see Moves.h), with a table of the positions already

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/AboutBox.h"
 
 #include <QDesktopServices>
@@ -43,14 +44,8 @@ QImage CardWithCorners(int k) {
 
 }  // namespace
 
-QUrl SupportPageUrl() {
-  return QUrl(QString(kMakerSite) + "/funstuff/cards.htm");
-}
-QUrl HomeSiteUrl() {
-  return QUrl(QString(kMakerSite) + "/index.htm");
-}
-QUrl MailRequestUrl() {
-  return QUrl(QString("mailto:") + kMakerMail);
+QUrl LicenceUrl() {
+  return QUrl(QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html"));
 }
 
 bool OpenUrl(const QUrl& url) {
@@ -119,7 +114,9 @@ QImage AboutPicture() {
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About");
   const QString notice =
-      "Free to play and to share.\nForty-six patience games,\nall cards drawn by us.";
+      "Free software: share and change it\nunder the GNU General Public License,\n"
+      "version 3 or later. No warranty.";
+  const QString licence = QStringLiteral("GPL-3.0-or-later");
 
   // The text column is as wide as its longest line needs in the font in use.
   QFont bold = font();
@@ -128,7 +125,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   const QFontMetrics fm(font());
   int column =
       std::max(201, QFontMetrics(bold).horizontalAdvance("Wenlo Solitaire Collection") + 12);
-  column = std::max(column, fm.horizontalAdvance(QString("E-mail: ") + kMakerMail) + 24);
+  column = std::max(column, fm.horizontalAdvance("Licence: " + licence) + 24);
   for (const QString& line : notice.split('\n'))
     column = std::max(column, fm.horizontalAdvance(line) + 24);
   const int extra = column - 201;
@@ -162,14 +159,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   Notice->setGeometry(left + 4, 92, column - 12, 52);
   Notice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  Label3 = LinkLabel(panel, kMakerSiteCaption, [this] { Label3Click(); });
+  Label3 = LinkLabel(panel, "www.gnu.org/licenses/gpl-3.0", [this] { Label3Click(); });
   Label3->setGeometry(left + 4, 146, column - 12, 18);
   Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  const int mailLabel = fm.horizontalAdvance("E-mail:") + 6;
-  Label4 = new QLabel("E-mail:", panel);
-  Label4->setGeometry(left + 4, 164, mailLabel, 18);
-  Label5 = LinkLabel(panel, kMakerMail, [this] { Label5Click(); });
-  Label5->setGeometry(left + 4 + mailLabel, 164, column - 12 - mailLabel, 18);
+  const int licenceLabel = fm.horizontalAdvance("Licence:") + 6;
+  Label4 = new QLabel("Licence:", panel);
+  Label4->setGeometry(left + 4, 164, licenceLabel, 18);
+  Label5 = new QLabel(licence, panel);
+  Label5->setGeometry(left + 4 + licenceLabel, 164, column - 12 - licenceLabel, 18);
   Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
   Button1 = new QPushButton("&OK", this);

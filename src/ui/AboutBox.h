@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The About box, and the program's contacts with the web: the collection's
-// page, the maker's home page and a mail request, all opened by the
-// desktop's URL handler.
+// The About box: the program's name, version and build, and its licence,
+// with a link to the licence's text. The project has no web site or mail
+// address of its own, so the box and the Help menu show none.
 
 #include <QDialog>
 #include <QImage>
@@ -12,14 +13,8 @@
 class QLabel;
 class QPushButton;
 
-// Our own placeholder addresses under a reserved example domain.
-inline const char* const kMakerSite = "https://wenlo.example.com";
-inline const char* const kMakerSiteCaption = "wenlo.example.com";
-inline const char* const kMakerMail = "support@wenlo.example.com";
-
-QUrl SupportPageUrl();  // the collection's page: "/funstuff/cards.htm" on the site
-QUrl HomeSiteUrl();     // the maker's home page: "/index.htm"
-QUrl MailRequestUrl();  // "mailto:" the maker's address
+// The text of the program's licence, the GNU GPL version 3, on the web.
+QUrl LicenceUrl();
 
 // Opens a URL with the desktop's handler (QDesktopServices), or with the
 // opener installed for tests and the scripted driver. Returns whether the
@@ -27,15 +22,6 @@ QUrl MailRequestUrl();  // "mailto:" the maker's address
 bool OpenUrl(const QUrl& url);
 using UrlOpener = std::function<bool(const QUrl&)>;
 void SetUrlOpener(UrlOpener opener);
-
-// The menu commands "Wenlo Solitaire Collection Home Page..." and the one
-// captioned with the maker's web address.
-inline bool SupportPage1Click() {
-  return OpenUrl(SupportPageUrl());
-}
-inline bool HomeSite1Click() {
-  return OpenUrl(HomeSiteUrl());
-}
 
 // "Build " + the program's file version, or empty without one.
 QString BuildLine(const QString& fileVersion);
@@ -52,8 +38,7 @@ class TAboutBox : public QDialog {
   explicit TAboutBox(QWidget* parent = nullptr);
   int Execute();
 
-  void Label3Click() { SupportPage1Click(); }
-  void Label5Click() { OpenUrl(MailRequestUrl()); }
+  void Label3Click() { OpenUrl(LicenceUrl()); }
 
   QLabel* Label1 = nullptr;
   QLabel* Version = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card-back chooser "Deck Options": the twelve backs in a grid of six
 // columns and two rows; the selected cell is the chosen back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question a column rule asks when a run of cards is dropped on an empty
 // column: move the whole run, only its top card, or nothing.

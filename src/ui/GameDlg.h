@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Select Solitaire": the list of games (sortable by name, difficulty and
 // packs), the preview of the selected game, its AutoPlay choice and the

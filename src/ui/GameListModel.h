@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows of the "Select Solitaire" list and their ordering, without any
 // widget: one row per catalogue game (name, difficulty, packs, index), the

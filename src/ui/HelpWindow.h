@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's help: HTML topics carried in the program, shown in a help
 // window of our own. Topics are numbered by help context: 0 is the contents,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog: the "Preferences" page (messages, sound, tray, empty
 // piles, undo) and the "Background" page (colour or picture). The values and

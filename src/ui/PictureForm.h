@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The background picture chooser "Select Background Picture": one of the
 // built-in pictures from the list, or a picture file. Its logic lives in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Select Shuffle": a game number from 1 to 2147483647, typed or picked from
 // the recent numbers. Created once when the program starts and kept, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the "Select Shuffle" entry, without any widget: which typed
 // characters reach the box and which texts are game numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets the floors without widgets show real dialogs: installs the message
 // boxes and builds the dialogs they ask for through the modal seam (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Minimising to the desktop's notification area: while the Tray option is on,
 // minimising hides the window and shows an icon with the tip "Wenlo Solitaire

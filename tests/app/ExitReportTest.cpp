@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the window with a save that fails: one message box naming the file
 // and the reason, and closing again shows nothing more.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a dispatcher: caption, status panels, the Game menu's
 // Undo/Redo state, the middle button and the Busy filter.
 
@@ -220,7 +221,8 @@ TEST_F(MainWindow, WindowTitlesGetNothingAppended) {
   NameApplication();
   // Linux desktops append a display name that is set to every title.
   EXPECT_TRUE(QGuiApplication::applicationDisplayName().isEmpty());
-  EXPECT_EQ(QCoreApplication::applicationName(), "Wenlo Solitaire Collection");
+  // The application id: the data folder and the X11 window class.
+  EXPECT_EQ(QCoreApplication::applicationName(), "io.github.wenlo.solitaire");
   QCoreApplication::setApplicationName(name);
   Deal(32, 2);
   EXPECT_EQ(window->windowTitle(), "FreeCell [#2]");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drag and drop, keyboard play and the hint flash through the real main
 // window (offscreen): mouse and key events go to the window as a player's
 // would, and the results are compared with the two-click protocol's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the game in progress: closed in the middle of a game,
 // the next window opens on the same table; an empty table says in its
 // centre what to do, and the line goes once cards are dealt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver in the window: the status bar's verdict, Game > Solve playing
 // the line on the window's own table into its history, and a key that
 // stops it.

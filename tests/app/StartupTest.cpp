@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real program: the window's first frame comes without the
 // audio stack, even with sound on and a game dealt at start.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table in the window: every game's opening deal shows whole at the
 // sizes players use, and a click on a card in window pixels reaches that
 // card's pile at every zoom.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backgrounds: the carried pictures, JPEG decoding of good and bad data,
 // picture files at start-up, tiling into the table and the colour.
 

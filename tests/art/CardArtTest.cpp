@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated artwork: sizes, the image/mask contract the table's
 // "OR mask, then AND picture" drawing relies on, the card silhouette, the
 // designs being told apart, the cursor's hot spot and the sound files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture is refused by the size its header claims before anything is
 // decoded or allocated for it; real pictures of that size still load.
 

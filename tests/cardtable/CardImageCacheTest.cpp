@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card images kept from one start for the next: only a whole file made for
 // this art is used, a bad one is drawn over, and a file that cannot be
 // written costs nothing but the next start's speed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table drawn at a zoom: the logical-to-device rule, slides and peeks
 // that leave exactly what a fresh recompose gives, and sharp card edges.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FreeCell through the real program: the dealt table checked card for card
 // against an expectation computed here independently, and a whole game won
 // by script, counted in the players file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's behaviour pinned byte for byte: for every game, the dumps of
 // five numbered deals and a long seeded random session (tests/golden, made
 // by tools/make_golden.py). A change here is a change of behaviour.

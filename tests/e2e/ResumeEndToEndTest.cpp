@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in progress through the real program: a FreeCell game left with
 // moves undone and redone comes back at the next start exactly, and is
 // counted lost only once it is abandoned; a damaged saved game gives an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots at a chosen window size and pixel ratio, as taken headless.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every tests/scripts/NAME.script runs through the real program; its
 // standard output must equal tests/scripts/NAME.out exactly.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work deferred behind a window's first frame runs once that frame is
 // painted, never for a window that is not shown.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The safe writer and the bounded reader on their own: what they refuse,
 // what they leave behind, and how they treat links, FIFOs and devices.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WAV reader behind the table sounds, and the sound plugin that is loaded
 // only when a sound really plays.
 

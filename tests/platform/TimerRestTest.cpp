@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A running timer whose ticks change nothing rests, and comes back the
 // moment there is something for a tick to do.
 #include <gtest/gtest.h>

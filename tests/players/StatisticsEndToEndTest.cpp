@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics as the real program counts and saves them: a move and a
 // restart (nothing counted), New Game after a move (one lost game with its
 // score), New Game without a move (nothing), then a won game, and quit.

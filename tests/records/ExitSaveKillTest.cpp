@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit save killed at every step and at random moments: after each kill
 // the files hold either the last session's statistics or the new ones, whole,
 // and the next start saves again promptly (a stale lock and the temporary

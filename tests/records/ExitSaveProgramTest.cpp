@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit save and the start-up readers through the real program: a failed
 // save is reported and changes the exit status, odd inputs give a prompt and
 // defined outcome, SIGTERM and SIGHUP save like the Exit command.

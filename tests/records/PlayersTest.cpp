@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -245,6 +246,54 @@ TEST_F(PlayersTest, FileLocationChoice) {
   QFile(saved).open(QIODevice::WriteOnly);
   EXPECT_EQ(ChoosePlayersFileToRead(saved, {}, dir_.path()), saved);
   EXPECT_TRUE(PlayersFilePath(over).endsWith("/ride/players.dat"));
+}
+
+// The folder an older version kept is moved whole, once: never over a folder
+// that exists, never when it is a file, and a move that cannot be made says
+// why and leaves it as it was.
+TEST_F(PlayersTest, OldFolderIsTakenOverOnlyIntoAFreeName) {
+  const QString old = dir_.filePath("share/Wenlo Solitaire Collection");
+  const QString now = dir_.filePath("share/io.github.wenlo.solitaire");
+  ASSERT_TRUE(QDir().mkpath(old));
+  for (const char* name : {"players.dat", "savedgame.txt"}) {
+    QFile f(old + '/' + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(name);
+  }
+  EXPECT_FALSE(AdoptOldFolder(dir_.filePath("share/missing"), now));
+  EXPECT_FALSE(QFileInfo::exists(now));
+  EXPECT_TRUE(AdoptOldFolder(old, now));
+  EXPECT_FALSE(QFileInfo::exists(old));
+  EXPECT_EQ(ReadFile(now + "/players.dat"), "players.dat");
+  EXPECT_EQ(ReadFile(now + "/savedgame.txt"), "savedgame.txt");
+
+  // An old folder made again later (an older version started once more).
+  ASSERT_TRUE(QDir().mkpath(old));
+  EXPECT_FALSE(AdoptOldFolder(old, now));
+  EXPECT_TRUE(QFileInfo(old).isDir());
+  EXPECT_EQ(ReadFile(now + "/players.dat"), "players.dat");
+
+  // A file under the old name is not a folder to take over; a link to one
+  // moves as the link.
+  const QString other = dir_.filePath("other");
+  ASSERT_TRUE(QDir().rmdir(old));
+  QFile(old).open(QIODevice::WriteOnly);
+  EXPECT_FALSE(AdoptOldFolder(old, other));
+  EXPECT_FALSE(QFileInfo::exists(other));
+  ASSERT_TRUE(QFile::remove(old));
+  ASSERT_TRUE(QFile::link(now, old));
+  EXPECT_TRUE(AdoptOldFolder(old, other));
+  EXPECT_TRUE(QFileInfo(other).isSymLink());
+  EXPECT_EQ(ReadFile(other + "/players.dat"), "players.dat");
+
+  // No place to move it to: a file stands where the new folder's parent
+  // should be.
+  ASSERT_TRUE(QDir().mkpath(old));
+  QFile(dir_.filePath("file")).open(QIODevice::WriteOnly);
+  QString reason;
+  EXPECT_FALSE(AdoptOldFolder(old, dir_.filePath("file/new"), &reason));
+  EXPECT_TRUE(reason.contains("cannot move")) << reason.toStdString();
+  EXPECT_TRUE(QFileInfo(old).isDir());
 }
 
 // Random and truncated bytes with random counts: loading never fails, whole

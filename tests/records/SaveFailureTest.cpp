@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving players.dat and the settings when the disk is full, the folder is
 // read-only or something other than a regular file is in the way: the old
 // file stays exactly as it was and the reason comes back. Reading them never

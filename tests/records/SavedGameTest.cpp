@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved game's file: what is written reads back the same, and anything
 // else (cut short, edited, from another version, not a plain file, too
 // large) is refused as a whole.

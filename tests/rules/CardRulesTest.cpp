@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card comparisons, table-driven: suits and colours, the circular rank
 // order (an Ace above a King, a King below an Ace) and absent cards.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A foundation holding its thirteen cards takes nothing more, by hand, by
 // double click or by automatic play, although ranks wrap (King, then Ace).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One suite that every game joins: the deal keeps every card exactly once and
 // scores as it should, the same number deals the same table, and a seeded
 // random player can click, double-click, let the timer play, undo and redo

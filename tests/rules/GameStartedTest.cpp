@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game counts as started once the player has changed its table, whichever
 // pile or button did it: abandoning a deal that was played only by double
 // clicks, or only into the free cells, must count it. A click that changes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small pieces rule code is written with: slot lists counted from 1,
 // counted-row roles, and the table's one win per deal.
 

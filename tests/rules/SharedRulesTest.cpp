@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared handlers on small hand-made tables: the edges where a rule can
 // go wrong (empty piles, wrapping ranks, face-down cards, the empty-column
 // question, redeal limits, automatic play's safety and its one-card steps).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in progress across a restart, for every game: a played table
 // captured, written, read and restored on a fresh table is the same table
 // (dump, card places, drawing order of cards and piles, history), and undoing and redoing it
@@ -38,13 +39,13 @@ std::string Picture(TableHost& host, int index, uint32_t number) {
       s += std::to_string(card->CardID) + (card->Visible() ? "@" : "h@") +
            std::to_string(card->Left()) + "," + std::to_string(card->Top()) + " ";
     else if (auto* pile = dynamic_cast<TDeck*>(c))
-      s += "p" + std::to_string(pile->DeckID()) + " ";
+      s.append("p").append(std::to_string(pile->DeckID())).append(" ");
   }
   for (const THistoryEntry& e : host.Board1->History)
-    s += "\n" + std::to_string(e.Kind) + " " + std::to_string(e.SourceID) + ">" +
-         std::to_string(e.DestID) + " " + std::to_string(e.CardNo) + (e.Flip ? "f" : "") +
-         (e.Animated ? "" : "i") + " " + std::to_string(e.SourceLeft) + "," +
-         std::to_string(e.SourceTop);
+    s.append("\n").append(std::to_string(e.Kind) + " " + std::to_string(e.SourceID) + ">" +
+                          std::to_string(e.DestID) + " " + std::to_string(e.CardNo) +
+                          (e.Flip ? "f" : "") + (e.Animated ? "" : "i") + " " +
+                          std::to_string(e.SourceLeft) + "," + std::to_string(e.SourceTop));
   return s;
 }
 

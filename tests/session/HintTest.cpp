@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For every game: positions reached by seeded random play, where a hint
 // must be a move the two-click protocol accepts, and asking for it must
 // change nothing at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seen-set must never claim a digest it was not given: the search would
 // skip a position it never expanded and could call a winnable deal lost.
 

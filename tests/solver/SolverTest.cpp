@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver against the real rules: its winning lines replay through the
 // scripted driver to a win, every move it makes lands the real table where
 // the solver said it would, and a "not winnable" agrees with an exhaustive

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tools for testing games on a headless table: naming cards, arranging
 // piles, clicking as the player clicks, snapshots of the table, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The deal rules written again from their definition, independently of the
 // program's code, so that tests can state what a numbered deal must give.

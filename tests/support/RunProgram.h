@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the real program binary for end-to-end tests: a private data folder
 // and settings folder per run, output captured.
@@ -22,11 +23,14 @@ class ProgramSandbox {
 
   // Runs the program with the arguments (plus --data-dir) headless.
   ProgramRun Run(const QStringList& args, int timeoutMs = 60000) const {
+    return RunWithoutDataDir(QStringList(args) << "--data-dir" << DataDir(), timeoutMs);
+  }
+  // The same as an installed program runs: its data in the user's data
+  // folder, here under Path("share").
+  ProgramRun RunWithoutDataDir(const QStringList& args, int timeoutMs = 60000) const {
     QProcess p;
     p.setProcessEnvironment(Environment());
-    QStringList all = args;
-    all << "--data-dir" << DataDir();
-    p.start(QStringLiteral(WENLO_BINARY), all);
+    p.start(QStringLiteral(WENLO_BINARY), args);
     return Finish(p, timeoutMs);
   }
 
@@ -35,6 +39,7 @@ class ProgramSandbox {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", ConfigDir());
     env.insert("XDG_CACHE_HOME", dir_.filePath("cache"));
+    env.insert("XDG_DATA_HOME", dir_.filePath("share"));
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the saving tests: work done in a child process (file-size
 // limits, a private tmpfs), odd things put in place of a file, and the data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A bare table for card-table tests: a form, a board, a pool of 104 cards
 // numbered as the main window numbers them, and a helper to make piles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog, the picture chooser and the card-back chooser through
 // their logic, and the flows of the Options and Deck commands.
 

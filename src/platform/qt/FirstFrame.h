@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Work the first frame does not need waits until that frame is on the
 // screen: the window shows as soon as a bare window would, and the work runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widget side of the modal seam: real message boxes, and modal
 // dialogs that the responder of a test or script may answer instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up probe behind scripts/bench-startup. When the environment
 // variable WENLO_STARTUP_PROBE is set, the first completed paint of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window-side view of a TForm: shows its framebuffer, forwards the
 // mouse in the desktop's order and shows the cursor of the control under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound plugin: plays PCM samples on the default audio output with Qt
 // Multimedia. Loaded by the program on the first sound (platform/Sound.cpp),
 // so the audio stack is never loaded while sound is off.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Banner: two packs. Eight banner cards lie in a small fan in the middle of
 // the table. Sequences of thirteen cards are built one at a time on a single
 // working foundation: each starts one rank above the banner's top card and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binding: two packs. The first card dealt to the foundations fixes the base
 // rank of all eight, which are built up regardless of suit from that rank
 // round to the rank below it. Cards come from a zig-zag reserve fan of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bisley: one pack, all face up, no stock. The four Aces start four Ace
 // foundations, built up in suit; a King, once it is the top card of a column,
 // goes to the King foundation of its suit, built down in suit. When the two

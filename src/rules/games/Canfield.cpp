@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Canfield and Short Solitaire: one pack, the same stock. A click on the
 // stock turns up to three cards onto a fanned turn pile lying over the
 // waste; a click on the empty stock turns the waste back, as often as the

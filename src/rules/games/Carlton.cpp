@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carlton: two packs. Eight face-up columns dealt as a staircase, one card
 // in the first up to eight in the last, are built down in alternating
 // colours, and their runs move as units. Eight foundations are built up in

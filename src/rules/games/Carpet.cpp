@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carpet: one pack. A carpet of twenty face-up cards, five by four, lies
 // under four foundations that are built up in suit from the Ace. A gap in
 // the carpet takes any one card, from the waste or from another place. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Castle: one pack dealt face up to ten columns of five cards and two free
 // cells that start with a card each. Columns are built up or down in suit
 // (King and Ace are neighbours); a run moves at once when enough piles are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desire and Doubt: a face-down reserve with its top card face up, a row of
 // squared piles built down in suit one card at a time, foundations built up
 // in suit from Ace to King, and a stock turned one card at a time onto the

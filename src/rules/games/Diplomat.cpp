@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Diplomat and Elma: two packs, eight columns built down regardless of suit,
 // one card at a time, an empty column taking only a King, and a stock gone
 // through once, a card at a time, onto the waste.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Egyptian Pyramid: two packs. Eight foundations, laid out as the two
 // sloping sides of a pyramid, start with the Kings and are built up in suit
 // through the circle: King, Ace, 2, ..., Queen. Nine single-card places,

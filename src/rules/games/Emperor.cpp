@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Emperor, Number Ten and Indian: two packs, one table. Eight foundations
 // are built up in suit from the Ace to the King; ten columns hold the dealt
 // cards, the lower ones face down; the stock turns one card at a time onto

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flower Garden: one pack, all face up, no stock. Six beds of six cards,
 // fanned to the right, are built down regardless of suit, and runs move as
 // units; a bouquet of sixteen single cards can only be played out; four

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forty Thieves, Josephine and Masquerade: two packs, eight foundations
 // built up in suit from the Ace, a face-down stock gone through once.
 //

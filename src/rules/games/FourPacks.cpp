@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four Packs: two packs and no foundations. Ten columns, one card each at
 // the start, are themselves built up in suit (an Ace follows a King); a
 // column moves only as a whole, by its bottom card, onto a column whose top

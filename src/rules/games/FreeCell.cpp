@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FreeCell: one pack dealt face up to eight columns, four free cells that
 // hold one card each, four foundations built up in suit from the Ace.
 // Columns are built down in alternating colours; a run moves at once when

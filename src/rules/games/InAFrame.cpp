@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In a frame: two packs. Twelve frame piles surround eight foundations. The
 // foundations start with the Twos, which go up by themselves, and are built
 // up in suit round the corner: Two, Three, ..., King, Ace. The frame piles

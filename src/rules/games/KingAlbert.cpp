@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // King Albert: one pack, all face up. Nine columns of 9, 8, ..., 1 cards are
 // built down in alternating colours; seven reserve cards below them can only
 // be played out; four foundations are built up in suit from the Ace. A run

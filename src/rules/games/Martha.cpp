@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Martha: one pack. The four Aces start on the foundations, which are built
 // up in suit to the King. The other 48 cards lie in twelve columns of four,
 // face down and face up in turn. Columns are built down in alternating

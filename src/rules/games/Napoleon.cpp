@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Napoleon Leaves Moscow and Napoleon Takes Moscow: two packs, eight
 // foundations built up in suit from the Ace, eight columns in two groups of
 // four, and between them sixteen single cards fanned as a reserve, of which

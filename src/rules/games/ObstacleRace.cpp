@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Obstacle-race: one pack, no stock. Six columns of six cards, face down and
 // face up in turn with the top card face up, are built down in alternating
 // colours; face-up runs move as units, and a run going into an empty column

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Pack: the whole pack is gathered on a single foundation. Seven columns
 // of five face-up cards feed it: a column card goes up when it is one rank
 // higher or one rank lower than the foundation's top card, any suit, without

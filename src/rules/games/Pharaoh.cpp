@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pharaoh: one pack. Four foundations start with the Aces of hearts and
 // diamonds, built up, and the Kings of clubs and spades, built down, always
 // in alternating colours. A click on the stock deals a row of four cards face

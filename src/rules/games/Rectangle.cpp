@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangle: two packs. Twelve small piles of three cards form a rectangle,
 // six along the top and three down each side, round eight foundations. The
 // first card dealt to a foundation fixes the base rank of all eight; each is

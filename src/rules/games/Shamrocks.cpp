@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shamrocks: one pack, all face up, no stock. Seventeen fans of three cards
 // and one of a single card lie in three rows of six. A fan's top card goes
 // up in suit to the four foundations, or onto another fan whose top card is

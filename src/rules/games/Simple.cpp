@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simple: two packs. A top row of eight reserve cards says where each of
 // the eight foundations below it starts: foundation i begins with any card
 // one rank above reserve card i and is built up regardless of suit, round

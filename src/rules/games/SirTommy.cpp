@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sir Tommy and Lady Betty: one pack, lying face up in a stock whose top
 // card always shows. The stock's top card goes onto any waste pile, whatever
 // its rank; the tops of the stock and of the waste piles go up onto four

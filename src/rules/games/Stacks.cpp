@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stacks: one pack dealt into thirteen squared stacks of four cards, only
 // the top card of each showing. A stack's top card may go onto another
 // stack's top card of its suit one rank higher, or up to the foundations,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steeplechase: two packs. One random card dealt to the first foundation
 // fixes the base rank; all eight foundations start with a card of that
 // rank and are built up in alternating colours, whatever the suit, round

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sultan: two packs. Nine foundations stand in a three-by-three square: the
 // centre holds a King that never changes; around it seven foundations start
 // with a King and one with the Ace of hearts, all built up in suit, a King

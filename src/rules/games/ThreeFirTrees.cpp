@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Three Fir-trees: two packs. Three fir trees of sixteen single cards stand
 // side by side; their lowest uncovered cards go onto one waste pile, each
 // card one rank above or below the waste's top card in any suit (a King and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topsy-Turvy Queens and King's Secrets: two packs. Eight foundations start
 // with the Kings, which go up by themselves, and are built up in suit round
 // the corner: King, Ace, Two, ..., Queen. Eight columns are built down in

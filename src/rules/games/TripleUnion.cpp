@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Triple Union: one pack dealt face up to eighteen small columns. Above them
 // stand seventeen union piles: an empty union takes any card, then up to two
 // more, each one rank above the card before it in any suit (an Ace follows a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Troika: one pack, all face up, no stock. Seventeen fans of three cards and
 // one of a single card lie in three rows of six; the Aces go to the four
 // foundations while the cards are dealt. A fan's top card goes up in suit, or

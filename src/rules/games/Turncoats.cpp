@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turncoats: one pack. Twelve single-card columns in two rows are built up
 // or down by one rank in alternating colours, one card at a time (ranks wrap:
 // an Ace on a King, a King on an Ace). The player never touches the stock:

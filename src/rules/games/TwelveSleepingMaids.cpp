@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twelve Sleeping Maids: two packs. Eight foundations start with the eight
 // Jacks, which go up by themselves, and are built down regardless of suit,
 // round the corner: Jack, Ten, ..., Ace, King, Queen. Twelve maids of four

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WindMill: two packs. The centre starts with an Ace and is built up
 // regardless of suit, an Ace following each King, until it holds 52 cards;
 // the four corners are built down regardless of suit from a King to an Ace.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Banner (game 41): the deal through the real program against an
 // independent expectation, sequences started by the timer one rank above the
 // banner card, built up regardless of suit by hand, closed by the banner

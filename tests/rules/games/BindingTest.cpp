@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Binding (game 31): the deal through the real program against an
 // independent expectation, the base rank, the reserve fan, the talon, the
 // stock rows and the three gatherings, automatic play and the win.

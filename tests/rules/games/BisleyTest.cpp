@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bisley (game 10): the deal through the real program against an independent
 // expectation, the column rule, Kings leaving the columns, the two
 // foundations of a suit meeting, the double click, automatic play and the
@@ -44,7 +45,7 @@ Expected ExpectedDeal(uint32_t number) {
   std::vector<std::string> kings(4);
   for (auto& col : columns)
     if ((col.back() - 1) % 13 == 12) {
-      kings[size_t((col.back() - 1) / 13)] = " " + Name(col.back());
+      kings[size_t((col.back() - 1) / 13)] = std::string(" ").append(Name(col.back()));
       col.pop_back();
       ++e.kingsUp;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Canfield (game 3) and Short Solitaire (game 18): both deals checked card
 // for card through the real program against an independent
 // re-implementation, the turn pile and the endless stock, the base rank,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carlton (game 23): the staircase deal through the real program against an
 // independent expectation, foundations up in suit, runs in alternating
 // colours and the empty-column question, the row dealt from the stock, the
@@ -24,10 +25,10 @@ std::string ExpectedDump(uint32_t number) {
   std::vector<std::string> columns(9);
   for (int row = 1; row <= 8; ++row)
     for (int col = row; col <= 8; ++col)
-      columns[size_t(col)] += " " + Name(draw());
+      columns[size_t(col)] += std::string(" ").append(Name(draw()));
   std::string stock;
   while (!pack.empty())
-    stock += " " + Name(draw(), false);
+    stock += std::string(" ").append(Name(draw(), false));
 
   std::ostringstream out;
   out << "game 23 \"Carlton\" number " << number << " score -104 rotation -1 started 0\n";

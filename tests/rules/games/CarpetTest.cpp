@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carpet (game 17): the deal through the real program against an independent
 // expectation, the gaps of the carpet, the waste's double click, the one
 // pass through the stock, the Aces that go up by themselves and the win.
@@ -25,7 +26,7 @@ std::string ExpectedDump(uint32_t number) {
     carpet.push_back(draw());
   std::string stock;
   while (!pack.empty())
-    stock += " " + Name(draw(), false);
+    stock += std::string(" ").append(Name(draw(), false));
 
   std::ostringstream out;
   out << "game 17 \"Carpet\" number " << number << " score -52 rotation -1 started 0\n";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Castle (game 28): the deal through the real program against an
 // independent expectation, runs up or down in suit moving through the free
 // piles, the double click into a free cell, automatic play and the win.
@@ -24,9 +25,9 @@ std::string ExpectedDump(uint32_t number) {
   auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> columns(10), cells(2);
   for (int i = 1; i <= 50; ++i)
-    columns[size_t((i - 1) % 10)] += " " + Name(draw());
+    columns[size_t((i - 1) % 10)] += std::string(" ").append(Name(draw()));
   for (auto& cell : cells)
-    cell = " " + Name(draw());
+    cell = std::string(" ").append(Name(draw()));
 
   std::ostringstream out;
   out << "game 28 \"Castle\" number " << number << " score -52 rotation -1 started 0\n";

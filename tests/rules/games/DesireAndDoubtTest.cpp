@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desire (game 44) and Doubt (game 45): the deals through the real program
 // against an independent expectation, the reserve that refills empty piles
 // and turns its next card up, the piles built down in suit, Aces and

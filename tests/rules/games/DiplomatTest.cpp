@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Diplomat (game 15) and Elma (game 20): the deals through the real program
 // against independent expectations, the columns built down with Kings on the
 // empty ones, Diplomat's foundation cards taken back and its automatic play,
@@ -36,16 +37,16 @@ std::string ExpectedDump(int game, uint32_t number) {
   if (elma) {
     const int acePos[] = {13, 25, 37, 49}, kingPos[] = {1, 12, 23, 34};
     for (int i = 1; i <= 4; ++i)
-      aces[size_t(i)] = " " + Name(take(acePos[i - 1]));
+      aces[size_t(i)] = std::string(" ").append(Name(take(acePos[i - 1])));
     for (int i = 1; i <= 4; ++i)
-      kings[size_t(i)] = " " + Name(take(kingPos[i - 1]));
+      kings[size_t(i)] = std::string(" ").append(Name(take(kingPos[i - 1])));
   }
   std::vector<std::string> columns(9);
   for (int i = 0; i < (elma ? 32 : 40); ++i)
-    columns[size_t(i % 8 + 1)] += " " + Name(take(g.Draw(int(waste.size()))));
+    columns[size_t(i % 8 + 1)] += std::string(" ").append(Name(take(g.Draw(int(waste.size())))));
   std::string stock;
   while (!waste.empty())
-    stock += " " + Name(take(g.Draw(int(waste.size()))), false);
+    stock += std::string(" ").append(Name(take(g.Draw(int(waste.size()))), false));
 
   const int row = elma ? 390 : 410;
   std::ostringstream out;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Egyptian Pyramid (game 21): the deal checked card for card through the
 // real program against an independent re-implementation, foundations from
 // King to Queen, the column rules, the Kings' automatic start, and the win.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Emperor (38), Number Ten (39) and Indian (40): the deals through the real
 // program against an independent expectation, the cards uncovered by moves,
 // the two column rules, the stock gone through once, automatic play and the

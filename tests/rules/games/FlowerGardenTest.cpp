@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flower Garden (game 14): the deal through the real program against an
 // independent expectation, runs onto beds, the empty-bed question, the
 // bouquet, the double click, automatic play and the win.
@@ -27,7 +28,7 @@ std::string ExpectedDump(uint32_t number) {
     bouquet.push_back(draw());
   std::vector<std::string> beds(6);
   for (int i = 0; i < 36; ++i)
-    beds[size_t(i % 6)] += " " + Name(draw());
+    beds[size_t(i % 6)] += std::string(" ").append(Name(draw()));
 
   std::ostringstream out;
   out << "game 14 \"Flower Garden\" number " << number << " score -52 rotation -1 started 0\n";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forty Thieves (27), Josephine (36) and Masquerade (42): the deals checked
 // card for card through the real program, the three column rules, the
 // stocks, foundations that give cards back (Masquerade) or never do,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Four Packs (game 35): the deal through the real program against an
 // independent expectation, the waste and whole-column moves, the double
 // clicks, the one redeal, the missing score and the win.

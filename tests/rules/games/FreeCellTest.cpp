@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FreeCell (game 32): the deal checked card for card against an independent
 // re-implementation, the run moves through free piles, the empty-column
 // question, automatic play and the win.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In a frame (game 4): the deal through the real program against an
 // independent expectation, the frame piles, the foundations from Two round to
 // Ace, the Twos going up by themselves (and nothing else), the stock gone

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // King Albert (game 6): the deal through the real program against an
 // independent expectation, runs carried over the empty columns, the
 // empty-column question, the reserve and foundation piles, automatic play

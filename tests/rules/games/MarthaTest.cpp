@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Martha (game 37): the deal through the real program against an
 // independent expectation (Aces up, columns face down and up in turn), the
 // uncovered card turning up, single cards only to an empty column, automatic

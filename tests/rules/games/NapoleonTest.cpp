@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Napoleon Leaves Moscow (25) and Napoleon Takes Moscow (26): the deals
 // checked card for card through the real program, the reserve fan and which
 // of its cards may be played, the three passes through the stock, the two

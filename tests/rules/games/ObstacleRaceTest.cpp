@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Obstacle-race (game 5): the deal through the real program against an
 // independent expectation, runs that stop at face-down cards, the
 // empty-column question, the reserve block, automatic play and the win.

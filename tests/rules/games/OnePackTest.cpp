@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Pack (game 11): the deal through the real program against an
 // independent expectation, the foundation rule without the King-Ace corner,
 // the waste's free pass, the single turn of the stock, and the win.
@@ -30,11 +31,11 @@ std::string ExpectedDump(uint32_t number) {
   auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> columns(7);
   for (int i = 0; i < 35; ++i)
-    columns[size_t(i % 7)] += " " + Name(draw());
+    columns[size_t(i % 7)] += std::string(" ").append(Name(draw()));
   const std::string foundation = Name(draw());
   std::string stock;
   while (!pack.empty())
-    stock += " " + Name(draw(), false);
+    stock += std::string(" ").append(Name(draw(), false));
 
   std::ostringstream out;
   out << "game 11 \"One Pack\" number " << number << " score -47 rotation -1 started 0\n";

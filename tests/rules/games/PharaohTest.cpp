@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pharaoh (game 13): the deal through the real program against an
 // independent expectation, the fixed base cards, the foundations up and down
 // in alternating colours, the rows dealt from the stock, the one redeal behind

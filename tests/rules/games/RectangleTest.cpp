@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangle (game 43): the deal through the real program against an
 // independent expectation, the base rank fixed by the dealt foundation card,
 // foundations up in suit round the corner, the rectangle's piles built down

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shamrocks (game 24): the deal through the real program against an
 // independent expectation, the fan rule (a rank either side, any suit, at
 // most three cards), the double click, automatic play and the win.
@@ -39,10 +40,10 @@ std::string ExpectedDump(uint32_t number) {
   for (size_t i = 0; i < 17; ++i)
     for (int n = 0; n < 3; ++n) {
       auto it = pack.end() - g.Draw(int(pack.size()));
-      fans[i] += " " + Name(*it);
+      fans[i] += std::string(" ").append(Name(*it));
       pack.erase(it);
     }
-  fans[17] = " " + Name(pack.front());
+  fans[17] = std::string(" ").append(Name(pack.front()));
 
   std::ostringstream out;
   out << "game 24 \"Shamrocks\" number " << number << " score -52 rotation -1 started 0\n";

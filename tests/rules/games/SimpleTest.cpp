@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simple (game 22): the deal through the real program against an
 // independent expectation, foundations that start one rank above their
 // reserve card and finish with it, building down on the reserve, the
@@ -23,12 +24,12 @@ std::string ExpectedDump(uint32_t number) {
   auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> reserve, columns;
   for (int i = 0; i < 8; ++i)
-    reserve.push_back(" " + Name(draw()));
+    reserve.push_back(std::string(" ").append(Name(draw())));
   for (int i = 0; i < 8; ++i)
-    columns.push_back(" " + Name(draw()));
+    columns.push_back(std::string(" ").append(Name(draw())));
   std::string stock;
   while (!pack.empty())
-    stock += " " + Name(draw(), false);
+    stock += std::string(" ").append(Name(draw(), false));
 
   std::ostringstream out;
   out << "game 22 \"Simple\" number " << number << " score -104 rotation -1 started 0\n";

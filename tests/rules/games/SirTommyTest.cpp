@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sir Tommy (game 8) and Lady Betty (game 9): the deals through the real
 // program against an independent expectation, the waste-pile rule, Aces
 // going up by themselves (and not), the two foundation rules, and the win.
@@ -50,7 +51,7 @@ std::string ExpectedDump(int game, uint32_t number) {
   std::vector<int> stock = StockOrder(number);
   std::vector<std::string> foundations(4);
   for (size_t f = 0; f < 4 && IsAce(stock.back()); ++f) {  // the Aces on top go up
-    foundations[f] = " " + Name(stock.back());
+    foundations[f] = std::string(" ").append(Name(stock.back()));
     stock.pop_back();
   }
   const int up = 52 - int(stock.size());

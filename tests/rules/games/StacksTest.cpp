@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stacks (game 33): the deal through the real program against an independent
 // expectation, play between the stacks, the regathering, the automatic play
 // and the win.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steeplechase (game 19): the deal through the real program against an
 // independent expectation, the foundations in alternating colours from the
 // dealt base rank, foundation cards coming back into play, the reserve that
@@ -23,14 +24,14 @@ std::string ExpectedDump(uint32_t number) {
   auto draw = [&] { return deal.Draw(); };
   std::string reserve;
   for (int i = 0; i < 13; ++i)
-    reserve += " " + Name(draw());
-  const std::string base = " " + Name(draw());
+    reserve += std::string(" ").append(Name(draw()));
+  const std::string base = std::string(" ").append(Name(draw()));
   std::vector<std::string> columns;
   for (int i = 0; i < 8; ++i)
-    columns.push_back(" " + Name(draw()));
+    columns.push_back(std::string(" ").append(Name(draw())));
   std::string stock;
   while (!deal.cards.empty())
-    stock += " " + Name(draw(), false);
+    stock += std::string(" ").append(Name(draw(), false));
 
   std::ostringstream out;
   out << "game 19 \"Steeplechase\" number " << number << " score " << -104 + 5

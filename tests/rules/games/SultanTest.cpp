@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sultan (game 34): the deal through the real program against an independent
 // expectation, the square of foundations with its idle centre, the one-card
 // reserve piles, the double click, three passes through the stock, automatic
@@ -33,13 +34,13 @@ std::string ExpectedDump(uint32_t number) {
   const int positions[][2] = {{1, 1},  {13, 2}, {25, 5}, {37, 8}, {49, 3},
                               {61, 9}, {73, 4}, {85, 6}, {24, 7}};
   for (auto [pos, f] : positions)
-    foundation[size_t(f)] = " " + Name(take(pos));
+    foundation[size_t(f)] = std::string(" ").append(Name(take(pos)));
   std::vector<std::string> reserve(9);
   for (int j = 1; j <= 8; ++j)
-    reserve[size_t(j)] = " " + Name(take(g.Draw(int(waste.size()))));
+    reserve[size_t(j)] = std::string(" ").append(Name(take(g.Draw(int(waste.size())))));
   std::string stock;
   while (!waste.empty())
-    stock += " " + Name(take(g.Draw(int(waste.size()))), false);
+    stock += std::string(" ").append(Name(take(g.Draw(int(waste.size()))), false));
 
   const int left[] = {0, 172, 259, 346, 172, 346, 172, 259, 346, 259};
   const int top[] = {0, 30, 30, 30, 140, 140, 250, 250, 250, 140};
@@ -227,13 +228,13 @@ TEST_F(SultanTest, AutoPlaySendsAnyFittingCardOnePerTick) {
 }
 
 TEST_F(SultanTest, WinIsDetectedOnceWhenAll104CardsAreHome) {
-  Lay({{F(1), "KS2 " + SuitRun('S', 1, 1, 12)},
-       {F(3), "KS " + SuitRun('S', 2, 1, 12)},
-       {F(4), "KD " + SuitRun('D', 1, 1, 12)},
-       {F(5), "KD2 " + SuitRun('D', 2, 1, 12)},
-       {F(6), "KC " + SuitRun('C', 1, 1, 12)},
-       {F(8), "KC2 " + SuitRun('C', 2, 1, 11)},
-       {F(2), "KH2 " + SuitRun('H', 1, 1, 12)},
+  Lay({{F(1), std::string("KS2 ").append(SuitRun('S', 1, 1, 12))},
+       {F(3), std::string("KS ").append(SuitRun('S', 2, 1, 12))},
+       {F(4), std::string("KD ").append(SuitRun('D', 1, 1, 12))},
+       {F(5), std::string("KD2 ").append(SuitRun('D', 2, 1, 12))},
+       {F(6), std::string("KC ").append(SuitRun('C', 1, 1, 12))},
+       {F(8), std::string("KC2 ").append(SuitRun('C', 2, 1, 11))},
+       {F(2), std::string("KH2 ").append(SuitRun('H', 1, 1, 12))},
        {F(7), SuitRun('H', 2, 1, 11)},
        {Res(8), "QC2"},
        {Waste(), "QH2"}});

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Three Fir-trees (game 30): the deal through the real program against an
 // independent expectation, which tree cards are free, the waste's rank
 // rule, the stock, the final sweep and the win.

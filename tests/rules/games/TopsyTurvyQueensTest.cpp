@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Topsy-Turvy Queens (1) and King's Secrets (2): the deals through the real
 // program against an independent expectation, Kings going up by themselves
 // to hidden foundations, the column rule and the empty columns of the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Triple Union (game 29): the deal through the real program against an
 // independent expectation, the union rule (any card to start, then up in any
 // suit to three cards), the double click that never starts a union, and the
@@ -38,7 +39,7 @@ std::string ExpectedDump(uint32_t number) {
   std::vector<std::string> columns(18);
   for (int i = 1; i <= 52; ++i) {
     auto it = pack.end() - g.Draw(int(pack.size()));
-    columns[size_t((i - 1) % 18)] += " " + Name(*it);
+    columns[size_t((i - 1) % 18)] += std::string(" ").append(Name(*it));
     pack.erase(it);
   }
   std::ostringstream out;

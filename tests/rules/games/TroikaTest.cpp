@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Troika (game 7): the deal through the real program against an
 // independent expectation (Aces going up while dealing), the fan rule,
 // no automatic play, and the win.
@@ -28,7 +29,7 @@ std::string ExpectedDump(uint32_t number) {
     if ((card - 1) % 13 == 0)
       foundations.push_back(Name(card));
     else
-      fans[fan] += " " + Name(card);
+      fans[fan] += std::string(" ").append(Name(card));
   };
   for (size_t i = 0; i < 17; ++i)
     for (int n = 0; n < 3; ++n)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turncoats (game 12): the deal through the real program against an
 // independent expectation, the column rule both ways with wrapping ranks, the
 // timer filling empty columns from the stock (an Ace goes up instead), the
@@ -25,7 +26,7 @@ std::string ExpectedDump(uint32_t number) {
     columns.push_back(draw());
   std::string stock;
   while (!pack.empty())
-    stock += " " + Name(draw(), false);
+    stock += std::string(" ").append(Name(draw(), false));
 
   std::ostringstream out;
   out << "game 12 \"Turncoats\" number " << number << " score -52 rotation -1 started 0\n";

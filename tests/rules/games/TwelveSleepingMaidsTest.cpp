@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twelve Sleeping Maids (game 16): the deal through the real program against
 // an independent expectation, the Jacks going up and waking the maids, the
 // sleeping maids that give nothing, the foundations from Jack round to
@@ -23,14 +24,14 @@ std::string ExpectedDump(uint32_t number) {
   auto draw = [&] { return deal.Draw(); };
   std::vector<std::string> side(9), maids(13);
   for (int k = 1; k <= 4; ++k) {
-    side[size_t(2 * k - 1)] = " " + Name(draw());
+    side[size_t(2 * k - 1)] = std::string(" ").append(Name(draw()));
     for (int i = 1; i <= 12; ++i)
-      maids[size_t(i)] += " " + Name(draw(), false);
-    side[size_t(2 * k)] = " " + Name(draw());
+      maids[size_t(i)] += std::string(" ").append(Name(draw(), false));
+    side[size_t(2 * k)] = std::string(" ").append(Name(draw()));
   }
   std::string stock;
   while (!waste.empty())
-    stock += " " + Name(draw(), false);
+    stock += std::string(" ").append(Name(draw(), false));
 
   std::ostringstream out;
   out << "game 16 \"Twelve Sleeping Maids\" number " << number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WindMill (game 0): the deal checked card for card against an independent
 // re-implementation through the real program, the centre, corner and arm
 // rules, the refill of emptied arms, and the win.
