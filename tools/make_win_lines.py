@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes one winning line per game, the golden data of the win accounting test.
 
   tools/make_win_lines.py BINARY OUTDIR [GAME ...]

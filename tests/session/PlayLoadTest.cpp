@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load to hold: a seeded random player on the real window's flow plays
 // every game through the scripted driver (clicks and double clicks on piles
 // and anywhere, drags, keys, hints, undo and redo, ticks, dialog answers,
@@ -40,7 +41,8 @@ std::string CheckHistory(TableHost& host) {
     piles.insert(d->DeckID());
   for (const THistoryEntry& e : host.Board1->History) {
     if (e.Kind != 0) continue;
-    if (e.CardNo < 1 || e.CardNo > 104) return "history names card " + std::to_string(e.CardNo);
+    if (e.CardNo < 1 || e.CardNo > 104)
+      return std::string("history names card ").append(std::to_string(e.CardNo));
     if (!e.Flip && (!piles.count(e.SourceID) || !piles.count(e.DestID)))
       return "history names a pile not on the table";
   }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A won deal is counted once, as won, whichever action laid its last card
 // home: a real winning line of every game (golden data found by the solver,
 // tools/make_win_lines.py) is played through the scripted driver, "Once
@@ -214,7 +215,9 @@ std::vector<WinCase> AllWins() {
 
 INSTANTIATE_TEST_SUITE_P(AllGames, WinAccountingTest, ::testing::ValuesIn(AllWins()),
                          [](const auto& info) {
-                           return "game" + std::to_string(info.param.game) + "_answer" +
-                                  std::to_string(info.param.answer) +
-                                  (info.param.lastByDoubleClick ? "_dbl" : "");
+                           std::string name = "game";
+                           name.append(std::to_string(info.param.game)).append("_answer");
+                           name.append(std::to_string(info.param.answer));
+                           if (info.param.lastByDoubleClick) name.append("_dbl");
+                           return name;
                          });
