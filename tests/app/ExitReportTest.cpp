@@ -51,6 +51,9 @@ bool WaitFor(const std::function<bool()>& done, int ms) {
 }  // namespace
 
 TEST(ExitReport, ASignalWaitsForTheMoveAndDismissesTheWinDialog) {
+  // The exit by signal answers every later question for the rest of the
+  // program; the test puts back what the other tests expect.
+  ScopedModalResponder keep(CurrentModalResponder());
   QTemporaryDir dir;
   const QString players = dir.filePath("players.dat");
   MainOptions options;
