@@ -1,0 +1,50 @@
+#pragma once
+// Where the native search meets the table: a family's rules bound to one
+// dealt table (which of the table's piles each of its piles is), and the
+// two ways between a table position and the family's compact one. A family
+// file registers itself for its games:
+//
+//   REGISTER_FAMILY(FreeCell, BindFreeCell, 32);
+//
+// The binder reads the dealt table's slots once; the search never sees the
+// table again.
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "solver/Position.h"
+#include "solver/core/Family.h"
+
+class TTable;
+
+struct NativeGame {
+  std::unique_ptr<core::Family> family;
+  std::vector<int> deckIds;  // the table's DeckID of each of the family's piles
+  // The family's counters from the table's (rotation, redeal button) and
+  // back; none for a family without counters.
+  std::function<bool(const TablePosition&, core::Pos&)> readCounters;
+  std::function<void(const core::Pos&, TablePosition&)> writeCounters;
+};
+
+// autoPlay: 0 On, 1 Off, as the game's option.
+using FamilyBinder = std::function<std::optional<NativeGame>(const TTable&, int autoPlay)>;
+
+struct FamilyRegistration {
+  FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder);
+};
+#define REGISTER_FAMILY(Name, binder, ...) \
+  static const FamilyRegistration Name##_family({__VA_ARGS__}, binder)
+
+bool HasNativeFamily(int game);
+std::optional<NativeGame> BindFamily(int game, const TTable& table, int autoPlay);
+
+// The table's position as the family's; false when a card lies where the
+// family has no pile or its counters are not ones it knows.
+bool ToCompact(const NativeGame& game, const TablePosition& from, core::Pos& to);
+// The table position a compact one stands for, written over `like` (a
+// position of the same deal: the piles' places and looks). The score is
+// `like`'s with every card that reached or left a foundation counted.
+TablePosition FromCompact(const NativeGame& game, const core::Pos& from, const TablePosition& like);
