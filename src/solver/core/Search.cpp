@@ -89,7 +89,7 @@ class Run {
       for (Child& c : kids_) {
         const uint64_t d = Digest(c.pos, groups);
         if (!seen_.Insert(d)) continue;
-        if (seed_ != 0) c.rating += int(((d ^ seed_) * 0x9e3779b97f4a7c15ULL) >> 61);
+        if (seed_ != 0) c.rating += int(((d ^ seed_) * 0x9e3779b97f4a7c15ULL) >> 57);
         arena_.push_back(c);
       }
       std::stable_sort(arena_.begin() + ptrdiff_t(first), arena_.end(),
@@ -140,7 +140,7 @@ Outcome Search(const Family& family, const Pos& start, const Limits& limits) {
   // line early would otherwise spend the whole budget under it. The run
   // that gets everything left ends the search either way.
   long long allowance =
-      limits.firstRun > 0 ? limits.firstRun : std::max<long long>(2000, limits.positions / 64);
+      limits.firstRun > 0 ? limits.firstRun : std::max<long long>(2000, limits.positions / 1024);
   for (int run = 0;; ++run) {
     const long long left = limits.positions - out.positions;
     const bool last = left < 3 * allowance;
