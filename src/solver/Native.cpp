@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "cardtable/Deck.h"
+
 namespace {
 
 constexpr size_t kPileHeader = 5;  // DeckID, left, top, look, count
@@ -20,6 +22,17 @@ std::map<int, FamilyBinder>& Registry() {
 FamilyRegistration::FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder) {
   for (int g : games)
     Registry()[g] = binder;
+}
+
+std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
+                                    std::unique_ptr<core::Family> family) {
+  NativeGame g;
+  for (const TDeck* d : piles) {
+    if (!d) return std::nullopt;
+    g.deckIds.push_back(d->DeckID());
+  }
+  g.family = std::move(family);
+  return g;
 }
 
 bool HasNativeFamily(int game) {

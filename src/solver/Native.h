@@ -18,6 +18,7 @@
 #include "solver/Position.h"
 #include "solver/core/Family.h"
 
+class TDeck;
 class TTable;
 
 struct NativeGame {
@@ -37,6 +38,11 @@ struct FamilyRegistration {
 };
 #define REGISTER_FAMILY(Name, binder, ...) \
   static const FamilyRegistration Name##_family({__VA_ARGS__}, binder)
+
+// A family over these piles of the table, in its order; nothing when one
+// of them is missing.
+std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
+                                    std::unique_ptr<core::Family> family);
 
 bool HasNativeFamily(int game);
 std::optional<NativeGame> BindFamily(int game, const TTable& table, int autoPlay);

@@ -100,6 +100,23 @@ bool PlayUp(Pos& p, const Row& row, const Foundations& F, bool safe, int baseRan
   return row.extra >= 0 && tryPile(row.extra);
 }
 
+// The common timer ticked until it rests: per row its base card, then
+// (AutoPlay On) per row one card up; true when every foundation is full.
+template <class Follows>
+bool CommonTimer(Pos& p, const Row* rows, int nRows, const Foundations& F, bool autoPlay, bool safe,
+                 int baseRank, Follows follows) {
+  for (;;) {
+    bool moved = false;
+    for (int r = 0; r < nRows; ++r)
+      moved |= PlaceBase(p, rows[r], F, baseRank);
+    if (autoPlay)
+      for (int r = 0; r < nRows; ++r)
+        moved |= PlayUp(p, rows[r], F, safe, baseRank, follows);
+    if (F.AllFull(p)) return true;
+    if (!moved) return false;
+  }
+}
+
 // A move found by a family: the clicks that make it and where it leads
 // before the automatic play. Families call Emit through their own hook.
 struct Made {
@@ -173,6 +190,19 @@ bool Make(const Family& fam, const Pos& from, const Made& m, Child& c) {
   c.Add({Step::Click, uint8_t(m.to)});
   c.won = fam.Settle(c.pos);
   return c.won || !(c.pos == from);
+}
+
+// Adds the move to `out` unless it changed nothing, marked safe when it
+// sends a card home the family calls safe and rated by the family.
+template <class Family>
+void Add(const Family& fam, const Pos& from, const Made& m, std::vector<Child>& out) {
+  Child& c = out.emplace_back();
+  if (!Make(fam, from, m, c)) {
+    out.pop_back();
+    return;
+  }
+  c.safe = fam.F().Has(m.to) && fam.SafeHome(from, from.Top(m.from));
+  c.rating = fam.Rate(c.pos);
 }
 
 }  // namespace core::kit

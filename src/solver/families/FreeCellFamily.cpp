@@ -60,29 +60,12 @@ class FreeCellFamily : public Family {
   bool Settle(Pos& p) const override {
     const kit::Row rows[2] = {{0, s_.oneTimerGroup ? Playing() : s_.columns},
                               {s_.columns, s_.columns + s_.cells}};
-    const int nRows = s_.oneTimerGroup ? 1 : 2;
-    for (;;) {
-      bool moved = false;
-      for (int r = 0; r < nRows; ++r)
-        moved |= kit::PlaceBase(p, rows[r], F_, 1);
-      if (autoPlay_)
-        for (int r = 0; r < nRows; ++r)
-          moved |= kit::PlayUp(p, rows[r], F_, true, 1, FollowsInSuit);
-      if (Won(p)) return true;
-      if (!moved) return false;
-    }
+    return kit::CommonTimer(p, rows, s_.oneTimerGroup ? 1 : 2, F_, autoPlay_, true, 1,
+                            FollowsInSuit);
   }
 
   void Moves(const Pos& p, std::vector<Child>& out) const override {
-    auto add = [&](const kit::Made& m) {
-      Child& c = out.emplace_back();
-      if (!kit::Make(*this, p, m, c)) {
-        out.pop_back();
-        return;
-      }
-      if (F_.Has(m.to)) c.safe = Safe(p, p.Top(m.from));
-      c.rating = Rate(c.pos);
-    };
+    auto add = [&](const kit::Made& m) { kit::Add(*this, p, m, out); };
     auto fits = [this](Code a, Code b) { return Fits(a, b); };
     for (int s = 0; s < Piles(); ++s) {
       const Code c = p.Top(s);
@@ -101,7 +84,8 @@ class FreeCellFamily : public Family {
     }
   }
 
- private:
+  const kit::Foundations& F() const { return F_; }
+
   // A card home that nothing in play can ever need. An Ace or a Two: the
   // only cards that lie on them are Kings on Aces and Aces on Twos, and an
   // uncovered Ace goes home by the timer before the player moves again.
@@ -111,7 +95,7 @@ class FreeCellFamily : public Family {
   // whose whole rank below is home: the cards that could lie on it are the
   // next of its suit, which may go home after it instead. King Albert's
   // foundations give cards back, so only its Aces and Twos count.
-  bool Safe(const Pos& p, Code c) const {
+  bool SafeHome(const Pos& p, Code c) const {
     const int r = Rank(c);
     if (r <= 2) return true;
     if (s_.foundationsGive) return false;
@@ -147,38 +131,32 @@ class FreeCellFamily : public Family {
     return v;
   }
 
+ private:
   Shape s_;
   bool autoPlay_;
   kit::Foundations F_;
   int8_t groups_[kMaxPiles] = {};
 };
 
-std::optional<NativeGame> Bind(const TTable& t, int autoPlay, const Shape& s,
-                               const TTable::PileList& cells) {
-  NativeGame g;
+std::optional<NativeGame> Bind(const TTable& t, int autoPlay, const Shape& s) {
   std::vector<const TDeck*> piles;
   for (int i = 1; i <= s.columns; ++i)
     piles.push_back(t.Tableau[i]);
   for (int i = 1; i <= s.cells; ++i)
-    piles.push_back(cells[i]);
+    piles.push_back(t.Reserve[i]);
   for (int i = 1; i <= kFoundations; ++i)
     piles.push_back(t.Foundation[i]);
-  for (const TDeck* d : piles) {
-    if (!d) return std::nullopt;
-    g.deckIds.push_back(d->DeckID());
-  }
-  g.family = std::make_unique<FreeCellFamily>(s, autoPlay);
-  return g;
+  return BindPiles(piles, std::make_unique<FreeCellFamily>(s, autoPlay));
 }
 
 std::optional<NativeGame> BindFreeCell(const TTable& t, int autoPlay) {
-  return Bind(t, autoPlay, {8, 4, true, true, false, true, Fit::AltColourDown}, t.Reserve);
+  return Bind(t, autoPlay, {8, 4, true, true, false, true, Fit::AltColourDown});
 }
 std::optional<NativeGame> BindCastle(const TTable& t, int autoPlay) {
-  return Bind(t, autoPlay, {10, 2, true, true, false, false, Fit::InSuitEitherWay}, t.Reserve);
+  return Bind(t, autoPlay, {10, 2, true, true, false, false, Fit::InSuitEitherWay});
 }
 std::optional<NativeGame> BindKingAlbert(const TTable& t, int autoPlay) {
-  return Bind(t, autoPlay, {9, 7, false, false, true, false, Fit::AltColourDown}, t.Reserve);
+  return Bind(t, autoPlay, {9, 7, false, false, true, false, Fit::AltColourDown});
 }
 
 }  // namespace

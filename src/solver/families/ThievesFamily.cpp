@@ -33,24 +33,11 @@ class ThievesFamily : public Family {
 
   bool Settle(Pos& p) const override {
     const kit::Row row{0, kColumns, kWaste};
-    for (;;) {
-      bool moved = kit::PlaceBase(p, row, F_, 1);
-      if (autoPlay_) moved |= kit::PlayUp(p, row, F_, !josephine_, 1, FollowsInSuit);
-      if (Won(p)) return true;
-      if (!moved) return false;
-    }
+    return kit::CommonTimer(p, &row, 1, F_, autoPlay_, !josephine_, 1, FollowsInSuit);
   }
 
   void Moves(const Pos& p, std::vector<Child>& out) const override {
-    auto add = [&](const kit::Made& m) {
-      Child& c = out.emplace_back();
-      if (!kit::Make(*this, p, m, c)) {
-        out.pop_back();
-        return;
-      }
-      if (F_.Has(m.to)) c.safe = Safe(p, p.Top(m.from));
-      c.rating = Rate(c.pos);
-    };
+    auto add = [&](const kit::Made& m) { kit::Add(*this, p, m, out); };
     // The stock turns its top card face up onto the waste.
     if (!p.Empty(kStock)) {
       Child& c = out.emplace_back();
@@ -76,7 +63,8 @@ class ThievesFamily : public Family {
     }
   }
 
- private:
+  const kit::Foundations& F() const { return F_; }
+
   // SuitDownRunRule: a column's run in one suit moves whole onto the card
   // it follows down; an empty column takes any card, and a run as the
   // player answers (1 the whole run, 6 its top card).
@@ -111,7 +99,7 @@ class ThievesFamily : public Family {
   // by the timer before the player moves again), or a card whose suit has
   // both cards one rank below home already: only those lie on it, and a
   // foundation card never comes back.
-  bool Safe(const Pos& p, Code c) const {
+  bool SafeHome(const Pos& p, Code c) const {
     const int r = Rank(c);
     if (r <= 2) return true;
     int below = 0;  // foundations of its suit at r - 1 or higher
@@ -140,6 +128,7 @@ class ThievesFamily : public Family {
     return v;
   }
 
+ private:
   bool josephine_;
   bool autoPlay_;
   kit::Foundations F_{12, kFoundations};
@@ -147,7 +136,6 @@ class ThievesFamily : public Family {
 };
 
 std::optional<NativeGame> Bind(const TTable& t, int autoPlay, bool josephine) {
-  NativeGame g;
   std::vector<const TDeck*> piles;
   for (int i = 1; i <= kColumns; ++i)
     piles.push_back(t.Tableau[i]);
@@ -155,12 +143,7 @@ std::optional<NativeGame> Bind(const TTable& t, int autoPlay, bool josephine) {
   piles.push_back(t.Single[2]);  // the stock
   for (int i = 1; i <= kFoundations; ++i)
     piles.push_back(t.Foundation[i]);
-  for (const TDeck* d : piles) {
-    if (!d) return std::nullopt;
-    g.deckIds.push_back(d->DeckID());
-  }
-  g.family = std::make_unique<ThievesFamily>(josephine, autoPlay);
-  return g;
+  return BindPiles(piles, std::make_unique<ThievesFamily>(josephine, autoPlay));
 }
 
 std::optional<NativeGame> BindThieves(const TTable& t, int autoPlay) {
