@@ -23,8 +23,8 @@ struct SolveBudget {
   double seconds = 1.0;      // processor time of the searching thread
   // Positions in the first round of the search (0: a share of `nodes`).
   long long firstRound = 0;
-  // The native search (Native.h) expands its compact positions some fifty
-  // times faster, so it has a budget of its own; `--nodes` sets both.
+  // The native search (Native.h) expands its compact positions about four
+  // times as fast, so it has a budget of its own; `--nodes` sets both.
   long long nativeNodes = 5000000;
   // What the native search may keep (its table of seen positions and its
   // stack) before it answers "unknown".

@@ -28,7 +28,7 @@ struct Child {
   // A move that sends a card home which no later move can need: the search
   // takes it alone (see Family::Safe).
   bool safe = false;
-  int rating = 0;  // the family's guess of how good the move is; higher first
+  int rating = 0;  // the family's Rate of `pos`, once the search takes it; higher first
   void Add(Step s) { steps[nsteps++] = s; }
 };
 
@@ -45,6 +45,8 @@ class Family {
   virtual bool Won(const Pos& p) const = 0;
   // Cards on the foundations, for ordering and figures.
   virtual int Home(const Pos& p) const = 0;
+  // How promising a position is, to try the moves to better ones first.
+  virtual int Rate(const Pos& p) const { return Home(p); }
   // Piles whose contents may swap without changing what the rules allow
   // (one entry per pile: a group number or -1), or nullptr.
   virtual const int8_t* Groups() const { return nullptr; }

@@ -89,6 +89,7 @@ class Run {
       for (Child& c : kids_) {
         const uint64_t d = Digest(c.pos, groups);
         if (!seen_.Insert(d)) continue;
+        c.rating = family_.Rate(c.pos);
         if (seed_ != 0) c.rating += int(((d ^ seed_) * 0x9e3779b97f4a7c15ULL) >> 57);
         arena_.push_back(c);
       }

@@ -193,7 +193,7 @@ bool Make(const Family& fam, const Pos& from, const Made& m, Child& c) {
 }
 
 // Adds the move to `out` unless it changed nothing, marked safe when it
-// sends a card home the family calls safe and rated by the family.
+// sends a card home the family calls safe.
 template <class Family>
 void Add(const Family& fam, const Pos& from, const Made& m, std::vector<Child>& out) {
   Child& c = out.emplace_back();
@@ -202,7 +202,6 @@ void Add(const Family& fam, const Pos& from, const Made& m, std::vector<Child>& 
     return;
   }
   c.safe = fam.F().Has(m.to) && fam.SafeHome(from, from.Top(m.from));
-  c.rating = fam.Rate(c.pos);
 }
 
 }  // namespace core::kit

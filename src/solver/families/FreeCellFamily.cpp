@@ -113,7 +113,7 @@ class FreeCellFamily : public Family {
 
   // Cards home first, then the cards they wait for near the top, empty
   // piles, and ordered runs on top of the columns.
-  int Rate(const Pos& p) const {
+  int Rate(const Pos& p) const override {
     int next[5] = {1, 1, 1, 1, 1};  // by suit, the rank each foundation waits for
     for (int f = F_.first; f < F_.first + F_.count; ++f)
       if (const Code t = p.Top(f)) next[Suit(t)] = Rank(t) + 1;

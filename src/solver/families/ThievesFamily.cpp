@@ -46,7 +46,6 @@ class ThievesFamily : public Family {
       c.pos.At(kWaste, c.pos.Size(kWaste) - 1) |= kFaceUp;
       c.Add({Step::Click, uint8_t(kStock)});
       c.won = Settle(c.pos);
-      c.rating = Rate(c.pos) - 16;
     }
     for (int s = 0; s <= kWaste; ++s) {
       const Code c = p.Top(s);
@@ -108,7 +107,7 @@ class ThievesFamily : public Family {
     return below == 2;
   }
 
-  int Rate(const Pos& p) const {
+  int Rate(const Pos& p) const override {
     // By suit, the ranks the two foundations wait for (an Ace each while
     // a foundation of the suit is still to start).
     int next[5][2] = {{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}};
