@@ -143,12 +143,14 @@ int RunSolveCommand(int argc, char** argv) {
   // shortens a found line afterwards, while the player looks at the verdict.
   req.shortLine = false;
   long long won = 0, lost = 0, unknown = 0, native = 0;
+  std::vector<long long> undecided;
   std::vector<double> times;
   for (long long n = o.first; n < o.first + o.count; ++n) {
     req.number = uint32_t(n);
     SolveResult r = Solve(req);
     times.push_back(r.seconds);
     native += r.native;
+    if (r.verdict == Verdict::Unknown) undecided.push_back(n);
     (r.verdict == Verdict::Winnable ? won : r.verdict == Verdict::NotWinnable ? lost : unknown)++;
   }
   auto share = [&](long long k) {
@@ -165,5 +167,12 @@ int RunSolveCommand(int argc, char** argv) {
   getrusage(RUSAGE_SELF, &use);
   out << "native " << native << " of " << o.count << " peak memory " << use.ru_maxrss / 1024
       << " MB\n";
+  // The few deals left open, to look at one by one.
+  if (!undecided.empty() && undecided.size() <= 20) {
+    out << "unknown deals";
+    for (long long n : undecided)
+      out << ' ' << n;
+    out << '\n';
+  }
   return 0;
 }

@@ -155,14 +155,14 @@ TEST(NativeSolveTest, AnswersStandAgainstTheReferenceSearch) {
   SetDeterministic(true);
   for (int game : NativeGames()) {
     int decidedNative = 0, decidedReference = 0;
-    for (uint32_t number = 1; number <= 4; ++number) {
+    for (uint32_t number = 1; number <= 3; ++number) {
       SolveRequest req;
       req.gameIndex = game;
       req.number = number;
       req.shortLine = false;
       req.budget.seconds = 60;
-      req.budget.nodes = 5000;
-      req.budget.nativeNodes = 50000;
+      req.budget.nodes = 3000;
+      req.budget.nativeNodes = 30000;
       req.engine = SolveRequest::Engine::Native;
       const SolveResult n = Solve(req);
       EXPECT_TRUE(n.native) << "game " << game << " deal " << number;
