@@ -145,7 +145,8 @@ Outcome Search(const Family& family, const Pos& start, const Limits& limits) {
   for (int run = 0;; ++run) {
     const long long left = limits.positions - out.positions;
     const bool last = left < 3 * allowance;
-    Run r(family, limits, out, t0, run == 0 ? 0 : 0x2545f4914f6cdd1dULL * uint64_t(run));
+    // Every other run keeps the plain order, further each time.
+    Run r(family, limits, out, t0, run % 2 == 0 ? 0 : 0x2545f4914f6cdd1dULL * uint64_t(run));
     ++out.runs;
     const RunEnd end = r.Go(start, last ? left : allowance);
     out.peakBytes = std::max(out.peakBytes, r.Bytes());
