@@ -12,16 +12,22 @@ constexpr uint16_t kShownBit = 0x100;
 constexpr int kFoundationLook = 1;  // a card arriving on such a pile scores
 constexpr int kCardScore = 5;
 
-std::map<int, FamilyBinder>& Registry() {
-  static std::map<int, FamilyBinder> families;
+struct Registered {
+  FamilyBinder binder;
+  bool first = true;
+};
+
+std::map<int, Registered>& Registry() {
+  static std::map<int, Registered> families;
   return families;
 }
 
 }  // namespace
 
-FamilyRegistration::FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder) {
+FamilyRegistration::FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder,
+                                       bool first) {
   for (int g : games)
-    Registry()[g] = binder;
+    Registry()[g] = {binder, first};
 }
 
 std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
@@ -39,10 +45,15 @@ bool HasNativeFamily(int game) {
   return Registry().count(game) > 0;
 }
 
+bool NativeSearchFirst(int game) {
+  auto it = Registry().find(game);
+  return it != Registry().end() && it->second.first;
+}
+
 std::optional<NativeGame> BindFamily(int game, const TTable& table, int autoPlay) {
   auto it = Registry().find(game);
   if (it == Registry().end()) return std::nullopt;
-  return it->second(table, autoPlay);
+  return it->second.binder(table, autoPlay);
 }
 
 bool ToCompact(const NativeGame& game, const TablePosition& from, core::Pos& to) {

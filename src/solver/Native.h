@@ -34,10 +34,15 @@ struct NativeGame {
 using FamilyBinder = std::function<std::optional<NativeGame>(const TTable&, int autoPlay)>;
 
 struct FamilyRegistration {
-  FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder);
+  FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder, bool first = true);
 };
 #define REGISTER_FAMILY(Name, binder, ...) \
   static const FamilyRegistration Name##_family({__VA_ARGS__}, binder)
+// A family the reference check covers and `--engine native` uses, but whose
+// search decides fewer deals than the reference search does: Solve keeps
+// asking the reference first, so no game answers worse than before.
+#define REGISTER_FAMILY_NOT_FIRST(Name, binder, ...) \
+  static const FamilyRegistration Name##_family({__VA_ARGS__}, binder, false)
 
 // A family over these piles of the table, in its order; nothing when one
 // of them is missing.
@@ -45,6 +50,8 @@ std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
                                     std::unique_ptr<core::Family> family);
 
 bool HasNativeFamily(int game);
+// Whether Solve asks the native search first for this game.
+bool NativeSearchFirst(int game);
 std::optional<NativeGame> BindFamily(int game, const TTable& table, int autoPlay);
 
 // The table's position as the family's; false when a card lies where the

@@ -415,9 +415,12 @@ std::optional<SolveResult> SolveNative(const SolveRequest& request) {
 }  // namespace
 
 SolveResult Solve(const SolveRequest& request) {
-  if (request.engine != SolveRequest::Engine::Reference && HasNativeFamily(request.gameIndex))
+  using Engine = SolveRequest::Engine;
+  const bool native = request.engine == Engine::Native ||
+                      (request.engine == Engine::Auto && NativeSearchFirst(request.gameIndex));
+  if (native && HasNativeFamily(request.gameIndex))
     if (std::optional<SolveResult> r = SolveNative(request)) return *r;
-  if (request.engine == SolveRequest::Engine::Native) return SolveResult();
+  if (request.engine == Engine::Native) return SolveResult();
   CpuClock clock;
   SolveResult r;
   Setup setup(request);
