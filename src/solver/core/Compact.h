@@ -80,7 +80,7 @@ struct Pos {
   // Appends a pile (while building a position).
   void AddPile(const Code* c, int n) {
     const int at = Total();
-    std::memcpy(cards + at, c, size_t(n));
+    if (n > 0) std::memcpy(cards + at, c, size_t(n));
     end[piles] = uint8_t(at + n);
     ++piles;
   }
