@@ -3,7 +3,7 @@
 """Measures the solver game by game and writes a markdown table.
 
   tools/solver_figures.py BINARY FIRST COUNT [--games 0,5,7] [--budget S]
-                          [--nodes N] [--out FILE]
+                          [--nodes N] [--engine auto|native|reference] [--out FILE]
 
 Runs `BINARY --solve-stats GAME FIRST COUNT` for every game (one game at a
 time, so a shared machine keeps its other core) and tabulates the decided
@@ -32,6 +32,7 @@ def main():
     ap.add_argument("--games", default=",".join(str(g) for g in range(46)))
     ap.add_argument("--budget", type=float)
     ap.add_argument("--nodes", type=int)
+    ap.add_argument("--engine", choices=["auto", "native", "reference"])
     ap.add_argument("--out")
     a = ap.parse_args()
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR="/tmp")
@@ -40,6 +41,8 @@ def main():
         extra += ["--budget", str(a.budget)]
     if a.nodes:
         extra += ["--nodes", str(a.nodes)]
+    if a.engine:
+        extra += ["--engine", a.engine]
     rows = []
     totals = [0, 0, 0]
     for g in [int(x) for x in a.games.split(",") if x]:

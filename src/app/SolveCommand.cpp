@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SolveCommand.h"
 
+#include <sys/resource.h>
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QString>
@@ -24,6 +26,7 @@ struct SolveOptions {
   long long count = 0;
   SolveBudget budget;
   int autoPlay = 0;
+  SolveRequest::Engine engine = SolveRequest::Engine::Auto;
 };
 
 int Fail(const QString& message) {
@@ -78,6 +81,17 @@ std::optional<QString> Parse(int argc, char** argv, SolveOptions& o) {
       auto n = Number(v, 1, 1000000000);
       if (!n) return QStringLiteral("bad node budget '%1'").arg(v);
       o.budget.nodes = *n;
+      o.budget.nativeNodes = *n;
+    } else if (opt == "--engine") {
+      const QString e = QString::fromLocal8Bit(v);
+      if (e == "native")
+        o.engine = SolveRequest::Engine::Native;
+      else if (e == "reference")
+        o.engine = SolveRequest::Engine::Reference;
+      else if (e == "auto")
+        o.engine = SolveRequest::Engine::Auto;
+      else
+        return QStringLiteral("--engine needs auto, native or reference");
     } else if (opt == "--autoplay") {
       const QString a = QString::fromLocal8Bit(v);
       if (a != "on" && a != "off") return QStringLiteral("--autoplay needs on or off");
@@ -123,6 +137,7 @@ int RunSolveCommand(int argc, char** argv) {
   req.gameIndex = *o.game;
   req.autoPlay = o.autoPlay;
   req.budget = o.budget;
+  req.engine = o.engine;
   if (!o.stats) {
     req.number = uint32_t(*o.number);
     SolveResult r = Solve(req);
@@ -134,12 +149,15 @@ int RunSolveCommand(int argc, char** argv) {
   // The time to the answer, as the window's status bar gets it: the window
   // shortens a found line afterwards, while the player looks at the verdict.
   req.shortLine = false;
-  long long won = 0, lost = 0, unknown = 0;
+  long long won = 0, lost = 0, unknown = 0, native = 0;
+  std::vector<long long> undecided;
   std::vector<double> times;
   for (long long n = o.first; n < o.first + o.count; ++n) {
     req.number = uint32_t(n);
     SolveResult r = Solve(req);
     times.push_back(r.seconds);
+    native += r.native;
+    if (r.verdict == Verdict::Unknown) undecided.push_back(n);
     (r.verdict == Verdict::Winnable ? won : r.verdict == Verdict::NotWinnable ? lost : unknown)++;
   }
   auto share = [&](long long k) {
@@ -152,5 +170,16 @@ int RunSolveCommand(int argc, char** argv) {
   out << "time median " << QString::number(Percentile(times, 0.5), 'f', 3) << " s p95 "
       << QString::number(Percentile(times, 0.95), 'f', 3) << " s max "
       << QString::number(Percentile(times, 1.0), 'f', 3) << " s\n";
+  rusage use{};
+  getrusage(RUSAGE_SELF, &use);
+  out << "native " << native << " of " << o.count << " peak memory " << use.ru_maxrss / 1024
+      << " MB\n";
+  // The few deals left open, to look at one by one.
+  if (!undecided.empty() && undecided.size() <= 20) {
+    out << "unknown deals";
+    for (long long n : undecided)
+      out << ' ' << n;
+    out << '\n';
+  }
   return 0;
 }

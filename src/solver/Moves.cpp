@@ -271,3 +271,16 @@ bool SolverTable::Apply(const SolverMove& move) {
   }
   return true;
 }
+
+SolverMove SolverTable::Make(const std::vector<MoveStep>& steps) {
+  SolverMove move;
+  move.steps = steps;
+  answers_.clear();
+  Apply(move);
+  host_->Board1->ClearSelection();
+  if (!won_) {
+    const int ticks = Settle();
+    if (ticks > 0) move.steps.push_back({MoveStep::Tick, ticks});
+  }
+  return move;
+}

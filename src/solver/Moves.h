@@ -71,6 +71,9 @@ class SolverTable {
   // Makes one move of a line and settles the timer; false when a step
   // cannot be carried out (a pile that is not there).
   bool Apply(const SolverMove& move);
+  // Makes a move of these steps (clicks and answers) from the table as it
+  // stands and settles the timer: the move as a line holds it, ticks and all.
+  SolverMove Make(const std::vector<MoveStep>& steps);
   void Restore(const TablePosition& p);
   TablePosition Capture();
   TableDigest Digest();

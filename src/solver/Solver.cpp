@@ -8,7 +8,10 @@
 #include <string>
 #include <unordered_map>
 
-#include "solver/DigestSet.h"
+#include "session/TableHost.h"
+#include "solver/Native.h"
+#include "solver/core/DigestSet.h"
+#include "solver/core/Search.h"
 
 QString VerdictText(Verdict v) {
   switch (v) {
@@ -310,8 +313,11 @@ struct Setup {
 void SeekShorterLine(Setup& setup, const SolveRequest& request, const CpuClock& clock,
                      SolveResult& r) {
   if (r.verdict != Verdict::Winnable || size_t(r.moves) < kShortEnough) return;
+  // What the reference search has spent (a native answer's positions are
+  // another search's, counted in its own budget).
+  const long long spent = r.native ? 0 : r.nodes;
   const long long allowance =
-      std::min(request.budget.nodes - r.nodes, std::max(kShorterLinePositions, 2 * r.nodes));
+      std::min(request.budget.nodes - spent, std::max(kShorterLinePositions, 2 * spent));
   if (allowance <= 0) return;
   Ordering shortest;
   shortest.home = 8;
@@ -328,9 +334,94 @@ void SeekShorterLine(Setup& setup, const SolveRequest& request, const CpuClock& 
   TakeLine(other, setup.table, setup.start, r, true);
 }
 
+// The native search's answer, with its winning line made of the clicks the
+// family names, each played on the reference table and checked to land
+// where the family said. Nothing when the family cannot take the position
+// (a card where it has no pile, automatic play still to come) or when a
+// move of its line lands elsewhere: the reference search answers then.
+std::optional<SolveResult> SolveNative(const SolveRequest& request) {
+  CpuClock clock;
+  Setup setup(request);
+  if (!setup.ok) return std::nullopt;
+  SolverTable& table = setup.table;
+  std::optional<NativeGame> game =
+      BindFamily(request.gameIndex, table.Host().Table, request.autoPlay);
+  if (!game) return std::nullopt;
+  const core::Family& family = *game->family;
+  core::Pos start;
+  if (!ToCompact(*game, setup.start, start) ||
+      FromCompact(*game, start, setup.start).Key() != setup.start.Key())
+    return std::nullopt;
+  if (core::Pos settled = start; family.Settle(settled) || !(settled == start)) return std::nullopt;
+
+  SolveResult r;
+  r.native = true;
+  auto finish = [&](Verdict v) {
+    r.verdict = v;
+    if (v != Verdict::Winnable) {
+      r.line.clear();
+      r.keys.clear();
+    }
+    r.seconds = clock.Seconds();
+    return r;
+  };
+  if (!setup.opening.steps.empty()) {
+    r.line.push_back(setup.opening);
+    r.keys.push_back(setup.start.Key());
+  }
+  if (table.Won() || family.Won(start)) return finish(Verdict::Winnable);
+
+  core::Limits limits;
+  limits.positions = request.budget.nativeNodes;
+  limits.seconds = request.budget.seconds - clock.Seconds();
+  limits.memoryBytes = request.budget.memoryBytes;
+  limits.cancel = request.cancel;
+  const core::Outcome o = core::Search(family, start, limits);
+  r.nodes = o.positions;
+  r.peakBytes = o.peakBytes;
+  r.cancelled = o.cancelled;
+  if (o.answer == core::Answer::Lost) return finish(Verdict::NotWinnable);
+  if (o.answer != core::Answer::Won) return finish(Verdict::Unknown);
+
+  std::vector<SolverMove> found;
+  std::vector<std::string> keys;
+  table.Restore(setup.start);
+  for (const core::Child& c : o.line) {
+    std::vector<MoveStep> steps;
+    for (int k = 0; k < c.nsteps; ++k) {
+      const core::Step& st = c.steps[k];
+      if (st.kind == core::Step::Answer)
+        steps.push_back({MoveStep::Answer, st.value});
+      else
+        steps.push_back({st.kind == core::Step::DoubleClick ? MoveStep::DblPile : MoveStep::Pile,
+                         game->deckIds.at(st.value)});
+    }
+    found.push_back(table.Make(steps));
+    keys.push_back(table.Capture().Key());
+    if (keys.back() != FromCompact(*game, c.pos, setup.start).Key()) return std::nullopt;
+  }
+  if (!table.Won()) return std::nullopt;
+  if (request.shortLine) {
+    TakeLine(found, table, setup.start, r, true);
+    r.verdict = Verdict::Winnable;
+    SeekShorterLine(setup, request, clock, r);
+  } else {
+    r.line.insert(r.line.end(), found.begin(), found.end());
+    r.keys.insert(r.keys.end(), keys.begin(), keys.end());
+    r.moves = int(found.size());
+  }
+  return finish(Verdict::Winnable);
+}
+
 }  // namespace
 
 SolveResult Solve(const SolveRequest& request) {
+  using Engine = SolveRequest::Engine;
+  const bool native = request.engine == Engine::Native ||
+                      (request.engine == Engine::Auto && NativeSearchFirst(request.gameIndex));
+  if (native && HasNativeFamily(request.gameIndex))
+    if (std::optional<SolveResult> r = SolveNative(request)) return *r;
+  if (request.engine == Engine::Native) return SolveResult();
   CpuClock clock;
   SolveResult r;
   Setup setup(request);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Is this deal winnable? A best-first search over the positions the game's
-// own rules allow (see Moves.h), with a table of the positions already
-// seen, and a budget of positions and time after which it answers
-// "unknown". Runs on any thread: it plays on a private table of its own.
+// Is this deal winnable? For a game with a native family (Native.h) a
+// depth-first search over compact positions (core/Search.h), its winning
+// line then played through the game's own rules before it is believed; for
+// the others a best-first search over the positions the game's own rules
+// allow (see Moves.h), with a table of the positions already seen. Either
+// has a budget of positions and time after which it answers "unknown".
+// Runs on any thread: it plays on a private table of its own.
 
 #include <QString>
 #include <atomic>
@@ -21,6 +24,12 @@ struct SolveBudget {
   double seconds = 1.0;      // processor time of the searching thread
   // Positions in the first round of the search (0: a share of `nodes`).
   long long firstRound = 0;
+  // The native search (Native.h) expands its compact positions about four
+  // times as fast, so it has a budget of its own; `--nodes` sets both.
+  long long nativeNodes = 5000000;
+  // What the native search may keep (its table of seen positions and its
+  // stack) before it answers "unknown".
+  size_t memoryBytes = size_t(160) << 20;
 };
 
 struct SolveResult {
@@ -32,6 +41,10 @@ struct SolveResult {
   long long nodes = 0;
   double seconds = 0;  // processor time
   bool cancelled = false;
+  // Which search answered: the native one on compact positions, or the
+  // reference that clicks through the game's own handlers.
+  bool native = false;
+  size_t peakBytes = 0;  // the native search's largest memory
   // The position after each entry of the line, for a player of the line to
   // check that its table follows.
   std::vector<std::string> keys;
@@ -51,6 +64,10 @@ struct SolveRequest {
   // A winnable deal's line is made shorter (ShortenLine); off, the answer
   // comes as soon as the first line is found, with that line as it stands.
   bool shortLine = true;
+  // Auto: the native search for a game that has a family (Native.h), the
+  // reference search for the others and for any position the family does
+  // not take; the other two force one search (for tests and figures).
+  enum class Engine { Auto, Reference, Native } engine = Engine::Auto;
   const std::atomic<bool>* cancel = nullptr;
 };
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <unordered_set>
 
-#include "solver/DigestSet.h"
+#include "solver/core/DigestSet.h"
 
 TEST(DigestSetTest, AgreesWithAStandardSetThroughGrowthAndMerge) {
   std::mt19937_64 rng(7);

@@ -223,9 +223,11 @@ TEST_P(SolverLineTest, LineReplaysThroughTheScriptedDriverToAWin) {
 }
 
 // Bisley and Short Solitaire; Carpet and King Albert, whose interchangeable
-// piles the search takes for one.
+// piles the search takes for one; FreeCell and Castle, whose lines the
+// native search finds (King Albert's too).
 INSTANTIATE_TEST_SUITE_P(Deals, SolverLineTest,
-                         ::testing::Values(Case{10, 1}, Case{18, 1}, Case{17, 1}, Case{6, 1}),
+                         ::testing::Values(Case{10, 1}, Case{18, 1}, Case{17, 1}, Case{6, 1},
+                                           Case{32, 1}, Case{28, 1}),
                          [](const auto& info) {
                            return "game" + std::to_string(info.param.game) + "_deal" +
                                   std::to_string(info.param.number);
@@ -235,21 +237,26 @@ INSTANTIATE_TEST_SUITE_P(Deals, SolverLineTest,
 // moves. The answer comes first without the second search for a shorter
 // line; shortening it afterwards gives exactly the line Solve gives when it
 // does both at once.
+// The same holds for the native search's line (King Albert has a family).
 TEST_F(SolverTest, ALongLineIsSearchedAgainShorterLaterOrAtOnce) {
-  SolveRequest req;
-  req.gameIndex = 6;
-  req.number = 2;
-  req.budget.seconds = 300;
-  const SolveResult atOnce = Solve(req);
-  req.shortLine = false;
-  SolveResult later = Solve(req);
-  ASSERT_EQ(later.verdict, Verdict::Winnable);
-  const int first = later.moves;
-  ShortenLine(req, later);
-  EXPECT_LT(atOnce.moves * 4, first);
-  EXPECT_EQ(later.moves, atOnce.moves);
-  EXPECT_EQ(later.keys, atOnce.keys);
-  ASSERT_EQ(later.line.size(), later.keys.size());
+  for (auto engine : {SolveRequest::Engine::Reference, SolveRequest::Engine::Native}) {
+    SolveRequest req;
+    req.gameIndex = 6;
+    req.number = 2;
+    req.budget.seconds = 300;
+    req.engine = engine;
+    const SolveResult atOnce = Solve(req);
+    req.shortLine = false;
+    SolveResult later = Solve(req);
+    ASSERT_EQ(later.verdict, Verdict::Winnable);
+    EXPECT_EQ(later.native, engine == SolveRequest::Engine::Native);
+    const int first = later.moves;
+    ShortenLine(req, later);
+    EXPECT_LT(atOnce.moves * 2, first);
+    EXPECT_EQ(later.moves, atOnce.moves);
+    EXPECT_EQ(later.keys, atOnce.keys);
+    ASSERT_EQ(later.line.size(), later.keys.size());
+  }
 }
 
 TEST_F(SolverTest, BudgetRunsOutAsUnknownAndCancelStopsAtOnce) {

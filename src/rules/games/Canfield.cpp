@@ -79,6 +79,14 @@ class Canfield : public TGame {
     ResumeTimer();
   }
 
+  // The waste's top card lies under the turn pile until that is played out:
+  // covered, it cannot be picked up, so no click, drag, key, double click,
+  // hint or search takes it.
+  void CoveredWasteSelect(TDeck*, TCard*&, bool& Action, bool) {
+    const TDeck* turn = TurnPile();
+    Action = !(turn && turn->TopCard);
+  }
+
   // The waste, with the turn pile on it, goes back onto the stock face down.
   // A pass can never be undone.
   void TurnBackEmptySelect(TDeck* Sender) {
@@ -317,6 +325,7 @@ class Canfield : public TGame {
                              .gShift = 2,
                              .look = Look::None,
                              .role = Role::Marked});
+    waste->OnSelect = Rule(&Canfield::CoveredWasteSelect);
     waste->OnAddWithRule = Rule(&TGame::RefuseAll);
     waste->OnDoubleSelect = toFoundation;
     T.Waste() = waste;

@@ -4,6 +4,8 @@
 // re-implementation, the turn pile and the endless stock, the base rank,
 // Canfield's runs and reserve, Short Solitaire's columns, and the wins.
 
+#include "session/Hint.h"
+#include "solver/Moves.h"
 #include "support/GameHarness.h"
 #include "support/RunProgram.h"
 #include "ui/HelpWindow.h"
@@ -288,6 +290,57 @@ TEST_F(CanfieldFamilyTest, TurnPileTopPlaysAndUncoversTheWasteBeneath) {
   EXPECT_TRUE(messages.empty());
 }
 
+// While the turn pile lies on the waste, the waste's top card is covered:
+// no way of playing takes it, though a column and a foundation would.
+TEST_F(CanfieldFamilyTest, TheWasteCardUnderTheTurnPileWaitsUntilTheTurnPileIsPlayedOut) {
+  struct Case {
+    int game;
+    std::function<TDeck*(int)> column, foundation;
+  };
+  const Case cases[] = {{3, [this](int i) { return KCol(i); }, [this](int i) { return KF(i); }},
+                        {18, [this](int i) { return SCol(i); }, [this](int i) { return SF(i); }}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.game);
+    const uint32_t number = DealWithBase(c.game, 5);
+    host.Table.AutoPlay = 1;
+    host.Board1->WarnEnabled = false;
+    // 9S fits on the TH and on the 8S; the turn pile's 2C fits nowhere.
+    auto arrange = [&](const char* turn) {
+      Arrange(host, {{c.foundation(1), "5C 6C 7C 8S"},
+                     {c.column(1), "TH"},
+                     {Waste(), "KD 9S"},
+                     {Turn(), turn}});
+      host.Additional_timer.SetEnabled(false);
+    };
+    arrange("JD 2C");
+    const TablePosition covered = CapturePosition(host, PilesInOrder(host));
+    Click(Waste());  // a click, a key on the framed waste, a drag's lift
+    EXPECT_EQ(host.Board1->SelectedPile, nullptr);
+    Click(c.column(1));
+    EXPECT_EQ(Names(c.column(1)), "TH");
+    host.Board1->ClearSelection();
+    DoubleClick(Waste());
+    EXPECT_EQ(Names(c.foundation(1)), "5C 6C 7C 8S");
+    host.Board1->ClearSelection();
+    host.Drag().Pressed(Qt::LeftButton, At(Waste()->TopCard) + QPoint(5, 5), Waste()->TopCard);
+    host.Drag().Moved(At(Waste()->TopCard) + QPoint(40, 40));
+    EXPECT_FALSE(host.Drag().Dragging());
+    host.Drag().Released(Qt::LeftButton, At(c.column(1)->TopCard) + QPoint(5, 5));
+    EXPECT_EQ(Names(Waste()), "KD 9S");
+    const auto hint = FindHint(host);
+    EXPECT_TRUE(!hint || hint->From != Waste());
+    // The solver's moves come from the same clicks on a table of its own.
+    SolverTable solver(c.game, 1);
+    ASSERT_TRUE(solver.Deal(number));
+    for (const MoveOutcome& m : solver.Moves(covered))
+      EXPECT_NE(m.move.steps.front().a, Waste()->DeckID()) << qPrintable(m.move.Text());
+    // Played out, the turn pile uncovers the waste's top card.
+    arrange("");
+    Move(Waste(), c.column(1));
+    EXPECT_EQ(Names(c.column(1)), "TH 9S");
+  }
+}
+
 TEST_F(CanfieldFamilyTest, CanfieldRunsMoveFromTheDeepestFittingCard) {
   host.DealGame(3, 5);
   Arrange(host, {{KCol(1), "KC QH JS TD 9C"}, {KCol(2), "QD"}, {KCol(3), "8H"}});
@@ -318,8 +371,10 @@ TEST_F(CanfieldFamilyTest, CanfieldRunsMoveFromTheDeepestFittingCard) {
                  {KCol(3), "6C"}});
   messages.clear();
   Move(Turn(), KCol(1));
-  Move(Waste(), KCol(2));
   Move(Reserve(), KCol(3));
+  // The waste's top card, once the turn pile is off it.
+  Arrange(host, {{Waste(), "JD TC"}, {KCol(1), "QC"}, {KCol(2), "QS"}, {KCol(3), "6C"}});
+  Move(Waste(), KCol(2));
   EXPECT_EQ(Names(KCol(1)) + Names(KCol(2)) + Names(KCol(3)), "QCQS6C");
   EXPECT_EQ(messages.size(), 3u);
 }

@@ -49,6 +49,7 @@ class DigestSet {
   }
 
   size_t Size() const { return count_; }
+  size_t Bytes() const { return slots_.capacity() * sizeof(uint64_t); }
 
  private:
   size_t Slot(uint64_t d) const {

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solver/Native.h"
+
+#include <map>
+
+#include "cardtable/Deck.h"
+
+namespace {
+
+constexpr size_t kPileHeader = 5;  // DeckID, left, top, look, count
+constexpr uint16_t kFaceBit = 0x80;
+constexpr uint16_t kShownBit = 0x100;
+constexpr int kFoundationLook = 1;  // a card arriving on such a pile scores
+constexpr int kCardScore = 5;
+
+struct Registered {
+  FamilyBinder binder;
+  bool first = true;
+};
+
+std::map<int, Registered>& Registry() {
+  static std::map<int, Registered> families;
+  return families;
+}
+
+}  // namespace
+
+FamilyRegistration::FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder,
+                                       bool first) {
+  for (int g : games)
+    Registry()[g] = {binder, first};
+}
+
+std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
+                                    std::unique_ptr<core::Family> family) {
+  NativeGame g;
+  for (const TDeck* d : piles) {
+    if (!d) return std::nullopt;
+    g.deckIds.push_back(d->DeckID());
+  }
+  g.family = std::move(family);
+  return g;
+}
+
+bool HasNativeFamily(int game) {
+  return Registry().count(game) > 0;
+}
+
+bool NativeSearchFirst(int game) {
+  auto it = Registry().find(game);
+  return it != Registry().end() && it->second.first;
+}
+
+std::optional<NativeGame> BindFamily(int game, const TTable& table, int autoPlay) {
+  auto it = Registry().find(game);
+  if (it == Registry().end()) return std::nullopt;
+  return it->second.binder(table, autoPlay);
+}
+
+bool ToCompact(const NativeGame& game, const TablePosition& from, core::Pos& to) {
+  to = core::Pos();
+  std::map<int, size_t> at;  // DeckID -> where its header starts
+  const std::vector<uint16_t>& d = from.piles;
+  for (size_t i = 0; i < d.size(); i += kPileHeader + d[i + 4])
+    at[d[i]] = i;
+  size_t bound = 0;
+  for (int id : game.deckIds) {
+    auto it = at.find(id);
+    if (it == at.end() || to.piles == core::kMaxPiles) return false;
+    const size_t h = it->second;
+    const int n = d[h + 4];
+    if (to.Total() + n > core::kMaxCards) return false;
+    core::Code cards[core::kMaxCards];
+    for (int k = 0; k < n; ++k)
+      cards[k] = core::Code((d[h + kPileHeader + size_t(k)] & 0x7F) |
+                            ((d[h + kPileHeader + size_t(k)] & kFaceBit) ? core::kFaceUp : 0));
+    to.AddPile(cards, n);
+    bound += size_t(n);
+  }
+  // Every card of the table must lie on a pile the family knows.
+  size_t total = 0;
+  for (size_t i = 0; i < d.size(); i += kPileHeader + d[i + 4])
+    total += d[i + 4];
+  if (total != bound) return false;
+  return game.readCounters ? game.readCounters(from, to) : true;
+}
+
+TablePosition FromCompact(const NativeGame& game, const core::Pos& from,
+                          const TablePosition& like) {
+  std::map<int, int> pileOf;  // DeckID -> the family's pile
+  for (size_t p = 0; p < game.deckIds.size(); ++p)
+    pileOf[game.deckIds[p]] = int(p);
+  TablePosition out = like;
+  out.piles.clear();
+  out.foundationCards = out.faceDown = out.cards = out.buried = 0;
+  int scored = 0;  // cards gained (or lost) by the foundation-looking piles
+  const std::vector<uint16_t>& d = like.piles;
+  for (size_t i = 0; i < d.size(); i += kPileHeader + d[i + 4]) {
+    const bool foundation = (d[i + 3] & 0xFF) == kFoundationLook;
+    auto it = pileOf.find(d[i]);
+    out.piles.insert(out.piles.end(), d.begin() + ptrdiff_t(i), d.begin() + ptrdiff_t(i + 4));
+    if (it == pileOf.end()) {
+      out.piles.insert(out.piles.end(), d.begin() + ptrdiff_t(i + 4),
+                       d.begin() + ptrdiff_t(i + kPileHeader + d[i + 4]));
+      continue;
+    }
+    const int p = it->second;
+    const int n = from.Size(p);
+    out.piles.push_back(uint16_t(n));
+    for (int k = 0; k < n; ++k) {
+      const core::Code c = from.At(p, k);
+      out.piles.push_back(uint16_t(core::Number(c) | (core::FaceUp(c) ? kFaceBit : 0) | kShownBit));
+      if (!core::FaceUp(c)) ++out.faceDown;
+    }
+    out.cards += n;
+    if (foundation) {
+      out.foundationCards += n;
+      scored += n - d[i + 4];
+    }
+  }
+  out.score = like.score + kCardScore * scored;
+  if (game.writeCounters) game.writeCounters(from, out);
+  return out;
+}

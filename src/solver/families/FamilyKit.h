@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the families share, written once on compact positions: the shared
+// rules' automatic play (base cards up, then a card that may go up), the
+// column rule whose runs travel through the empty piles, and the pieces of
+// a move's rating. Each mirrors the table's shared handler of that name.
+
+#include <algorithm>
+#include <vector>
+
+#include "solver/core/Family.h"
+
+namespace core::kit {
+
+// Piles [first, last) read in order, and one more pile after them (a
+// waste) or -1: a group of the timer's automatic play.
+struct Row {
+  int first;
+  int last;
+  int extra = -1;
+};
+
+// The foundations [first, first + count).
+struct Foundations {
+  int first;
+  int count;
+  bool Has(int p) const { return p >= first && p < first + count; }
+  // A foundation that holds its thirteen cards takes nothing more.
+  bool Complete(const Pos& p, int f) const { return p.Size(f) >= 13; }
+  int Home(const Pos& p) const {
+    int n = 0;
+    for (int f = first; f < first + count; ++f)
+      n += p.Size(f);
+    return n;
+  }
+  bool AllFull(const Pos& p) const {
+    for (int f = first; f < first + count; ++f)
+      if (p.Size(f) != 13) return false;
+    return true;
+  }
+  // The first foundation that takes c by `follows` (never a complete one).
+  template <class Follows>
+  int For(const Pos& p, Code c, Follows follows) const {
+    for (int f = first; f < first + count; ++f)
+      if (!Complete(p, f) && follows(p.Top(f), c)) return f;
+    return -1;
+  }
+  int FirstEmpty(const Pos& p) const {
+    for (int f = first; f < first + count; ++f)
+      if (p.Empty(f)) return f;
+    return -1;
+  }
+};
+
+// AutoPlaceBaseCards: the first pile of the row showing a face-up base card
+// sends it to the first empty foundation; then the extra pile's top card
+// (face up or not) the same way.
+inline bool PlaceBase(Pos& p, const Row& row, const Foundations& F, int baseRank) {
+  bool moved = false;
+  for (int i = row.first; i < row.last; ++i) {
+    const Code c = p.Top(i);
+    if (!c || !FaceUp(c) || Rank(c) != baseRank) continue;
+    if (const int f = F.FirstEmpty(p); f >= 0) {
+      p.Move(i, 1, f);
+      moved = true;
+    }
+    break;
+  }
+  if (row.extra >= 0)
+    if (const Code c = p.Top(row.extra); c && Rank(c) == baseRank)
+      if (const int f = F.FirstEmpty(p); f >= 0) {
+        p.Move(row.extra, 1, f);
+        moved = true;
+      }
+  return moved;
+}
+
+// AutoPlayToFoundations: at most one card of the row (then its extra pile)
+// onto the first foundation it follows, with `safe` only a card no more
+// than one rank above the lowest foundation; it lands face up.
+template <class Follows>
+bool PlayUp(Pos& p, const Row& row, const Foundations& F, bool safe, int baseRank,
+            Follows follows) {
+  auto height = [baseRank](Code c) { return (Rank(c) - baseRank + 13) % 13 + 1; };
+  int lowest = 14;
+  for (int f = F.first; f < F.first + F.count; ++f)
+    lowest = std::min(lowest, p.Empty(f) ? 1 : height(p.Top(f)));
+  auto tryPile = [&](int i) {
+    const Code c = p.Top(i);
+    if (!c || (safe && height(c) > lowest + 1)) return false;
+    for (int f = F.first; f < F.first + F.count; ++f) {
+      if (f == i || F.Complete(p, f) || !follows(p.Top(f), c)) continue;
+      p.Move(i, 1, f);
+      p.At(f, p.Size(f) - 1) |= kFaceUp;
+      return true;
+    }
+    return false;
+  };
+  for (int i = row.first; i < row.last; ++i)
+    if (tryPile(i)) return true;
+  return row.extra >= 0 && tryPile(row.extra);
+}
+
+// The common timer ticked until it rests: per row its base card, then
+// (AutoPlay On) per row one card up; true when every foundation is full.
+template <class Follows>
+bool CommonTimer(Pos& p, const Row* rows, int nRows, const Foundations& F, bool autoPlay, bool safe,
+                 int baseRank, Follows follows) {
+  for (;;) {
+    bool moved = false;
+    for (int r = 0; r < nRows; ++r)
+      moved |= PlaceBase(p, rows[r], F, baseRank);
+    if (autoPlay)
+      for (int r = 0; r < nRows; ++r)
+        moved |= PlayUp(p, rows[r], F, safe, baseRank, follows);
+    if (F.AllFull(p)) return true;
+    if (!moved) return false;
+  }
+}
+
+// A move found by a family: the clicks that make it and where it leads
+// before the automatic play. Families call Emit through their own hook.
+struct Made {
+  int from;
+  int count;
+  int to;
+  int answer = -1;  // the empty-column question's answer, or none
+};
+
+// The card d places below pile s's top lies on a face-up card it fits.
+template <class Fits>
+bool OnRun(const Pos& p, int s, int d, Fits fits) {
+  const Code below = p.FromTop(s, d + 1);
+  return below && FaceUp(below) && fits(below, p.FromTop(s, d));
+}
+
+// FreePileRunRule: onto a card, the run from the one card of it that fits
+// (the rule walks down to it) when the empty piles of [0, playing) other
+// than the destination can park the cards above it; onto an empty column
+// any card, and a run as the player answers: 1 as much as the empty piles
+// carry, 6 the top card alone.
+template <class Fits, class Out>
+void FreePileRun(const Pos& p, int s, int q, int playing, Fits fits, Out out) {
+  int free = 0;
+  for (int i = 0; i < playing; ++i)
+    free += i != q && p.Empty(i);
+  const Code c = p.Top(s);
+  if (const Code t = p.Top(q)) {
+    if (free > 0 && !fits(t, c)) {
+      int k = 0;
+      while (OnRun(p, s, k, fits) && !fits(t, p.FromTop(s, k)))
+        ++k;
+      if (fits(t, p.FromTop(s, k)) && k <= free) out(Made{s, k + 1, q});
+    } else if (fits(t, c)) {
+      out(Made{s, 1, q});
+    }
+    return;
+  }
+  if (free > 0 && OnRun(p, s, 0, fits)) {
+    int k = 0;
+    while (k < free && OnRun(p, s, k, fits))
+      ++k;
+    out(Made{s, k + 1, q, 1});
+    out(Made{s, 1, q, 6});
+  } else {
+    out(Made{s, 1, q});
+  }
+}
+
+// The pieces of a rating: cards home weigh most, then the cards the
+// foundations wait for buried under others (by how deep), then empty piles.
+// `next(c)` tells whether a card is one a foundation takes now.
+template <class Next>
+int BuriedNeed(const Pos& p, int first, int last, Next next) {
+  int v = 0;
+  for (int i = first; i < last; ++i)
+    for (int d = 0, n = p.Size(i); d < n; ++d)
+      if (next(p.FromTop(i, d))) v += d;
+  return v;
+}
+
+// Fills a child from a move and settles it; false when the move changed
+// nothing (a card home and straight back), which the table does not count.
+template <class Family>
+bool Make(const Family& fam, const Pos& from, const Made& m, Child& c) {
+  c.pos = from;
+  c.pos.Move(m.from, m.count, m.to);
+  c.nsteps = 0;
+  c.Add({Step::Click, uint8_t(m.from)});
+  if (m.answer >= 0) c.Add({Step::Answer, uint8_t(m.answer)});
+  c.Add({Step::Click, uint8_t(m.to)});
+  c.won = fam.Settle(c.pos);
+  return c.won || !(c.pos == from);
+}
+
+// Adds the move to `out` unless it changed nothing, marked safe when it
+// sends a card home the family calls safe.
+template <class Family>
+void Add(const Family& fam, const Pos& from, const Made& m, std::vector<Child>& out) {
+  Child& c = out.emplace_back();
+  if (!Make(fam, from, m, c)) {
+    out.pop_back();
+    return;
+  }
+  c.safe = fam.F().Has(m.to) && fam.SafeHome(from, from.Top(m.from));
+}
+
+}  // namespace core::kit
