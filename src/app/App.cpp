@@ -203,6 +203,11 @@ int RunApplication(int argc, char** argv) {
   options.ComposeAtFirstPaint = !headless;
   TMain_F window(options);
   GameFlow& flow = window.Flow();
+  // The window told the player in a message box; without one it goes here.
+  if (headless) {
+    for (const QString& line : flow.LoadProblems().Lines())
+      std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(line));
+  }
   if (cl.resume && !flow.Dealt() && !flow.ResumeError().isEmpty())
     std::fprintf(stderr, "wenlo-solitaire: no game resumed: %s\n", qPrintable(flow.ResumeError()));
   // A game brought back comes first; the command line's deal is for a start
