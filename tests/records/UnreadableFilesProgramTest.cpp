@@ -1,6 +1,7 @@
 // Through the real program: a players file or settings file that is there
 // but cannot be read is told and left alone, never taken for a first start;
-// a damaged settings file is kept aside once and saved again.
+// a damaged settings file is kept aside once and saved again; a second
+// program on the same data folder is refused while others run beside it.
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,51 @@ TEST_F(UnreadableFiles, DamagedSettingsAreKeptAsideOnceAndSavedAgain) {
     EXPECT_EQ(KeptAside().size(), round + 1);
     ++round;
   }
+}
+
+// One program per data folder: while A plays, B on the same folder is
+// refused (status 3) and writes nothing, C on its own folder runs; A's exit
+// saves as usual; a killed A leaves no lock behind.
+TEST_F(UnreadableFiles, OneProgramPerDataFolder) {
+  WriteSession(1, PlayersSettings(1));
+  WriteBytes(box_.Path("long.script"),
+             QByteArray(kStartedFreeCell) + "dump\n" + QByteArray("tick 100000\n").repeated(1000));
+  auto startA = [&](QProcess& a) {
+    a.setProcessEnvironment(box_.Environment());
+    a.start(WENLO_BINARY, {"--script", box_.Path("long.script"), "--data-dir", box_.DataDir()});
+    QByteArray out;
+    QElapsedTimer clock;
+    clock.start();
+    while (!out.contains("game 32") && clock.elapsed() < 20000 && a.waitForReadyRead(20000))
+      out += a.readAllStandardOutput();
+    return out.contains("game 32");
+  };
+  QProcess a;
+  ASSERT_TRUE(startA(a));
+  const QByteArray before = ReadBytes(PlayersFile());
+  ProgramRun b = PlayAndQuit(box_);
+  EXPECT_EQ(b.exitCode, 3) << b.out.toStdString();
+  EXPECT_TRUE(b.err.contains("already running with the data folder " + box_.DataDir()))
+      << b.err.toStdString();
+  EXPECT_TRUE(b.err.contains(QString("(process %1)").arg(a.processId()))) << b.err.toStdString();
+  EXPECT_EQ(ReadBytes(PlayersFile()), before);
+  ProgramSandbox other;
+  EXPECT_EQ(PlayAndQuit(other).exitCode, 0);
+  // Runs that only look need no lock.
+  EXPECT_EQ(box_.Run({"--game", "0", "--number", "1", "--dump"}).exitCode, 0);
+
+  kill(pid_t(a.processId()), SIGTERM);
+  ASSERT_TRUE(a.waitForFinished(20000));
+  EXPECT_EQ(a.exitCode(), 0);
+  EXPECT_EQ(FreeCellLost(ReadBytes(PlayersFile())), FreeCellLost(MarkedBlock(0)) + 1);
+
+  QProcess killed;
+  ASSERT_TRUE(startA(killed));
+  kill(pid_t(killed.processId()), SIGKILL);
+  ASSERT_TRUE(killed.waitForFinished(20000));
+  b = PlayAndQuit(box_);
+  EXPECT_EQ(b.exitCode, 0) << b.err.toStdString();
+  EXPECT_EQ(FreeCellLost(ReadBytes(PlayersFile())), FreeCellLost(MarkedBlock(0)) + 2);
 }
 
 #endif
