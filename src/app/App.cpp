@@ -2,7 +2,9 @@
 #include "app/App.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -15,6 +17,7 @@
 #include "app/SolveCommand.h"
 #include "app/Usage.h"
 #include "cardtable/Card.h"
+#include "platform/FileLock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/SafeFile.h"
@@ -54,9 +57,18 @@ std::optional<QSize> ParseWindowSize(const QString& text) {
   return QSize(w, h);
 }
 
-int Fail(const QString& message) {
+int Fail(const QString& message, int status = 2) {
   std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(message));
-  return 2;
+  return status;
+}
+
+QString AlreadyRunningText(const QString& folder, qint64 pid) {
+  const QString who = pid > 0 ? QStringLiteral(" (process %1)").arg(pid) : QString();
+  return QStringLiteral(
+             "Wenlo Solitaire Collection is already running with the data folder %1%2. Only one "
+             "can use it at a time, or the results of one would erase the other's: close it "
+             "first, or use another --data-dir.")
+      .arg(folder, who);
 }
 
 // Reads the options; on a bad one returns the message to print.
@@ -199,10 +211,30 @@ int RunApplication(int argc, char** argv) {
     if (!cache.isEmpty()) CardImages::UseDiskCache(cache + QStringLiteral("/card-images.bin"));
     if (cl.game || cl.number) CardImages::ReadKeptAhead();
   }
+  // One program per data folder: two would each count their games into the
+  // statistics they read at start, and the last to exit would erase what the
+  // other counted (and keep its game in progress over the other's). Runs
+  // that only look (--dump, --screenshot) save nothing and need no lock.
+  std::optional<ProcessLock> folderLock;
+  if (!headless || !cl.script.isEmpty() || cl.resume) {
+    const QString folder = QFileInfo(PlayersFilePath(cl.dataDir)).absolutePath();
+    folderLock.emplace(QDir(folder).filePath(QString::fromLatin1(kDataFolderLockName)));
+    if (folderLock->Take() == ProcessLock::Result::HeldByOther) {
+      const QString text = AlreadyRunningText(folder, folderLock->HolderPid());
+      if (headless) return Fail(text, 3);
+      ShowMessage(text, QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Information);
+      return 3;
+    }
+  }
   MainOptions options =
       WindowOptions(cl.dataDir, headless, cl.resume, cl.game.has_value() || cl.number.has_value());
   TMain_F window(options);
   GameFlow& flow = window.Flow();
+  // The window told the player in a message box; without one it goes here.
+  if (headless) {
+    for (const QString& line : flow.LoadProblems().Lines())
+      std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(line));
+  }
   if (cl.resume && !flow.Dealt() && !flow.ResumeError().isEmpty())
     std::fprintf(stderr, "wenlo-solitaire: no game resumed: %s\n", qPrintable(flow.ResumeError()));
   // A game brought back comes first; the command line's deal is for a start

@@ -62,6 +62,11 @@ void TMain_F::FormCreate(const MainOptions& options) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   flow_ = GameFlow::Load(options.DataDir);
   QApplication::restoreOverrideCursor();
+  if (!flow_->LoadProblems().Ok()) {
+    ShowMessage(QStringLiteral("Some of your files could not be read:\n\n") +
+                    flow_->LoadProblems().Lines().join(QLatin1Char('\n')),
+                kAppTitle, MsgIcon::Warning);
+  }
   if (options.ComposeAtFirstPaint) flow_->Host().Form().HoldUntilFirstPaint();
 
   surface_ = new SurfaceWidget(&flow_->Host().Form(), this);

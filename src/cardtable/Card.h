@@ -56,6 +56,8 @@ void UseDiskCache(const QString& file);
 // waits for the file. A start without cards does not hold the images in
 // memory at its first frame.
 void ReadKeptAhead();
+// How many images this process has drawn rather than taken from the file.
+int DrawnCount();
 const QByteArray& SoundPlysel();
 const QByteArray& SoundTurn();
 }  // namespace CardImages

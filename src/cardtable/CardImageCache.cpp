@@ -2,7 +2,12 @@
 #include "cardtable/CardImageCache.h"
 
 #include <QByteArrayView>
+#include <cstdlib>
 #include <cstring>
+#include <set>
+#include <tuple>
+
+#include "art/CardArt.h"
 
 namespace CardImageCache {
 
@@ -127,6 +132,30 @@ Contents Decode(const QByteArray& data) {
   if (r.Left() != 0) return fail("trailing bytes");
   c.ok = true;
   return c;
+}
+
+QString DoubtAbout(const std::vector<Entry>& entries, QSize size) {
+  constexpr int kFaces = 52;
+  constexpr int kMask = 69;
+  std::set<std::tuple<int, int, int>> seen;
+  std::set<int> numbers;
+  for (const Entry& e : entries) {
+    const int w = e.image.width(), h = e.image.height();
+    if (std::abs(w - size.width()) > 1 || std::abs(h - size.height()) > 1) continue;
+    // A view rounds each edge of a card to a pixel: the size is the card's
+    // scaled by one factor, give or take a pixel each way.
+    if (std::abs(w * CardArt::kCardHeight - h * CardArt::kCardWidth) >
+        CardArt::kCardWidth + CardArt::kCardHeight)
+      return QStringLiteral("image %1 is %2 x %3, not a card's shape").arg(e.number).arg(w).arg(h);
+    if (!seen.insert({e.number, w, h}).second)
+      return QStringLiteral("image %1 is there twice").arg(e.number);
+    numbers.insert(e.number);
+  }
+  if (numbers.empty()) return QString();  // nothing at this size: nothing to doubt
+  for (int k = 1; k <= kFaces; ++k)
+    if (!numbers.count(k)) return QStringLiteral("face %1 is missing").arg(k);
+  if (!numbers.count(kMask)) return QStringLiteral("the empty-pile mark is missing");
+  return QString();
 }
 
 }  // namespace CardImageCache

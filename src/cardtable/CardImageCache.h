@@ -40,4 +40,11 @@ struct Contents {
 };
 Contents Decode(const QByteArray& data);
 
+// The checksum proves that a file is whole, not that it tells the truth: a
+// file whose images were renumbered and sealed again passes it. Of the
+// entries within a pixel of `size`, each must have a card's proportions and
+// appear once, and together they must hold the whole set a deal shows (the
+// 52 faces and the empty-pile mask). Empty when they do, else the doubt.
+QString DoubtAbout(const std::vector<Entry>& entries, QSize size);
+
 }  // namespace CardImageCache

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
@@ -26,6 +28,14 @@ QImage AsRgb32(QImage img) {
   if (!img.isNull() && img.format() != QImage::Format_RGB32)
     img = img.convertToFormat(QImage::Format_RGB32);
   return img;
+}
+
+std::atomic<int> drawn{0};
+
+// Every image the store draws goes through here.
+QImage Draw(int k, QSize size) {
+  ++drawn;
+  return AsRgb32(CardArt::CardImage(k, size));
 }
 
 // The file of an earlier start's images, read and checked (not yet matched
@@ -81,6 +91,27 @@ bool Near(int w, int h, QSize size) {
   return std::abs(w - size.width()) <= 1 && std::abs(h - size.height()) <= 1;
 }
 
+// Images from the file that are drawn again and compared, per size: any
+// renumbering or swap of the whole set shows in the first, and two cost a
+// few per cent of drawing the set.
+constexpr int kSpotChecks = 2;
+
+// Why the file's images at (about) `size` are not to be believed, or empty.
+QString Doubt(const std::vector<CardImageCache::Entry>& entries, QSize size) {
+  QString why = CardImageCache::DoubtAbout(entries, size);
+  if (!why.isEmpty()) return why;
+  std::vector<const CardImageCache::Entry*> near;
+  for (const CardImageCache::Entry& e : entries)
+    if (Near(e.image.width(), e.image.height(), size)) near.push_back(&e);
+  for (int i = 0; i < kSpotChecks && !near.empty(); ++i) {
+    const CardImageCache::Entry& e =
+        *near[QRandomGenerator::global()->bounded(quint32(near.size()))];
+    if (Draw(e.number, e.image.size()) != e.image)
+      return QStringLiteral("image %1 is not the one this program draws").arg(e.number);
+  }
+  return QString();
+}
+
 void Warn(const QString& what) {
   std::fprintf(stderr, "wenlo-solitaire: %s\n", qPrintable(what));
 }
@@ -95,6 +126,13 @@ void LoadNear(Store& s, QSize size) {
   if (kept.contents.ok && kept.contents.fingerprint != CardArt::CacheFingerprint()) {
     kept.contents.ok = false;
     kept.why = QStringLiteral("made for other card art");
+  }
+  if (kept.contents.ok) {
+    const QString doubt = Doubt(kept.contents.entries, size);
+    if (!doubt.isEmpty()) {
+      kept.contents.ok = false;
+      kept.why = doubt;
+    }
   }
   if (!kept.contents.ok) {
     Warn(QStringLiteral("card images of the last start not used (%1): %2")
@@ -153,7 +191,7 @@ const QImage& Image(int k) {
   if (k < 1 || k > kCount) return s.empty;
   std::lock_guard<std::mutex> hold(s.lock);
   if (s.images[k].isNull()) LoadNear(s, QSize(CardArt::kCardWidth, CardArt::kCardHeight));
-  if (s.images[k].isNull()) s.images[k] = AsRgb32(CardArt::CardImage(k));
+  if (s.images[k].isNull()) s.images[k] = Draw(k, QSize(CardArt::kCardWidth, CardArt::kCardHeight));
   return s.images[k];
 }
 
@@ -172,7 +210,7 @@ QImage Image(int k, QSize size) {
     s.sized.clear();
     s.fromDisk.clear();
   }
-  return s.sized.emplace(key, AsRgb32(CardArt::CardImage(k, size))).first->second;
+  return s.sized.emplace(key, Draw(k, size)).first->second;
 }
 
 void Prepare(QSize size, int back) {
@@ -183,6 +221,10 @@ void Prepare(QSize size, int back) {
   Store& s = TheStore();
   std::lock_guard<std::mutex> hold(s.lock);
   SaveNear(s, size);
+}
+
+int DrawnCount() {
+  return drawn;
 }
 
 void UseDiskCache(const QString& file) {

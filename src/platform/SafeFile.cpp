@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SafeFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,6 +40,45 @@ void SaveStepDone() {
 }
 
 #ifdef Q_OS_UNIX
+// Makes `name` (which must not exist) with the contents, every write checked,
+// synced and its size checked; 0 when it is complete on the disk, else the
+// error, with nothing left behind.
+int WriteNewFile(const QByteArray& name, const QByteArray& contents, mode_t mode) {
+  const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd < 0) return errno;
+  SaveStepDone();
+  auto abandon = [&](int err) {
+    ::close(fd);
+    ::unlink(name.constData());
+    return err;
+  };
+  // Written in pieces so that a kill can land in the middle of the data too.
+  constexpr qsizetype kPiece = 4096;
+  qsizetype done = 0;
+  while (done < contents.size()) {
+    const size_t want = static_cast<size_t>(std::min(kPiece, contents.size() - done));
+    const ssize_t n = ::write(fd, contents.constData() + done, want);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return abandon(n < 0 ? errno : ENOSPC);
+    done += n;
+    SaveStepDone();
+  }
+  // The file system may accept the writes and fail only when the data goes to
+  // the disk (a full disk, a quota): sync and check before anything is
+  // replaced, and check the size the disk reports.
+  if (::fsync(fd) != 0) return abandon(errno);
+  SaveStepDone();
+  struct stat written {};
+  if (::fstat(fd, &written) != 0) return abandon(errno);
+  if (written.st_size != contents.size()) return abandon(EIO);
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(name.constData());
+    return err;
+  }
+  return 0;
+}
+
 bool ProcessAlive(long pid) {
   if (pid <= 0) return false;
   return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
@@ -82,40 +122,7 @@ bool SafeFileWriter::Write(const QByteArray& contents) {
 
   const QByteArray temp = target + kTempMarker + QByteArray::number(::getpid()) + '-' +
                           QByteArray::number(QRandomGenerator::global()->generate(), 36);
-  const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd < 0) return Fail(ErrnoText(errno));
-  SaveStepDone();
-  auto abandon = [&](int err) {
-    if (fd >= 0) ::close(fd);
-    ::unlink(temp.constData());
-    return Fail(ErrnoText(err));
-  };
-
-  // Written in pieces so that a kill can land in the middle of the data too.
-  constexpr qsizetype kPiece = 4096;
-  qsizetype done = 0;
-  while (done < contents.size()) {
-    const size_t want = static_cast<size_t>(std::min(kPiece, contents.size() - done));
-    const ssize_t n = ::write(fd, contents.constData() + done, want);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return abandon(n < 0 ? errno : ENOSPC);
-    done += n;
-    SaveStepDone();
-  }
-  // The file system may accept the writes and fail only when the data goes to
-  // the disk (a full disk, a quota): sync and check before anything is
-  // replaced, and check the size the disk reports.
-  if (::fsync(fd) != 0) return abandon(errno);
-  SaveStepDone();
-  struct stat written {};
-  if (::fstat(fd, &written) != 0) return abandon(errno);
-  if (written.st_size != contents.size()) return abandon(EIO);
-  const int closed = ::close(fd);
-  if (closed != 0) {
-    const int err = errno;
-    ::unlink(temp.constData());
-    return Fail(ErrnoText(err));
-  }
+  if (const int err = WriteNewFile(temp, contents, mode)) return Fail(ErrnoText(err));
   SaveStepDone();
   if (::rename(temp.constData(), target.constData()) != 0) {
     const int err = errno;
@@ -204,6 +211,55 @@ FileRead ReadRegularFile(const QString& path, qint64 limit) {
   return r;
 }
 
+namespace {
+
+// An earlier copy kept aside with exactly these contents, or empty.
+QString SameCopyAside(const QString& path, const QByteArray& contents, const QString& label) {
+  const QFileInfo info(path);
+  const QDir dir = info.absoluteDir();
+  const QStringList names = dir.entryList({info.fileName() + QLatin1Char('.') + label + "-*"},
+                                          QDir::Files | QDir::Hidden | QDir::System);
+  for (const QString& n : names) {
+    const QString copy = dir.filePath(n);
+    if (QFileInfo(copy).size() != contents.size()) continue;
+    const FileRead read = ReadRegularFile(copy, contents.size());
+    if (read.Ok() && read.Data == contents) return copy;
+  }
+  return QString();
+}
+
+}  // namespace
+
+QString KeepAside(const QString& path, const QByteArray& contents, const QString& label,
+                  QString* reason) {
+  if (QString same = SameCopyAside(path, contents, label); !same.isEmpty()) return same;
+  const QString base = path + QLatin1Char('.') + label + QLatin1Char('-') +
+                       QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const QByteArray temp = QFile::encodeName(path) + SafeFileWriter::kTempMarker +
+                          QByteArray::number(::getpid()) + '-' +
+                          QByteArray::number(QRandomGenerator::global()->generate(), 36);
+  if (const int err = WriteNewFile(temp, contents, 0600)) {
+    if (reason) *reason = ErrnoText(err);
+    return QString();
+  }
+  // link() never replaces a file that is there: a name that is taken is
+  // passed over for the next.
+  QString kept;
+  int err = 0;
+  for (int n = 1; n <= 1000 && kept.isEmpty(); ++n) {
+    const QString name = n == 1 ? base : base + QStringLiteral("-%1").arg(n);
+    if (::link(temp.constData(), QFile::encodeName(name).constData()) == 0) {
+      kept = name;
+    } else if (errno != EEXIST) {
+      err = errno;
+      break;
+    }
+  }
+  ::unlink(temp.constData());
+  if (kept.isEmpty() && reason) *reason = err ? ErrnoText(err) : QStringLiteral("no free name");
+  return kept;
+}
+
 #else  // Windows: Qt's own save file and reader, with the same checks
 
 #include <QSaveFile>
@@ -253,6 +309,22 @@ FileRead ReadRegularFile(const QString& path, qint64 limit) {
   r.Status = FileReadStatus::Ok;
   r.Data = std::move(data);
   return r;
+}
+
+QString KeepAside(const QString& path, const QByteArray& contents, const QString& label,
+                  QString* reason) {
+  const QString base = path + QLatin1Char('.') + label + QLatin1Char('-') +
+                       QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  for (int n = 1; n <= 1000; ++n) {
+    const QString name = n == 1 ? base : base + QStringLiteral("-%1").arg(n);
+    QFile f(name);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) continue;
+    if (f.write(contents) == contents.size() && f.flush()) return name;
+    f.remove();
+    break;
+  }
+  if (reason) *reason = QStringLiteral("cannot write a copy");
+  return QString();
 }
 
 #endif

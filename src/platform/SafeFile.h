@@ -52,3 +52,13 @@ struct FileRead {
 };
 
 FileRead ReadRegularFile(const QString& path, qint64 limit);
+
+// Keeps a copy of `contents` beside `path` under a name of its own,
+// path + "." + label + "-" + the date and time (then "-2", "-3"... when that
+// is taken), written as safely as SafeFileWriter writes and never replacing
+// anything. When a copy with these very contents is already there under
+// such a name, that one is named instead of making another. Returns the
+// copy's path, or an empty string (the reason in *reason) when none could
+// be made.
+QString KeepAside(const QString& path, const QByteArray& contents, const QString& label,
+                  QString* reason = nullptr);

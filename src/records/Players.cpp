@@ -219,9 +219,27 @@ QString PlayersFileToRead(const QString& savePath, const QString& dataDirOverrid
   return ChoosePlayersFileToRead(savePath, dataDirOverride, programDir);
 }
 
-PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath) {
+PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath, LoadReport* problems) {
+  // Only a regular file is read (a FIFO would block start-up, a device never
+  // end), and never more than a players file can be. At a first start whose
+  // settings are sound it is not read at all.
+  const bool countKnown = settings.Unreadable.isEmpty() && !settings.Damaged;
+  FileRead file;
+  file.Status = FileReadStatus::Missing;
+  if (settings.PlayersCount > 0 || !countKnown)
+    file = ReadRegularFile(filePath, kMaxPlayersFileBytes);
+  return PlayersFromFile(settings, file, filePath, problems);
+}
+
+PlayerList PlayersFromFile(const AppSettings& settings, const FileRead& file,
+                           const QString& filePath, LoadReport* problems) {
   PlayerList list;
-  const int count = std::clamp(settings.PlayersCount, 0, kMaxPlayers);
+  int count = std::clamp(settings.PlayersCount, 0, kMaxPlayers);
+  const bool countKnown = settings.Unreadable.isEmpty() && !settings.Damaged;
+  if (!countKnown && file.Ok()) {
+    const qsizetype blocks = (file.Data.size() + kPlayerStatsBytes - 1) / kPlayerStatsBytes;
+    count = int(std::clamp<qsizetype>(std::max<qsizetype>(count, blocks), 0, kMaxPlayers));
+  }
 
   if (count == 0) {
     // First start, or data from before there were players: one player whose
@@ -236,52 +254,84 @@ PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath) {
     list.SetActivePlayer(0);
     const QFileInfo existing(filePath);
     list.SetKeepBackupOnSave(existing.isFile() && existing.size() > 0);
-    return list;
-  }
-
-  // Only a regular file is read (a FIFO would block start-up, a device never
-  // end), and never more than a players file can be.
-  const FileRead file = ReadRegularFile(filePath, kMaxPlayersFileBytes);
-  UniqueNames unique;
-  for (int k = 1; k <= count; ++k) {
-    QString name = k <= settings.PlayerNames.size()
-                       ? NormalizePlayerName(settings.PlayerNames[k - 1])
-                       : kDefaultName;
-    if (name.isEmpty()) name = kDefaultName;
-    TPlayerStats stats;
-    if (file.Ok()) {
-      const QByteArray block =
-          file.Data.mid(qsizetype{k - 1} * kPlayerStatsBytes, kPlayerStatsBytes);
-      if (!stats.ReadBytes(block)) {
-        // A block cut short keeps whatever was read except its counters.
-        for (TGameStats& g : stats.Games) {
-          g.Lost = 0;
-          g.Won = 0;
+  } else {
+    UniqueNames unique;
+    for (int k = 1; k <= count; ++k) {
+      QString name = k <= settings.PlayerNames.size()
+                         ? NormalizePlayerName(settings.PlayerNames[k - 1])
+                         : kDefaultName;
+      if (name.isEmpty()) name = kDefaultName;
+      TPlayerStats stats;
+      if (file.Ok()) {
+        const QByteArray block =
+            file.Data.mid(qsizetype{k - 1} * kPlayerStatsBytes, kPlayerStatsBytes);
+        if (!stats.ReadBytes(block)) {
+          // A block cut short keeps whatever was read except its counters.
+          for (TGameStats& g : stats.Games) {
+            g.Lost = 0;
+            g.Won = 0;
+          }
         }
       }
+      list.Add(unique.Take(name), stats);
     }
-    list.Add(unique.Take(name), stats);
+    list.SetActivePlayer(settings.ActivePlayer);
+    // A file holding more or less than this list keeps a copy when we save;
+    // a file that is missing or could not be read at all has nothing to keep.
+    list.SetKeepBackupOnSave(file.Ok() && file.Data.size() != qint64{count} * kPlayerStatsBytes);
   }
-  list.SetActivePlayer(settings.ActivePlayer);
-  // A file holding more or less than this list keeps a copy when we save; a
-  // file that is missing or could not be read at all has nothing to keep.
-  list.SetKeepBackupOnSave((file.Ok() && file.Data.size() != qint64{count} * kPlayerStatsBytes) ||
-                           file.Status == FileReadStatus::TooLarge);
+
+  if (file.Status == FileReadStatus::Failed || file.Status == FileReadStatus::TooLarge) {
+    // There, but not readable: its statistics are not these zeros, and
+    // saving these over it would lose them.
+    list.RefuseSave(
+        QStringLiteral("left as it was: it could not be read at start (%1)").arg(file.Reason));
+    if (problems) {
+      problems->Add(filePath, QStringLiteral("could not be read (%1); it is left as it is, and "
+                                             "the statistics of this session will not be saved")
+                                  .arg(file.Reason));
+    }
+  } else if (file.Status == FileReadStatus::NotRegular && problems) {
+    problems->Add(filePath, QStringLiteral("not a regular file; it is left as it is, and the "
+                                           "statistics of this session will not be saved"));
+  }
+  if (!settings.Unreadable.isEmpty()) {
+    list.RefuseSave(
+        QStringLiteral("left as it was: the settings that name its players could not be read"));
+  }
   return list;
 }
 
 bool SavePlayers(PlayerList& players, const QString& filePath, QString* reason) {
+  if (!players.SaveRefused().isEmpty()) {
+    if (reason) *reason = players.SaveRefused();
+    return false;
+  }
   QByteArray contents;
   contents.reserve(qsizetype{players.Count()} * kPlayerStatsBytes);
   for (const Player& p : players.Players())
     contents += p.Stats.ToBytes();
   if (players.KeepBackupOnSave()) {
     // The backup is a copy written as safely as the file itself, so a kill
-    // at any moment leaves the old players.dat in place.
+    // at any moment leaves the old players.dat in place. A file that is
+    // there but cannot be read now is not replaced without its copy.
     const FileRead old = ReadRegularFile(filePath, kMaxPlayersFileBytes);
-    if (old.Ok() && !SafeFileWriter(filePath + QStringLiteral(".bak")).Write(old.Data)) {
-      if (reason) *reason = QStringLiteral("cannot keep a backup of the old file");
+    if (!old.Ok() && old.Status != FileReadStatus::Missing) {
+      if (reason) *reason = QStringLiteral("cannot keep a backup of the old file: ") + old.Reason;
       return false;
+    }
+    if (old.Ok()) {
+      const QString bak = filePath + QStringLiteral(".bak");
+      const FileRead earlier = ReadRegularFile(bak, kMaxPlayersFileBytes);
+      // An earlier backup with other contents is kept too: this one gets a
+      // name of its own.
+      const bool kept = earlier.Status == FileReadStatus::Missing || earlier.Data == old.Data
+                            ? SafeFileWriter(bak).Write(old.Data)
+                            : !KeepAside(filePath, old.Data, QStringLiteral("bak")).isEmpty();
+      if (!kept) {
+        if (reason) *reason = QStringLiteral("cannot keep a backup of the old file");
+        return false;
+      }
     }
   }
   SafeFileWriter writer(filePath);
@@ -294,6 +344,7 @@ bool SavePlayers(PlayerList& players, const QString& filePath, QString* reason) 
 }
 
 void StorePlayersInSettings(const PlayerList& players, AppSettings& settings) {
+  if (!players.SaveRefused().isEmpty()) return;
   settings.PlayersCount = players.Count();
   settings.ActivePlayer = players.ActivePlayer();
   settings.PlayerNames = players.Names();

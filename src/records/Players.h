@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/SafeFile.h"
 #include "records/Catalogue.h"
 #include "records/Settings.h"
 
@@ -94,10 +95,17 @@ class PlayerList {
   bool KeepBackupOnSave() const { return keepBackup_; }
   void SetKeepBackupOnSave(bool keep) { keepBackup_ = keep; }
 
+  // Why this list must not be saved over the players file (its file, or the
+  // settings naming its blocks, could not be read at load); empty when it
+  // may be.
+  const QString& SaveRefused() const { return saveRefused_; }
+  void RefuseSave(const QString& reason) { saveRefused_ = reason; }
+
  private:
   std::vector<Player> players_;
   int active_ = 0;
   bool keepBackup_ = false;
+  QString saveRefused_;
 };
 
 // The program's application id: the name of its desktop entry, AppStream
@@ -134,6 +142,9 @@ QString ChoosePlayersFilePath(const QString& dataDirOverride, const QString& use
 QString ChoosePlayersFileToRead(const QString& savePath, const QString& dataDirOverride,
                                 const QString& programDir);
 inline constexpr const char* kPlayersFileName = "players.dat";
+// Beside players.dat: the lock a program holds while it runs on that data
+// folder (platform/FileLock's ProcessLock), so that only one does.
+inline constexpr const char* kDataFolderLockName = "instance.lock";
 
 // Builds the list from the settings and players.dat. With a player count of 0
 // (first start) there is one player "Default" whose counters come from the
@@ -141,17 +152,32 @@ inline constexpr const char* kPlayersFileName = "players.dat";
 // the file belongs to name k; a block that is missing or cut short gives that
 // player zero lost and won counters. Names are made usable: trimmed, at most
 // 20 characters, never empty, unique regardless of case. Never fails.
-PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath);
+//
+// "Could not be read" is not "missing": a file that is there but cannot be
+// read (no permission, an I/O error, too large) gives zero counters, a line
+// in `problems`, and a list that refuses to be saved over it. Settings that
+// could not be read whole may have lost the count: then every block of the
+// file stays a player (named as a missing name is), so a save never drops
+// one; settings that could not be read at all refuse the save too.
+PlayerList LoadPlayers(const AppSettings& settings, const QString& filePath,
+                       LoadReport* problems = nullptr);
+// The same from the file's bytes as read (for the fuzzing harness).
+PlayerList PlayersFromFile(const AppSettings& settings, const FileRead& file,
+                           const QString& filePath, LoadReport* problems = nullptr);
 
 // Writes every block in list order through SafeFileWriter: the new file is
 // complete and on the disk before it replaces the old one, and a failure
 // (full disk, read-only folder, something other than a regular file in the
 // way) leaves the old file exactly as it was and puts the reason in `reason`.
 // When the list asks for it, the file found at load time is first copied to
-// filePath + ".bak" (once: the request is cleared after a successful save).
-// Returns whether the new file is in place.
+// filePath + ".bak" (once: the request is cleared after a successful save;
+// an older, different .bak is not replaced: the copy then gets a name of its
+// own, see KeepAside). A list that refuses the save writes nothing and says
+// why. Returns whether the new file is in place.
 bool SavePlayers(PlayerList& players, const QString& filePath, QString* reason = nullptr);
 
 // Puts the players into the settings to be written at exit: count, active
-// index, names in list order and the active player's counters.
+// index, names in list order and the active player's counters. A list that
+// refuses its save leaves them as they were read, so the names keep naming
+// the blocks of the file that is left alone.
 void StorePlayersInSettings(const PlayerList& players, AppSettings& settings);

@@ -2,6 +2,7 @@
 #pragma once
 // What the exit save tells the window and the scripted driver: every file
 // that could not be written, with the reason. Empty means all was saved.
+// Start-up reports the files it could not read the same way (LoadReport).
 
 #include <QString>
 #include <QStringList>
@@ -26,3 +27,5 @@ struct SaveReport {
     return lines;
   }
 };
+
+using LoadReport = SaveReport;

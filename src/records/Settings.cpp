@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,6 +15,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/FileLock.h"
 #include "platform/SafeFile.h"
 
 namespace {
@@ -85,6 +85,13 @@ void WriteInt(QSettings& store, const QString& key, int value) {
 
 void WriteBool(QSettings& store, const QString& key, bool value) {
   store.setValue(key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+// QSettings parses a section only when it is first used, and only then
+// notes that it could not: every section is parsed here so the status tells.
+bool Unparsable(QSettings& store) {
+  (void)store.allKeys();
+  return store.status() == QSettings::FormatError;
 }
 
 QByteArray ReadWholeFile(const QString& path) {
@@ -269,12 +276,13 @@ AppSettings ReadSettings(QSettings& store) {
     ApplyRegStatisticsValue(store.value(kStatisticsKey), s.Statistics);
   }
 
+  s.Damaged = Unparsable(store);
   Sanitize(s);
   return s;
 }
 
 bool WriteSettings(QSettings& store, const AppSettings& s) {
-  const bool garbled = store.status() == QSettings::FormatError;
+  const bool garbled = Unparsable(store);
   const QByteArray garbledBytes = garbled ? ReadWholeFile(store.fileName()) : QByteArray();
 
   store.beginGroup(kCards);
@@ -341,28 +349,6 @@ std::unique_ptr<QSettings> OpenSettingsStore() {
 #endif
 }
 
-#ifdef Q_OS_WIN
-
-QString SettingsFilePath() {
-  return OpenSettingsStore()->fileName();
-}
-
-AppSettings LoadAppSettings() {
-  std::unique_ptr<QSettings> store = OpenSettingsStore();
-  AppSettings s = ReadSettings(*store);
-  ClampGameOptions(s.GameOptions, AvailableScreenRects());
-  return s;
-}
-
-bool SaveAppSettings(const AppSettings& settings, QString* reason) {
-  std::unique_ptr<QSettings> store = OpenSettingsStore();
-  const bool ok = WriteSettings(*store, settings);
-  if (!ok && reason) *reason = QStringLiteral("the registry refused the values");
-  return ok;
-}
-
-#else
-
 namespace {
 
 // A settings file larger than this is not ours.
@@ -374,15 +360,18 @@ constexpr qint64 kMaxSettingsFileBytes = 1024 * 1024;
 // replaced through SafeFileWriter.
 class ScratchStore {
  public:
-  // A copy of what the real file holds now (nothing when it cannot be read).
-  explicit ScratchStore(const QString& realPath) {
-    const FileRead current = ReadRegularFile(realPath, kMaxSettingsFileBytes);
-    // Beside the real file, where a killed run's copy is found and removed
-    // at the next start; in the system's temporary folder when that fails.
-    const QString beside = realPath + QLatin1String(SafeFileWriter::kTempMarker) +
-                           QString::number(QCoreApplication::applicationPid()) +
-                           QStringLiteral("-XXXXXX");
-    for (const QString& pattern : {beside, QString()}) {
+  // A private file holding `contents`: beside `besidePath` when it is given,
+  // where a killed run's copy is found and removed at the next start, else
+  // (or when that fails) in the system's temporary folder.
+  explicit ScratchStore(const QByteArray& contents, const QString& besidePath = QString()) {
+    QStringList patterns;
+    if (!besidePath.isEmpty()) {
+      patterns << besidePath + QLatin1String(SafeFileWriter::kTempMarker) +
+                      QString::number(QCoreApplication::applicationPid()) +
+                      QStringLiteral("-XXXXXX");
+    }
+    patterns << QString();
+    for (const QString& pattern : patterns) {
       dir_.reset();
       if (pattern.isEmpty()) {
         dir_.emplace();
@@ -392,7 +381,7 @@ class ScratchStore {
       if (!dir_->isValid()) continue;
       path_ = dir_->filePath(QStringLiteral("settings.conf"));
       QFile copy(path_);
-      if (copy.open(QIODevice::WriteOnly) && copy.write(current.Data) == current.Data.size() &&
+      if (copy.open(QIODevice::WriteOnly) && copy.write(contents) == contents.size() &&
           copy.flush()) {
         return;
       }
@@ -410,7 +399,7 @@ class ScratchStore {
       return false;
     check.close();
     QSettings read(checkPath, QSettings::IniFormat);
-    if (read.status() != QSettings::NoError) return false;
+    if (Unparsable(read)) return false;
     const QStringList keys = store.allKeys();
     if (read.allKeys() != keys) return false;
     for (const QString& key : keys) {
@@ -425,23 +414,94 @@ class ScratchStore {
   QString path_;
 };
 
-// The lock older versions and other copies of the program take around a
-// write of the real file. One left by a killed process is taken over at
-// once: its process is gone, or it is empty because the kill came while it
-// was being made. A lock that a running program holds is waited for
-// briefly; the save itself is atomic, so it goes ahead either way.
-void TakeLock(QLockFile& lock) {
-  if (lock.tryLock(0)) return;
-  qint64 pid = 0;
-  QString host, app;
-  if (!lock.getLockInfo(&pid, &host, &app)) {
-    lock.removeStaleLockFile();
-    if (lock.tryLock(0)) return;
-  }
-  lock.tryLock(2000);
+// A settings file holds text: a NUL byte is damage even where QSettings
+// passes over it.
+AppSettings ReadBytes(const QByteArray& bytes, const QString& besidePath) {
+  AppSettings s;
+  ScratchStore scratch(bytes, besidePath);
+  if (!scratch.Valid()) return s;
+  QSettings store(scratch.Path(), QSettings::IniFormat);
+  s = ReadSettings(store);
+  s.Damaged = s.Damaged || bytes.contains('\0');
+  return s;
 }
 
+// MakeSettingsFile with the scratch copy beside besidePath; `damaged` says
+// whether `current` was.
+QByteArray MakeFile(const QByteArray& current, const AppSettings& settings,
+                    const QString& besidePath, bool* damaged, QString* reason) {
+  auto fail = [&](const QString& why) {
+    if (reason) *reason = why;
+    return QByteArray();
+  };
+  // A damaged file is not carried on: what QSettings makes of it may not
+  // even be written back (a key it cannot name), and the player was given
+  // the file as it was.
+  bool bad = current.contains('\0');
+  if (!bad) {
+    ScratchStore probe(current, besidePath);
+    if (!probe.Valid()) return fail(QStringLiteral("no room for a temporary copy"));
+    QSettings store(probe.Path(), QSettings::IniFormat);
+    bad = Unparsable(store);
+  }
+  // A sound file whose other values do not come back the same once written
+  // (a key QSettings reads but cannot name again) is treated as damaged: it
+  // is kept aside by the caller and our values are written alone.
+  for (;;) {
+    if (damaged) *damaged = bad;
+    ScratchStore scratch(bad ? QByteArray() : current, besidePath);
+    if (!scratch.Valid()) return fail(QStringLiteral("no room for a temporary copy"));
+    QSettings store(scratch.Path(), QSettings::IniFormat);
+    // A private copy: the real file is replaced safely afterwards, so the
+    // copy needs no save file of its own (and no sync to the disk).
+    store.setAtomicSyncRequired(false);
+    if (!WriteSettings(store, settings))
+      return fail(QStringLiteral("cannot write a temporary copy"));
+    const FileRead made = ReadRegularFile(scratch.Path(), kMaxSettingsFileBytes);
+    if (!made.Ok()) return fail(made.Reason);
+    // QSettings reports success even when its file was cut short (a full
+    // disk, a size limit): what it wrote is read back and must hold every
+    // value.
+    if (scratch.HoldsAllOf(store, made.Data)) return made.Data;
+    if (bad) return fail(QStringLiteral("the settings could not be written whole (disk full?)"));
+    bad = true;
+  }
+}
+
+constexpr int kLockWaitMs = 2000;
+
 }  // namespace
+
+AppSettings SettingsFromBytes(const QByteArray& bytes) {
+  return ReadBytes(bytes, QString());
+}
+
+QByteArray MakeSettingsFile(const QByteArray& current, const AppSettings& settings,
+                            QString* reason) {
+  return MakeFile(current, settings, QString(), nullptr, reason);
+}
+
+#ifdef Q_OS_WIN
+
+QString SettingsFilePath() {
+  return OpenSettingsStore()->fileName();
+}
+
+AppSettings LoadAppSettings(LoadReport*) {
+  std::unique_ptr<QSettings> store = OpenSettingsStore();
+  AppSettings s = ReadSettings(*store);
+  ClampGameOptions(s.GameOptions, AvailableScreenRects());
+  return s;
+}
+
+bool SaveAppSettings(const AppSettings& settings, QString* reason) {
+  std::unique_ptr<QSettings> store = OpenSettingsStore();
+  const bool ok = WriteSettings(*store, settings);
+  if (!ok && reason) *reason = QStringLiteral("the registry refused the values");
+  return ok;
+}
+
+#else
 
 // The name QSettings gives the organisation's file, worked out without
 // opening it: QSettings reads the file as soon as it is made.
@@ -450,14 +510,36 @@ QString SettingsFilePath() {
          QStringLiteral("/Tamsel Cards.conf");
 }
 
-AppSettings LoadAppSettings() {
+AppSettings LoadAppSettings(LoadReport* problems) {
   const QString path = SettingsFilePath();
   SafeFileWriter::RemoveLeftovers(QFileInfo(path).absolutePath());
+  auto report = [&](const QString& what) {
+    if (problems) problems->Add(path, what);
+  };
+  const QString leftAlone = QStringLiteral(
+      "it is left as it is, and neither the settings nor the statistics of this session will "
+      "be saved");
   AppSettings s;
-  ScratchStore scratch(path);
-  if (scratch.Valid()) {
-    QSettings store(scratch.Path(), QSettings::IniFormat);
-    s = ReadSettings(store);
+  const FileRead file = ReadRegularFile(path, kMaxSettingsFileBytes);
+  if (file.Ok()) {
+    s = ReadBytes(file.Data, path);
+    if (s.Damaged) {
+      QString why;
+      const QString kept = KeepAside(path, file.Data, QStringLiteral("damaged"), &why);
+      if (kept.isEmpty()) {
+        s.Unreadable = QStringLiteral("damaged, and no copy of it could be kept: ") + why;
+        report(s.Unreadable + QStringLiteral("; ") + leftAlone);
+      } else {
+        report(QStringLiteral("damaged; a copy is kept as %1 and the settings that could still "
+                              "be read are used")
+                   .arg(QFileInfo(kept).fileName()));
+      }
+    }
+  } else if (file.Status != FileReadStatus::Missing) {
+    // There, but not readable (no permission, an I/O error, too large,
+    // not a file): not a first start, and nothing may be saved over it.
+    s.Unreadable = file.Reason;
+    report(QStringLiteral("could not be read (%1); ").arg(file.Reason) + leftAlone);
   }
   ClampGameOptions(s.GameOptions, AvailableScreenRects());
   return s;
@@ -468,22 +550,29 @@ bool SaveAppSettings(const AppSettings& settings, QString* reason) {
     if (reason) *reason = why;
     return false;
   };
+  if (!settings.Unreadable.isEmpty())
+    return fail(QStringLiteral("left as it was: it could not be read at start (%1)")
+                    .arg(settings.Unreadable));
   const QString path = SettingsFilePath();
   QDir().mkpath(QFileInfo(path).absolutePath());
-  ScratchStore scratch(path);
-  if (!scratch.Valid()) return fail(QStringLiteral("no room for a temporary copy"));
-  QSettings store(scratch.Path(), QSettings::IniFormat);
-  if (!WriteSettings(store, settings)) return fail(QStringLiteral("cannot write a temporary copy"));
-  const FileRead made = ReadRegularFile(scratch.Path(), kMaxSettingsFileBytes);
-  if (!made.Ok()) return fail(made.Reason);
-  // QSettings reports success even when its file was cut short (a full disk,
-  // a size limit): what it wrote is read back and must hold every value.
-  if (!scratch.HoldsAllOf(store, made.Data))
-    return fail(QStringLiteral("the settings could not be written whole (disk full?)"));
-  QLockFile lock(path + QStringLiteral(".lock"));
-  TakeLock(lock);
+  const FileRead current = ReadRegularFile(path, kMaxSettingsFileBytes);
+  // What cannot be read is not replaced: its values would be lost. Something
+  // that is not a file at all is refused by the writer, which says what.
+  if (current.Status == FileReadStatus::Failed || current.Status == FileReadStatus::TooLarge)
+    return fail(QStringLiteral("left as it was: it cannot be read (%1)").arg(current.Reason));
+  bool damaged = false;
+  QString why;
+  const QByteArray contents = MakeFile(current.Data, settings, path, &damaged, &why);
+  if (contents.isEmpty()) return fail(why);
+  // Damaged since start-up (else this names the copy made then).
+  if (damaged && KeepAside(path, current.Data, QStringLiteral("damaged"), &why).isEmpty())
+    return fail(QStringLiteral("damaged, and no copy of it could be kept: ") + why);
+  // The lock older versions take around this write. The save is atomic, so
+  // it goes ahead when the lock cannot be had in time.
+  LockFile lock(path + QStringLiteral(".lock"));
+  lock.Take(kLockWaitMs);
   SafeFileWriter writer(path);
-  if (!writer.Write(made.Data)) return fail(writer.Reason());
+  if (!writer.Write(contents)) return fail(writer.Reason());
   return true;
 }
 

@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "records/Catalogue.h"
+#include "records/SaveReport.h"
 
 class QSettings;
 class QVariant;
@@ -71,7 +72,7 @@ struct AppSettings {
   bool ShowEmpty = false;
   int StatState = 0;  // kept unchanged
   bool StatusBar = false;
-  bool Resume = true;  // continue the game in progress at start
+  bool Resume = true;         // continue the game in progress at start
   bool SolverVerdict = true;  // the status bar says whether the deal can be won
   // "Players"
   int PlayersCount = 0;  // 0: first start, players.dat is not read
@@ -80,6 +81,15 @@ struct AppSettings {
   // Binary tables in the key itself
   TGameOptions GameOptions{};
   RegStatistics Statistics{};
+  // What reading found, not values of the store (never written). The file
+  // was there but could not be read (the reason): this run neither replaces
+  // it nor trusts the player count it would have given, so players.dat is
+  // left alone too.
+  QString Unreadable;
+  // Parts of the file could not be parsed: what could be read is used, and
+  // since the player count may be among what was lost, no block of
+  // players.dat is dropped for it.
+  bool Damaged = false;
   bool operator==(const AppSettings&) const = default;
 };
 
@@ -100,7 +110,8 @@ bool ApplyGameOptionsValue(const QVariant& value, TGameOptions& options);
 bool ApplyRegStatisticsValue(const QVariant& value, RegStatistics& stats);
 
 // Reads every value in the store's order over the defaults and brings absurd
-// numbers back to a defined value (see Settings.cpp).
+// numbers back to a defined value (see Settings.cpp). Damaged says whether
+// the store could not parse all of its file.
 AppSettings ReadSettings(QSettings& store);
 // Writes every value in the store's order; returns whether the store reports
 // success after syncing. A failure never stops the remaining values.
@@ -111,14 +122,28 @@ std::unique_ptr<QSettings> OpenSettingsStore();
 // The file (or registry key) behind it, as named in a report to the player.
 QString SettingsFilePath();
 // ReadSettings on the real store, with window placements kept on the screens
-// that are connected now (when a GUI is running). Outside Windows the file is
-// read only when it is a regular file of sensible size (else the defaults),
-// and leftovers of a killed save are removed first.
-AppSettings LoadAppSettings();
+// that are connected now (when a GUI is running). Outside Windows leftovers
+// of a killed save are removed first, and the file is read only when it is a
+// regular file of sensible size. A missing file is a first start; one that
+// is there but cannot be read gives the defaults with Unreadable set; a
+// damaged one is kept aside under a new name (see KeepAside) and what could
+// be parsed is used. Each of these last two adds a line to `problems`.
+AppSettings LoadAppSettings(LoadReport* problems = nullptr);
 // WriteSettings on the real store. Outside Windows the file is replaced as a
 // whole through SafeFileWriter, so a failure keeps the old file; `reason`
-// then says why.
+// then says why. Settings whose file could not be read at load are not
+// saved, nor is a file that cannot be read now; a file damaged since it was
+// read is kept aside first.
 bool SaveAppSettings(const AppSettings& settings, QString* reason = nullptr);
+
+// The settings file made from what the file holds now (`current`) and the
+// settings: every other value of `current` is kept, unless `current` is
+// damaged, when the result holds the settings alone. Empty (reason in
+// *reason) when it cannot be made.
+QByteArray MakeSettingsFile(const QByteArray& current, const AppSettings& settings,
+                            QString* reason = nullptr);
+// The settings a file's bytes give (Damaged set as ReadSettings sets it).
+AppSettings SettingsFromBytes(const QByteArray& bytes);
 
 // Keeps a window rectangle on a visible screen: a rectangle without size gets
 // the default size, a rectangle larger than its screen is shrunk to it, and it

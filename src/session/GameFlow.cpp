@@ -39,9 +39,12 @@ GameFlow::~GameFlow() = default;
 
 std::unique_ptr<GameFlow> GameFlow::Load(const QString& dataDir) {
   QString playersFile = PlayersFilePath(dataDir);
-  AppSettings settings = LoadAppSettings();
-  PlayerList players = LoadPlayers(settings, PlayersFileToRead(playersFile, dataDir));
-  return std::make_unique<GameFlow>(std::move(settings), std::move(players), playersFile);
+  LoadReport problems;
+  AppSettings settings = LoadAppSettings(&problems);
+  PlayerList players = LoadPlayers(settings, PlayersFileToRead(playersFile, dataDir), &problems);
+  auto flow = std::make_unique<GameFlow>(std::move(settings), std::move(players), playersFile);
+  flow->loadProblems_ = std::move(problems);
+  return flow;
 }
 
 void GameFlow::DealGame(std::optional<int> index, std::optional<uint32_t> number) {

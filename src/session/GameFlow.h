@@ -37,6 +37,8 @@ class GameFlow {
   AppSettings& Settings() { return settings_; }
   PlayerList& Players() { return players_; }
   const QString& PlayersFile() const { return playersFile_; }
+  // The files Load found but could not read, and what was done about them.
+  const LoadReport& LoadProblems() const { return loadProblems_; }
   RecentShuffles& Recent() { return recent_; }
 
   // Current game and deal.
@@ -128,6 +130,7 @@ class GameFlow {
   AppSettings settings_;
   PlayerList players_;
   QString playersFile_;
+  LoadReport loadProblems_;
   RecentShuffles recent_;
   int gameIndex_ = 0;
   uint32_t gameNumber_ = 0;

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstring>
 
 #include "art/CardArt.h"
@@ -102,31 +103,72 @@ class CardImageStoreTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(CardImageStoreTest, KeptImagesAreUsedAndABadFileIsDrawnOver) {
-  // A size no other test draws, so the shared store has nothing at it yet.
-  const QSize size(41, 55);
-  const QString file = dir.filePath("card-images.bin");
-  {
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(Encode(CardArt::CacheFingerprint(), {{1, Solid(size, qRgb(1, 254, 3))}}));
-  }
-  CardImages::UseDiskCache(file);
-  CardImages::ReadKeptAhead();  // read on its own thread, as at a start with cards
-  EXPECT_EQ(CardImages::Image(1, size).pixel(20, 27), qRgb(1, 254, 3));
+QImage Drawn(int k, QSize size) {
+  return CardArt::CardImage(k, size).convertToFormat(QImage::Format_RGB32);
+}
 
-  // A file with a flipped bit at another size: the face is drawn instead.
+// What Prepare keeps at a size: the 52 faces, the empty-pile mark and a back.
+std::vector<Entry> DrawnSet(QSize size) {
+  std::vector<Entry> set;
+  for (int k = 1; k <= 69; ++k)
+    if (k <= 52 || k == 55 || k == 69) set.push_back({k, Drawn(k, size)});
+  return set;
+}
+
+void WriteFile(const QString& file, const QByteArray& data) {
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ASSERT_EQ(f.write(data), data.size());
+}
+
+TEST_F(CardImageStoreTest, ABadFileIsDrawnOver) {
+  // A file with a flipped bit: the face is drawn instead.
   const QSize other(43, 58);
+  const QString file = dir.filePath("card-images.bin");
   QByteArray bad = Encode(CardArt::CacheFingerprint(), {{2, Solid(other, qRgb(1, 254, 3))}});
   bad[40] = char(bad[40] ^ 1);
-  {
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bad);
-  }
+  WriteFile(file, bad);
   CardImages::UseDiskCache(file);
-  EXPECT_EQ(CardImages::Image(2, other),
-            CardArt::CardImage(2, other).convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(CardImages::Image(2, other), Drawn(2, other));
+}
+
+// Lies behind a valid checksum: every face renumbered one place along (the
+// set still whole, so only drawing one again shows it), the faces moved up
+// one number (the ace missing), and images that are not cards at all. Each
+// file is sealed again; none is used.
+TEST_F(CardImageStoreTest, RenumberedImagesBehindAValidChecksumAreDrawnOver) {
+  const QString file = dir.filePath("card-images.bin");
+  int round = 0;
+  for (const int shift : {1, 51}) {
+    // A size of its own per file: the store takes a file once per size.
+    const QSize size(49 + 2 * round, 66 + 3 * round);
+    ++round;
+    std::vector<Entry> lie = DrawnSet(size);
+    for (Entry& e : lie)
+      if (e.number <= 52) e.number = (e.number - 1 + shift) % 52 + 1;
+    std::sort(lie.begin(), lie.end(),
+              [](const Entry& a, const Entry& b) { return a.number < b.number; });
+    WriteFile(file, Encode(CardArt::CacheFingerprint(), lie));
+    CardImages::UseDiskCache(file);
+    for (int k : {1, 13, 52})
+      EXPECT_EQ(CardImages::Image(k, size), Drawn(k, size)) << "shift " << shift << " face " << k;
+  }
+  const QSize size(55, 74);
+  std::vector<Entry> up = DrawnSet(size);
+  for (Entry& e : up)
+    if (e.number <= 52) ++e.number;
+  WriteFile(file, Encode(CardArt::CacheFingerprint(), up));
+  CardImages::UseDiskCache(file);
+  EXPECT_EQ(CardImages::Image(2, size), Drawn(2, size));
+
+  const QSize solid(57, 77);
+  std::vector<Entry> plain;
+  for (int k = 1; k <= 52; ++k)
+    plain.push_back({k, Solid(solid, qRgb(1, 254, 3))});
+  plain.push_back({69, Solid(solid, qRgb(1, 254, 3))});
+  WriteFile(file, Encode(CardArt::CacheFingerprint(), plain));
+  CardImages::UseDiskCache(file);
+  EXPECT_EQ(CardImages::Image(7, solid), Drawn(7, solid));
 }
 
 TEST_F(CardImageStoreTest, PrepareKeepsWhatItDrewOnceAndSurvivesAnUnwritablePlace) {

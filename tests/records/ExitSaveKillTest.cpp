@@ -85,13 +85,15 @@ class KilledSave {
                        s.value("Game_Options").toByteArray().size() == 2010;
     return whole ? 1 : -1;
   }
-  // Only the two files are left (and the lock of a killed save).
+  // Only the two files are left (with the data folder's lock, which stays,
+  // and the lock of a killed save).
   QStringList Strays() const {
     QStringList strays;
     for (const QString& dir : {Data(), Config()}) {
       for (const QString& n :
            QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
-        if (n != "players.dat" && n != "Tamsel Cards.conf" && n != "Tamsel Cards.conf.lock")
+        if (n != "players.dat" && n != "Tamsel Cards.conf" && n != "Tamsel Cards.conf.lock" &&
+            n != "instance.lock")
           strays << n;
       }
     }

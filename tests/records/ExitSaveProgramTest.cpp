@@ -15,13 +15,6 @@
 
 namespace {
 
-// Lost counter of FreeCell in block k of a players file.
-int FreeCellLost(const QByteArray& file, int block = 0) {
-  const int at = block * 4824 + 32 * 24;
-  if (file.size() < at + 2) return -1;
-  return int(uchar(file[at])) | int(uchar(file[at + 1])) << 8;
-}
-
 // Runs `shell` (a /bin/sh command line in which $0 is the program) with the
 // sandbox's settings folder; for limits and argument bytes QProcess cannot pass.
 ProgramRun RunShell(const ProgramSandbox& box, const QString& shell, int timeoutMs = 20000) {

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include "platform/SafeFile.h"
@@ -202,6 +203,53 @@ TEST_F(SettingsFileTest, StaleLockAndLeftoversOfAKilledSave) {
   WriteBytes(leftover, "half");
   EXPECT_EQ(LoadAppSettings().GameIndex, 32);
   EXPECT_FALSE(QFileInfo::exists(leftover));
+}
+
+// Something odd where the lock belongs: a FIFO (opening it would wait for a
+// writer forever), a link to /dev/zero (reading it never ends), a huge file
+// without a line break, a lock held by a live process. The save opens none
+// but the regular file, reads a few bytes of it, waits two seconds at most,
+// saves, and leaves the thing where it was. Run in a child that an alarm
+// ends, so a hang fails the test instead of stopping it.
+TEST_F(SettingsFileTest, AnOddOrHeldLockNeverHoldsUpTheSave) {
+  const QString lock = SettingsFilePath() + ".lock";
+  auto saveInTime = [&] {
+    return InChild([&] {
+      alarm(10);
+#ifndef __SANITIZE_ADDRESS__
+      const struct rlimit memory { rlim_t{1} << 30, rlim_t{1} << 30 };
+      setrlimit(RLIMIT_AS, &memory);
+#endif
+      QElapsedTimer clock;
+      clock.start();
+      try {
+        if (!SaveAppSettings(Changed())) return 1;
+      } catch (...) {
+        return 3;  // out of memory: the lock was read without bound
+      }
+      return clock.elapsed() < 4000 ? 0 : 2;
+    });
+  };
+  for (OddFile kind : {OddFile::Fifo, OddFile::DeviceLink}) {
+    SCOPED_TRACE(OddFileName(kind));
+    Clean();
+    ASSERT_TRUE(MakeOddFile(lock, kind));
+    EXPECT_EQ(saveInTime(), 0);
+    EXPECT_EQ(LoadAppSettings().GameIndex, 32);
+    EXPECT_EQ(QFileInfo(lock).isSymLink(), kind == OddFile::DeviceLink);
+    QFile::remove(lock);
+  }
+  Clean();
+  QFile huge(lock);
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(huge.resize(qint64{4} << 30));  // sparse: no disk is used
+  huge.close();
+  EXPECT_EQ(saveInTime(), 0);
+  QFile::remove(lock);
+  WriteBytes(lock, QByteArray::number(getpid()) + "\nwenlo-solitaire\n" +
+                       QSysInfo::machineHostName().toUtf8() + "\n");
+  EXPECT_EQ(saveInTime(), 0);
+  EXPECT_TRUE(QFileInfo::exists(lock));  // a live holder's lock is not taken away
 }
 
 TEST(PlayersLoad, AThousandEqualOrMissingNamesLoadQuicklyAndUnique) {

@@ -12,10 +12,14 @@
 #include <functional>
 
 #ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/capability.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,6 +75,41 @@ inline void FillDisk(const QString& dir, qint64 leave) {
   if (leave > 0) filler.resize(filler.size() - leave);
 }
 
+// In a child process: gives up root's power to read and write past a file's
+// mode, here and in every program it starts, so that a mode-000 file is as
+// unreadable as it is for a player. Does nothing for other users, who have
+// no such power.
+inline void GiveUpFileModeOverride() {
+  const int caps[] = {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH};
+  for (int cap : caps)
+    prctl(PR_CAPBSET_DROP, cap, 0, 0, 0);
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[2]{};
+  if (syscall(SYS_capget, &header, data) != 0) return;
+  for (int cap : caps) {
+    const __u32 keep = ~(1u << cap);  // both are below 32
+    data[0].effective &= keep;
+    data[0].permitted &= keep;
+    data[0].inheritable &= keep;
+  }
+  syscall(SYS_capset, &header, data);
+}
+
+// Whether a child that gave that power up really cannot read a mode-000
+// file (false where the system grants it some other way).
+inline bool ModeZeroIsUnreadable(const QString& scratch) {
+  const QByteArray path = QFile::encodeName(scratch + "/mode-zero-probe");
+  const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0000);
+  if (fd < 0) return false;
+  ::close(fd);
+  const int status = InChild([&] {
+    GiveUpFileModeOverride();
+    return ::open(path.constData(), O_RDONLY) < 0 ? 0 : 1;
+  });
+  ::unlink(path.constData());
+  return status == 0;
+}
+
 // What a test can put in place of a file.
 enum class OddFile { Folder, Fifo, DeviceLink, DanglingLink };
 
@@ -121,6 +160,14 @@ inline constexpr const char* kStartedFreeCell =
     "pile 15\npile 13\ntick 4\npile 15\npile 9\ntick 4\npile 11\npile 10\ntick 4\n"
     "pile 11\npile 16\ntick 4\npile 11\npile 4\ntick 4\n";
 inline constexpr int kStartedFreeCellScore = -32;
+
+// Lost counter of FreeCell in block `block` of a players file, -1 when the
+// file is too short.
+inline int FreeCellLost(const QByteArray& file, int block = 0) {
+  const int at = block * 4824 + 32 * 24;
+  if (file.size() < at + 2) return -1;
+  return int(uchar(file[at])) | int(uchar(file[at + 1])) << 8;
+}
 
 // A statistics block whose bytes tell the player apart.
 inline QByteArray MarkedBlock(int seed) {
