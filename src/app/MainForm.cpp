@@ -442,6 +442,7 @@ void TMain_F::NewRedo1Click() {
 
 void TMain_F::Hint1Click() {
   flash_->Stop();
+  flow_->History().NoteHint();
   // The solver's next move when it knows a winning line: a hint that leads
   // to a win rather than any legal move.
   std::optional<THintMove> move = solver_->NextMove();

@@ -9,6 +9,9 @@
 #include "records/Catalogue.h"
 #include "session/GameFlow.h"
 #include "session/Hint.h"
+#include "solver/Moves.h"
+#include "solver/Position.h"
+#include "solver/Solver.h"
 
 namespace {
 
@@ -23,7 +26,7 @@ const std::map<QString, Syntax>& Verbs() {
       {"dblpile", {1, 1}},  {"click", {2, 2}},      {"dblclick", {2, 2}}, {"tick", {0, 1}},
       {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},     {"autoplay", {1, 1}},
       {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},     {"quit", {0, 0}},
-      {"drag", {2, 2}},     {"key", {1, 1}},        {"hint", {0, 0}},
+      {"drag", {2, 2}},     {"key", {1, 1}},        {"hint", {0, 0}},     {"solve", {0, 0}},
   };
   return verbs;
 }
@@ -156,6 +159,57 @@ void ScriptDriver::ClickAt(int x, int y, bool dbl) {
   }
 }
 
+void ScriptDriver::PlaySolverLine() {
+  if (!flow_.Dealt() || flow_.Busy()) {
+    out_ << "solve none\n";
+    out_.flush();
+    return;
+  }
+  TableHost& host = flow_.Host();
+  SolveRequest req;
+  req.gameIndex = flow_.GameIndex();
+  req.number = flow_.GameNumber();
+  req.autoPlay = flow_.Table().AutoPlay;
+  req.from = CapturePosition(host, PilesInOrder(host));
+  // Bounded by positions, with time to spare: a script gets the same answer
+  // on a slow machine as on a fast one.
+  req.budget.nodes = 300000;
+  req.budget.seconds = 120;
+  const SolveResult result = Solve(req);
+  out_ << "solve " << VerdictText(result.verdict);
+  if (result.verdict == Verdict::Winnable) out_ << " " << result.moves << " moves";
+  out_ << "\n";
+  out_.flush();
+  if (result.verdict != Verdict::Winnable) return;
+  // The line as Game > Solve plays it: the same clicks, the answers the
+  // line gives, the ticks its automatic play takes.
+  for (const SolverMove& move : result.line) {
+    for (const MoveStep& s : move.steps) {
+      if (ExitHandling::SignalArrived()) return;
+      switch (s.kind) {
+        case MoveStep::Pile:
+        case MoveStep::DblPile:
+          if (TDeck* d = FindPileByID(&host.Form(), s.a)) {
+            flow_.History().NoteSolveMove();
+            ClickPileAsPlayer(d, s.kind == MoveStep::DblPile);
+          }
+          break;
+        case MoveStep::Click:
+          flow_.History().NoteSolveMove();
+          ClickAt(s.a, s.b, false);
+          break;
+        case MoveStep::Answer:
+          answers_.push_back(s.a);
+          break;
+        case MoveStep::Tick:
+          for (int i = 0; i < s.a; ++i)
+            Tick();
+          break;
+      }
+    }
+  }
+}
+
 void ScriptDriver::Drag(TDeck* from, TDeck* to) {
   // On the top card (or the empty pile), a few pixels' move to lift, then
   // over the destination, release.
@@ -200,7 +254,10 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       Drag(from, to);
     } else if (v == "key") {
       if (SendKey) SendKey(int(c.args[0]), Qt::KeyboardModifiers::fromInt(int(c.args[1])));
+    } else if (v == "solve") {
+      PlaySolverLine();
     } else if (v == "hint") {
+      flow_.History().NoteHint();
       if (auto move = FindHint(flow_.Host()))
         out_ << "hint " << move->From->DeckID() << " -> " << move->To->DeckID() << "\n";
       else

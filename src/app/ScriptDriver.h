@@ -54,6 +54,9 @@ class ScriptDriver {
   void RunExit();
   void ClickAt(int x, int y, bool dbl);
   void Drag(TDeck* from, TDeck* to);
+  // solve: the solver's line from the table as it stands, played as
+  // Game > Solve plays it (the deal then counts as won with Solve).
+  void PlaySolverLine();
 
   GameFlow& flow_;
   QTextStream& out_;
