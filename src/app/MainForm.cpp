@@ -348,7 +348,12 @@ void TMain_F::Game_MIClick() {
 
 void TMain_F::Statistics1Click() {
   TStatForm dialog(flow_->Players(), flow_->GameIndex(), flow_->Settings().StatState, this);
+  dialog.SetHistory(&flow_->History().Db());
   ExecDialog(dialog, mrOk);
+  if (auto deal = dialog.ReplayDeal()) {
+    flow_->DealGame(deal->first, deal->second);
+    UpdateStatusBar();
+  }
 }
 
 void TMain_F::Deck_MIClick() {
