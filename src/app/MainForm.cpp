@@ -349,6 +349,7 @@ void TMain_F::Game_MIClick() {
 void TMain_F::Statistics1Click() {
   TStatForm dialog(flow_->Players(), flow_->GameIndex(), flow_->Settings().StatState, this);
   dialog.SetHistory(&flow_->History().Db());
+  dialog.OnHelp = [this](int context) { help_.Request(HELP_CONTEXT, context); };
   ExecDialog(dialog, mrOk);
   if (auto deal = dialog.ReplayDeal()) {
     flow_->DealGame(deal->first, deal->second);

@@ -2,6 +2,8 @@
 #include "app/ScriptDriver.h"
 
 #include <QKeySequence>
+#include <algorithm>
+#include <limits>
 #include <map>
 
 #include "app/ExitHandling.h"
@@ -26,7 +28,7 @@ const std::map<QString, Syntax>& Verbs() {
       {"dblpile", {1, 1}},  {"click", {2, 2}},      {"dblclick", {2, 2}}, {"tick", {0, 1}},
       {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},     {"autoplay", {1, 1}},
       {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},     {"quit", {0, 0}},
-      {"drag", {2, 2}},     {"key", {1, 1}},        {"hint", {0, 0}},     {"solve", {0, 0}},
+      {"drag", {2, 2}},     {"key", {1, 1}},        {"hint", {0, 0}},     {"solve", {0, 1}},
   };
   return verbs;
 }
@@ -50,6 +52,9 @@ std::optional<QString> CheckArgs(const ScriptCommand& c) {
   } else if (c.verb == "answer") {
     long long r = c.args[0];
     if (r != 1 && r != 2 && r != 6 && r != 7) return QStringLiteral("answer must be 1, 2, 6 or 7");
+  } else if (c.verb == "solve") {
+    if (!c.args.empty() && !in(0, 1, 100000))
+      return QStringLiteral("move count out of range 1..100000");
   } else if (c.verb == "undooption") {
     if (!in(0, 0, 2)) return QStringLiteral("undo option must be 0, 1 or 2");
   }
@@ -159,7 +164,7 @@ void ScriptDriver::ClickAt(int x, int y, bool dbl) {
   }
 }
 
-void ScriptDriver::PlaySolverLine() {
+void ScriptDriver::PlaySolverLine(long long most) {
   if (!flow_.Dealt() || flow_.Busy()) {
     out_ << "solve none\n";
     out_.flush();
@@ -183,7 +188,13 @@ void ScriptDriver::PlaySolverLine() {
   if (result.verdict != Verdict::Winnable) return;
   // The line as Game > Solve plays it: the same clicks, the answers the
   // line gives, the ticks its automatic play takes.
+  long long played = 0;
   for (const SolverMove& move : result.line) {
+    // Stopping Solve after so many moves, as a click in the window does.
+    const bool isMove = std::any_of(move.steps.begin(), move.steps.end(), [](const MoveStep& s) {
+      return s.kind != MoveStep::Answer && s.kind != MoveStep::Tick;
+    });
+    if (isMove && played++ >= most) return;
     for (const MoveStep& s : move.steps) {
       if (ExitHandling::SignalArrived()) return;
       switch (s.kind) {
@@ -255,7 +266,7 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
     } else if (v == "key") {
       if (SendKey) SendKey(int(c.args[0]), Qt::KeyboardModifiers::fromInt(int(c.args[1])));
     } else if (v == "solve") {
-      PlaySolverLine();
+      PlaySolverLine(c.args.empty() ? std::numeric_limits<long long>::max() : c.args[0]);
     } else if (v == "hint") {
       flow_.History().NoteHint();
       if (auto move = FindHint(flow_.Host()))

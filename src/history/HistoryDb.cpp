@@ -227,8 +227,9 @@ bool HistoryDb::StartAfresh(const QString& why) {
   }
   notice_ = aside.isEmpty()
                 ? QStringLiteral("could not be read (%1); a new history was started.").arg(why)
-                : QStringLiteral("could not be read (%1). It was kept as %2 and a new history "
-                                 "was started.")
+                : QStringLiteral(
+                      "could not be read (%1). It was kept as %2 and a new history "
+                      "was started.")
                       .arg(why, aside);
   error_.clear();
   if (Connect() != Opened::Ours || !Migrate()) {
@@ -269,10 +270,18 @@ bool HistoryDb::Append(const std::vector<GameRecord>& rows, QString* reason) {
                                 .arg(QLatin1String(kColumns)));
         for (size_t i = 0; ok && i < rows.size(); ++i) {
           const GameRecord& r = rows[i];
-          const QVariantList values = {r.Player,     r.Game,          qint64(r.Number),
-                                       r.StartMs,    r.EndMs,         r.PlayMs,
-                                       r.Moves,      r.Undos,         r.Hints,
-                                       int(r.Solved), r.Score,        ResultName(r.Result),
+          const QVariantList values = {r.Player,
+                                       r.Game,
+                                       qint64(r.Number),
+                                       r.StartMs,
+                                       r.EndMs,
+                                       r.PlayMs,
+                                       r.Moves,
+                                       r.Undos,
+                                       r.Hints,
+                                       int(r.Solved),
+                                       r.Score,
+                                       ResultName(r.Result),
                                        DealKindName(r.Dealt)};
           for (int v = 0; v < values.size(); ++v)
             q.bindValue(v, values[v]);
@@ -340,9 +349,17 @@ bool HistoryDb::KeepInPlay(const GameRecord& r, QString* reason) {
         q.prepare(QStringLiteral(
             "INSERT OR REPLACE INTO in_play (player, game, number, start_ms, play_ms, moves, "
             "undos, hints, solved, score, dealt) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        const QVariantList values = {r.Player, r.Game,  qint64(r.Number), r.StartMs,
-                                     r.PlayMs, r.Moves, r.Undos,          r.Hints,
-                                     int(r.Solved), r.Score, DealKindName(r.Dealt)};
+        const QVariantList values = {r.Player,
+                                     r.Game,
+                                     qint64(r.Number),
+                                     r.StartMs,
+                                     r.PlayMs,
+                                     r.Moves,
+                                     r.Undos,
+                                     r.Hints,
+                                     int(r.Solved),
+                                     r.Score,
+                                     DealKindName(r.Dealt)};
         for (int v = 0; v < values.size(); ++v)
           q.bindValue(v, values[v]);
         if (q.exec()) return true;
@@ -362,9 +379,9 @@ std::optional<GameRecord> HistoryDb::TakeInPlay(const QString& player) {
           *err = q.lastError();
           return false;
         }
-        bool ok = q.prepare(QStringLiteral(
-                      "SELECT game, number, start_ms, play_ms, moves, undos, hints, solved, "
-                      "score, dealt FROM in_play WHERE player = ?"));
+        bool ok = q.prepare(
+            QStringLiteral("SELECT game, number, start_ms, play_ms, moves, undos, hints, solved, "
+                           "score, dealt FROM in_play WHERE player = ?"));
         q.bindValue(0, player);
         ok = ok && q.exec();
         if (ok && q.next()) {

@@ -2,7 +2,6 @@
 #include "history/Summary.h"
 
 #include <QDateTime>
-#include <QTimeZone>
 #include <algorithm>
 #include <map>
 
@@ -86,7 +85,7 @@ QByteArray CsvField(const QString& text, bool name = false) {
 }
 
 QString UtcText(qint64 ms) {
-  return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc()).toString(Qt::ISODate);
+  return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString(Qt::ISODate);
 }
 }  // namespace
 

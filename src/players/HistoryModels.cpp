@@ -79,17 +79,20 @@ QVariant SummaryTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SummaryTableModel::headerData(int section, Qt::Orientation o, int role) const {
-  static const QStringList headers = {
-      QStringLiteral("Game"),          QStringLiteral("Played"),
-      QStringLiteral("Won"),           QStringLiteral("Win rate"),
-      QStringLiteral("Streak"),        QStringLiteral("Best run"),
-      QStringLiteral("Worst run"),     QStringLiteral("Best time"),
-      QStringLiteral("Fewest"),        QStringLiteral("Avg. win")};
+  static const QStringList headers = {QStringLiteral("Game"),      QStringLiteral("Played"),
+                                      QStringLiteral("Won"),       QStringLiteral("Win rate"),
+                                      QStringLiteral("Streak"),    QStringLiteral("Best run"),
+                                      QStringLiteral("Worst run"), QStringLiteral("Best time"),
+                                      QStringLiteral("Fewest"),    QStringLiteral("Avg. win")};
   // The short headers keep the table narrow; the tips say them in full.
   static const QStringList tips = {
-      QString(), QStringLiteral("Games won or lost without Solve"), QString(), QString(),
+      QString(),
+      QStringLiteral("Games won or lost without Solve"),
+      QString(),
+      QString(),
       QStringLiteral("The current streak: wins or losses in a row up to the last game"),
-      QStringLiteral("The longest winning streak"), QStringLiteral("The longest losing streak"),
+      QStringLiteral("The longest winning streak"),
+      QStringLiteral("The longest losing streak"),
       QStringLiteral("The shortest playing time of a win"),
       QStringLiteral("The fewest moves of a win"),
       QStringLiteral("The average playing time of the won games")};
@@ -193,11 +196,11 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant HistoryTableModel::headerData(int section, Qt::Orientation o, int role) const {
-  static const QStringList headers = {
-      QStringLiteral("Ended"), QStringLiteral("Game"),  QStringLiteral("Number"),
-      QStringLiteral("Result"), QStringLiteral("Time"), QStringLiteral("Moves"),
-      QStringLiteral("Undos"), QStringLiteral("Hints"), QStringLiteral("Score"),
-      QStringLiteral("Dealt")};
+  static const QStringList headers = {QStringLiteral("Ended"),  QStringLiteral("Game"),
+                                      QStringLiteral("Number"), QStringLiteral("Result"),
+                                      QStringLiteral("Time"),   QStringLiteral("Moves"),
+                                      QStringLiteral("Undos"),  QStringLiteral("Hints"),
+                                      QStringLiteral("Score"),  QStringLiteral("Dealt")};
   bool ok = false;
   QString h = Headed(headers, section, o, role, &ok);
   return ok ? QVariant(h) : QAbstractTableModel::headerData(section, o, role);
@@ -205,8 +208,8 @@ QVariant HistoryTableModel::headerData(int section, Qt::Orientation o, int role)
 
 // --- Progress ---------------------------------------------------------------------
 
-ProgressFigures ProgressFigures::Make(const std::vector<GameRecord>& rows, Period period,
-                                      int count, const QDateTime& now) {
+ProgressFigures ProgressFigures::Make(const std::vector<GameRecord>& rows, Period period, int count,
+                                      const QDateTime& now) {
   ProgressFigures f;
   f.periods = GamesPerPeriod(rows, period, now.date(), count);
   const struct {
@@ -222,5 +225,8 @@ ProgressFigures ProgressFigures::Make(const std::vector<GameRecord>& rows, Perio
 }
 
 QString ProgressFigures::Rate::Text() const {
-  return QStringLiteral("%1% (%2 of %3)").arg(qRound(rate.Percent())).arg(rate.Won).arg(rate.Played);
+  return QStringLiteral("%1% (%2 of %3)")
+      .arg(qRound(rate.Percent()))
+      .arg(rate.Won)
+      .arg(rate.Played);
 }

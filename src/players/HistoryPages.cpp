@@ -93,12 +93,12 @@ THistoryPage::THistoryPage(QWidget* parent) : QWidget(parent) {
   layout->addLayout(filters);
   layout->addWidget(View, 1);
   layout->addLayout(buttons);
-  FitColumns(View,
-             {QLocale().toString(QDateTime(QDate(2000, 12, 31), QTime(23, 59)),
-                                 QLocale::ShortFormat),
-              QStringLiteral("Napoleon Leaves Moscow"), QStringLiteral("2147483647"),
-              QStringLiteral("won with Solve"), QStringLiteral("9:59:59"), QStringLiteral("9999"),
-              QStringLiteral("999"), QStringLiteral("999"), QStringLiteral("$-999")});
+  FitColumns(
+      View,
+      {QLocale().toString(QDateTime(QDate(2000, 12, 31), QTime(23, 59)), QLocale::ShortFormat),
+       QStringLiteral("Napoleon Leaves Moscow"), QStringLiteral("2147483647"),
+       QStringLiteral("won with Solve"), QStringLiteral("9:59:59"), QStringLiteral("9999"),
+       QStringLiteral("999"), QStringLiteral("999"), QStringLiteral("$-999")});
 
   connect(Game_CB, &QComboBox::currentIndexChanged, this, [this] { FilterChange(); });
   connect(Result_CB, &QComboBox::currentIndexChanged, this, [this] { FilterChange(); });
@@ -210,9 +210,9 @@ void TProgressChart::paintEvent(QPaintEvent*) {
     p.drawText(x + box + 4, y + fm.ascent(), text);
     x += box + 4 + fm.horizontalAdvance(text) + 16;
   }
-  p.drawText(plot.left(), y + fm.ascent(),
-             period_ == Period::Day ? QStringLiteral("Games per day")
-                                    : QStringLiteral("Games per week"));
+  p.drawText(
+      plot.left(), y + fm.ascent(),
+      period_ == Period::Day ? QStringLiteral("Games per day") : QStringLiteral("Games per week"));
 }
 
 void TWinRateBars::SetRates(std::vector<ProgressFigures::Rate> rates) {
@@ -241,18 +241,17 @@ void TWinRateBars::paintEvent(QPaintEvent*) {
     p.drawText(QRect(0, y, labelW, row), Qt::AlignLeft | Qt::AlignVCenter, r.span);
     const QRect track(barLeft, y + 3, barW, row - 6);
     p.fillRect(track, QColor(0xdd, 0xdd, 0xe2));
-    p.fillRect(QRect(track.topLeft(), QSize(int(track.width() * r.rate.Percent() / 100.0),
-                                            track.height())),
+    p.fillRect(QRect(track.topLeft(),
+                     QSize(int(track.width() * r.rate.Percent() / 100.0), track.height())),
                QColor(0x2e, 0x8b, 0x3c));
-    p.drawText(QRect(track.right() + 8, y, textW, row), Qt::AlignLeft | Qt::AlignVCenter,
-               r.Text());
+    p.drawText(QRect(track.right() + 8, y, textW, row), Qt::AlignLeft | Qt::AlignVCenter, r.Text());
   }
 }
 
 TProgressPage::TProgressPage(QWidget* parent) : QWidget(parent) {
   Period_CB = new QComboBox(this);
-  Period_CB->addItems({QStringLiteral("Last 30 days, per day"),
-                       QStringLiteral("Last 26 weeks, per week")});
+  Period_CB->addItems(
+      {QStringLiteral("Last 30 days, per day"), QStringLiteral("Last 26 weeks, per week")});
   Chart = new TProgressChart(this);
   Chart->setMinimumHeight(160);
   Rates = new TWinRateBars(this);
@@ -277,9 +276,8 @@ void TProgressPage::Refresh() {
   const std::vector<GameRecord>& rows = rows_ ? *rows_ : none;
   const bool weeks = Period_CB->currentIndex() == 1;
   const Period period = weeks ? Period::Week : Period::Day;
-  const ProgressFigures f =
-      ProgressFigures::Make(rows, period, weeks ? 26 : 30,
-                            Now ? Now() : QDateTime::currentDateTime());
+  const ProgressFigures f = ProgressFigures::Make(rows, period, weeks ? 26 : 30,
+                                                  Now ? Now() : QDateTime::currentDateTime());
   Chart->SetPeriods(f.periods, period);
   Rates->SetRates(f.rates);
 }

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTableWidget>
@@ -127,6 +128,10 @@ TStatForm::TStatForm(PlayerList& players, int currentGame, int& statState, QWidg
     done(mrOk);
   };
   History_P->OnExport = [this] { ExportClick(); };
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, [this] {
+    if (OnHelp) OnHelp(kHelpContext);
+  });
 
   Player_L = new QLabel(QStringLiteral("Player"), this);
   Player_CB = new QComboBox(this);
@@ -304,9 +309,9 @@ const HistoryRows& TStatForm::Rows() {
     if (auto read = history_->Rows(players_.Name(viewed_), &reason)) {
       *rows = std::move(*read);
     } else {
-      ShowMessage(QStringLiteral("The game history %1 cannot be read: %2").arg(history_->Path(),
-                                                                                reason),
-                  QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
+      ShowMessage(
+          QStringLiteral("The game history %1 cannot be read: %2").arg(history_->Path(), reason),
+          QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
     }
     const QString notice = history_->TakeNotice();
     if (!notice.isEmpty())
@@ -326,9 +331,9 @@ bool TStatForm::ExportCsv(const QString& path, QString* reason) {
 
 void TStatForm::ExportClick() {
   const QString name = players_.IsIndex(viewed_) ? players_.Name(viewed_) : QString();
-  const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Export history"), QStringLiteral("history-%1.csv").arg(name),
-      QStringLiteral("CSV files (*.csv)"));
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export history"),
+                                                    QStringLiteral("history-%1.csv").arg(name),
+                                                    QStringLiteral("CSV files (*.csv)"));
   if (path.isEmpty()) return;
   QString reason;
   if (!ExportCsv(path, &reason))

@@ -12,6 +12,7 @@
 
 #include <QDialog>
 #include <QStyledItemDelegate>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -58,6 +59,9 @@ class TStatForm : public QDialog {
   const HistoryRows& Rows();
   // Writes the viewed player's history as CSV; false with the reason.
   bool ExportCsv(const QString& path, QString* reason);
+  // The help topic about statistics and the history (F1 in the window).
+  static constexpr int kHelpContext = 20;
+  std::function<void(int)> OnHelp;
   // The deal "Play this deal again" asked for as the dialog closed.
   std::optional<std::pair<int, uint32_t>> ReplayDeal() const { return replay_; }
 
