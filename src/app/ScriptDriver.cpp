@@ -135,6 +135,7 @@ ScriptDriver::~ScriptDriver() {
 }
 
 void ScriptDriver::RunExit() {
+  if (quit_) return;  // a signal seen by a nested run (solve) has ended it
   const SaveReport report = flow_.Close();
   for (const QString& line : report.Lines())
     out_ << "save failed: " << line << "\n";
@@ -188,36 +189,21 @@ void ScriptDriver::PlaySolverLine(long long most) {
   if (result.verdict != Verdict::Winnable) return;
   // The line as Game > Solve plays it: the same clicks, the answers the
   // line gives, the ticks its automatic play takes.
+  // The line as Game > Solve plays it: its moves are this driver's own
+  // commands (the clicks, the answers the line gives, the ticks its
+  // automatic play takes).
   long long played = 0;
   for (const SolverMove& move : result.line) {
-    // Stopping Solve after so many moves, as a click in the window does.
-    const bool isMove = std::any_of(move.steps.begin(), move.steps.end(), [](const MoveStep& s) {
-      return s.kind != MoveStep::Answer && s.kind != MoveStep::Tick;
+    auto parsed = ParseScript(move.Text());
+    const auto* commands = std::get_if<std::vector<ScriptCommand>>(&parsed);
+    if (!commands || ExitHandling::SignalArrived()) return;
+    const bool isMove = std::any_of(commands->begin(), commands->end(), [](const ScriptCommand& c) {
+      return c.verb != "answer" && c.verb != "tick";
     });
+    // Stopping Solve after so many moves, as a click in the window does.
     if (isMove && played++ >= most) return;
-    for (const MoveStep& s : move.steps) {
-      if (ExitHandling::SignalArrived()) return;
-      switch (s.kind) {
-        case MoveStep::Pile:
-        case MoveStep::DblPile:
-          if (TDeck* d = FindPileByID(&host.Form(), s.a)) {
-            flow_.History().NoteSolveMove();
-            ClickPileAsPlayer(d, s.kind == MoveStep::DblPile);
-          }
-          break;
-        case MoveStep::Click:
-          flow_.History().NoteSolveMove();
-          ClickAt(s.a, s.b, false);
-          break;
-        case MoveStep::Answer:
-          answers_.push_back(s.a);
-          break;
-        case MoveStep::Tick:
-          for (int i = 0; i < s.a; ++i)
-            Tick();
-          break;
-      }
-    }
+    if (isMove) flow_.History().NoteSolveMove();
+    if (Run(*commands)) return;
   }
 }
 

@@ -379,26 +379,13 @@ std::optional<GameRecord> HistoryDb::TakeInPlay(const QString& player) {
           *err = q.lastError();
           return false;
         }
-        bool ok = q.prepare(
-            QStringLiteral("SELECT game, number, start_ms, play_ms, moves, undos, hints, solved, "
-                           "score, dealt FROM in_play WHERE player = ?"));
+        // In the games' column order, so ReadRow reads it; it has no end yet.
+        bool ok = q.prepare(QStringLiteral(
+            "SELECT player, game, number, start_ms, 0, play_ms, moves, undos, hints, solved, "
+            "score, 'lost', dealt FROM in_play WHERE player = ?"));
         q.bindValue(0, player);
         ok = ok && q.exec();
-        if (ok && q.next()) {
-          GameRecord r;
-          r.Player = player;
-          r.Game = q.value(0).toInt();
-          r.Number = uint32_t(q.value(1).toLongLong());
-          r.StartMs = q.value(2).toLongLong();
-          r.PlayMs = q.value(3).toLongLong();
-          r.Moves = q.value(4).toInt();
-          r.Undos = q.value(5).toInt();
-          r.Hints = q.value(6).toInt();
-          r.Solved = q.value(7).toInt() != 0;
-          r.Score = q.value(8).toInt();
-          r.Dealt = DealKindFromName(q.value(9).toString()).value_or(DealKind::ChosenNumber);
-          found = r;
-        }
+        if (ok && q.next()) found = ReadRow(q);
         q.finish();
         if (ok) {
           q.prepare(QStringLiteral("DELETE FROM in_play WHERE player = ?"));

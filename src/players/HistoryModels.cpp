@@ -12,11 +12,6 @@ QString ResultText(const GameRecord& r) {
 }
 
 namespace {
-QString Headed(const QStringList& headers, int section, Qt::Orientation o, int role, bool* ok) {
-  *ok = o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < headers.size();
-  return *ok ? headers[section] : QString();
-}
-
 QString StreakText(int streak) {
   if (streak > 0) return QStringLiteral("%1 won").arg(streak);
   if (streak < 0) return QStringLiteral("%1 lost").arg(-streak);
@@ -27,6 +22,27 @@ QString NumberOrEmpty(int n) {
   return n < 0 ? QString() : QString::number(n);
 }
 }  // namespace
+
+int TextTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : Rows();
+}
+
+int TextTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(Headers().size());
+}
+
+QVariant TextTableModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole) return QVariant();
+  return Text(index.row(), index.column());
+}
+
+QVariant TextTableModel::headerData(int section, Qt::Orientation o, int role) const {
+  if (o == Qt::Horizontal && section >= 0 && section < Headers().size()) {
+    if (role == Qt::DisplayRole) return Headers()[section];
+    if (role == Qt::ToolTipRole && !HeaderTip(section).isEmpty()) return HeaderTip(section);
+  }
+  return QAbstractTableModel::headerData(section, o, role);
+}
 
 // --- Per game -------------------------------------------------------------------
 
@@ -65,26 +81,17 @@ QString SummaryTableModel::Text(int row, int column) const {
   }
 }
 
-int SummaryTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : int(summaries_.size());
-}
-
-int SummaryTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant SummaryTableModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole) return QVariant();
-  return Text(index.row(), index.column());
-}
-
-QVariant SummaryTableModel::headerData(int section, Qt::Orientation o, int role) const {
+const QStringList& SummaryTableModel::Headers() const {
+  // Short headers keep the table narrow; the tips say them in full.
   static const QStringList headers = {QStringLiteral("Game"),      QStringLiteral("Played"),
                                       QStringLiteral("Won"),       QStringLiteral("Win rate"),
                                       QStringLiteral("Streak"),    QStringLiteral("Best run"),
                                       QStringLiteral("Worst run"), QStringLiteral("Best time"),
                                       QStringLiteral("Fewest"),    QStringLiteral("Avg. win")};
-  // The short headers keep the table narrow; the tips say them in full.
+  return headers;
+}
+
+QString SummaryTableModel::HeaderTip(int section) const {
   static const QStringList tips = {
       QString(),
       QStringLiteral("Games won or lost without Solve"),
@@ -96,12 +103,7 @@ QVariant SummaryTableModel::headerData(int section, Qt::Orientation o, int role)
       QStringLiteral("The shortest playing time of a win"),
       QStringLiteral("The fewest moves of a win"),
       QStringLiteral("The average playing time of the won games")};
-  bool ok = false;
-  if (role == Qt::ToolTipRole && o == Qt::Horizontal && section >= 0 && section < tips.size() &&
-      !tips[section].isEmpty())
-    return tips[section];
-  QString h = Headed(headers, section, o, role, &ok);
-  return ok ? QVariant(h) : QAbstractTableModel::headerData(section, o, role);
+  return section >= 0 && section < tips.size() ? tips[section] : QString();
 }
 
 // --- History ----------------------------------------------------------------------
@@ -182,28 +184,13 @@ QString HistoryTableModel::Text(int row, int column) const {
   }
 }
 
-int HistoryTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : int(shown_.size());
-}
-
-int HistoryTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole) return QVariant();
-  return Text(index.row(), index.column());
-}
-
-QVariant HistoryTableModel::headerData(int section, Qt::Orientation o, int role) const {
+const QStringList& HistoryTableModel::Headers() const {
   static const QStringList headers = {QStringLiteral("Ended"),  QStringLiteral("Game"),
                                       QStringLiteral("Number"), QStringLiteral("Result"),
                                       QStringLiteral("Time"),   QStringLiteral("Moves"),
                                       QStringLiteral("Undos"),  QStringLiteral("Hints"),
                                       QStringLiteral("Score"),  QStringLiteral("Dealt")};
-  bool ok = false;
-  QString h = Headed(headers, section, o, role, &ok);
-  return ok ? QVariant(h) : QAbstractTableModel::headerData(section, o, role);
+  return headers;
 }
 
 // --- Progress ---------------------------------------------------------------------

@@ -17,8 +17,25 @@ using HistoryRows = std::shared_ptr<const std::vector<GameRecord>>;
 // "won", "won with Solve", "lost" or "abandoned".
 QString ResultText(const GameRecord& r);
 
+// A read-only table of texts for a view: a subclass gives the cells, the
+// headers and their tips.
+class TextTableModel : public QAbstractTableModel {
+ public:
+  virtual QString Text(int row, int column) const = 0;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+
+ protected:
+  virtual int Rows() const = 0;
+  virtual const QStringList& Headers() const = 0;
+  virtual QString HeaderTip(int) const { return QString(); }
+};
+
 // The "Per game" tab: one line per game in the history.
-class SummaryTableModel : public QAbstractTableModel {
+class SummaryTableModel : public TextTableModel {
  public:
   enum Column {
     Game,
@@ -35,19 +52,19 @@ class SummaryTableModel : public QAbstractTableModel {
   };
   void SetRows(const std::vector<GameRecord>& rows);
   const std::vector<GameSummary>& Summaries() const { return summaries_; }
-  QString Text(int row, int column) const;
+  QString Text(int row, int column) const override;
 
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+ protected:
+  int Rows() const override { return int(summaries_.size()); }
+  const QStringList& Headers() const override;
+  QString HeaderTip(int section) const override;
 
  private:
   std::vector<GameSummary> summaries_;
 };
 
 // The "History" tab: every game, newest first, filtered by game and result.
-class HistoryTableModel : public QAbstractTableModel {
+class HistoryTableModel : public TextTableModel {
  public:
   enum Column { Ended, Game, Number, Result, Time, Moves, Undos, Hints, Score, Dealt, ColumnCount };
   // The result filter's choices, in the order the window lists them.
@@ -59,12 +76,11 @@ class HistoryTableModel : public QAbstractTableModel {
   void SetFilter(int game, ResultFilter result);
   // The game shown in a row, or nullptr outside.
   const GameRecord* RecordAt(int row) const;
-  QString Text(int row, int column) const;
+  QString Text(int row, int column) const override;
 
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+ protected:
+  int Rows() const override { return int(shown_.size()); }
+  const QStringList& Headers() const override;
 
  private:
   void Refilter();
