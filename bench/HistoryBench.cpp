@@ -12,6 +12,7 @@
 
 #include "../tests/support/HistorySample.h"
 #include "history/Recorder.h"
+#include "players/HistoryModels.h"
 #include "players/StatForm.h"
 
 namespace {
@@ -33,22 +34,6 @@ const QString& LongHistoryPath() {
   static LongHistory h;
   return h.path;
 }
-
-void BM_RecordGameAtItsEnd(benchmark::State& state) {
-  HistoryRecorder rec(LongHistoryPath());
-  rec.Db().Open();
-  uint32_t n = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    rec.BeginDeal(QStringLiteral("Default"), 32, ++n, DealKind::Random);
-    for (int i = 0; i < 80; ++i)
-      rec.NoteMove();
-    state.ResumeTiming();
-    rec.Finish(GameResult::Won, 208);
-  }
-  if (rec.Pending() != 0) state.SkipWithError("a game was not recorded");
-}
-BENCHMARK(BM_RecordGameAtItsEnd)->Unit(benchmark::kMillisecond);
 
 void BM_StatisticsWindowFirstPaint(benchmark::State& state) {
   HistoryDb db(LongHistoryPath());
@@ -76,5 +61,41 @@ BENCHMARK(BM_StatisticsWindowFirstPaint)
     ->Arg(TStatForm::HistoryTab)
     ->Arg(TStatForm::ProgressTab)
     ->Unit(benchmark::kMillisecond);
+
+// The parts of reading a history tab's rows.
+void BM_ReadRows(benchmark::State& state) {
+  HistoryDb db(LongHistoryPath());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(db.Rows(QStringLiteral("Default")));
+}
+BENCHMARK(BM_ReadRows)->Unit(benchmark::kMillisecond);
+
+void BM_Figures(benchmark::State& state) {
+  HistoryDb db(LongHistoryPath());
+  const auto rows = *db.Rows(QStringLiteral("Default"));
+  for (auto _ : state) {
+    if (state.range(0) == 0) benchmark::DoNotOptimize(SummariseByGame(rows));
+    if (state.range(0) == 1)
+      benchmark::DoNotOptimize(
+          ProgressFigures::Make(rows, Period::Day, 30, QDateTime::currentDateTime()));
+  }
+}
+BENCHMARK(BM_Figures)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_RecordGameAtItsEnd(benchmark::State& state) {
+  HistoryRecorder rec(LongHistoryPath());
+  rec.Db().Open();
+  uint32_t n = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    rec.BeginDeal(QStringLiteral("Default"), 32, ++n, DealKind::Random);
+    for (int i = 0; i < 80; ++i)
+      rec.NoteMove();
+    state.ResumeTiming();
+    rec.Finish(GameResult::Won, 208);
+  }
+  if (rec.Pending() != 0) state.SkipWithError("a game was not recorded");
+}
+BENCHMARK(BM_RecordGameAtItsEnd)->Unit(benchmark::kMillisecond);
 
 }  // namespace

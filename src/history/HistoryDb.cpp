@@ -52,26 +52,41 @@ const std::vector<std::vector<const char*>>& Migrations() {
 const char* const kColumns =
     "player, game, number, start_ms, end_ms, play_ms, moves, undos, hints, solved, score, "
     "result, dealt";
+// For reading: the names as numbers (the order of GameResult and
+// DealKind, -1 for a name that is not ours), so a long history is read
+// without a string per name.
+const char* const kDealtAsNumber =
+    "CASE dealt WHEN 'chosen number' THEN 0 WHEN 'random' THEN 1 WHEN 'winnable-only' THEN 2 "
+    "WHEN 'deal of the day' THEN 3 ELSE -1 END";
+QString ReadColumns() {
+  return QStringLiteral(
+             "game, number, start_ms, end_ms, play_ms, moves, undos, hints, solved, score, "
+             "CASE result WHEN 'won' THEN 0 WHEN 'lost' THEN 1 WHEN 'abandoned' THEN 2 ELSE -1 "
+             "END, %1, player")
+      .arg(QLatin1String(kDealtAsNumber));
+}
 
-// One row of kColumns; nothing when its names are not ours.
-std::optional<GameRecord> ReadRow(const QSqlQuery& q) {
+// One row of ReadColumns() (of the player named, or the one it names);
+// nothing when its names are not ours.
+std::optional<GameRecord> ReadRow(const QSqlQuery& q, const QString& player) {
+  const int result = q.value(10).toInt(), dealt = q.value(11).toInt();
+  if (result < 0 || result > int(GameResult::Abandoned) || dealt < 0 ||
+      dealt > int(DealKind::DealOfTheDay))
+    return std::nullopt;
   GameRecord r;
-  r.Player = q.value(0).toString();
-  r.Game = q.value(1).toInt();
-  r.Number = uint32_t(q.value(2).toLongLong());
-  r.StartMs = q.value(3).toLongLong();
-  r.EndMs = q.value(4).toLongLong();
-  r.PlayMs = q.value(5).toLongLong();
-  r.Moves = q.value(6).toInt();
-  r.Undos = q.value(7).toInt();
-  r.Hints = q.value(8).toInt();
-  r.Solved = q.value(9).toInt() != 0;
-  r.Score = q.value(10).toInt();
-  const auto result = ResultFromName(q.value(11).toString());
-  const auto dealt = DealKindFromName(q.value(12).toString());
-  if (!result || !dealt) return std::nullopt;
-  r.Result = *result;
-  r.Dealt = *dealt;
+  r.Player = player.isEmpty() ? q.value(12).toString() : player;
+  r.Game = q.value(0).toInt();
+  r.Number = uint32_t(q.value(1).toLongLong());
+  r.StartMs = q.value(2).toLongLong();
+  r.EndMs = q.value(3).toLongLong();
+  r.PlayMs = q.value(4).toLongLong();
+  r.Moves = q.value(5).toInt();
+  r.Undos = q.value(6).toInt();
+  r.Hints = q.value(7).toInt();
+  r.Solved = q.value(8).toInt() != 0;
+  r.Score = q.value(9).toInt();
+  r.Result = GameResult(result);
+  r.Dealt = DealKind(dealt);
   return r;
 }
 
@@ -300,7 +315,7 @@ std::optional<std::vector<GameRecord>> HistoryDb::Rows(const QString& player, QS
         rows.clear();
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        QString sql = QStringLiteral("SELECT %1 FROM games").arg(QLatin1String(kColumns));
+        QString sql = QStringLiteral("SELECT %1 FROM games").arg(ReadColumns());
         if (!player.isEmpty()) sql += QStringLiteral(" WHERE player = ?");
         sql += QStringLiteral(" ORDER BY end_ms DESC, id DESC");
         if (!q.prepare(sql)) {
@@ -313,7 +328,7 @@ std::optional<std::vector<GameRecord>> HistoryDb::Rows(const QString& player, QS
           return false;
         }
         while (q.next())
-          if (auto r = ReadRow(q)) rows.push_back(std::move(*r));
+          if (auto r = ReadRow(q, player)) rows.push_back(std::move(*r));
         // A damaged page may show only when the reading reaches it.
         if (q.lastError().isValid()) {
           *err = q.lastError();
@@ -380,12 +395,13 @@ std::optional<GameRecord> HistoryDb::TakeInPlay(const QString& player) {
           return false;
         }
         // In the games' column order, so ReadRow reads it; it has no end yet.
-        bool ok = q.prepare(QStringLiteral(
-            "SELECT player, game, number, start_ms, 0, play_ms, moves, undos, hints, solved, "
-            "score, 'lost', dealt FROM in_play WHERE player = ?"));
+        bool ok = q.prepare(
+            QStringLiteral("SELECT game, number, start_ms, 0, play_ms, moves, undos, hints, "
+                           "solved, score, 1, %1 FROM in_play WHERE player = ?")
+                .arg(QLatin1String(kDealtAsNumber)));
         q.bindValue(0, player);
         ok = ok && q.exec();
-        if (ok && q.next()) found = ReadRow(q);
+        if (ok && q.next()) found = ReadRow(q, player);
         q.finish();
         if (ok) {
           q.prepare(QStringLiteral("DELETE FROM in_play WHERE player = ?"));

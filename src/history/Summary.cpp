@@ -63,7 +63,11 @@ std::vector<PeriodCount> GamesPerPeriod(const std::vector<GameRecord>& rows, Per
   const QDate first = last.addDays(-qint64(step) * (count - 1));
   for (int i = 0; i < count; ++i)
     out[size_t(i)].First = first.addDays(qint64(step) * i);
+  // Turning a time into a local date is the dear part: games before the
+  // first period are passed over without it.
+  const qint64 firstMs = first.startOfDay().toMSecsSinceEpoch();
   for (const GameRecord& r : rows) {
+    if (r.EndMs < firstMs) continue;
     const QDate d = PeriodStart(QDateTime::fromMSecsSinceEpoch(r.EndMs).date(), period);
     const qint64 index = first.daysTo(d) / step;
     if (d < first || index >= count) continue;
