@@ -17,6 +17,8 @@
 #include "app/SolveCommand.h"
 #include "app/Usage.h"
 #include "cardtable/Card.h"
+#include "history/HistoryDb.h"
+#include "history/Summary.h"
 #include "platform/FileLock.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
@@ -39,6 +41,7 @@ struct CommandLine {
   bool resume = false;
   bool help = false;
   bool version = false;
+  bool historyCsv = false;
 };
 
 // Window sizes --size accepts, in window pixels.
@@ -83,6 +86,10 @@ std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) 
       cl.dump = true;
       continue;
     }
+    if (opt == "--history-csv") {
+      cl.historyCsv = true;
+      continue;
+    }
     if (opt == "--resume" || opt == "--help" || opt == "--version") {
       (opt == "--resume" ? cl.resume : opt == "--help" ? cl.help : cl.version) = true;
       continue;
@@ -121,6 +128,24 @@ std::optional<QString> ParseCommandLine(int argc, char** argv, CommandLine& cl) 
     }
   }
   return std::nullopt;
+}
+
+// --history-csv: every game of the history, all players, newest first.
+int PrintHistoryCsv(const QString& dataDir) {
+  const QString path = HistoryFilePath(PlayersFilePath(dataDir));
+  std::vector<GameRecord> rows;
+  // A folder without a history has none to print, and gets no file for it.
+  if (QFileInfo(path).exists() || QFileInfo(path).isSymLink()) {
+    HistoryDb db(path);
+    QString reason;
+    auto read = db.Rows(QString(), &reason);
+    if (QString notice = db.TakeNotice(); !notice.isEmpty())
+      std::fprintf(stderr, "wenlo-solitaire: %s %s\n", qPrintable(path), qPrintable(notice));
+    if (!read) return Fail(QStringLiteral("cannot read the history %1: %2").arg(path, reason), 1);
+    rows = std::move(*read);
+  }
+  const QByteArray csv = HistoryCsv(rows);
+  return std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout) == size_t(csv.size()) ? 0 : 1;
 }
 
 void DealFromCommandLine(GameFlow& flow, const CommandLine& cl) {
@@ -168,6 +193,11 @@ int RunApplication(int argc, char** argv) {
   if (cl.help || cl.version) {
     std::fputs(qPrintable(cl.help ? UsageText() : VersionText()), stdout);
     return 0;
+  }
+  if (cl.historyCsv) {
+    QCoreApplication core(argc, argv);
+    NameApplication();
+    return PrintHistoryCsv(cl.dataDir);
   }
   const bool headless = cl.dump || !cl.script.isEmpty() || !cl.screenshot.isEmpty();
   if (headless) {

@@ -348,7 +348,13 @@ void TMain_F::Game_MIClick() {
 
 void TMain_F::Statistics1Click() {
   TStatForm dialog(flow_->Players(), flow_->GameIndex(), flow_->Settings().StatState, this);
+  dialog.SetHistory(&flow_->History().Db());
+  dialog.OnHelp = [this](int context) { help_.Request(HELP_CONTEXT, context); };
   ExecDialog(dialog, mrOk);
+  if (auto deal = dialog.ReplayDeal()) {
+    flow_->DealGame(deal->first, deal->second);
+    UpdateStatusBar();
+  }
 }
 
 void TMain_F::Deck_MIClick() {
@@ -442,6 +448,7 @@ void TMain_F::NewRedo1Click() {
 
 void TMain_F::Hint1Click() {
   flash_->Stop();
+  flow_->History().NoteHint();
   // The solver's next move when it knows a winning line: a hint that leads
   // to a win rather than any legal move.
   std::optional<THintMove> move = solver_->NextMove();

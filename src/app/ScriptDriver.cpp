@@ -2,6 +2,8 @@
 #include "app/ScriptDriver.h"
 
 #include <QKeySequence>
+#include <algorithm>
+#include <limits>
 #include <map>
 
 #include "app/ExitHandling.h"
@@ -9,6 +11,9 @@
 #include "records/Catalogue.h"
 #include "session/GameFlow.h"
 #include "session/Hint.h"
+#include "solver/Moves.h"
+#include "solver/Position.h"
+#include "solver/Solver.h"
 
 namespace {
 
@@ -23,7 +28,7 @@ const std::map<QString, Syntax>& Verbs() {
       {"dblpile", {1, 1}},  {"click", {2, 2}},      {"dblclick", {2, 2}}, {"tick", {0, 1}},
       {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},     {"autoplay", {1, 1}},
       {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},     {"quit", {0, 0}},
-      {"drag", {2, 2}},     {"key", {1, 1}},        {"hint", {0, 0}},
+      {"drag", {2, 2}},     {"key", {1, 1}},        {"hint", {0, 0}},     {"solve", {0, 1}},
   };
   return verbs;
 }
@@ -47,6 +52,9 @@ std::optional<QString> CheckArgs(const ScriptCommand& c) {
   } else if (c.verb == "answer") {
     long long r = c.args[0];
     if (r != 1 && r != 2 && r != 6 && r != 7) return QStringLiteral("answer must be 1, 2, 6 or 7");
+  } else if (c.verb == "solve") {
+    if (!c.args.empty() && !in(0, 1, 100000))
+      return QStringLiteral("move count out of range 1..100000");
   } else if (c.verb == "undooption") {
     if (!in(0, 0, 2)) return QStringLiteral("undo option must be 0, 1 or 2");
   }
@@ -127,6 +135,7 @@ ScriptDriver::~ScriptDriver() {
 }
 
 void ScriptDriver::RunExit() {
+  if (quit_) return;  // a signal seen by a nested run (solve) has ended it
   const SaveReport report = flow_.Close();
   for (const QString& line : report.Lines())
     out_ << "save failed: " << line << "\n";
@@ -153,6 +162,48 @@ void ScriptDriver::ClickAt(int x, int y, bool dbl) {
   if (dbl) {
     form.MouseDoubleClick(Qt::LeftButton, p);
     form.MouseRelease(Qt::LeftButton, p);
+  }
+}
+
+void ScriptDriver::PlaySolverLine(long long most) {
+  if (!flow_.Dealt() || flow_.Busy()) {
+    out_ << "solve none\n";
+    out_.flush();
+    return;
+  }
+  TableHost& host = flow_.Host();
+  SolveRequest req;
+  req.gameIndex = flow_.GameIndex();
+  req.number = flow_.GameNumber();
+  req.autoPlay = flow_.Table().AutoPlay;
+  req.from = CapturePosition(host, PilesInOrder(host));
+  // Bounded by positions, with time to spare: a script gets the same answer
+  // on a slow machine as on a fast one.
+  req.budget.nodes = 300000;
+  req.budget.seconds = 120;
+  const SolveResult result = Solve(req);
+  out_ << "solve " << VerdictText(result.verdict);
+  if (result.verdict == Verdict::Winnable) out_ << " " << result.moves << " moves";
+  out_ << "\n";
+  out_.flush();
+  if (result.verdict != Verdict::Winnable) return;
+  // The line as Game > Solve plays it: the same clicks, the answers the
+  // line gives, the ticks its automatic play takes.
+  // The line as Game > Solve plays it: its moves are this driver's own
+  // commands (the clicks, the answers the line gives, the ticks its
+  // automatic play takes).
+  long long played = 0;
+  for (const SolverMove& move : result.line) {
+    auto parsed = ParseScript(move.Text());
+    const auto* commands = std::get_if<std::vector<ScriptCommand>>(&parsed);
+    if (!commands || ExitHandling::SignalArrived()) return;
+    const bool isMove = std::any_of(commands->begin(), commands->end(), [](const ScriptCommand& c) {
+      return c.verb != "answer" && c.verb != "tick";
+    });
+    // Stopping Solve after so many moves, as a click in the window does.
+    if (isMove && played++ >= most) return;
+    if (isMove) flow_.History().NoteSolveMove();
+    if (Run(*commands)) return;
   }
 }
 
@@ -200,7 +251,10 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       Drag(from, to);
     } else if (v == "key") {
       if (SendKey) SendKey(int(c.args[0]), Qt::KeyboardModifiers::fromInt(int(c.args[1])));
+    } else if (v == "solve") {
+      PlaySolverLine(c.args.empty() ? std::numeric_limits<long long>::max() : c.args[0]);
     } else if (v == "hint") {
+      flow_.History().NoteHint();
       if (auto move = FindHint(flow_.Host()))
         out_ << "hint " << move->From->DeckID() << " -> " << move->To->DeckID() << "\n";
       else

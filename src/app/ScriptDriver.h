@@ -54,6 +54,10 @@ class ScriptDriver {
   void RunExit();
   void ClickAt(int x, int y, bool dbl);
   void Drag(TDeck* from, TDeck* to);
+  // solve [N]: the solver's line from the table as it stands, played as
+  // Game > Solve plays it (the deal then counts as won with Solve), or only
+  // its first N moves.
+  void PlaySolverLine(long long most);
 
   GameFlow& flow_;
   QTextStream& out_;

@@ -316,6 +316,9 @@ void SolverControl::PlayStep() {
     return a;
   });
   TableHost& host = flow_.Host();
+  // From the first move Solve plays, the deal is the solver's win, not the
+  // player's.
+  flow_.History().NoteSolveMove();
   for (const MoveStep& s : move.steps) {
     if (s.kind == MoveStep::Pile || s.kind == MoveStep::DblPile) {
       TDeck* d = FindPileByID(&host.Form(), s.a);

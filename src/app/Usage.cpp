@@ -19,6 +19,8 @@ QString UsageText() {
       "  --dump               deal, print the table as text and exit (no window)\n"
       "  --script FILE        run the commands of FILE headless and exit\n"
       "  --screenshot FILE    render the window after the deal or script into a PNG\n"
+      "  --history-csv        print the game history (history.db beside players.dat)\n"
+      "                       as CSV and exit\n"
       "  --help               show this help and exit\n"
       "  --version            show the version and exit\n"
       "\n"

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,14 +11,18 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTableWidget>
 #include <algorithm>
 
+#include "history/HistoryDb.h"
 #include "platform/Modal.h"
+#include "platform/SafeFile.h"
 #include "platform/qt/ModalQt.h"
 #include "players/HiscoreForm.h"
+#include "players/HistoryPages.h"
 #include "records/Catalogue.h"
 
 const QString TStatForm::kClearQuestion =
@@ -86,6 +91,9 @@ TStatForm::TStatForm(PlayerList& players, int currentGame, int& statState, QWidg
   TabControl1 = tabs;
   TabControl1->addTab(QStringLiteral("All records"));
   TabControl1->addTab(QStringLiteral("Filled records"));
+  TabControl1->addTab(QStringLiteral("Per game"));
+  TabControl1->addTab(QStringLiteral("History"));
+  TabControl1->addTab(QStringLiteral("Progress"));
   TabControl1->setDrawBase(false);
   TabControl1->setExpanding(false);
 
@@ -111,6 +119,19 @@ TStatForm::TStatForm(PlayerList& players, int currentGame, int& statState, QWidg
   header->setSectionResizeMode(QHeaderView::Fixed);
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header->setHighlightSections(false);
+
+  Summary_P = new TSummaryPage(this);
+  History_P = new THistoryPage(this);
+  Progress_P = new TProgressPage(this);
+  History_P->OnReplay = [this](const GameRecord& r) {
+    replay_ = std::pair{r.Game, r.Number};
+    done(mrOk);
+  };
+  History_P->OnExport = [this] { ExportClick(); };
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, [this] {
+    if (OnHelp) OnHelp(kHelpContext);
+  });
 
   Player_L = new QLabel(QStringLiteral("Player"), this);
   Player_CB = new QComboBox(this);
@@ -139,6 +160,7 @@ TStatForm::TStatForm(PlayerList& players, int currentGame, int& statState, QWidg
     TabControl1->setCurrentIndex(statState_ == 1 ? 1 : 0);
   }
   FillGrid();
+  ShowPage();
 }
 
 bool TStatForm::FilledOnly() const {
@@ -176,7 +198,7 @@ void TStatForm::ApplyLayout() {
       75, QFontMetrics(Clear_Btn->font()).horizontalAdvance(Clear_Btn->text().remove('&')) + 16);
   const int formW = panelW + buttonW + 34;
   const int tabW = panelW + 14;
-  static_cast<FixedTabBar*>(TabControl1)->tabWidth = tabW / 2 - 20;
+  static_cast<FixedTabBar*>(TabControl1)->tabWidth = tabW / TabControl1->count() - 2;
 
   const int margin = 4;
   TabControl1->setGeometry(margin, margin, tabW, TabControl1->sizeHint().height());
@@ -186,6 +208,11 @@ void TStatForm::ApplyLayout() {
   Panel1->setGeometry(margin, panelTop, tabW, hintH + gridH + 14);
   Hint_L->setGeometry(7, 4, panelW, hintH);
   Statistics_SG->setGeometry(7, 4 + hintH, panelW, gridH);
+  // The history's tabs take the panel's place.
+  const QRect page = Panel1->geometry().adjusted(4, 4, -4, -4);
+  for (QWidget* p : {static_cast<QWidget*>(Summary_P), static_cast<QWidget*>(History_P),
+                     static_cast<QWidget*>(Progress_P)})
+    p->setGeometry(page);
 
   const int right = formW - 12 - buttonW;
   const int labelH = QFontMetrics(Player_L->font()).height();
@@ -246,11 +273,72 @@ void TStatForm::Player_CBChange(int index) {
   if (!players_.IsIndex(index)) return;
   viewed_ = index;
   setWindowTitle(CaptionFor(players_.Name(index)));
+  rows_.reset();
   FillGrid();
+  ShowPage();
 }
 
 void TStatForm::TabControl1Change(int) {
-  FillGrid();
+  if (TabControl1->currentIndex() <= FilledRecordsTab) FillGrid();
+  ShowPage();
+}
+
+void TStatForm::ShowPage() {
+  const int tab = TabControl1->currentIndex();
+  Panel1->setVisible(tab <= FilledRecordsTab);
+  Summary_P->setVisible(tab == PerGameTab);
+  History_P->setVisible(tab == HistoryTab);
+  Progress_P->setVisible(tab == ProgressTab);
+  if (tab <= FilledRecordsTab) return;
+  // Read on first sight: the counters' tabs open without touching the
+  // history, however long it is.
+  const bool fresh = !rows_;
+  const HistoryRows& rows = Rows();
+  if (fresh) {
+    Summary_P->SetRows(rows);
+    History_P->SetRows(rows);
+    Progress_P->SetRows(rows);
+  }
+}
+
+const HistoryRows& TStatForm::Rows() {
+  if (rows_) return rows_;
+  auto rows = std::make_shared<std::vector<GameRecord>>();
+  if (history_ && players_.IsIndex(viewed_)) {
+    QString reason;
+    if (auto read = history_->Rows(players_.Name(viewed_), &reason)) {
+      *rows = std::move(*read);
+    } else {
+      ShowMessage(
+          QStringLiteral("The game history %1 cannot be read: %2").arg(history_->Path(), reason),
+          QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
+    }
+    const QString notice = history_->TakeNotice();
+    if (!notice.isEmpty())
+      ShowMessage(history_->Path() + QLatin1Char(' ') + notice,
+                  QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
+  }
+  rows_ = std::move(rows);
+  return rows_;
+}
+
+bool TStatForm::ExportCsv(const QString& path, QString* reason) {
+  SafeFileWriter writer(path);
+  if (writer.Write(HistoryCsv(*Rows()))) return true;
+  if (reason) *reason = writer.Reason();
+  return false;
+}
+
+void TStatForm::ExportClick() {
+  const QString name = players_.IsIndex(viewed_) ? players_.Name(viewed_) : QString();
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export history"),
+                                                    QStringLiteral("history-%1.csv").arg(name),
+                                                    QStringLiteral("CSV files (*.csv)"));
+  if (path.isEmpty()) return;
+  QString reason;
+  if (!ExportCsv(path, &reason))
+    ShowMessage(QStringLiteral("The history could not be written to %1: %2").arg(path, reason),
+                QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
 }
 
 void TStatForm::ClearBtnClick() {

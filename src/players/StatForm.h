@@ -12,9 +12,18 @@
 
 #include <QDialog>
 #include <QStyledItemDelegate>
+#include <functional>
+#include <optional>
+#include <utility>
 
+#include "players/HistoryModels.h"
 #include "players/StatsModel.h"
 #include "records/Players.h"
+
+class HistoryDb;
+class THistoryPage;
+class TProgressPage;
+class TSummaryPage;
 
 class QComboBox;
 class QFrame;
@@ -40,6 +49,21 @@ class TStatForm : public QDialog {
   static const QString kClearCaption;
 
   TStatForm(PlayerList& players, int currentGame, int& statState, QWidget* parent = nullptr);
+
+  // The tabs after the two of records: the history's per-game figures,
+  // every game, the progress. Their rows are read when one is first shown.
+  enum Tab { AllRecordsTab, FilledRecordsTab, PerGameTab, HistoryTab, ProgressTab };
+  // The history the tabs read (none: they stay empty).
+  void SetHistory(HistoryDb* history) { history_ = history; }
+  // The viewed player's games, read now if they were not yet.
+  const HistoryRows& Rows();
+  // Writes the viewed player's history as CSV; false with the reason.
+  bool ExportCsv(const QString& path, QString* reason);
+  // The help topic about statistics and the history (F1 in the window).
+  static constexpr int kHelpContext = 20;
+  std::function<void(int)> OnHelp;
+  // The deal "Play this deal again" asked for as the dialog closed.
+  std::optional<std::pair<int, uint32_t>> ReplayDeal() const { return replay_; }
 
   const StatsTable& Table() const { return table_; }
   // The player whose records are shown.
@@ -67,6 +91,9 @@ class TStatForm : public QDialog {
   QPushButton* Ok_Btn;
   QPushButton* Hiscore_Btn;
   QPushButton* Clear_Btn;
+  TSummaryPage* Summary_P;
+  THistoryPage* History_P;
+  TProgressPage* Progress_P;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -75,10 +102,15 @@ class TStatForm : public QDialog {
   void ApplyLayout();
   void RefreshCells();
   void ScrollToCurrentGame();
+  void ShowPage();
+  void ExportClick();
 
   PlayerList& players_;
   int currentGame_;
   int& statState_;
   int viewed_;
   StatsTable table_;
+  HistoryDb* history_ = nullptr;
+  HistoryRows rows_;  // the viewed player's, once read
+  std::optional<std::pair<int, uint32_t>> replay_;
 };

@@ -11,6 +11,7 @@ GameFlow::GameFlow(AppSettings settings, PlayerList players, QString playersFile
     : settings_(std::move(settings)),
       players_(std::move(players)),
       playersFile_(std::move(playersFile)),
+      history_(HistoryFilePath(playersFile_)),
       resume_(SavedGamePath(playersFile_)) {
   gameIndex_ = IsGameIndex(settings_.GameIndex) ? settings_.GameIndex : 0;
   host_.SetBack(settings_.Back);
@@ -26,6 +27,11 @@ GameFlow::GameFlow(AppSettings settings, PlayerList players, QString playersFile
     if (OnStatusChanged) OnStatusChanged();
   };
   host_.Table.OnGameWon = [this] { GameWon(); };
+  // Every player action that changed the table is a move of the history's.
+  b->OnPlayerChange = [this, started = b->OnPlayerChange] {
+    if (started) started();
+    history_.NoteMove();
+  };
   host_.Redeal_Timer.OnTimer = [this] {  // redeal_TM
     host_.Redeal_Timer.SetEnabled(false);
     Deal_MIClick();
@@ -43,6 +49,10 @@ std::unique_ptr<GameFlow> GameFlow::Load(const QString& dataDir) {
   AppSettings settings = LoadAppSettings(&problems);
   PlayerList players = LoadPlayers(settings, PlayersFileToRead(playersFile, dataDir), &problems);
   auto flow = std::make_unique<GameFlow>(std::move(settings), std::move(players), playersFile);
+  // Opened now, so a damaged history is told with the other files.
+  HistoryDb& db = flow->history_.Db();
+  if (!db.Open()) problems.Add(db.Path(), db.Error());
+  if (QString notice = db.TakeNotice(); !notice.isEmpty()) problems.Add(db.Path(), notice);
   flow->loadProblems_ = std::move(problems);
   return flow;
 }
@@ -84,6 +94,11 @@ void GameFlow::Deal_MIClick() {
   ForgetKeptGame();
   ClearTable();
   ChooseShuffle(sameShuffle_);
+  // The same shuffle again (Restart, or the number of the deal on the table)
+  // goes on with the deal the history follows.
+  if (!sameShuffle_ || !history_.InDeal(players_.ActiveName(), gameIndex_, gameNumber_))
+    history_.BeginDeal(players_.ActiveName(), gameIndex_, gameNumber_,
+                       sameShuffle_ ? DealKind::ChosenNumber : DealKind::Random);
   host_.Table.SetRotation_Counter(-1);
   dealt_ = true;
   if (OnCaptionChanged) OnCaptionChanged();
@@ -165,6 +180,7 @@ void GameFlow::NewUndo1Click() {
   undoEnabled_ = redoEnabled_ = false;
   host_.Additional_timer.SetEnabled(false);
   ProcessMessages();
+  if (b->HistoryIndex >= 0) history_.NoteUndo();
   b->UndoStep();
   host_.Table.HistoryStepped();
   if (settings_.UndoOption == 1) b->DropUndoable();
@@ -185,7 +201,21 @@ void GameFlow::NewRedo1Click() {
 // --- Game over ------------------------------------------------------------------
 
 void GameFlow::RecordLost() {
-  players_.RecordLost(players_.ActivePlayer(), gameIndex_, host_.Board1->Score());
+  const bool assisted = history_.SolveUsed();
+  if (!assisted) players_.RecordLost(players_.ActivePlayer(), gameIndex_, host_.Board1->Score());
+  FinishHistory(assisted ? GameResult::Abandoned : GameResult::Lost);
+}
+
+void GameFlow::FinishHistory(GameResult result) {
+  history_.Finish(result, host_.Board1->Score());
+  TellHistoryNotice();
+}
+
+void GameFlow::TellHistoryNotice() {
+  const QString notice = history_.Db().TakeNotice();
+  if (!notice.isEmpty())
+    ShowMessage(history_.Db().Path() + QStringLiteral(" ") + notice,
+                QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
 }
 
 void GameFlow::GameWon() {
@@ -196,7 +226,10 @@ void GameFlow::GameWon() {
     ProcessMessages();
     if (OnFlash) OnFlash();
   }
-  players_.RecordWon(players_.ActivePlayer(), gameIndex_, host_.Board1->Score());
+  // A win Solve played in is the solver's: no hi-score, no won game.
+  if (!history_.SolveUsed())
+    players_.RecordWon(players_.ActivePlayer(), gameIndex_, host_.Board1->Score());
+  FinishHistory(GameResult::Won);
   host_.Table.GameStarted = 0;
   ForgetKeptGame();
   if (OnWon) OnWon(gameIndex_, gameNumber_);
@@ -283,6 +316,10 @@ SaveReport GameFlow::Close() {
     }
     if (kept) {
       keptIsCurrent_ = true;
+      // Its row so far (start, counters, Solve's mark) waits for the next
+      // start; without it the game would come back as a fresh one.
+      QString why;
+      if (!history_.KeepInPlay(host_.Board1->Score(), &why)) report.Add(history_.Db().Path(), why);
     } else if (!keep || !keptIsCurrent_) {
       ForgetKeptGame();
       RecordLost();
@@ -299,6 +336,8 @@ SaveReport GameFlow::Close() {
   QString reason;
   if (!SaveAppSettings(settings_, &reason)) report.Add(SettingsFilePath(), reason);
   if (!SavePlayers(players_, playersFile_, &reason)) report.Add(playersFile_, reason);
+  if (!history_.Flush(&reason)) report.Add(history_.Db().Path(), reason);
+  TellHistoryNotice();
   return report;
 }
 
@@ -310,6 +349,7 @@ bool GameFlow::ResumeSavedGame() {
   keptIsCurrent_ = true;
   gameIndex_ = g->GameIndex;
   gameNumber_ = g->Number;
+  history_.ResumeDeal(players_.ActiveName(), gameIndex_, gameNumber_);
   dealt_ = true;
   ApplyGameSettings(gameIndex_);
   host_.Table.AutoPlay = g->AutoPlay;

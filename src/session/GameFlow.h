@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "history/Recorder.h"
 #include "records/Players.h"
 #include "records/SaveReport.h"
 #include "records/Settings.h"
@@ -40,6 +41,9 @@ class GameFlow {
   // The files Load found but could not read, and what was done about them.
   const LoadReport& LoadProblems() const { return loadProblems_; }
   RecentShuffles& Recent() { return recent_; }
+  // The game history: the deal on the table is followed and written when
+  // it ends.
+  HistoryRecorder& History() { return history_; }
 
   // Current game and deal.
   int GameIndex() const { return gameIndex_; }
@@ -94,6 +98,8 @@ class GameFlow {
   const GameResume& Resume() const { return resume_; }
 
   // --- Game over --------------------------------------------------------------
+  // A started deal is left. Once Solve has played a move in it, it is
+  // neither counted lost nor won: the history keeps it as abandoned.
   void RecordLost();
   void GameWon();
   void Game_over_Pre_Timer();
@@ -125,6 +131,10 @@ class GameFlow {
   void ChooseShuffle(bool same);
   void ClearTable() { host_.ClearTable(); }
   void ApplyUndoOptionAfterUndo();
+  // Ends the history's row of the deal and tells the player when its file
+  // had to be started afresh.
+  void FinishHistory(GameResult result);
+  void TellHistoryNotice();
 
   TableHost host_;
   AppSettings settings_;
@@ -132,6 +142,7 @@ class GameFlow {
   QString playersFile_;
   LoadReport loadProblems_;
   RecentShuffles recent_;
+  HistoryRecorder history_;
   int gameIndex_ = 0;
   uint32_t gameNumber_ = 0;
   bool sameShuffle_ = false;

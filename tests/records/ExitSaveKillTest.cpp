@@ -86,14 +86,15 @@ class KilledSave {
     return whole ? 1 : -1;
   }
   // Only the two files are left (with the data folder's lock, which stays,
-  // and the lock of a killed save).
+  // the lock of a killed save, and the game history with its journal).
   QStringList Strays() const {
     QStringList strays;
     for (const QString& dir : {Data(), Config()}) {
       for (const QString& n :
            QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
         if (n != "players.dat" && n != "Tamsel Cards.conf" && n != "Tamsel Cards.conf.lock" &&
-            n != "instance.lock")
+            n != "instance.lock" && n != "history.db" && n != "history.db-wal" &&
+            n != "history.db-shm")
           strays << n;
       }
     }
