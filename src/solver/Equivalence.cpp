@@ -27,6 +27,7 @@ struct GameGroups {
 constexpr auto F = &TTable::Foundation;
 constexpr auto C = &TTable::Tableau;
 constexpr auto R = &TTable::Reserve;
+constexpr auto D = &TTable::ListD;
 const GameGroups kGroups[] = {
     // Troika and Shamrocks: eighteen fans under one rule.
     {7, {{C, 1, 18}, {F, 1, 4}}},
@@ -65,6 +66,20 @@ const GameGroups kGroups[] = {
     {38, {{C, 1, 10}, {F, 1, 8}}},
     {39, {{C, 1, 10}, {F, 1, 8}}},
     {40, {{C, 1, 10}, {F, 1, 8}}},
+    // In a frame: twelve frame piles under one rule, foundations from the
+    // Twos in suit.
+    {4, {{D, 1, 12}, {F, 1, 8}}},
+    // Obstacle-race: six columns, sixteen reserve cards that only give.
+    {5, {{C, 1, 6}, {R, 1, 16}, {F, 1, 4}}},
+    // One Pack: seven columns that take nothing.
+    {11, {{C, 1, 7}}},
+    // Pharaoh: the two foundations built up and the two built down (each
+    // pair starts with two cards of one colour and takes any suit).
+    {13, {{F, 1, 2}, {F, 3, 4}}},
+    // Desire and Doubt: piles under one rule that the reserve refills in
+    // order (the first empty one, whichever that is).
+    {44, {{C, 1, 14}, {F, 1, 8}}},
+    {45, {{C, 1, 5}, {F, 1, 4}}},
     // Rectangle: twelve piles round the foundations, which share one base
     // rank the game keeps, not the piles.
     {43, {{C, 1, 12}, {F, 1, 8}}},

@@ -42,6 +42,11 @@ std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
   return g;
 }
 
+void SetPileLook(TablePosition& pos, int deckId, int look) {
+  for (size_t i = 0; i < pos.piles.size(); i += kPileHeader + pos.piles[i + 4])
+    if (pos.piles[i] == deckId) pos.piles[i + 3] = uint16_t((pos.piles[i + 3] & ~0xFF) | look);
+}
+
 bool HasNativeFamily(int game) {
   return Registry().count(game) > 0;
 }

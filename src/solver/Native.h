@@ -50,6 +50,10 @@ struct FamilyRegistration {
 std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
                                     std::unique_ptr<core::Family> family);
 
+// Sets the empty look of the pile with this DeckID (a stock that shows
+// whether it still redeals), for a family's writeCounters.
+void SetPileLook(TablePosition& pos, int deckId, int look);
+
 bool HasNativeFamily(int game);
 // Whether Solve asks the native search first for this game.
 bool NativeSearchFirst(int game);

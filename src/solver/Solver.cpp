@@ -390,9 +390,14 @@ std::optional<SolveResult> SolveNative(const SolveRequest& request) {
     std::vector<MoveStep> steps;
     for (int k = 0; k < c.nsteps; ++k) {
       const core::Step& st = c.steps[k];
-      if (st.kind == core::Step::Answer)
+      if (st.kind == core::Step::Answer) {
         steps.push_back({MoveStep::Answer, st.value});
-      else
+      } else if (st.kind == core::Step::Button) {
+        const TRedealButton* button = table.Host().Table.RedealButton.get();
+        if (!button) return std::nullopt;
+        const QPoint c = button->Geometry.center();
+        steps.push_back({MoveStep::Click, c.x(), c.y()});
+      } else
         steps.push_back({st.kind == core::Step::DoubleClick ? MoveStep::DblPile : MoveStep::Pile,
                          game->deckIds.at(st.value)});
     }

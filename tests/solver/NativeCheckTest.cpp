@@ -16,6 +16,7 @@
 #include "session/TableHost.h"
 #include "solver/Native.h"
 #include "solver/Solver.h"
+#include "solver/core/Search.h"
 
 namespace {
 
@@ -105,12 +106,13 @@ TEST_P(NativeCheckTest, MovesLeadWhereTheGamesOwnHandlersLead) {
     // The walk saw real play, not a table stuck at the deal.
     EXPECT_GT(moves, looked) << "autoplay " << autoPlay;
 
-    // A table one King short on each foundation, the Kings on the first
-    // piles that are no foundations: the moves that win must win both ways.
+    // Tables one King short on each foundation (or on the first only), the
+    // Kings on the first piles that are no foundations: the moves that win
+    // must win both ways, automatic play and all.
     ASSERT_TRUE(table.Deal(1));
     const std::optional<NativeGame> native = BindFamily(game, table.Host().Table, autoPlay);
     const TablePosition dealt = table.Capture();
-    core::Pos deal, last;
+    core::Pos deal;
     ASSERT_TRUE(ToCompact(*native, dealt, deal));
     std::vector<bool> foundation(size_t(deal.piles), false);  // by the look of the pile
     for (size_t i = 0; i < dealt.piles.size(); i += 5 + dealt.piles[i + 4]) {
@@ -119,28 +121,43 @@ TEST_P(NativeCheckTest, MovesLeadWhereTheGamesOwnHandlersLead) {
         foundation[size_t(at - native->deckIds.begin())] = true;
     }
     const int packs = deal.Total() / 52;
-    std::vector<core::Code> kings;
-    for (int p = 0, nth = 0; p < deal.piles; ++p) {
-      std::vector<core::Code> cards;
-      if (foundation[size_t(p)]) {
-        const int pack = nth / 4, suit = nth % 4;
-        ++nth;
-        for (int rank = 1; rank <= 12; ++rank)
-          cards.push_back(core::Code(pack * 52 + suit * 13 + rank) | core::kFaceUp);
-        kings.push_back(core::Code(pack * 52 + suit * 13 + 13) | core::kFaceUp);
+    if (std::count(foundation.begin(), foundation.end(), true) == 4 * packs)
+      for (int out : {4 * packs, 1}) {
+        core::Pos finale;
+        for (int p = 0, nth = 0, kings = 0; p < deal.piles; ++p) {
+          std::vector<core::Code> cards;
+          if (foundation[size_t(p)]) {
+            const int first = nth / 4 * 52 + nth % 4 * 13;
+            for (int rank = 1; rank <= (nth < out ? 12 : 13); ++rank)
+              cards.push_back(core::Code(first + rank) | core::kFaceUp);
+            ++nth;
+          } else if (kings < out) {
+            cards.push_back(core::Code(kings / 4 * 52 + kings % 4 * 13 + 13) | core::kFaceUp);
+            ++kings;
+          }
+          finale.AddPile(cards.data(), int(cards.size()));
+        }
+        std::copy(deal.counters, deal.counters + core::kCounters, finale.counters);
+        SCOPED_TRACE(testing::Message() << "autoplay " << autoPlay << " Kings out " << out);
+        Compare(table, *native, dealt, FromCompact(*native, finale, dealt));
       }
-      last.AddPile(cards.data(), int(cards.size()));
+    // Where no such table can be won (the foundations build otherwise),
+    // the last move of a winning line the native search finds.
+    for (uint32_t number = 1; wins_ == 0 && number <= 20 && !HasFailure(); ++number) {
+      ASSERT_TRUE(table.Deal(number));
+      const std::optional<NativeGame> bound = BindFamily(game, table.Host().Table, autoPlay);
+      const TablePosition start = table.Capture();
+      core::Pos from;
+      ASSERT_TRUE(ToCompact(*bound, start, from));
+      core::Limits limits;
+      limits.positions = 200000;
+      const core::Outcome o = core::Search(*bound->family, from, limits);
+      if (o.answer != core::Answer::Won || o.line.empty()) continue;
+      if (o.line.size() > 1) from = o.line[o.line.size() - 2].pos;
+      SCOPED_TRACE(testing::Message()
+                   << "autoplay " << autoPlay << " deal " << number << " before its winning move");
+      Compare(table, *bound, start, FromCompact(*bound, from, start));
     }
-    ASSERT_EQ(int(kings.size()), 4 * packs);
-    // The Kings go one each on the first piles that take no foundation role.
-    core::Pos finale;
-    for (int p = 0, k = 0; p < last.piles; ++p) {
-      std::vector<core::Code> cards(last.cards + last.Begin(p), last.cards + last.end[p]);
-      if (!foundation[size_t(p)] && k < int(kings.size())) cards.push_back(kings[size_t(k++)]);
-      finale.AddPile(cards.data(), int(cards.size()));
-    }
-    SCOPED_TRACE(testing::Message() << "autoplay " << autoPlay << " one King short");
-    Compare(table, *native, dealt, FromCompact(*native, finale, dealt));
   }
   EXPECT_GT(wins_, 0);
 }
@@ -178,6 +195,59 @@ TEST(NativeSolveTest, AnswersStandAgainstTheReferenceSearch) {
     }
     EXPECT_GE(decidedNative, decidedReference) << "game " << game;
   }
+  SetDeterministic(false);
+}
+
+// A deal's compact start, as the native search sees it.
+struct NativeDeal {
+  SolverTable table;
+  std::optional<NativeGame> native;
+  core::Pos start;
+  NativeDeal(int game, uint32_t number) : table(game, 0, false) {
+    table.Deal(number);
+    native = BindFamily(game, table.Host().Table, 0);
+    if (!native || !ToCompact(*native, table.Capture(), start)) native.reset();
+  }
+};
+
+// Safe moves taken alone and dead positions left out must never cost a
+// win: on every deal both searches decide, they agree. (The unpruned
+// search only decides the small deals, which is where a lost verdict
+// would lean on the pruning the most.)
+TEST(NativeSearchTest, PruningNeverLosesAWin) {
+  SetDeterministic(true);
+  core::Limits limits;
+  limits.positions = 20000;
+  limits.seconds = 30;
+  int compared = 0;
+  for (int game : NativeGames())
+    for (uint32_t number = 1; number <= 4; ++number) {
+      NativeDeal d(game, number);
+      ASSERT_TRUE(d.native) << "game " << game;
+      limits.prune = true;
+      const core::Outcome pruned = core::Search(*d.native->family, d.start, limits);
+      limits.prune = false;
+      const core::Outcome full = core::Search(*d.native->family, d.start, limits);
+      if (pruned.answer == core::Answer::Unknown || full.answer == core::Answer::Unknown) continue;
+      EXPECT_EQ(pruned.answer, full.answer) << "game " << game << " deal " << number;
+      ++compared;
+    }
+  EXPECT_GT(compared, 0);
+  SetDeterministic(false);
+}
+
+// Out of memory the search stops and answers nothing rather than a lost
+// verdict it has not earned.
+TEST(NativeSearchTest, MemoryCapStopsWithoutAVerdict) {
+  SetDeterministic(true);
+  NativeDeal d(32, 1);  // FreeCell
+  ASSERT_TRUE(d.native);
+  core::Limits limits;
+  limits.memoryBytes = 4096;
+  limits.firstRun = 1000000;
+  const core::Outcome o = core::Search(*d.native->family, d.start, limits);
+  EXPECT_TRUE(o.memoryFull);
+  EXPECT_EQ(o.answer, core::Answer::Unknown);
   SetDeterministic(false);
 }
 

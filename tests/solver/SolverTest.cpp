@@ -263,6 +263,7 @@ TEST_F(SolverTest, BudgetRunsOutAsUnknownAndCancelStopsAtOnce) {
   SolveRequest req;
   req.gameIndex = 17;
   req.number = 1;
+  req.engine = SolveRequest::Engine::Reference;  // whose positions `nodes` counts
   req.budget.nodes = 3;
   SolveResult r = Solve(req);
   EXPECT_EQ(r.verdict, Verdict::Unknown);

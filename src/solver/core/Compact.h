@@ -136,12 +136,15 @@ inline uint64_t Mix(uint64_t h, uint64_t v) {
 
 // The digest the search keeps: piles of one group (group[i] >= 0) go in
 // sorted, so positions that differ only by which of them holds what are one.
-inline uint64_t Digest(const Pos& p, const int8_t* group) {
+// `pileHash(p, i)` stands for pile i (PileHash, or less where the rules
+// look at less of a pile).
+template <class PileHashOf>
+uint64_t DigestBy(const Pos& p, const int8_t* group, PileHashOf pileHash) {
   uint64_t grouped[kMaxPiles];
   int ng = 0;
   uint64_t h = 0x51ed27a3;
   for (int i = 0; i < p.piles; ++i) {
-    const uint64_t ph = PileHash(p, i);
+    const uint64_t ph = pileHash(p, i);
     if (group && group[i] >= 0)
       grouped[ng++] = Mix(ph, uint64_t(group[i]));
     else
@@ -153,6 +156,10 @@ inline uint64_t Digest(const Pos& p, const int8_t* group) {
   for (int16_t c : p.counters)
     h = Mix(h, uint64_t(uint16_t(c)));
   return h;
+}
+
+inline uint64_t Digest(const Pos& p, const int8_t* group) {
+  return DigestBy(p, group, PileHash);
 }
 
 }  // namespace core

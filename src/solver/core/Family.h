@@ -51,6 +51,16 @@ class Family {
   // Piles whose contents may swap without changing what the rules allow
   // (one entry per pile: a group number or -1), or nullptr.
   virtual const int8_t* Groups() const { return nullptr; }
+  // The digest the search tells positions apart by. A family whose rules
+  // look at less than every card (foundations that only count their
+  // height, a stock that only ever gives its top) may hash less, so that
+  // positions the rules cannot tell apart are searched once.
+  virtual uint64_t SeenDigest(const Pos& p) const { return Digest(p, Groups()); }
+  // A position from which no line can win whatever is played (a card
+  // buried under one that must go home after it): the search does not go
+  // into it. Only ever true when the family can say why for certain,
+  // since a lost verdict rests on it.
+  virtual bool Dead(const Pos&) const { return false; }
 };
 
 }  // namespace core

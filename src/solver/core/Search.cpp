@@ -34,7 +34,7 @@ class Run {
       : family_(family), limits_(limits), out_(out), startTime_(startTime), seed_(seed) {}
 
   RunEnd Go(const Pos& start, long long allowance) {
-    seen_.Insert(Digest(start, family_.Groups()));
+    seen_.Insert(family_.SeenDigest(start));
     if (!Expand(start)) return RunEnd::Won;
     for (long long expanded = 0; !frames_.empty();) {
       Frame& f = frames_.back();
@@ -73,7 +73,6 @@ class Run {
   bool Expand(const Pos& p) {
     kids_.clear();
     family_.Moves(p, kids_);
-    const int8_t* groups = family_.Groups();
     const size_t first = arena_.size();
     for (Child& c : kids_) {
       if (c.won) {
@@ -83,13 +82,16 @@ class Run {
     }
     // A safe move home is the only one tried: whatever wins from here wins
     // after it too (the family says why for each such move).
-    auto safe = std::find_if(kids_.begin(), kids_.end(), [](const Child& c) { return c.safe; });
+    const bool prune = limits_.prune;
+    auto safe = std::find_if(kids_.begin(), kids_.end(),
+                             [prune](const Child& c) { return prune && c.safe; });
     if (safe != kids_.end()) {
-      if (seen_.Insert(Digest(safe->pos, groups))) arena_.push_back(*safe);
+      if (seen_.Insert(family_.SeenDigest(safe->pos)) && !family_.Dead(safe->pos))
+        arena_.push_back(*safe);
     } else {
       for (Child& c : kids_) {
-        const uint64_t d = Digest(c.pos, groups);
-        if (!seen_.Insert(d)) continue;
+        const uint64_t d = family_.SeenDigest(c.pos);
+        if (!seen_.Insert(d) || (prune && family_.Dead(c.pos))) continue;
         c.rating = family_.Rate(c.pos);
         if (seed_ != 0) c.rating += int(((d ^ seed_) * 0x9e3779b97f4a7c15ULL) >> 57);
         arena_.push_back(c);

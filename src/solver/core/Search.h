@@ -23,6 +23,10 @@ struct Limits {
   // Positions the first run may expand (0: a share of `positions`).
   long long firstRun = 0;
   const std::atomic<bool>* cancel = nullptr;
+  // Safe moves taken alone and dead positions left out. Off, the search
+  // tries everything: slower, but a check that the pruning never turns a
+  // won deal into a lost one.
+  bool prune = true;
 };
 
 struct Outcome {

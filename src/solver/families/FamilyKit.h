@@ -205,4 +205,54 @@ void Add(const Family& fam, const Pos& from, const Made& m, std::vector<Child>& 
   c.safe = fam.F().Has(m.to) && fam.SafeHome(from, from.Top(m.from));
 }
 
+// A column rule whose face-up runs move whole (AltColourDownRule and its
+// kin): from a column, onto a card the run from the one card of it that
+// fits (the rule walks down to it); onto an empty column any card, and a
+// run as the player answers: 1 the whole face-up run, 6 the top card alone.
+// From any other pile only its top card moves.
+template <class Fits, class Out>
+void WholeRun(const Pos& p, int s, int q, bool fromColumn, Fits fits, Out out) {
+  if (const Code t = p.Top(q)) {
+    int k = 0;
+    if (fromColumn)
+      while (OnRun(p, s, k, fits) && !fits(t, p.FromTop(s, k)))
+        ++k;
+    if (fits(t, p.FromTop(s, k))) out(Made{s, k + 1, q});
+    return;
+  }
+  if (!fromColumn || !OnRun(p, s, 0, fits)) {
+    out(Made{s, 1, q});
+    return;
+  }
+  int k = 0;
+  while (OnRun(p, s, k, fits))
+    ++k;
+  out(Made{s, k + 1, q, 1});
+  out(Made{s, 1, q, 6});
+}
+
+// Turns the top card of each of piles [first, last) face up, as the piles'
+// after-move handler does for the pile a card left.
+inline void TurnUpTops(Pos& p, int first, int last) {
+  for (int i = first; i < last; ++i)
+    if (!p.Empty(i)) p.At(i, p.Size(i) - 1) |= kFaceUp;
+}
+
+// In alternating colours a card home that nothing in play can ever need:
+// an Ace or a Two (the only cards that lie on them are Kings on Aces and
+// Aces on Twos, and an uncovered Ace goes home by itself), or a card whose
+// two cards of the other colour one rank below are home (nothing else may
+// lie on it, and a foundation that builds in suit from the Ace never gives
+// a card back).
+inline bool AltColourSafeHome(const Pos& p, const Foundations& F, Code c) {
+  const int r = Rank(c);
+  if (r <= 2) return true;
+  int height[5] = {0, 0, 0, 0, 0};  // by suit
+  for (int f = F.first; f < F.first + F.count; ++f)
+    if (const Code t = p.Top(f)) height[Suit(t)] = Rank(t);
+  for (int suit = 1; suit <= 4; ++suit)
+    if ((suit == 1 || suit == 4) != Black(c) && height[suit] < r - 1) return false;
+  return true;
+}
+
 }  // namespace core::kit
