@@ -16,6 +16,7 @@ constexpr int kCardScore = 5;
 struct Registered {
   FamilyBinder binder;
   bool first = true;
+  NativeSearchKind kind = NativeSearchKind::DepthFirst;
 };
 
 std::map<int, Registered>& Registry() {
@@ -26,9 +27,9 @@ std::map<int, Registered>& Registry() {
 }  // namespace
 
 FamilyRegistration::FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder,
-                                       bool first) {
+                                       bool first, NativeSearchKind kind) {
   for (int g : games)
-    Registry()[g] = {binder, first};
+    Registry()[g] = {binder, first, kind};
 }
 
 std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
@@ -49,6 +50,11 @@ bool HasNativeFamily(int game) {
 bool NativeSearchFirst(int game) {
   auto it = Registry().find(game);
   return it != Registry().end() && it->second.first;
+}
+
+NativeSearchKind NativeSearchKindOf(int game) {
+  auto it = Registry().find(game);
+  return it != Registry().end() ? it->second.kind : NativeSearchKind::DepthFirst;
 }
 
 std::optional<NativeGame> BindFamily(int game, const TTable& table, int autoPlay) {
