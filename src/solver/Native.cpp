@@ -4,6 +4,7 @@
 #include <map>
 
 #include "cardtable/Deck.h"
+#include "rules/PileLayout.h"
 
 namespace {
 
@@ -41,6 +42,28 @@ std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
   }
   g.family = std::move(family);
   return g;
+}
+
+void BindPassCounters(NativeGame& game, int stockDeckId, int passes, int pass, int noMore) {
+  // The stock's look lives in its pile header: DeckID, left, top, look.
+  auto lookAt = [stockDeckId](const std::vector<uint16_t>& d) -> size_t {
+    for (size_t i = 0; i < d.size(); i += kPileHeader + d[i + 4])
+      if (d[i] == stockDeckId) return i + 3;
+    return 0;
+  };
+  game.readCounters = [=](const TablePosition& from, core::Pos& to) {
+    const size_t look = lookAt(from.piles);
+    if (!look || from.rotation < 1 || from.rotation > passes) return false;
+    to.counters[pass] = int16_t(from.rotation);
+    to.counters[noMore] = (from.piles[look] & 0xFF) == int(Look::NoRedeal);
+    return true;
+  };
+  game.writeCounters = [=](const core::Pos& from, TablePosition& to) {
+    to.rotation = from.counters[pass];
+    if (const size_t look = lookAt(to.piles))
+      to.piles[look] = uint16_t((to.piles[look] & ~0xFF) |
+                                int(from.counters[noMore] ? Look::NoRedeal : Look::Ring));
+  };
 }
 
 bool HasNativeFamily(int game) {

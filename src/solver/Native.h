@@ -63,6 +63,11 @@ struct FamilyRegistration {
 std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
                                     std::unique_ptr<core::Family> family);
 
+// Counters for a stock gone through a set number of times: `pass` the
+// table's rotation counter (1..passes), `noMore` whether the stock pile (its
+// DeckID) shows the look that says it cannot be turned again.
+void BindPassCounters(NativeGame& game, int stockDeckId, int passes, int pass, int noMore);
+
 bool HasNativeFamily(int game);
 // Whether Solve asks the native search first for this game.
 bool NativeSearchFirst(int game);

@@ -13,7 +13,6 @@
 // does from the first card turned in the last pass.
 
 #include "cardtable/Deck.h"
-#include "rules/PileLayout.h"
 #include "rules/Table.h"
 #include "solver/Native.h"
 #include "solver/families/FamilyKit.h"
@@ -189,26 +188,7 @@ std::optional<NativeGame> Bind(const TTable& t, int autoPlay, bool leaves) {
   std::optional<NativeGame> g =
       BindPiles(piles, std::make_unique<NapoleonFamily>(leaves, autoPlay));
   if (!g) return g;
-  // The stock's look lives in its pile header: DeckID, left, top, look.
-  const int stock = t.Single[2]->DeckID();
-  auto lookAt = [stock](const std::vector<uint16_t>& d) -> size_t {
-    for (size_t i = 0; i < d.size(); i += 5 + d[i + 4])
-      if (d[i] == stock) return i + 3;
-    return 0;
-  };
-  g->readCounters = [lookAt](const TablePosition& from, Pos& to) {
-    const size_t look = lookAt(from.piles);
-    if (!look || from.rotation < 1 || from.rotation > kPasses) return false;
-    to.counters[kPass] = int16_t(from.rotation);
-    to.counters[kNoMore] = (from.piles[look] & 0xFF) == int(Look::NoRedeal);
-    return true;
-  };
-  g->writeCounters = [lookAt](const Pos& from, TablePosition& to) {
-    to.rotation = from.counters[kPass];
-    if (const size_t look = lookAt(to.piles))
-      to.piles[look] = uint16_t((to.piles[look] & ~0xFF) |
-                                int(from.counters[kNoMore] ? Look::NoRedeal : Look::Ring));
-  };
+  BindPassCounters(*g, t.Single[2]->DeckID(), kPasses, kPass, kNoMore);
   return g;
 }
 
