@@ -3,7 +3,8 @@
 """Solves deals and replays every winning line through the real program.
 
   tools/solver_replay_check.py BINARY FIRST COUNT [--games 0,5,7]
-                               [--budget S] [--golden DIR --golden-deals 1,2]
+                               [--budget S] [--engine auto|native|reference]
+                               [--golden DIR --golden-deals 1,2]
 
 For every game and deal FIRST..FIRST+COUNT-1: `BINARY --solve` finds a line;
 a winning line is written out as a script and played by `BINARY --script`,
@@ -49,12 +50,15 @@ def main():
     ap.add_argument("count", type=int)
     ap.add_argument("--games", default=",".join(str(g) for g in range(46)))
     ap.add_argument("--budget", type=float)
+    ap.add_argument("--engine", choices=["auto", "native", "reference"])
     ap.add_argument("--golden")
     ap.add_argument("--golden-deals", default="")
     a = ap.parse_args()
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR="/tmp")
     golden_deals = {int(x) for x in a.golden_deals.split(",") if x}
     extra = ["--budget", str(a.budget)] if a.budget else []
+    if a.engine:
+        extra += ["--engine", a.engine]
     failures = []
     totals = [0, 0, 0, 0, 0]
     print("| # | Game | Decided | Winnable | Not winnable | Unknown | Median s | p95 s | Max s "

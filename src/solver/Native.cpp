@@ -4,6 +4,7 @@
 #include <map>
 
 #include "cardtable/Deck.h"
+#include "rules/PileLayout.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ constexpr int kCardScore = 5;
 struct Registered {
   FamilyBinder binder;
   bool first = true;
+  NativeSearchKind kind = NativeSearchKind::DepthFirst;
 };
 
 std::map<int, Registered>& Registry() {
@@ -26,9 +28,9 @@ std::map<int, Registered>& Registry() {
 }  // namespace
 
 FamilyRegistration::FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder,
-                                       bool first) {
+                                       bool first, NativeSearchKind kind) {
   for (int g : games)
-    Registry()[g] = {binder, first};
+    Registry()[g] = {binder, first, kind};
 }
 
 std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
@@ -47,6 +49,28 @@ void SetPileLook(TablePosition& pos, int deckId, int look) {
     if (pos.piles[i] == deckId) pos.piles[i + 3] = uint16_t((pos.piles[i + 3] & ~0xFF) | look);
 }
 
+void BindPassCounters(NativeGame& game, int stockDeckId, int passes, int pass, int noMore) {
+  // The stock's look lives in its pile header: DeckID, left, top, look.
+  auto lookAt = [stockDeckId](const std::vector<uint16_t>& d) -> size_t {
+    for (size_t i = 0; i < d.size(); i += kPileHeader + d[i + 4])
+      if (d[i] == stockDeckId) return i + 3;
+    return 0;
+  };
+  game.readCounters = [=](const TablePosition& from, core::Pos& to) {
+    const size_t look = lookAt(from.piles);
+    if (!look || from.rotation < 1 || from.rotation > passes) return false;
+    to.counters[pass] = int16_t(from.rotation);
+    to.counters[noMore] = (from.piles[look] & 0xFF) == int(Look::NoRedeal);
+    return true;
+  };
+  game.writeCounters = [=](const core::Pos& from, TablePosition& to) {
+    to.rotation = from.counters[pass];
+    if (const size_t look = lookAt(to.piles))
+      to.piles[look] = uint16_t((to.piles[look] & ~0xFF) |
+                                int(from.counters[noMore] ? Look::NoRedeal : Look::Ring));
+  };
+}
+
 bool HasNativeFamily(int game) {
   return Registry().count(game) > 0;
 }
@@ -54,6 +78,11 @@ bool HasNativeFamily(int game) {
 bool NativeSearchFirst(int game) {
   auto it = Registry().find(game);
   return it != Registry().end() && it->second.first;
+}
+
+NativeSearchKind NativeSearchKindOf(int game) {
+  auto it = Registry().find(game);
+  return it != Registry().end() ? it->second.kind : NativeSearchKind::DepthFirst;
 }
 
 std::optional<NativeGame> BindFamily(int game, const TTable& table, int autoPlay) {

@@ -34,8 +34,14 @@ struct NativeGame {
 // autoPlay: 0 On, 1 Off, as the game's option.
 using FamilyBinder = std::function<std::optional<NativeGame>(const TTable&, int autoPlay)>;
 
+// How the native search goes through a family's positions: depth first with
+// restarts (core/Search.h), or best first (core/BestFirst.h), which follows
+// the cards home through a long stock where depth first digs in the tableau.
+enum class NativeSearchKind { DepthFirst, BestFirst };
+
 struct FamilyRegistration {
-  FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder, bool first = true);
+  FamilyRegistration(std::initializer_list<int> games, FamilyBinder binder, bool first = true,
+                     NativeSearchKind kind = NativeSearchKind::DepthFirst);
 };
 #define REGISTER_FAMILY(Name, binder, ...) \
   static const FamilyRegistration Name##_family({__VA_ARGS__}, binder)
@@ -44,6 +50,13 @@ struct FamilyRegistration {
 // asking the reference first, so no game answers worse than before.
 #define REGISTER_FAMILY_NOT_FIRST(Name, binder, ...) \
   static const FamilyRegistration Name##_family({__VA_ARGS__}, binder, false)
+// A family searched best first (see NativeSearchKind), asked first or not.
+#define REGISTER_BEST_FIRST_FAMILY(Name, binder, ...)                        \
+  static const FamilyRegistration Name##_family({__VA_ARGS__}, binder, true, \
+                                                NativeSearchKind::BestFirst)
+#define REGISTER_BEST_FIRST_FAMILY_NOT_FIRST(Name, binder, ...)               \
+  static const FamilyRegistration Name##_family({__VA_ARGS__}, binder, false, \
+                                                NativeSearchKind::BestFirst)
 
 // A family over these piles of the table, in its order; nothing when one
 // of them is missing.
@@ -53,10 +66,15 @@ std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
 // Sets the empty look of the pile with this DeckID (a stock that shows
 // whether it still redeals), for a family's writeCounters.
 void SetPileLook(TablePosition& pos, int deckId, int look);
+// Counters for a stock gone through a set number of times: `pass` the
+// table's rotation counter (1..passes), `noMore` whether the stock pile (its
+// DeckID) shows the look that says it cannot be turned again.
+void BindPassCounters(NativeGame& game, int stockDeckId, int passes, int pass, int noMore);
 
 bool HasNativeFamily(int game);
 // Whether Solve asks the native search first for this game.
 bool NativeSearchFirst(int game);
+NativeSearchKind NativeSearchKindOf(int game);
 std::optional<NativeGame> BindFamily(int game, const TTable& table, int autoPlay);
 
 // The table's position as the family's; false when a card lies where the

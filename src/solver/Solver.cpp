@@ -10,6 +10,7 @@
 
 #include "session/TableHost.h"
 #include "solver/Native.h"
+#include "solver/core/BestFirst.h"
 #include "solver/core/DigestSet.h"
 #include "solver/core/Search.h"
 
@@ -376,7 +377,9 @@ std::optional<SolveResult> SolveNative(const SolveRequest& request) {
   limits.seconds = request.budget.seconds - clock.Seconds();
   limits.memoryBytes = request.budget.memoryBytes;
   limits.cancel = request.cancel;
-  const core::Outcome o = core::Search(family, start, limits);
+  const core::Outcome o = NativeSearchKindOf(request.gameIndex) == NativeSearchKind::BestFirst
+                              ? core::BestFirst(family, start, limits)
+                              : core::Search(family, start, limits);
   r.nodes = o.positions;
   r.peakBytes = o.peakBytes;
   r.cancelled = o.cancelled;

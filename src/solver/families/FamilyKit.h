@@ -256,3 +256,70 @@ inline bool AltColourSafeHome(const Pos& p, const Foundations& F, Code c) {
 }
 
 }  // namespace core::kit
+
+namespace core::kit {
+
+// The stock's top card turned face up onto the waste, then the automatic
+// play: the one move of a stock gone through a card at a time.
+template <class Family>
+void TurnStock(const Family& fam, const Pos& from, int stock, int waste, std::vector<Child>& out) {
+  if (from.Empty(stock)) return;
+  Child& c = out.emplace_back();
+  c.pos = from;
+  c.pos.Move(stock, 1, waste);
+  c.pos.At(waste, c.pos.Size(waste) - 1) |= kFaceUp;
+  c.Add({Step::Click, uint8_t(stock)});
+  c.won = fam.Settle(c.pos);
+}
+
+// Whether every card of rank `rank` in the suits of `suits` (a bit per suit,
+// 1 << Suit) lies home, on foundations built up in suit from the Ace: each
+// of the suit's `packs` foundations has reached that rank. Nothing of those
+// suits at or below that rank can then be played onto a card in play.
+inline bool RankHome(const Pos& p, const Foundations& F, int rank, int suits, int packs) {
+  if (rank < 1) return true;
+  int reached[5] = {0, 0, 0, 0, 0};
+  for (int f = F.first; f < F.first + F.count; ++f)
+    if (const Code t = p.Top(f); t && Rank(t) >= rank) ++reached[Suit(t)];
+  for (int s = 1; s <= 4; ++s)
+    if ((suits >> s & 1) && reached[s] < packs) return false;
+  return true;
+}
+
+// Turns up the top card of each pile of [first, last) that lies face down:
+// the games whose columns show the card a move uncovers.
+inline void TurnUpTops(Pos& p, int first, int last) {
+  for (int i = first; i < last; ++i)
+    if (!p.Empty(i)) p.At(i, p.Size(i) - 1) |= kFaceUp;
+}
+
+}  // namespace core::kit
+
+namespace core::kit {
+
+// AltColourDownRule: onto a card, from a column the face-up run from the
+// one card of it that fits (the rule walks down to it), else the one card
+// that fits; onto an empty column any card, and from a column's run as
+// the player answers: 1 the whole face-up run, 6 its top card alone.
+template <class Out>
+void AltColourRun(const Pos& p, int s, bool fromColumn, int q, Out out) {
+  if (const Code t = p.Top(q)) {
+    int k = 0;
+    if (fromColumn)
+      while (OnRun(p, s, k, FitsAltColourDown) && !FitsAltColourDown(t, p.FromTop(s, k)))
+        ++k;
+    if (FitsAltColourDown(t, p.FromTop(s, k))) out(Made{s, k + 1, q});
+    return;
+  }
+  if (!fromColumn || !OnRun(p, s, 0, FitsAltColourDown)) {
+    out(Made{s, 1, q});
+    return;
+  }
+  int k = 0;
+  while (OnRun(p, s, k, FitsAltColourDown))
+    ++k;
+  out(Made{s, k + 1, q, 1});
+  out(Made{s, 1, q, 6});
+}
+
+}  // namespace core::kit

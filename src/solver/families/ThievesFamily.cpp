@@ -39,15 +39,7 @@ class ThievesFamily : public Family {
 
   void Moves(const Pos& p, std::vector<Child>& out) const override {
     auto add = [&](const kit::Made& m) { kit::Add(*this, p, m, out); };
-    // The stock turns its top card face up onto the waste.
-    if (!p.Empty(kStock)) {
-      Child& c = out.emplace_back();
-      c.pos = p;
-      c.pos.Move(kStock, 1, kWaste);
-      c.pos.At(kWaste, c.pos.Size(kWaste) - 1) |= kFaceUp;
-      c.Add({Step::Click, uint8_t(kStock)});
-      c.won = Settle(c.pos);
-    }
+    kit::TurnStock(*this, p, kStock, kWaste, out);
     for (int s = 0; s <= kWaste; ++s) {
       const Code c = p.Top(s);
       if (!c) continue;
@@ -155,8 +147,5 @@ std::optional<NativeGame> BindJosephine(const TTable& t, int autoPlay) {
 
 }  // namespace
 
-REGISTER_FAMILY(FortyThieves, BindThieves, 27);
-// Josephine's runs move whole wherever they fit, which the reference's
-// best-first search follows better than this depth-first one (deals 1..200:
-// see docs/solver-figures.md); it stays the first search there.
-REGISTER_FAMILY_NOT_FIRST(Josephine, BindJosephine, 36);
+REGISTER_BEST_FIRST_FAMILY(FortyThieves, BindThieves, 27);
+REGISTER_BEST_FIRST_FAMILY(Josephine, BindJosephine, 36);
