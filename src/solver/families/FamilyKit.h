@@ -286,17 +286,6 @@ inline bool RankHome(const Pos& p, const Foundations& F, int rank, int suits, in
   return true;
 }
 
-// Turns up the top card of each pile of [first, last) that lies face down:
-// the games whose columns show the card a move uncovers.
-inline void TurnUpTops(Pos& p, int first, int last) {
-  for (int i = first; i < last; ++i)
-    if (!p.Empty(i)) p.At(i, p.Size(i) - 1) |= kFaceUp;
-}
-
-}  // namespace core::kit
-
-namespace core::kit {
-
 // AltColourDownRule: onto a card, from a column the face-up run from the
 // one card of it that fits (the rule walks down to it), else the one card
 // that fits; onto an empty column any card, and from a column's run as
