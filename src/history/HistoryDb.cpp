@@ -90,6 +90,18 @@ std::optional<GameRecord> ReadRow(const QSqlQuery& q, const QString& player) {
   return r;
 }
 
+// Binds a game's values in kColumns order; a game in play has no end and
+// no result yet.
+void Bind(QSqlQuery& q, const GameRecord& r, bool finished) {
+  QVariantList v = {r.Player, r.Game, qint64(r.Number), r.StartMs};
+  if (finished) v << r.EndMs;
+  v << r.PlayMs << r.Moves << r.Undos << r.Hints << int(r.Solved) << r.Score;
+  if (finished) v << ResultName(r.Result);
+  v << DealKindName(r.Dealt);
+  for (int i = 0; i < v.size(); ++i)
+    q.bindValue(i, v[i]);
+}
+
 // Ends a write transaction begun with BEGIN IMMEDIATE: commits when ok,
 // else rolls back and keeps the first error.
 bool Finish(QSqlDatabase& db, bool ok, QSqlError* err) {
@@ -284,22 +296,7 @@ bool HistoryDb::Append(const std::vector<GameRecord>& rows, QString* reason) {
                                            "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                                 .arg(QLatin1String(kColumns)));
         for (size_t i = 0; ok && i < rows.size(); ++i) {
-          const GameRecord& r = rows[i];
-          const QVariantList values = {r.Player,
-                                       r.Game,
-                                       qint64(r.Number),
-                                       r.StartMs,
-                                       r.EndMs,
-                                       r.PlayMs,
-                                       r.Moves,
-                                       r.Undos,
-                                       r.Hints,
-                                       int(r.Solved),
-                                       r.Score,
-                                       ResultName(r.Result),
-                                       DealKindName(r.Dealt)};
-          for (int v = 0; v < values.size(); ++v)
-            q.bindValue(v, values[v]);
+          Bind(q, rows[i], true);
           ok = q.exec();
         }
         if (!ok) *err = q.lastError();
@@ -364,19 +361,7 @@ bool HistoryDb::KeepInPlay(const GameRecord& r, QString* reason) {
         q.prepare(QStringLiteral(
             "INSERT OR REPLACE INTO in_play (player, game, number, start_ms, play_ms, moves, "
             "undos, hints, solved, score, dealt) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        const QVariantList values = {r.Player,
-                                     r.Game,
-                                     qint64(r.Number),
-                                     r.StartMs,
-                                     r.PlayMs,
-                                     r.Moves,
-                                     r.Undos,
-                                     r.Hints,
-                                     int(r.Solved),
-                                     r.Score,
-                                     DealKindName(r.Dealt)};
-        for (int v = 0; v < values.size(); ++v)
-          q.bindValue(v, values[v]);
+        Bind(q, r, false);
         if (q.exec()) return true;
         *err = q.lastError();
         return false;

@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
 #include "records/Players.h"
 #include "support/RunProgram.h"
+#include "support/SaveFixtures.h"
 
 namespace {
 
@@ -41,7 +43,7 @@ TEST(HistoryEndToEnd, EveryFieldOfAScriptedSessionIsRecorded) {
       "deal 32 1\n"
       "autoplay on\n"
       "tick 4\n"
-      "solve\n"  // played to the win
+      "solve\n"   // played to the win
       "tick 2\n"  // the win display: "Once more?" deals a game nobody plays
       "deal 32 3\n"
       "tick 4\n"
@@ -138,6 +140,49 @@ TEST(HistoryEndToEnd, CsvOfAFolderWithoutHistoryIsTheHeaderAlone) {
             "player,game,game name,number,start,end,seconds,moves,undos,hints,solve,"
             "score,result,dealt\r\n");
   EXPECT_FALSE(QFile::exists(box.DataDir() + "/history.db"));
+}
+
+}  // namespace
+
+namespace {
+
+const char* const kLoseOneGame = "deal 32 2\nautoplay off\ntick 4\npile 15\npile 13\nnew\nquit\n";
+
+TEST(HistoryEndToEnd, ADamagedHistoryIsKeptAsideAndToldOnce) {
+  ProgramSandbox box;
+  QDir().mkpath(box.DataDir());
+  {
+    QFile f(box.DataDir() + "/history.db");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is no database\n");
+  }
+  ProgramRun r = box.RunScript(kLoseOneGame);
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("history.db: could not be read")) << r.err.toStdString();
+  EXPECT_EQ(QDir(box.DataDir()).entryList({"history.db.damaged-*"}).size(), 1);
+  r = box.RunScript(kLoseOneGame);
+  EXPECT_FALSE(r.err.contains("history.db")) << r.err.toStdString();
+  EXPECT_EQ(box.Run({"--history-csv"}).out.count("\r\n"), 3);  // the header and two games
+}
+
+// A history that cannot be written is reported at exit like a failed save;
+// players.dat is saved as ever.
+TEST(HistoryEndToEnd, AnUnwritableHistoryIsReportedAtExitAndPlayersAreSaved) {
+  ProgramSandbox box;
+  QDir().mkpath(box.DataDir());
+  ASSERT_TRUE(MakeOddFile(box.DataDir() + "/history.db", OddFile::Fifo));
+  const ProgramRun r = box.RunScript(kLoseOneGame);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.out.contains("save failed: " + box.DataDir() +
+                             "/history.db: 1 finished game(s) could not be recorded: not a "
+                             "regular file"))
+      << r.out.toStdString();
+  QFile f(box.DataDir() + "/players.dat");
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  TPlayerStats expected;
+  expected.Games[32].Lost = 1;
+  expected.Games[32].TotalScore = -52;
+  EXPECT_EQ(f.readAll(), expected.ToBytes());
 }
 
 }  // namespace
