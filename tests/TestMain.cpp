@@ -24,5 +24,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   SetDeterministic(true);
   InstallTableDialogs();
+  // A started game a test leaves is abandoned as it always was, without a
+  // dialog waiting for a click: the tests of the question answer it through
+  // a responder, which comes first.
+  SetDialogRunner([](ModalDialog which, const QString& caption) {
+    return which == ModalDialog::Abandon ? int(mrYes) : RunTableDialog(which, caption);
+  });
   return RUN_ALL_TESTS();
 }

@@ -10,17 +10,21 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QShortcutEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
 
 #include "app/ExitHandling.h"
 #include "app/SolverControl.h"
+#include "app/Toolbar.h"
 #include "app/WindowFit.h"
 #include "art/CardArt.h"
 #include "art/TableHint.h"
 #include "art/WinArt.h"
 #include "cardtable/Card.h"
+#include "cardtable/SlidePace.h"
 #include "platform/Modal.h"
 #include "platform/Sound.h"
 #include "platform/qt/FirstFrame.h"
@@ -38,6 +42,11 @@
 namespace {
 const QString kAppTitle = QStringLiteral("Wenlo Solitaire Collection");
 }  // namespace
+
+QList<QKeySequence> TMain_F::RedoKeys() {
+  return {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+          QKeySequence(Qt::CTRL | Qt::Key_Y)};
+}
 
 TMain_F::TMain_F(const MainOptions& options, QWidget* parent) : QMainWindow(parent) {
   FormCreate(options);
@@ -73,6 +82,7 @@ void TMain_F::FormCreate(const MainOptions& options) {
   setCentralWidget(surface_);
   CreateMenus();
   CreateStatusBar();
+  CreateToolbar();
   ApplyBackground();
 
   GameFlow& f = *flow_;
@@ -102,6 +112,11 @@ void TMain_F::FormCreate(const MainOptions& options) {
   };
   surface_->OnViewChanged = [this] { SyncRedealButton(); };
   f.OnFlash = [this] { FlashCaption(); };
+  f.OnDealt = [this] {
+    clock_.Restart();
+    RefreshToolbar();
+  };
+  f.OnWon = [this](int, uint32_t) { clock_.Stop(); };
   f.Table().OnRedealButtonChanged = [this] { SyncRedealButton(); };
   f.Host().Form().OnCountText = [this](const QString& t) { countLabel_->setText(t); };
   f.Board1()->OnMouseMove = [this](QPoint) {  // Board1MouseMove: wipe the count
@@ -111,10 +126,21 @@ void TMain_F::FormCreate(const MainOptions& options) {
   help_.SetAnchor(this);
   SetDialogAnchor(this);
   keys_ = std::make_unique<TKeyboardPlay>(f.Host());
-  flash_ = std::make_unique<THintFlash>(f.Host().Form());
+  marks_ = std::make_unique<THintMark>(f.Host().Form());
+  marks_->VisibleArea = [this] {
+    const QRect seen(surface_->ToBoard(QPointF(0, 0)),
+                     surface_->ToBoard(QPointF(surface_->width() - 1, surface_->height() - 1)));
+    return seen &
+           QRect(0, 0, flow_->Host().Form().ClientWidth(), flow_->Host().Form().ClientHeight());
+  };
   f.Host().Drag().OnPress = [this] {
     keys_->HideFrame();
-    flash_->Stop();
+    marks_->Stop();
+  };
+  // What lies over the piles goes with them (a won deal's table, a new deal).
+  f.Host().OnClearTable = [this] {
+    keys_->HideFrame();
+    marks_->Stop();
   };
   qApp->installEventFilter(this);
   UpdateStatusBar();
@@ -177,9 +203,12 @@ void TMain_F::CreateMenus() {
   auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
   connect(undoKey, &QShortcut::activated, this,
           [this] { GameMenuShortcut(NewUndo1, &TMain_F::NewUndo1Click); });
-  auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
-  connect(redoKey, &QShortcut::activated, this,
-          [this] { GameMenuShortcut(NewRedo1, &TMain_F::NewRedo1Click); });
+  // Ctrl+R, and the keys other desktop programs redo with.
+  for (const QKeySequence& key : RedoKeys()) {
+    auto* redoKey = new QShortcut(key, this);
+    connect(redoKey, &QShortcut::activated, this,
+            [this] { GameMenuShortcut(NewRedo1, &TMain_F::NewRedo1Click); });
+  }
   Hint1 = add(game, QStringLiteral("&Hint"), &TMain_F::Hint1Click, QKeySequence(Qt::Key_H));
   Solve1 = add(game, QStringLiteral("Sol&ve"), &TMain_F::Solve1Click);
   game->addSeparator();
@@ -191,6 +220,14 @@ void TMain_F::CreateMenus() {
   options->addSeparator();
   StatusBarMenu = add(options, QStringLiteral("Statusbar"), &TMain_F::StatusBarMenuClick);
   StatusBarMenu->setCheckable(true);
+  ToolbarMenu = add(options, QStringLiteral("&Toolbar"), &TMain_F::ToolbarMenuClick);
+  ToolbarMenu->setCheckable(true);
+  // F11 on most desktops; the platform's own key where it has another.
+  FullScreenMenu = add(options, QStringLiteral("&Full Screen"), &TMain_F::FullScreenMenuClick);
+  FullScreenMenu->setCheckable(true);
+  QList<QKeySequence> fullKeys = QKeySequence::keyBindings(QKeySequence::FullScreen);
+  if (!fullKeys.contains(QKeySequence(Qt::Key_F11))) fullKeys.prepend(QKeySequence(Qt::Key_F11));
+  FullScreenMenu->setShortcuts(fullKeys);
   SolverMenu = add(options, QStringLiteral("Show whether &winnable"), &TMain_F::SolverMenuClick);
   SolverMenu->setCheckable(true);
 
@@ -201,8 +238,12 @@ void TMain_F::CreateMenus() {
   add(help, QStringLiteral("&About..."), &TMain_F::About1Click);
 
   countLabel_ = new QLabel(bar);
-  countLabel_->setMinimumWidth(
-      countLabel_->fontMetrics().horizontalAdvance(QStringLiteral("   Cards in deck: 104  ")));
+  // Wide enough for the longest count with room to the window's edge, and
+  // as high as the menu bar, so the text is never cut and stays in the bar.
+  countLabel_->setContentsMargins(0, 0, 8, 0);
+  countLabel_->setFixedSize(
+      countLabel_->fontMetrics().horizontalAdvance(QStringLiteral("   Cards in deck: 104  ")) + 8,
+      bar->sizeHint().height());
   countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   bar->setCornerWidget(countLabel_, Qt::TopRightCorner);
 }
@@ -222,6 +263,72 @@ void TMain_F::CreateStatusBar() {
   bool on = flow_->Settings().StatusBar;
   StatusBarMenu->setChecked(on);
   sb->setVisible(on);
+}
+
+void TMain_F::CreateToolbar() {
+  toolbar_ = new TGameToolbar(this);
+  addToolBar(Qt::TopToolBarArea, toolbar_);
+  // The buttons run the commands as the menu items do: Undo, Redo and Solve
+  // as if the Game menu were opened and the item chosen.
+  const auto command = [this](void (TMain_F::*cmd)()) { return [this, cmd] { Guarded(cmd); }; };
+  const auto item = [this](QAction* a, void (TMain_F::*cmd)()) {
+    return [this, a, cmd] { GameMenuShortcut(a, cmd); };
+  };
+  tbNew_ = toolbar_->AddCommand(QStringLiteral("New"), QStringLiteral("New Game (F2)"),
+                                command(&TMain_F::Deal_MIClick));
+  tbRestart_ = toolbar_->AddCommand(QStringLiteral("Restart"), QStringLiteral("Restart Game"),
+                                    command(&TMain_F::Replay1Click));
+  tbUndo_ = toolbar_->AddCommand(QStringLiteral("Undo"), QStringLiteral("Undo (Ctrl+Z)"),
+                                 item(NewUndo1, &TMain_F::NewUndo1Click));
+  tbRedo_ = toolbar_->AddCommand(QStringLiteral("Redo"), QStringLiteral("Redo (Ctrl+R)"),
+                                 item(NewRedo1, &TMain_F::NewRedo1Click));
+  tbHint_ = toolbar_->AddCommand(QStringLiteral("Hint"), QStringLiteral("Hint (H)"),
+                                 command(&TMain_F::Hint1Click));
+  tbSolve_ = toolbar_->AddCommand(QStringLiteral("Solve"), QStringLiteral("Solve"),
+                                  item(Solve1, &TMain_F::Solve1Click));
+  toolbar_->AddFigures();
+  // The verdict is the status bar's, told by the solver whenever it changes.
+  connect(solver_, &SolverControl::Changed, this,
+          [this] { toolbar_->SetVerdict(solver_->Text()); });
+  const bool on = flow_->Settings().Toolbar;
+  ToolbarMenu->setChecked(on);
+  toolbar_->setVisible(on);
+  // The commands' states and the time follow the table as it is played.
+  auto* refresh = new QTimer(this);
+  connect(refresh, &QTimer::timeout, this, [this] { RefreshToolbar(); });
+  refresh->start(250);
+  RefreshToolbar();
+}
+
+void TMain_F::RefreshToolbar() {
+  if (!toolbar_ || !toolbar_->isVisibleTo(this)) return;
+  if (!flow_->Busy()) GameClick();  // Undo, Redo and Solve as the Game menu shows them
+  tbNew_->setEnabled(Deal_MI->isEnabled());
+  tbRestart_->setEnabled(Replay1->isEnabled());
+  tbUndo_->setEnabled(NewUndo1->isEnabled());
+  tbRedo_->setEnabled(NewRedo1->isEnabled());
+  tbHint_->setEnabled(Hint1->isEnabled());
+  tbSolve_->setEnabled(Solve1->isEnabled());
+  const bool onTable = Hint1->isEnabled();
+  if (!onTable) clock_.Stop();
+  toolbar_->SetVerdict(solver_->Text());
+  toolbar_->SetScore(onTable ? flow_->ScorePanel() : QString());
+  toolbar_->SetMoves(onTable ? MovesMade(*flow_->Board1()) : -1);
+  toolbar_->SetTime(onTable ? TGameClock::Text(clock_.ElapsedMs()) : QString());
+}
+
+void TMain_F::ToolbarMenuClick() {
+  const bool on = ToolbarMenu->isChecked();
+  flow_->Settings().Toolbar = on;
+  toolbar_->setVisible(on);
+  RefreshToolbar();
+}
+
+void TMain_F::FullScreenMenuClick() {
+  if (isFullScreen())
+    showNormal();
+  else
+    showFullScreen();
 }
 
 void TMain_F::ApplyBackground() {
@@ -244,19 +351,24 @@ QStringList TMain_F::TableHint() const {
 
 void TMain_F::RefreshTableHint() {
   // A resize repaints the whole table, so the old lines lie where they
-  // would at today's size.
+  // would at today's size. The hint is placed in the framebuffer's device
+  // pixels: its rectangles are invalidated as such, since at any zoom but 1
+  // the logical rectangle of the same numbers lies elsewhere.
   TForm& form = flow_->Host().Form();
   QStringList lines = TableHint();
+  // Hint needs a game on the table.
+  if (Hint1) Hint1->setEnabled(lines.isEmpty());
   if (lines == hintLines_) return;
   const QRect old = TableHintRect(form.Screen().size(), hintLines_);
   const QRect now = TableHintRect(form.Screen().size(), lines);
   hintLines_ = std::move(lines);
-  if (!old.isEmpty()) form.Invalidate(old);
-  if (!now.isEmpty()) form.Invalidate(now);
+  if (!old.isEmpty()) form.InvalidateDevice(old);
+  if (!now.isEmpty()) form.InvalidateDevice(now);
 }
 
 void TMain_F::Guarded(void (TMain_F::*command)()) {
   if (flow_->Busy()) return;
+  marks_->Stop();  // a hint holds until the player's next action
   (this->*command)();
 }
 
@@ -264,6 +376,34 @@ void TMain_F::GameMenuShortcut(QAction* item, void (TMain_F::*command)()) {
   if (flow_->Busy()) return;
   GameClick();
   if (item->isEnabled()) Guarded(command);
+}
+
+void TMain_F::FollowSlide(const QKeySequence& pressed) {
+  void (TMain_F::*command)() = nullptr;
+  QAction* item = nullptr;
+  if (pressed == QKeySequence(Qt::CTRL | Qt::Key_Z)) {
+    command = &TMain_F::NewUndo1Click;
+    item = NewUndo1;
+  } else if (RedoKeys().contains(pressed)) {
+    command = &TMain_F::NewRedo1Click;
+    item = NewRedo1;
+  }
+  if (!command || follow_.command) return;
+  // Once the hurried slide (and the move it belongs to) has ended.
+  follow_ = {item, command, 0};
+  QTimer::singleShot(0, this, [this] { RunFollowing(); });
+}
+
+void TMain_F::RunFollowing() {
+  if (!follow_.command) return;
+  // A move with automatic play behind it may take a while: bounded, so a
+  // table that stays busy does not keep us polling.
+  if (flow_->Busy() && ++follow_.tries < 200) {
+    QTimer::singleShot(10, this, [this] { RunFollowing(); });
+    return;
+  }
+  const Following f = std::exchange(follow_, Following{});
+  GameMenuShortcut(f.item, f.command);
 }
 
 void TMain_F::FlashCaption() {
@@ -296,6 +436,7 @@ void TMain_F::UpdateStatusBar() {
   fit(panels_[0], flow_->PlayerPanel());
   fit(panels_[1], flow_->RedealPanel());
   fit(panels_[2], flow_->ScorePanel());
+  RefreshToolbar();
 }
 
 void TMain_F::SyncRedealButton() {
@@ -377,6 +518,8 @@ void TMain_F::Options1Click() {
   v.ShowEmpty = b->ShowEmptyPiles;
   v.UndoOption = s.UndoOption;
   v.Resume = s.Resume;
+  v.AskAbandon = s.AskAbandon;
+  v.AnimationSpeed = s.AnimationSpeed;
   v.Color = bg_.Color;
   v.PatternType = b->Pattern_Type;
   v.PatternName = s.PatternName;
@@ -393,6 +536,9 @@ void TMain_F::Options1Click() {
     b->ShowEmptyPiles = v.ShowEmpty;
     s.UndoOption = v.UndoOption;
     s.Resume = v.Resume;
+    s.AskAbandon = v.AskAbandon;
+    s.AnimationSpeed = v.AnimationSpeed;
+    SlidePace().SetSpeed(s.AnimationSpeed);
     s.PatternName = v.PatternName;
     s.PatternFile = v.PatternFile;
     b->Pattern_Type = v.PatternType;
@@ -447,16 +593,18 @@ void TMain_F::NewRedo1Click() {
 }
 
 void TMain_F::Hint1Click() {
-  flash_->Stop();
+  marks_->Stop();
+  if (!Hint1->isEnabled()) return;  // no game on the table
   flow_->History().NoteHint();
   // The solver's next move when it knows a winning line: a hint that leads
   // to a win rather than any legal move.
   std::optional<THintMove> move = solver_->NextMove();
   if (!move) move = FindHint(flow_->Host());
   if (move)
-    flash_->Start(*move);
+    marks_->Start(flow_->Host(), *move);
   else
-    statusBar()->showMessage(QStringLiteral("No more moves"), 4000);
+    marks_->NoMove();
+  statusBar()->showMessage(marks_->Words(), 4000);
 }
 
 void TMain_F::StatusBarMenuClick() {
@@ -477,6 +625,7 @@ void TMain_F::ApplyPlacement(const QRect& r) {
   // the screen allows.
   QSize chrome(0, menuBar()->sizeHint().height());
   if (statusBar()->isVisibleTo(this)) chrome.rheight() += statusBar()->sizeHint().height();
+  if (toolbar_ && toolbar_->isVisibleTo(this)) chrome.rheight() += toolbar_->sizeHint().height();
   QRect available;
   if (QScreen* s = screen()) available = s->availableGeometry();
   // Leave room for the window frame the desktop adds.
@@ -486,6 +635,11 @@ void TMain_F::ApplyPlacement(const QRect& r) {
 
 void TMain_F::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) {
+    // Nobody plays a minimised game: its clock waits.
+    clock_.SetPaused(isMinimized());
+    if (FullScreenMenu) FullScreenMenu->setChecked(isFullScreen());
+  }
   if (event->type() == QEvent::WindowStateChange && isMinimized() && flow_ &&
       flow_->Settings().Tray) {
     QTimer::singleShot(0, this, [this] {
@@ -517,6 +671,8 @@ void TMain_F::closeEvent(QCloseEvent* event) {
       ExitHandling::ReportSaveFailure(report);
     }
   }
+  // Exit ends the program: the help window must not live on without us.
+  help_.Close();
   event->accept();
 }
 
@@ -553,18 +709,29 @@ bool TMain_F::eventFilter(QObject* watched, QEvent* event) {
   if (flow_ && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress))
     flow_->Host().Additional_timer.Wake();  // a resting timer answers the player at once
   if (flow_ && flow_->Busy()) {
-    // While a move, deal, undo or redo runs, keys and shortcuts are dropped.
+    // While a move, deal, undo or redo runs, keys and shortcuts are dropped;
+    // a slide under way ends at once, and undo or redo follows it, so
+    // nothing the player does waits on an animation.
     switch (event->type()) {
       case QEvent::KeyPress:
-      case QEvent::Shortcut:
       case QEvent::ShortcutOverride:
+        SlidePace().Hurry = true;
+        FollowSlide(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination()));
         return true;
+      case QEvent::Shortcut:
+        SlidePace().Hurry = true;
+        FollowSlide(static_cast<QShortcutEvent*>(event)->key());
+        return true;
+      case QEvent::MouseButtonPress:
+        SlidePace().Hurry = true;
+        break;
       default:
         break;
     }
   } else if (flow_ && watched == surface_ && event->type() == QEvent::MouseButtonPress &&
              static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
     // The middle button undoes one step, whatever the menu says.
+    marks_->Stop();
     flow_->NewUndo1Click();
     return true;
   } else if (flow_ && event->type() == QEvent::KeyPress && watched->isWidgetType() &&
@@ -572,7 +739,7 @@ bool TMain_F::eventFilter(QObject* watched, QEvent* event) {
     // Keyboard play, before focus handling takes Tab and a button Space.
     auto* key = static_cast<QKeyEvent*>(event);
     if (auto play = PlayKeyFromQt(key->key(), key->modifiers())) {
-      flash_->Stop();
+      marks_->Stop();
       keys_->Key(*play);
       return true;
     }

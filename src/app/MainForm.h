@@ -5,10 +5,13 @@
 // SurfaceWidget, and turns menus, keys, the status bar and the caption into
 // calls on GameFlow and back.
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <memory>
 
 #include "art/Background.h"
+#include "session/GameClock.h"
 #include "session/GameFlow.h"
 #include "session/Hint.h"
 #include "session/KeyboardPlay.h"
@@ -19,6 +22,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class SolverControl;
+class TGameToolbar;
 class SurfaceWidget;
 class TTray;
 class TShuffle_Form;
@@ -41,6 +45,8 @@ class TMain_F : public QMainWindow {
   GameFlow& Flow() { return *flow_; }
   SurfaceWidget* Surface() const { return surface_; }
   SolverControl* Solver() const { return solver_; }
+  TGameToolbar* Toolbar() const { return toolbar_; }
+  const TGameClock& Clock() const { return clock_; }
   // The exit sequence ran already (a script's quit): closing saves nothing.
   void MarkClosed() { closed_ = true; }
   // SIGTERM or SIGHUP: the Exit command's road, held up by nothing. Open
@@ -65,6 +71,8 @@ class TMain_F : public QMainWindow {
   void Deck_MIClick();
   void Options1Click();
   void StatusBarMenuClick();
+  void ToolbarMenuClick();
+  void FullScreenMenuClick();
   void Solve1Click();
   void SolverMenuClick();
   // Works out the status bar's verdict at once (a screenshot has no time
@@ -80,10 +88,12 @@ class TMain_F : public QMainWindow {
   TTray& Tray();
   TShuffle_Form& ShuffleForm();
   TKeyboardPlay& Keys() { return *keys_; }
-  THintFlash& HintFlash() { return *flash_; }
+  THintMark& HintMark() { return *marks_; }
 
   void UpdateStatusBar();
   void UpdateCaption();
+  // The keys that redo: Ctrl+R and the desktops' Ctrl+Shift+Z and Ctrl+Y.
+  static QList<QKeySequence> RedoKeys();
 
   // The application's message filter: while a move, deal, undo or redo
   // runs, keys and shortcuts are dropped; the middle button undoes.
@@ -97,6 +107,9 @@ class TMain_F : public QMainWindow {
   void FormCreate(const MainOptions& options);
   void CreateMenus();
   void CreateStatusBar();
+  void CreateToolbar();
+  // The toolbar's commands and figures as the table stands now.
+  void RefreshToolbar();
   void SyncRedealButton();
   void ApplyBackground();
   void PrepareAfterFirstFrame();
@@ -112,6 +125,9 @@ class TMain_F : public QMainWindow {
   // A menu item's shortcut: as if the Game menu were opened and the item
   // chosen, so the item runs only when the opened menu enables it.
   void GameMenuShortcut(QAction* item, void (TMain_F::*command)());
+  // Undo or redo pressed while a card slid: runs once the move has ended.
+  void FollowSlide(const QKeySequence& pressed);
+  void RunFollowing();
   // One inversion of the win flash: the caption alternates.
   void FlashCaption();
 
@@ -130,6 +146,16 @@ class TMain_F : public QMainWindow {
   QAction* NewRedo1 = nullptr;
   QAction* Hint1 = nullptr;
   QAction* StatusBarMenu = nullptr;
+  QAction* ToolbarMenu = nullptr;
+  QAction* FullScreenMenu = nullptr;
+  TGameToolbar* toolbar_ = nullptr;
+  QAction* tbNew_ = nullptr;
+  QAction* tbRestart_ = nullptr;
+  QAction* tbUndo_ = nullptr;
+  QAction* tbRedo_ = nullptr;
+  QAction* tbHint_ = nullptr;
+  QAction* tbSolve_ = nullptr;
+  TGameClock clock_;
   QAction* GameHelp1 = nullptr;
   QAction* Solve1 = nullptr;
   QAction* SolverMenu = nullptr;
@@ -138,11 +164,16 @@ class TMain_F : public QMainWindow {
   bool exitBySignal_ = false;
   bool saveFailed_ = false;
   bool flashed_ = false;  // the caption shows its flashed form
+  struct Following {      // an undo or redo waiting for a slide to end
+    QAction* item = nullptr;
+    void (TMain_F::*command)() = nullptr;
+    int tries = 0;
+  } follow_;
   // The layout the view fits, and the game it was taken from.
   QRect layout_;
   int layoutGame_ = -1;
   QStringList hintLines_;  // the hint as last painted
   // After flow_: they draw on its form and go before it.
   std::unique_ptr<TKeyboardPlay> keys_;
-  std::unique_ptr<THintFlash> flash_;
+  std::unique_ptr<THintMark> marks_;
 };

@@ -28,7 +28,7 @@ const std::map<QString, Syntax>& Verbs() {
       {"dblpile", {1, 1}},  {"click", {2, 2}},      {"dblclick", {2, 2}}, {"tick", {0, 1}},
       {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},     {"autoplay", {1, 1}},
       {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},     {"quit", {0, 0}},
-      {"drag", {2, 2}},     {"key", {1, 1}},        {"hint", {0, 0}},     {"solve", {0, 1}},
+      {"drag", {2, 3}},     {"key", {1, 1}},        {"hint", {0, 0}},     {"solve", {0, 1}},
   };
   return verbs;
 }
@@ -44,6 +44,8 @@ std::optional<QString> CheckArgs(const ScriptCommand& c) {
     if (!in(0, 1, 255)) return QStringLiteral("pile number out of range 1..255");
   } else if (c.verb == "drag") {
     if (!in(0, 1, 255) || !in(1, 1, 255)) return QStringLiteral("pile number out of range 1..255");
+    if (c.args.size() > 2 && !in(2, 1, 104))
+      return QStringLiteral("card count out of range 1..104");
   } else if (c.verb == "click" || c.verb == "dblclick") {
     if (!in(0, 0, 9999) || !in(1, 0, 9999)) return QStringLiteral("coordinates out of range");
   } else if (c.verb == "tick") {
@@ -187,8 +189,6 @@ void ScriptDriver::PlaySolverLine(long long most) {
   out_ << "\n";
   out_.flush();
   if (result.verdict != Verdict::Winnable) return;
-  // The line as Game > Solve plays it: the same clicks, the answers the
-  // line gives, the ticks its automatic play takes.
   // The line as Game > Solve plays it: its moves are this driver's own
   // commands (the clicks, the answers the line gives, the ticks its
   // automatic play takes).
@@ -207,14 +207,14 @@ void ScriptDriver::PlaySolverLine(long long most) {
   }
 }
 
-void ScriptDriver::Drag(TDeck* from, TDeck* to) {
-  // On the top card (or the empty pile), a few pixels' move to lift, then
-  // over the destination, release.
-  auto spot = [](TDeck* d) {
-    const TGraphicControl* at = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
-    return at->BoundsRect().center();
-  };
-  const QPoint a = spot(from), b = spot(to);
+void ScriptDriver::Drag(TDeck* from, TDeck* to, int cards) {
+  // On the card that many from the top (the top card, or the empty pile),
+  // a few pixels' move to lift, then over the destination, release.
+  TCard* grabbed = from->TopCard;
+  for (int i = 1; i < cards && grabbed && grabbed->NextCard; ++i)
+    grabbed = grabbed->NextCard;
+  const QPoint a = grabbed ? TDragControl::GrabPoint(grabbed) : from->BoundsRect().center();
+  const QPoint b = to->TopCard ? to->TopCard->BoundsRect().center() : to->BoundsRect().center();
   const QPoint nudge(TDragControl::kThreshold + 3, TDragControl::kThreshold + 3);
   TForm& form = flow_.Host().Form();
   form.MouseMoveTo(a);
@@ -248,7 +248,7 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       if (!from || !to)
         return ScriptError{
             c.line, QStringLiteral("no pile %1 on the table").arg(from ? c.args[1] : c.args[0])};
-      Drag(from, to);
+      Drag(from, to, c.args.size() > 2 ? int(c.args[2]) : 1);
     } else if (v == "key") {
       if (SendKey) SendKey(int(c.args[0]), Qt::KeyboardModifiers::fromInt(int(c.args[1])));
     } else if (v == "solve") {

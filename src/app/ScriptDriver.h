@@ -53,7 +53,7 @@ class ScriptDriver {
   // The exit sequence, for quit and for SIGTERM or SIGHUP during a script.
   void RunExit();
   void ClickAt(int x, int y, bool dbl);
-  void Drag(TDeck* from, TDeck* to);
+  void Drag(TDeck* from, TDeck* to, int cards);
   // solve [N]: the solver's line from the table as it stands, played as
   // Game > Solve plays it (the deal then counts as won with Solve), or only
   // its first N moves.

@@ -50,6 +50,46 @@ QRect TableHintRect(const QSize& table, const QStringList& lines) {
   return QRect((table.width() - w) / 2, (table.height() - h) / 2, w, h);
 }
 
+namespace {
+
+// The band behind the table's words, darker than the table, so the text
+// reads on any picture.
+void PaintBand(QPainter& p, const QRect& box, qreal radius, const QColor& fill,
+               const QColor& edge) {
+  QPainterPath band;
+  band.addRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+  p.fillPath(band, fill);
+  p.setPen(QPen(edge, 1));
+  p.drawPath(band);
+}
+
+QFont NoteFont(int pixelSize) {
+  QFont f("DejaVu Sans");
+  f.setBold(true);
+  f.setPixelSize(qMax(6, pixelSize));
+  return f;
+}
+}  // namespace
+
+QSize TableNoteSize(const QString& text, int pixelSize) {
+  const QFontMetrics fm(NoteFont(pixelSize));
+  return QSize(fm.horizontalAdvance(text) + pixelSize * 2, fm.height() + pixelSize);
+}
+
+void PaintTableNote(QImage& screen, const QRect& clip, const QRect& box, const QString& text,
+                    int pixelSize) {
+  if (box.isEmpty() || !box.intersects(clip)) return;
+  QPainter p(&screen);
+  p.setClipRect(clip & screen.rect());
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  // Darker than the hint of an empty table: it lies over cards as well.
+  PaintBand(p, box, 10, QColor(0, 0, 0, 170), QColor(255, 210, 31));
+  p.setFont(NoteFont(pixelSize));
+  p.setPen(QColor(255, 248, 220));
+  p.drawText(box, Qt::AlignCenter, text);
+}
+
 void PaintTableHint(QImage& screen, const QRect& clip, const QStringList& lines) {
   const QRect box = TableHintRect(screen.size(), lines);
   if (box.isEmpty() || !box.intersects(clip)) return;
@@ -57,12 +97,7 @@ void PaintTableHint(QImage& screen, const QRect& clip, const QStringList& lines)
   p.setClipRect(clip & screen.rect());
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  // A band a shade darker than the table, so the text reads on any picture.
-  QPainterPath band;
-  band.addRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
-  p.fillPath(band, QColor(0, 0, 0, 70));
-  p.setPen(QPen(QColor(255, 255, 255, 60), 1));
-  p.drawPath(band);
+  PaintBand(p, box, 12, QColor(0, 0, 0, 70), QColor(255, 255, 255, 60));
   int y = box.top() + kPadY;
   for (int i = 0; i < lines.size(); ++i) {
     const QFont& f = FontOf(i);

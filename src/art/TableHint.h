@@ -17,5 +17,11 @@ QStringList TableHintLines(const QString& gameName);
 // Where the hint lies on a table of this size (centred); empty for no lines.
 QRect TableHintRect(const QSize& table, const QStringList& lines);
 
+// One line of the table's words in a band (a hint's move, "No more moves"):
+// its size at a font of `pixelSize`, and its painting into box.
+QSize TableNoteSize(const QString& text, int pixelSize);
+void PaintTableNote(QImage& screen, const QRect& clip, const QRect& box, const QString& text,
+                    int pixelSize);
+
 // Paints the hint over whatever clip of the screen is being recomposed.
 void PaintTableHint(QImage& screen, const QRect& clip, const QStringList& lines);

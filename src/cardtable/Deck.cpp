@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardtable/Cardscmp.h"
+#include "cardtable/SlidePace.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/Raster.h"
@@ -19,8 +20,23 @@ void DrawMasked(QImage& screen, const QRect& at, int image, int mask, const QRec
          0, 0, Rop::And, &clip);
 }
 
-// How long a real window shows each slide frame; tests and scripts never wait.
-constexpr int kSlideFrameMs = 9;
+}  // namespace
+
+void TSlidePace::SetSpeed(int speed) {
+  // Frames and their pace: fewer and as quick for fast, more and slower for
+  // slow; off shows no frame at all (the card is simply there).
+  static constexpr struct { int frames, ms; } kSpeeds[] = {{0, 0}, {3, 8}, {6, 9}, {10, 16}};
+  const auto& s = kSpeeds[speed < 0 ? 0 : speed > 3 ? 3 : speed];
+  Frames = s.frames;
+  FrameMs = s.ms;
+}
+
+TSlidePace& SlidePace() {
+  static TSlidePace pace;
+  return pace;
+}
+
+namespace {
 
 // The pile whose count the menu bar shows (there is one menu bar). Its
 // destruction clears the text, which would otherwise go on describing a
@@ -196,7 +212,7 @@ QPoint TDeck::Landing() const {
 void TDeck::SlideCard(TDeck* src, TCard* card) {
   TBoard* board = hostBoard_;
   if (!board || !Owner()) return;
-  const int frames = board->Animate ? 6 : 0;
+  const int frames = board->Animate ? SlidePace().Frames : 0;
   TForm* form = Owner();
   if (!form->Drawing()) {
     // Nothing to show: the card only takes its place (no copies of the
@@ -220,6 +236,8 @@ void TDeck::SlideCard(TDeck* src, TCard* card) {
   QRect prev = form->DeviceRect(QRect(start, QSize(kCardW, kCardH)));
   board->PeekSave = CopyRect(screen, prev);
   for (int f = 1; f <= frames; ++f) {
+    // The player acted while the card slid: the rest of the way at once.
+    if (SlidePace().Hurry) f = frames;
     QPoint at(start.x() + (landing.x() - start.x()) * f / frames,
               start.y() + (landing.y() - start.y()) * f / frames);
     const QRect cur = form->DeviceRect(QRect(at, QSize(kCardW, kCardH)));
@@ -229,8 +247,9 @@ void TDeck::SlideCard(TDeck* src, TCard* card) {
     ComposeCardImage(screen, cur, card->PictureIndex(), false, screen.rect());
     form->FlushDevice(prev | cur);
     prev = cur;
-    if (paced) WaitMs(kSlideFrameMs);
+    if (paced && !SlidePace().Hurry) WaitMs(SlidePace().FrameMs);
   }
+  SlidePace().Hurry = false;
   // The last frame's card stays on the screen until the card itself is
   // shown there; the framebuffer underneath is the table without it.
   if (frames > 0)

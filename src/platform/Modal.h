@@ -39,7 +39,10 @@ int ShowMessage(const QString& text, const QString& caption, MsgIcon icon,
 enum class ModalDialog {
   EmptyColumn,  // "Move to empty column...": 1 column, 6 single card, 2 cancel
   OnceMore,     // the win dialog, "Once more?": 6 yes, 7 no
+  Abandon,      // leave a started game: 6 yes, 7 no; kDontAskAgain added to a
+                // yes when the player ticked "Don't ask again"
 };
+inline constexpr int kDontAskAgain = 0x100;
 // Asks for one of those dialogs with its window caption (the responder sees
 // a Dialog request with that caption) and returns its result.
 int RequestDialog(ModalDialog which, const QString& caption, int defaultResult);

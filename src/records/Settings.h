@@ -74,6 +74,9 @@ struct AppSettings {
   bool StatusBar = false;
   bool Resume = true;         // continue the game in progress at start
   bool SolverVerdict = true;  // the status bar says whether the deal can be won
+  bool AskAbandon = true;     // ask before a started game is left and counted lost
+  bool Toolbar = true;        // the toolbar with the commands and the game's figures
+  int AnimationSpeed = 2;     // card slides: 0 off, 1 fast, 2 normal, 3 slow
   // "Players"
   int PlayersCount = 0;  // 0: first start, players.dat is not read
   int ActivePlayer = 0;

@@ -207,7 +207,12 @@ void TGame::FreePileRunRule(TDeck* Sender, TCard*& ACard, bool& Action, bool cli
       }
       if (fits(t, x) && k <= n) {
         Action = true;
-        if (clicked) MoveRunThroughFreePiles(Sender, x, k, P, nP, ACard);
+        // Asked only, the rule names the card the run would move from (as
+        // the other run rules do), so a drag can tell what it would carry.
+        if (clicked)
+          MoveRunThroughFreePiles(Sender, x, k, P, nP, ACard);
+        else
+          ACard = x;
       }
     } else {
       Action = fits(t, c);

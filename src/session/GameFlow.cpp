@@ -2,10 +2,12 @@
 #include "session/GameFlow.h"
 
 #include "art/WinArt.h"
+#include "cardtable/SlidePace.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/Raster.h"
 #include "records/Catalogue.h"
+#include "session/Abandon.h"
 
 GameFlow::GameFlow(AppSettings settings, PlayerList players, QString playersFile)
     : settings_(std::move(settings)),
@@ -19,6 +21,7 @@ GameFlow::GameFlow(AppSettings settings, PlayerList players, QString playersFile
   b->WarnEnabled = settings_.Warnings;
   b->MyPlaySound = settings_.PlaySound;
   b->ShowEmptyPiles = settings_.ShowEmpty;
+  SlidePace().SetSpeed(settings_.AnimationSpeed);
   b->Pattern_Type = settings_.PatternType;
   b->OnScoreChange = [this](TDeck*) {
     if (OnStatusChanged) OnStatusChanged();
@@ -61,7 +64,7 @@ void GameFlow::DealGame(std::optional<int> index, std::optional<uint32_t> number
   if (Busy()) return;
   if (index) {
     RememberGameOptions();
-    SelectSolitaireOk(*index);
+    if (!SelectSolitaireOk(*index)) return;
   }
   if (number) SelectShuffleOk(*number);
   // The deal the selection's timer would start a moment later follows now.
@@ -81,9 +84,15 @@ void GameFlow::ChooseShuffle(bool same) {
   recent_.Add(gameNumber_);
 }
 
+bool GameFlow::MayLeaveGame() {
+  return MayAbandonGame(host_.Table.GameStarted == 1, settings_.AskAbandon);
+}
+
 void GameFlow::Deal_MIClick() {
   TBoard* b = host_.Board1;
   if (Busy()) return;
+  // Restart and a chosen shuffle count nothing: only a new deal asks.
+  if (!sameShuffle_ && !MayLeaveGame()) return;
   host_.Additional_timer.SetEnabled(false);
   if (OnDealMenuEnabled) OnDealMenuEnabled(false);
   b->Busy = true;
@@ -101,6 +110,7 @@ void GameFlow::Deal_MIClick() {
                        sameShuffle_ ? DealKind::ChosenNumber : DealKind::Random);
   host_.Table.SetRotation_Counter(-1);
   dealt_ = true;
+  tableEmpty_ = false;
   if (OnCaptionChanged) OnCaptionChanged();
   host_.RunDeal(gameIndex_);
   if (OnUndoMenuEnabled) OnUndoMenuEnabled(true);
@@ -109,6 +119,7 @@ void GameFlow::Deal_MIClick() {
   if (OnDealMenuEnabled) OnDealMenuEnabled(true);
   b->Busy = false;
   ProcessMessages();
+  if (OnDealt) OnDealt();
   if (OnStatusChanged) OnStatusChanged();
 }
 
@@ -137,7 +148,8 @@ void GameFlow::RememberGameOptions() {
   o.AutoPlay = int16_t(host_.Table.AutoPlay);
 }
 
-void GameFlow::SelectSolitaireOk(int index) {
+bool GameFlow::SelectSolitaireOk(int index) {
+  if (!MayLeaveGame()) return false;
   if (host_.Table.GameStarted == 1) RecordLost();
   host_.Table.GameStarted = 0;
   host_.Additional_timer.SetEnabled(false);
@@ -146,6 +158,7 @@ void GameFlow::SelectSolitaireOk(int index) {
   ProcessMessages();
   host_.Redeal_Timer.SetEnabled(true);
   if (OnStatusChanged) OnStatusChanged();
+  return true;
 }
 
 void GameFlow::ApplyGameSettings(int index) {
@@ -266,7 +279,13 @@ void GameFlow::Game_over_Pre_Timer() {
   winBitmap_ = QImage();
   host_.Form().InvalidateAll();
   host_.Board1->ClearHistory();
-  if (result == mrYes) host_.Redeal_Timer.SetEnabled(true);
+  if (result == mrYes) {
+    host_.Redeal_Timer.SetEnabled(true);
+  } else {
+    // The finished deal is gone from the table: its number leaves the caption.
+    tableEmpty_ = true;
+    if (OnCaptionChanged) OnCaptionChanged();
+  }
   host_.Board1->SetScore(-1000);
 }
 
@@ -355,6 +374,7 @@ bool GameFlow::ResumeSavedGame() {
   host_.Table.AutoPlay = g->AutoPlay;
   if (OnUndoMenuEnabled) OnUndoMenuEnabled(true);
   if (OnDealMenuEnabled) OnDealMenuEnabled(true);
+  if (OnDealt) OnDealt();
   if (OnStatusChanged) OnStatusChanged();
   return true;
 }
@@ -369,7 +389,7 @@ void GameFlow::ForgetKeptGame() {
 
 QString GameFlow::Caption() const {
   QString c = GameName(gameIndex_);
-  if (dealt_) c += QStringLiteral(" [#%1]").arg(gameNumber_);
+  if (dealt_ && !tableEmpty_) c += QStringLiteral(" [#%1]").arg(gameNumber_);
   return c;
 }
 

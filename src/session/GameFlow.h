@@ -72,8 +72,12 @@ class GameFlow {
   // the game's options.
   void RememberGameOptions();
   // Select Solitaire answered OK with this game: the deal follows through
-  // Redeal_Timer.
-  void SelectSolitaireOk(int index);
+  // Redeal_Timer. False when the player chose to go on with the started
+  // game instead (nothing changed).
+  bool SelectSolitaireOk(int index);
+  // Whether the game on the table may be left for another deal: asks the
+  // player when that would count a started game as lost.
+  bool MayLeaveGame();
   void GameClick();  // the Game menu opens: Undo and Redo follow the history
   bool UndoEnabled() const { return undoEnabled_; }
   bool RedoEnabled() const { return redoEnabled_; }
@@ -126,6 +130,7 @@ class GameFlow {
   std::function<void(const QRect&)> ApplyWindowRect;
   std::function<void()> OnFlash;  // one inversion of the caption's flash state
   std::function<void(int, uint32_t)> OnWon;
+  std::function<void()> OnDealt;  // a deal (or a game brought back) lies on the table
 
  private:
   void ChooseShuffle(bool same);
@@ -147,6 +152,7 @@ class GameFlow {
   uint32_t gameNumber_ = 0;
   bool sameShuffle_ = false;
   bool dealt_ = false;
+  bool tableEmpty_ = false;  // a won deal's table was cleared and nothing dealt since
   int winCardCount_ = 0;
   // From GameWon until the win display starts: the deal is counted as won
   // but its table still stands, so nothing may deal, undo or count again.

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "art/TableHint.h"
 #include "cardtable/Cardscmp.h"
-#include "platform/Raster.h"
 #include "session/TableHost.h"
 
 namespace {
@@ -73,7 +73,7 @@ std::optional<THintMove> FindHint(TableHost& host) {
       if (!action || !c || c->HostDeck != from) continue;
       const int kind = Kind(host, to, c);
       if (kind >= 0 && kind < bestKind) {
-        best = THintMove{from, to};
+        best = THintMove{from, to, false, c};
         bestKind = kind;
         if (kind == 0) return best;
       }
@@ -82,62 +82,129 @@ std::optional<THintMove> FindHint(TableHost& host) {
   return best;
 }
 
-// --- The flash -------------------------------------------------------------------
+// --- Words ------------------------------------------------------------------------
 
-THintFlash::THintFlash(TForm& form) : form_(form) {
-  timer_.OnTimer = [this] { Step(); };
+QString CardName(const TCard* card) {
+  if (!card) return {};
+  static const char* const kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
+                                       "8", "9", "10", "J", "Q", "K"};
+  static const char16_t kSuits[] = {u'\u2663', u'\u2666', u'\u2665', u'\u2660'};
+  const int rank = qBound(1, card->Rank(), 13), suit = qBound(1, card->Suit(), 4);
+  return QString::fromLatin1(kRanks[rank - 1]) + QChar(kSuits[suit - 1]);
 }
 
-THintFlash::~THintFlash() {
-  timer_.SetEnabled(false);
-  timer_.OnTimer = nullptr;
-}
-
-void THintFlash::Start(const THintMove& move) {
-  Stop();
-  const auto spot = [](const TDeck* d) {
-    const TGraphicControl* at = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
-    return QRect(at->Left(), at->Top(), 71, 96);
-  };
-  // A move of one pile alone (a stock turned, a card sent home by a double
-  // click) lights that pile only: the same spot inverted twice would show
-  // nothing.
-  spots_[0] = spot(move.From);
-  spots_[1] = move.To && move.To != move.From ? spot(move.To) : QRect();
-  step_ = 0;
-  Step();
-  timer_.SetEnabled(true);
-}
-
-void THintFlash::Step() {
-  if (step_ >= kSteps) {
-    Stop();
-    return;
+QString HintWords(TableHost& host, const THintMove& move) {
+  if (!move.From) return {};
+  const TCard* card = move.Card ? move.Card : move.From->TopCard;
+  if (!move.To || move.To == move.From) {
+    // A move of one pile alone: a stock turned, or a card sent home.
+    if (!card || !card->Face()) return QStringLiteral("Deal from the stock");
+    return move.Double ? CardName(card) + QStringLiteral(" home")
+                       : QStringLiteral("Play ") + CardName(card);
   }
-  Light(step_ % 2 == 0);
-  ++step_;
+  if (const TCard* onto = move.To->TopCard; onto && onto->Face())
+    return CardName(card) + QStringLiteral(" onto ") + CardName(onto);
+  return CardName(card) + (host.Table.IsFoundation(move.To)
+                               ? QStringLiteral(" to an empty foundation")
+                               : QStringLiteral(" to an empty pile"));
 }
 
-void THintFlash::Stop() {
-  timer_.SetEnabled(false);
-  if (lit_) Light(false);
-  step_ = kSteps;
+// --- The marks ------------------------------------------------------------------------
+
+THintSpot::THintSpot(TForm* owner) : TGraphicControl(owner) {
+  Hide();
 }
 
-void THintFlash::Light(bool on) {
-  if (on) {
-    // The selection's inversion: the card mask XORed over the spot.
-    form_.FlushPending();
-    for (const QRect& r : spots_) {
-      if (r.isEmpty()) continue;
-      const QRect d = form_.DeviceRect(r);  // the framebuffer is in device pixels
-      const QImage mask = CardImages::Image(CardImages::kCardMask, d.size());
-      BitBlt(form_.Screen(), d.left(), d.top(), d.width(), d.height(), mask, 0, 0, Rop::Xor);
-      form_.FlushDevice(d);
+void THintSpot::Paint(QImage& screen, const QRect& clip) {
+  // A warm tint over the cards and a solid edge around them, in device
+  // pixels; the edge keeps its width at any zoom.
+  const QRect b = DeviceRect();
+  const int w = std::max(kWidth, Owner()->DeviceRect(QRect(0, 0, kWidth, kWidth)).width());
+  const QRect area = b & clip & screen.rect();
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    auto* row = reinterpret_cast<quint32*>(screen.scanLine(y));
+    const bool edgeRow = y < b.top() + w || y > b.bottom() - w;
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (edgeRow || x < b.left() + w || x > b.right() - w) {
+        row[x] = 0xFFFFD21Fu;
+      } else {
+        // Halfway towards a pale gold: the card stays readable.
+        const quint32 p = row[x];
+        const quint32 r = (((p >> 16) & 0xFF) + 0xFF) / 2, g = (((p >> 8) & 0xFF) + 0xE6) / 2,
+                      bl = ((p & 0xFF) + 0x80) / 2;
+        row[x] = 0xFF000000u | (r << 16) | (g << 8) | bl;
+      }
     }
-  } else {
-    for (const QRect& r : spots_)
-      if (!r.isEmpty()) form_.Invalidate(r);
   }
-  lit_ = on;
+}
+
+THintNote::THintNote(TForm* owner) : TGraphicControl(owner) {
+  Hide();
+}
+
+void THintNote::Paint(QImage& screen, const QRect& clip) {
+  const QRect box = DeviceRect();
+  const int px = Owner()->DeviceRect(QRect(0, 0, kPixelSize, kPixelSize)).height();
+  PaintTableNote(screen, clip, box, text_, px);
+}
+
+void THintNote::SetText(const QString& text, const QRect& area) {
+  text_ = text;
+  const QSize size = TableNoteSize(text, kPixelSize);
+  // Centred at the foot of the table in view.
+  SetBounds(area.center().x() - size.width() / 2, area.bottom() - size.height() - 10, size.width(),
+            size.height());
+}
+
+THintMark::THintMark(TForm& form)
+    : form_(form),
+      spots_{new THintSpot(&form), new THintSpot(&form)},
+      note_(new THintNote(&form)) {}
+
+THintMark::~THintMark() = default;  // the form owns the controls
+
+bool THintMark::Showing() const {
+  return spots_[0]->Visible() || note_->Visible();
+}
+
+void THintMark::Start(TableHost& host, const THintMove& move) {
+  Stop();
+  if (!move.From) return;
+  const auto place = [](THintSpot* spot, const TDeck* pile, const TCard* from) {
+    // From that card up to the pile's top card, or the top card, or the
+    // empty pile's own place.
+    QRect r;
+    for (const TCard* c = pile->TopCard; c; c = c->NextCard) {
+      if (c->Visible()) r |= c->BoundsRect();
+      if (c == from || !from) break;
+    }
+    if (r.isEmpty()) r = pile->BoundsRect();
+    const int g = THintSpot::kWidth;
+    spot->SetBounds(r.left() - g, r.top() - g, r.width() + 2 * g, r.height() + 2 * g);
+    spot->BringToFront();
+    spot->Show();
+  };
+  place(spots_[0], move.From, move.Card);
+  if (move.To && move.To != move.From) place(spots_[1], move.To, nullptr);
+  Say(HintWords(host, move));
+}
+
+void THintMark::NoMove() {
+  Stop();
+  Say(QStringLiteral("No more moves"));
+}
+
+void THintMark::Say(const QString& text) {
+  const QRect area = VisibleArea
+                         ? VisibleArea()
+                         : QRect(QPoint(0, 0), QSize(form_.ClientWidth(), form_.ClientHeight()));
+  note_->SetText(text, area);
+  note_->BringToFront();
+  note_->Show();
+}
+
+void THintMark::Stop() {
+  for (THintSpot* s : spots_)
+    s->Hide();
+  note_->Hide();
 }

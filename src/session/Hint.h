@@ -3,53 +3,84 @@
 // Hints: one move the rules would accept now, found by asking the piles'
 // own rules in probe mode (the question the drop cursor asks), so a hint
 // never moves a card, scores, records, starts the game or touches a timer.
-// And the flash that shows it: the two piles' top cards inverted twice,
-// drawn straight into the framebuffer and recomposed away.
+// And the marks that show it: the cards that would move and the place they
+// would go stay marked, with the move said in words on the table, until
+// the player's next action.
 
 #include <QRect>
+#include <QString>
+#include <functional>
 #include <optional>
 
-#include "platform/Timer.h"
+#include "platform/Controls.h"
 
 class TableHost;
+class TCard;
 class TDeck;
-class TForm;
 
 struct THintMove {
   TDeck* From = nullptr;
-  TDeck* To = nullptr;  // none for a move of From alone
-  bool Double = false;  // From is double-clicked (its card sent home)
+  TDeck* To = nullptr;    // none for a move of From alone
+  bool Double = false;    // From is double-clicked (its card sent home)
+  TCard* Card = nullptr;  // the card that would land (with those above it); none: From's top
 };
+
+// A card as the player reads it: "7♦", "10♠", "A♥".
+QString CardName(const TCard* card);
+// The move in words: "7♦ onto 8♣", "A♠ to an empty foundation", ...
+QString HintWords(TableHost& host, const THintMove& move);
 
 // Prefers moves to a foundation, then moves that turn up a covered card or
 // empty a pile, then any other; piles in creation order within each kind.
 // Nothing when no card can move (or a move, deal or drag is under way).
 std::optional<THintMove> FindHint(TableHost& host);
 
-class THintFlash {
+// What the marks and the words are drawn with: controls of the form that
+// take no mouse input, so every recomposition of the table keeps them.
+class THintSpot : public TGraphicControl {
  public:
-  explicit THintFlash(TForm& form);
-  ~THintFlash();
-  THintFlash(const THintFlash&) = delete;
-  THintFlash& operator=(const THintFlash&) = delete;
+  explicit THintSpot(TForm* owner);
+  bool HitTest(QPoint) const override { return false; }
+  void Paint(QImage& screen, const QRect& clip) override;
+  static constexpr int kWidth = 3;  // the mark's edge
+};
 
-  // Inverts both piles now; the timer takes it away and shows it once more.
-  void Start(const THintMove& move);
-  // Restores the table (a click, a key, a new deal).
-  void Stop();
-  bool Showing() const { return lit_; }
-  // One step of the flash (the timer's tick; tests call it directly).
-  void Step();
-
-  static constexpr int kSteps = 4;  // on, off, on, off
-  static constexpr int kStepMs = 220;
+class THintNote : public TGraphicControl {
+ public:
+  explicit THintNote(TForm* owner);
+  bool HitTest(QPoint) const override { return false; }
+  void Paint(QImage& screen, const QRect& clip) override;
+  void SetText(const QString& text, const QRect& area);
+  const QString& Text() const { return text_; }
+  static constexpr int kPixelSize = 15;
 
  private:
-  void Light(bool on);
+  QString text_;
+};
+
+class THintMark {
+ public:
+  explicit THintMark(TForm& form);
+  ~THintMark();
+  THintMark(const THintMark&) = delete;
+  THintMark& operator=(const THintMark&) = delete;
+
+  // Marks the move's cards and its destination and says it in words.
+  void Start(TableHost& host, const THintMove& move);
+  // Says that no card can move ("No more moves").
+  void NoMove();
+  // Takes the marks and the words away (the player's next action).
+  void Stop();
+  bool Showing() const;
+  QString Words() const { return note_->Visible() ? note_->Text() : QString(); }
+  // Where on the table the words go (the part of the table in view, in
+  // board coordinates); the whole form when not set.
+  std::function<QRect()> VisibleArea;
+
+ private:
+  void Say(const QString& text);
 
   TForm& form_;
-  TTimer timer_{kStepMs, false};
-  QRect spots_[2];
-  int step_ = 0;
-  bool lit_ = false;
+  THintSpot* spots_[2];
+  THintNote* note_;
 };

@@ -70,6 +70,8 @@ TableHost::~TableHost() {
 
 void TableHost::ClearTable() {
   drag_->Cancel();
+  // What lies over the piles (a focus frame, a hint's marks) goes with them.
+  if (OnClearTable) OnClearTable();
   Table.FreeRedealButton();
   Board1->ClearSelection();
   Additional_timer.SetEnabled(false);

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "cardtable/Drag.h"
@@ -38,6 +39,9 @@ class TableHost {
   // destroys every pile, hides, turns down and detaches every card, and
   // empties the pile slots.
   void ClearTable();
+  // Told at the start of every ClearTable (the window hides what it drew
+  // over the piles).
+  std::function<void()> OnClearTable;
   // Calls the deal routine of the index with recording off and empties the
   // history afterwards. False (and nothing dealt) without a routine.
   bool RunDeal(int index);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -131,6 +132,12 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
   connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
   connect(browser_, &QTextBrowser::historyChanged, this, [this] { UpdateButtons(); });
+  // The keys that close a reading window everywhere else.
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+  }
   UpdateButtons();
 }
 
@@ -166,6 +173,10 @@ bool THelp::Request(int command, int data) {
   window_->raise();
   window_->activateWindow();
   return true;
+}
+
+void THelp::Close() {
+  if (window_) window_->close();  // deletes itself on close
 }
 
 void THelp::PlaceBesideAnchor() {

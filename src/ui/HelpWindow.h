@@ -82,6 +82,9 @@ class THelp {
   bool ShowContext(int context) { return Request(HELP_CONTEXT, context); }
   // The window, or nullptr before the first request or after it was closed.
   THelpWindow* Window() const { return window_; }
+  // Closes the help window (the program's exit: a help window left open
+  // would keep the program running without its main window).
+  void Close();
   // The main window: the help window opens beside it.
   void SetAnchor(QWidget* anchor) { anchor_ = anchor; }
 

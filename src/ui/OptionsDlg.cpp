@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -123,6 +124,19 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   Resume_CB->setProperty(kHelpProperty, 0);
   Resume_CB->installEventFilter(this);
 
+  auto* play = new QWidget;
+  PageControl1->addTab(play, "Play");
+  Abandon_CB = new QCheckBox("Ask before a started game is abandoned", play);
+  Abandon_CB->setGeometry(9, 14, 360 + extra, 22);
+  Abandon_CB->setChecked(values.AskAbandon);
+  auto* speedLabel = new QLabel("&Animation speed:", play);
+  speedLabel->setGeometry(9, 50, 130, 22);
+  Speed_CB = new QComboBox(play);
+  Speed_CB->setGeometry(140, 50, 120, 24);
+  Speed_CB->addItems({"Off", "Fast", "Normal", "Slow"});
+  Speed_CB->setCurrentIndex(qBound(0, values.AnimationSpeed, 3));
+  speedLabel->setBuddy(Speed_CB);
+
   Color_Btn = new QPushButton("Set Color", back);
   Color_Btn->setGeometry(35 + extra / 2, 56, 90, 25);
   Picture_Btn = new QPushButton("Set Picture", back);
@@ -157,6 +171,8 @@ OptionsValues TOptions::Values() {
   v.Tray = Tray_CB->isChecked();
   v.ShowEmpty = Empty_Pile_CB->isChecked();
   v.Resume = Resume_CB->isChecked();
+  v.AskAbandon = Abandon_CB->isChecked();
+  v.AnimationSpeed = Speed_CB->currentIndex();
   for (int i = 0; i < 3; ++i)
     if (Undoredo_RG[i]->isChecked()) v.UndoOption = i;
   return v;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog: the "Preferences" page (messages, sound, tray, empty
-// piles, undo) and the "Background" page (colour or picture). The values and
+// piles, undo), the "Background" page (colour or picture) and the "Play"
+// page (the abandon question, the speed of the cards' slides). The values and
 // the rules for changing them live in OptionsModel; TOptions is its window.
 
 #include <QColor>
@@ -12,6 +13,7 @@
 #include "art/Background.h"
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -34,6 +36,8 @@ struct OptionsValues {
   bool ShowEmpty = false;  // Empty_Pile_CB (the board's ShowEmptyPiles)
   int UndoOption = 2;      // Undoredo_RG: 0 none, 1 one move, 2 multi-level
   bool Resume = true;      // Resume_CB: the game in progress comes back at start
+  bool AskAbandon = true;  // Abandon_CB: ask before a started game counts as lost
+  int AnimationSpeed = 2;  // Speed_CB: 0 off, 1 fast, 2 normal, 3 slow
   QColor Color = QColor(0, 128, 0);
   int PatternType = ptColor;
   QString PatternName = QStringLiteral("Wood1");
@@ -111,6 +115,8 @@ class TOptions : public QDialog {
   QCheckBox* Tray_CB = nullptr;
   QCheckBox* Empty_Pile_CB = nullptr;
   QCheckBox* Resume_CB = nullptr;
+  QCheckBox* Abandon_CB = nullptr;
+  QComboBox* Speed_CB = nullptr;
   QRadioButton* Undoredo_RG[3] = {};
   QPushButton* Color_Btn = nullptr;
   QPushButton* Picture_Btn = nullptr;

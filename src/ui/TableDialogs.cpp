@@ -5,6 +5,7 @@
 
 #include "platform/Modal.h"
 #include "platform/qt/ModalQt.h"
+#include "ui/AbandonDlg.h"
 #include "ui/EmptyColDlg.h"
 #include "ui/WinDlg.h"
 
@@ -16,9 +17,12 @@ int Run(QDialog& dialog) {
   return r == QDialog::Rejected ? mrCancel : r;
 }
 
-// Both dialogs belong to the main window: the win dialog is centred over it
-// and the empty-column question keeps its design offset from the window's
-// corner, so they appear by the game on any screen.
+}  // namespace
+
+// The dialogs belong to the main window: the win dialog and the abandon
+// question are centred over it and the empty-column question keeps its
+// design offset from the window's corner, so they appear by the game on any
+// screen.
 int RunTableDialog(ModalDialog which, const QString& caption) {
   QWidget* anchor = DialogAnchor();
   if (which == ModalDialog::EmptyColumn) {
@@ -26,11 +30,14 @@ int RunTableDialog(ModalDialog which, const QString& caption) {
     if (anchor) dialog.move(anchor->pos() + TEmptyColDlg::kOffset);
     return Run(dialog);
   }
+  if (which == ModalDialog::Abandon) {
+    TAbandonDlg dialog(anchor);
+    dialog.exec();
+    return dialog.Result();
+  }
   TWinDlg dialog(caption, anchor);
   return Run(dialog);
 }
-
-}  // namespace
 
 void InstallTableDialogs() {
   InstallMessageBoxes();

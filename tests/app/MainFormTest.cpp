@@ -128,25 +128,30 @@ TEST_F(MainWindow, KeysAreDroppedWhileBusy) {
 }
 
 TEST_F(MainWindow, UndoAndRedoKeysActAsTheGameMenuWould) {
-  const QKeySequence undo(Qt::CTRL | Qt::Key_Z), redo(Qt::CTRL | Qt::Key_R);
+  const QKeySequence undo(Qt::CTRL | Qt::Key_Z);
   struct Case {
     int option;
     int afterUndoUndo;  // cards in the two free cells
     int afterRedo;
   };
-  for (Case c : {Case{2, 0, 1}, Case{1, 1, 2}, Case{0, 2, 2}}) {
-    Deal(32, 2);
-    Flow().Settings().UndoOption = c.option;
-    MoveToFreeCell();
-    Flow().Table().Tableau[7]->TopCard->Click();
-    Flow().Table().Reserve[2]->Click();
-    ASSERT_EQ(Cells(), 2);
-    Press(undo);
-    Press(undo);
-    EXPECT_EQ(Cells(), c.afterUndoUndo) << "undo option " << c.option;
-    Press(redo);
-    EXPECT_EQ(Cells(), c.afterRedo) << "undo option " << c.option;
-  }
+  // Ctrl+R, and the desktops' Ctrl+Shift+Z and Ctrl+Y, redo alike.
+  for (const QKeySequence& redo :
+       {QKeySequence(Qt::CTRL | Qt::Key_R), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+        QKeySequence(Qt::CTRL | Qt::Key_Y)})
+    for (Case c : {Case{2, 0, 1}, Case{1, 1, 2}, Case{0, 2, 2}}) {
+      Deal(32, 2);
+      Flow().Settings().UndoOption = c.option;
+      MoveToFreeCell();
+      Flow().Table().Tableau[7]->TopCard->Click();
+      Flow().Table().Reserve[2]->Click();
+      ASSERT_EQ(Cells(), 2);
+      Press(undo);
+      Press(undo);
+      EXPECT_EQ(Cells(), c.afterUndoUndo) << "undo option " << c.option;
+      Press(redo);
+      EXPECT_EQ(Cells(), c.afterRedo)
+          << "undo option " << c.option << " " << redo.toString().toStdString();
+    }
   // While a move runs the keys do nothing.
   Flow().Settings().UndoOption = 2;
   Flow().Board1()->Busy = true;
@@ -326,4 +331,32 @@ TEST_F(MainWindow, HelpOpensBesideTheWindowAndStaysUsableOverADialog) {
   });
   second.exec();
   EXPECT_FALSE(blockedInDialog);
+}
+
+TEST_F(MainWindow, HelpWindowClosesOnItsKeysAndWithTheProgram) {
+  window->show();
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    window->Help().ShowContents();
+    THelpWindow* help = window->Help().Window();
+    ASSERT_TRUE(help && help->isVisible());
+    bool found = false;
+    for (QShortcut* s : help->findChildren<QShortcut*>())
+      if (s->key() == key) {
+        emit s->activated();
+        found = true;
+      }
+    EXPECT_TRUE(found) << key.toString().toStdString();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->Help().Window(), nullptr) << key.toString().toStdString();
+  }
+  // Exit with the help window open: no window of ours is left to keep the
+  // program running.
+  window->Help().ShowContents();
+  ASSERT_NE(window->Help().Window(), nullptr);
+  window->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window->Help().Window(), nullptr);
+  for (QWidget* w : QApplication::topLevelWidgets())
+    EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
 }

@@ -3,128 +3,14 @@
 // window (offscreen): mouse and key events go to the window as a player's
 // would, and the results are compared with the two-click protocol's.
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <deque>
 #include <map>
 #include <queue>
-#include <tuple>
 
-#include "app/MainForm.h"
-#include "platform/Modal.h"
-#include "platform/qt/SurfaceWidget.h"
-#include "support/GameHarness.h"
+#include "support/PlayWindow.h"
 
 namespace {
-
-// Everything a move changes: the dump (piles, score, started, selection,
-// history size) and every history entry.
-struct Outcome {
-  QString dump;
-  std::vector<std::tuple<int, int, int, int, bool>> history;
-  bool operator==(const Outcome&) const = default;
-  friend void PrintTo(const Outcome& o, std::ostream* os) {
-    *os << o.dump.toStdString() << o.history.size() << " history entries";
-  }
-};
-
-class PlayAids : public ::testing::Test {
- protected:
-  PlayAids()
-      : answers([this](const ModalRequest& r) -> std::optional<int> {
-          if (r.kind == ModalRequest::Message) {
-            messages.push_back(r.text);
-            return mrOk;
-          }
-          if (!queued.empty()) {
-            int a = queued.front();
-            queued.pop_front();
-            return a;
-          }
-          return r.defaultResult;
-        }) {
-    options.DataDir = dir.path();
-    window = std::make_unique<TMain_F>(options);
-    window->MarkClosed();
-    window->resize(820, 860);
-    window->show();  // the table settles at its size before anything is drawn
-    QApplication::processEvents();
-    window->Surface()->SetFixedZoom(1.0);  // one board pixel per window pixel
-    QApplication::processEvents();
-    Flow().OnWon = [this](int, uint32_t) { ++wins; };
-  }
-  GameFlow& Flow() { return window->Flow(); }
-  TableHost& Host() { return Flow().Host(); }
-  TDeck* PileNo(int id) { return FindPileByID(&Host().Form(), id); }
-
-  Outcome Now() {
-    Outcome o{DumpTable(Host(), Flow().GameIndex(), Flow().GameNumber()), {}};
-    for (const THistoryEntry& e : Host().Board1->History)
-      o.history.emplace_back(e.Kind, e.SourceID, e.DestID, e.CardNo, e.Flip);
-    return o;
-  }
-
-  // Mouse events to the table view, given in board coordinates.
-  void Mouse(QEvent::Type type, QPoint p, Qt::MouseButtons held) {
-    const QPointF w = window->Surface()->ToWidget(QRect(p, QSize(1, 1))).topLeft();
-    QMouseEvent e(type, w, w, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
-                  Qt::NoModifier);
-    QApplication::sendEvent(window->Surface(), &e);
-  }
-  static QPoint Spot(TDeck* d) {
-    const TGraphicControl* at = d->TopCard ? static_cast<TGraphicControl*>(d->TopCard) : d;
-    return at->BoundsRect().center();
-  }
-  // Press at a, move through the way points with the button held, release at b.
-  void Drag(QPoint a, QPoint b, bool release = true) {
-    Mouse(QEvent::MouseMove, a, Qt::NoButton);
-    Mouse(QEvent::MouseButtonPress, a, Qt::LeftButton);
-    Mouse(QEvent::MouseMove, a + QPoint(8, 8), Qt::LeftButton);
-    Mouse(QEvent::MouseMove, b, Qt::LeftButton);
-    if (release) Mouse(QEvent::MouseButtonRelease, b, Qt::NoButton);
-  }
-  void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QKeyEvent e(QEvent::KeyPress, key, mods);
-    QApplication::sendEvent(window.get(), &e);
-  }
-  // A point of the bare table (no pile or card under it).
-  QPoint BareTable() {
-    for (int y = 780; y > 0; y -= 20)
-      for (int x = 780; x > 0; x -= 20)
-        if (Host().Form().ControlAt(QPoint(x, y)) == Host().Board1) return QPoint(x, y);
-    ADD_FAILURE() << "no bare table";
-    return {};
-  }
-  // A pile whose rule refuses the card of `from` (asked as the drop cursor asks).
-  TDeck* RefusingPile(TDeck* from) {
-    for (TDeck* d : harness::Piles(Host())) {
-      if (d == from || !d->OnAddWithRule || !d->Visible()) continue;
-      TCard* c = from->TopCard;
-      bool action = true;
-      d->OnAddWithRule(d, c, action, false);
-      if (!action) return d;
-    }
-    return nullptr;
-  }
-  void Shot(const char* name) {
-    if (const char* out = getenv("WENLO_SHOT_DIR"))
-      window->grab().save(QString::fromLocal8Bit(out) + "/" + name + ".png");
-  }
-
-  QTemporaryDir dir;
-  MainOptions options;
-  std::vector<QString> messages;
-  std::deque<int> queued;
-  int wins = 0;
-  ScopedModalResponder answers;
-  std::unique_ptr<TMain_F> window;
-};
 
 // --- Drag and drop -------------------------------------------------------------------
 
@@ -208,6 +94,88 @@ TEST_F(PlayAids, PressAndReleaseWithoutMovingStaysAClick) {
   Mouse(QEvent::MouseButtonRelease, Spot(column) + QPoint(2, 1), Qt::NoButton);
   EXPECT_EQ(Host().Board1->SelectedPile, column);
   EXPECT_FALSE(Host().Drag().Dragging());
+}
+
+// FreeCell: the 7D under the 6S, grabbed and dragged to the 8C. Both cards
+// are lifted, the 8C is tinted while the pointer is over it, and the release
+// moves exactly what was lifted; where the release would move anything
+// else, or nothing, the run goes back to its place.
+class DragRun : public PlayAids {
+ protected:
+  DragRun() {
+    Flow().DealGame(32, 4);
+    harness::Arrange(Host(), {{Col(1), "KS 8C"}, {Col(2), "KH 7D 6S"}, {Col(3), "5H"}});
+  }
+  TDeck* Col(int i) { return Host().Table.Tableau[i]; }
+  TCard* Card(const char* name) { return harness::CardNamed(Host(), name); }
+  QPoint Grab(const char* name) { return TDragControl::GrabPoint(Card(name)); }
+};
+
+TEST_F(DragRun, LiftsTheGrabbedCardWithThoseOnItAndTintsTheTakingPile) {
+  const QPoint from = Grab("7D");
+  const QPoint sixAt = Card("6S")->BoundsRect().topLeft() - Card("7D")->BoundsRect().topLeft();
+  Drag(from, Spot(Col(1)), false);
+  ASSERT_TRUE(Host().Drag().Dragging());
+  EXPECT_EQ(Host().Drag().Lifted(), (std::vector<TCard*>{Card("7D"), Card("6S")}));
+  EXPECT_FALSE(Card("7D")->Visible());
+  EXPECT_FALSE(Card("6S")->Visible());
+  EXPECT_EQ(Host().Drag().Tinted(), Col(1));
+  // Both pictures follow the pointer: the 7D's uncovered strip and the 6S.
+  const QImage& screen = Host().Form().Screen();
+  const QPoint corner = Spot(Col(1)) - (from - Card("7D")->BoundsRect().topLeft());
+  auto same = [&](TCard* c, QPoint at, QRect part) {
+    int n = 0, all = 0;
+    for (int y = part.top(); y < part.bottom(); y += 3)
+      for (int x = part.left(); x < part.right(); x += 7, ++all)
+        n += screen.pixel(
+                 Host().Form().DeviceRect(QRect(at + QPoint(x, y), QSize(1, 1))).topLeft()) ==
+             c->Picture().pixel(x, y);
+    return double(n) / all;
+  };
+  EXPECT_GT(same(Card("7D"), corner, QRect(8, 2, 55, sixAt.y() - 4)), 0.9);
+  EXPECT_GT(same(Card("6S"), corner + sixAt, QRect(8, 8, 55, 80)), 0.9);
+  Shot("drag-run");
+  // Over a pile that would not take the 7D: no tint.
+  Mouse(QEvent::MouseMove, Spot(Col(3)), Qt::LeftButton);
+  EXPECT_EQ(Host().Drag().Tinted(), nullptr);
+  Mouse(QEvent::MouseMove, Spot(Col(1)), Qt::LeftButton);
+  EXPECT_EQ(Host().Drag().Tinted(), Col(1));
+  Mouse(QEvent::MouseButtonRelease, Spot(Col(1)), Qt::NoButton);
+  EXPECT_EQ(harness::Names(Col(1)), "KS 8C 7D 6S");
+  EXPECT_EQ(harness::Names(Col(2)), "KH");
+  // Nothing of the drag or the tint stays drawn.
+  const QImage after = Host().Form().Screen().copy();
+  Host().Form().InvalidateAll();
+  EXPECT_TRUE(Host().Form().Screen() == after);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DragRun, ARefusedOrDifferentDropPutsTheRunBack) {
+  const Outcome before = Now();
+  const QImage table = Host().Form().Screen().copy();
+  struct Case {
+    const char* grabbed;
+    TDeck* onto;
+  };
+  // The run onto the 5H, the 6S alone onto the 8C (the rule would carry the
+  // 7D too), the run onto the bare table.
+  for (Case c : {Case{"7D", Col(3)}, Case{"6S", Col(1)}, Case{"7D", nullptr}}) {
+    SCOPED_TRACE(c.grabbed);
+    Drag(Grab(c.grabbed), c.onto ? Spot(c.onto) : BareTable());
+    EXPECT_FALSE(Host().Drag().Dragging());
+    EXPECT_EQ(Now(), before);
+    EXPECT_TRUE(Card("7D")->Visible() && Card("6S")->Visible());
+    EXPECT_TRUE(Host().Form().Screen() == table);
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DragRun, OntoAnEmptyColumnThePlayerSaysHowMuch) {
+  harness::Arrange(Host(), {{Col(1), "KS 8C"}, {Col(2), "KH 7D 6S"}});
+  queued.push_back(mrOk);  // the whole run
+  Drag(Grab("7D"), Spot(Col(3)));
+  EXPECT_EQ(dialogs, std::vector<QString>{"Move to empty column..."});
+  EXPECT_EQ(harness::Names(Col(3)), "7D 6S");
 }
 
 // --- Keyboard --------------------------------------------------------------------------
@@ -344,34 +312,69 @@ TEST_F(PlayAids, KeyboardOnlyFreeCellGameIsWonOnce) {
 
 // --- Hint --------------------------------------------------------------------------
 
-TEST_F(PlayAids, HintFlashesTwiceAndChangesNothing) {
+TEST_F(PlayAids, HintMarksTheMoveInWordsUntilTheNextAction) {
   Flow().DealGame(32, 2);
   const Outcome before = Now();
   const QImage table = Host().Form().Screen().copy();
+  const auto hint = FindHint(Host());
+  ASSERT_TRUE(hint && hint->Card && hint->To->TopCard);
   Key(Qt::Key_H);
-  THintFlash& flash = window->HintFlash();
-  ASSERT_TRUE(flash.Showing());
-  EXPECT_TRUE(Host().Form().Screen() != table);
-  Shot("hint-flash");
+  THintMark& mark = window->HintMark();
+  ASSERT_TRUE(mark.Showing());
+  EXPECT_EQ(mark.Words(), CardName(hint->Card) + " onto " + CardName(hint->To->TopCard));
+  EXPECT_EQ(window->statusBar()->currentMessage(), mark.Words());
+  // Marked on the table as a recomposition draws it: it stays while the
+  // table is drawn again and time passes.
+  const QImage marked = Host().Form().Screen().copy();
+  EXPECT_TRUE(marked != table);
+  Host().Form().InvalidateAll();
+  Host().Additional_timer.Fire();
+  EXPECT_TRUE(Host().Form().Screen() == marked);
+  Shot("hint");
   EXPECT_EQ(Now(), before);
-  int lit = 1;
-  for (int i = 1; i < THintFlash::kSteps; ++i) {
-    flash.Step();
-    lit += flash.Showing();
-  }
-  EXPECT_EQ(lit, 2);
-  flash.Step();
-  EXPECT_FALSE(flash.Showing());
+  // The next action takes it away and leaves the table as it was.
+  Mouse(QEvent::MouseButtonPress, BareTable(), Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, BareTable(), Qt::NoButton);
+  EXPECT_FALSE(mark.Showing());
   EXPECT_TRUE(Host().Form().Screen() == table);
   EXPECT_EQ(Now(), before);
 }
 
-TEST_F(PlayAids, NoMoveSaysSoInTheStatusBar) {
+TEST_F(PlayAids, NoMoveIsSaidOnTheTableAndNoGameHasNoHint) {
+  // An empty table: Hint does nothing at all.
+  Key(Qt::Key_H);
+  EXPECT_FALSE(window->HintMark().Showing());
   Flow().DealGame(32, 2);
   harness::Arrange(Host(), {});  // nothing left to move
+  const QImage table = Host().Form().Screen().copy();
   window->Hint1Click();
+  EXPECT_EQ(window->HintMark().Words(), "No more moves");
+  EXPECT_TRUE(Host().Form().Screen() != table);  // where the player looks
   EXPECT_EQ(window->statusBar()->currentMessage(), "No more moves");
-  EXPECT_FALSE(window->HintFlash().Showing());
+}
+
+TEST(HintWords, NameCardsAndPlaces) {
+  TableHost host;
+  host.DealGame(32, 2);
+  auto card = [&](const char* name) { return harness::CardNamed(host, name); };
+  const std::pair<const char*, const char*> names[] = {{"AH", "A\u2665"},
+                                                       {"TS", "10\u2660"},
+                                                       {"JD", "J\u2666"},
+                                                       {"KC", "K\u2663"},
+                                                       {"7D2", "7\u2666"}};
+  for (auto [name, shown] : names)
+    EXPECT_EQ(CardName(card(name)), QString::fromUtf8(shown)) << name;
+  TDeck* column = host.Table.Tableau[1];
+  TDeck* cell = host.Table.Reserve[1];
+  TDeck* foundation = host.Table.Foundation[1];
+  harness::Arrange(host, {{column, "8C 7D"}, {host.Table.Tableau[2], "KS"}});
+  const QString seven = CardName(card("7D"));
+  EXPECT_EQ(HintWords(host, {column, host.Table.Tableau[2], false, card("7D")}),
+            seven + " onto K\u2660");
+  EXPECT_EQ(HintWords(host, {column, cell, false, nullptr}), seven + " to an empty pile");
+  EXPECT_EQ(HintWords(host, {column, foundation, false, nullptr}),
+            seven + " to an empty foundation");
+  EXPECT_EQ(HintWords(host, {column, nullptr, true, nullptr}), seven + " home");
 }
 
 }  // namespace

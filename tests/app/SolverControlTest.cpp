@@ -81,7 +81,7 @@ TEST_F(SolverWindow, HintFollowsTheWinningLine) {
     const std::optional<THintMove> move = window->Solver()->NextMove();
     ASSERT_TRUE(move) << i;
     window->Hint1Click();
-    EXPECT_TRUE(window->HintFlash().Showing());
+    EXPECT_TRUE(window->HintMark().Showing());
     const int before = window->Flow().Board1()->HistoryIndex;
     ClickPileAsPlayer(move->From, move->Double);
     if (move->To) ClickPileAsPlayer(move->To, false);

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "session/Abandon.h"
+
+#include "platform/Modal.h"
+
+QString AbandonQuestionText() {
+  return QStringLiteral("Abandon this game? It counts as lost.");
+}
+
+bool MayAbandonGame(bool started, bool& ask) {
+  if (!started || !ask) return true;
+  const int answer = RequestDialog(ModalDialog::Abandon, AbandonQuestionText(), mrYes);
+  if ((answer & ~kDontAskAgain) != mrYes) return false;
+  if (answer & kDontAskAgain) ask = false;
+  return true;
+}
