@@ -22,6 +22,7 @@ class SolverControl;
 class SurfaceWidget;
 class TTray;
 class TShuffle_Form;
+class WinnableDeals;
 
 struct MainOptions {
   QString DataDir;            // --data-dir
@@ -57,6 +58,8 @@ class TMain_F : public QMainWindow {
   void Replay1Click();
   void SelectShuffle1Click();
   void Game_MIClick();
+  // Game > Deal of the Day: today's winnable number of the game.
+  void DealOfTheDay1Click();
   void Statistics1Click();
   void NewUndo1Click();
   void NewRedo1Click();
@@ -79,6 +82,8 @@ class TMain_F : public QMainWindow {
   // The tray icon and the shuffle dialog are made when first needed.
   TTray& Tray();
   TShuffle_Form& ShuffleForm();
+  // The winnable-only option's look-ahead, made when first needed.
+  WinnableDeals& Winnable();
   TKeyboardPlay& Keys() { return *keys_; }
   THintFlash& HintFlash() { return *flash_; }
 
@@ -112,6 +117,11 @@ class TMain_F : public QMainWindow {
   // A menu item's shortcut: as if the Game menu were opened and the item
   // chosen, so the item runs only when the opened menu enables it.
   void GameMenuShortcut(QAction* item, void (TMain_F::*command)());
+  // The number New Game deals with the winnable-only option on.
+  std::optional<uint32_t> PickWinnable(int game);
+  // With the option on, the next deal of the game on the table is looked
+  // for while the player plays.
+  void LookAheadIfWanted();
   // One inversion of the win flash: the caption alternates.
   void FlashCaption();
 
@@ -120,6 +130,7 @@ class TMain_F : public QMainWindow {
   THelp help_;
   TTray* tray_ = nullptr;
   std::unique_ptr<TShuffle_Form> shuffleForm_;
+  std::unique_ptr<WinnableDeals> winnable_;
   SurfaceWidget* surface_ = nullptr;
   QLabel* countLabel_ = nullptr;
   QLabel* panels_[4] = {};

@@ -115,6 +115,7 @@ void Sanitize(AppSettings& s) {
   if (s.UndoOption < 0 || s.UndoOption > 2) s.UndoOption = defaults.UndoOption;
   if (s.BoardColor < 0 || s.BoardColor > 0xFFFFFF) s.BoardColor = defaults.BoardColor;
   if (s.PatternType < 0 || s.PatternType > 2) s.PatternType = defaults.PatternType;
+  if (s.WinnableGrade < 0 || s.WinnableGrade > 4) s.WinnableGrade = defaults.WinnableGrade;
   s.PlayersCount = std::clamp(s.PlayersCount, 0, kMaxPlayers);
   if (s.ActivePlayer < 0 || s.ActivePlayer >= std::max(s.PlayersCount, 1)) s.ActivePlayer = 0;
   // Games test AutoPlay == 0 for "On"; anything but the two known values
@@ -258,6 +259,8 @@ AppSettings ReadSettings(QSettings& store) {
   s.StatusBar = ReadBool(store, QStringLiteral("StatusBar"), s.StatusBar);
   s.Resume = ReadBool(store, QStringLiteral("Resume"), s.Resume);
   s.SolverVerdict = ReadBool(store, QStringLiteral("SolverVerdict"), s.SolverVerdict);
+  s.WinnableOnly = ReadBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
+  s.WinnableGrade = ReadInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
   store.endGroup();
 
   ApplyGameOptionsValue(store.value(kGameOptionsKey), s.GameOptions);
@@ -310,6 +313,8 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   WriteBool(store, QStringLiteral("StatusBar"), s.StatusBar);
   WriteBool(store, QStringLiteral("Resume"), s.Resume);
   WriteBool(store, QStringLiteral("SolverVerdict"), s.SolverVerdict);
+  WriteBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
+  WriteInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
   store.endGroup();
 
   store.setValue(kStatisticsKey, RegStatisticsToBytes(s.Statistics));

@@ -74,6 +74,8 @@ struct AppSettings {
   bool StatusBar = false;
   bool Resume = true;         // continue the game in progress at start
   bool SolverVerdict = true;  // the status bar says whether the deal can be won
+  bool WinnableOnly = false;  // New Game deals only numbers the solver proves winnable
+  int WinnableGrade = 0;      // of them: 0 any, 1 Easy, 2 Medium, 3 Hard, 4 Expert
   // "Players"
   int PlayersCount = 0;  // 0: first start, players.dat is not read
   int ActivePlayer = 0;

@@ -21,6 +21,12 @@
 #include "session/Shuffle.h"
 #include "session/TableHost.h"
 
+// How the deal on the table was dealt: a number the player chose (Select
+// Shuffle, the command line, a restart of such a deal), a random one, a
+// random one the solver proved winnable, or the deal of the day. Statistics
+// that keep more than the counters tell them apart by it.
+enum class DealKind { Chosen, Random, WinnableOnly, DealOfTheDay };
+
 class GameFlow {
  public:
   // A flow over settings and players already read (tests inject their own).
@@ -45,6 +51,7 @@ class GameFlow {
   int GameIndex() const { return gameIndex_; }
   uint32_t GameNumber() const { return gameNumber_; }
   bool Dealt() const { return dealt_; }
+  DealKind HowDealt() const { return dealKind_; }
   int WinCardCount() const { return winCardCount_; }
 
   TBoard* Board1() const { return host_.Board1; }
@@ -64,6 +71,9 @@ class GameFlow {
   // Select Shuffle answered OK with this number: the deal follows through
   // Redeal_Timer.
   void SelectShuffleOk(uint32_t number);
+  // Deals this number at once, as Select Shuffle would, marked as `kind`
+  // (Game > Deal of the Day).
+  void DealNumber(uint32_t number, DealKind kind);
   // Before the selection dialog: the current placement and AutoPlay go to
   // the game's options.
   void RememberGameOptions();
@@ -120,9 +130,12 @@ class GameFlow {
   std::function<void(const QRect&)> ApplyWindowRect;
   std::function<void()> OnFlash;  // one inversion of the caption's flash state
   std::function<void(int, uint32_t)> OnWon;
+  // With the winnable-only option on, a fresh deal of the game asks here
+  // for its number; nothing (the player gave up waiting) deals nothing.
+  std::function<std::optional<uint32_t>(int game)> PickWinnable;
 
  private:
-  void ChooseShuffle(bool same);
+  void ChooseShuffle(bool same, std::optional<uint32_t> picked);
   void ClearTable() { host_.ClearTable(); }
   void ApplyUndoOptionAfterUndo();
 
@@ -135,6 +148,8 @@ class GameFlow {
   int gameIndex_ = 0;
   uint32_t gameNumber_ = 0;
   bool sameShuffle_ = false;
+  DealKind dealKind_ = DealKind::Chosen;
+  DealKind chosenKind_ = DealKind::Chosen;  // of the number SelectShuffleOk keeps
   bool dealt_ = false;
   int winCardCount_ = 0;
   // From GameWon until the win display starts: the deal is counted as won
