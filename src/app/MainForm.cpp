@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -20,11 +21,13 @@
 #include "app/SolverControl.h"
 #include "app/Toolbar.h"
 #include "app/WindowFit.h"
+#include "app/WinnableDeals.h"
 #include "art/CardArt.h"
 #include "art/TableHint.h"
 #include "art/WinArt.h"
 #include "cardtable/Card.h"
 #include "cardtable/SlidePace.h"
+#include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/Sound.h"
 #include "platform/qt/FirstFrame.h"
@@ -122,6 +125,7 @@ void TMain_F::FormCreate(const MainOptions& options) {
   f.Board1()->OnMouseMove = [this](QPoint) {  // Board1MouseMove: wipe the count
     countLabel_->setText(QString());
   };
+  f.PickWinnable = [this](int game) { return PickWinnable(game); };
   f.ApplyGameSettings(f.GameIndex());
   help_.SetAnchor(this);
   SetDialogAnchor(this);
@@ -172,8 +176,44 @@ TTray& TMain_F::Tray() {
 
 TShuffle_Form& TMain_F::ShuffleForm() {
   // Made on first use and kept, so it remembers what it showed last.
-  if (!shuffleForm_) shuffleForm_ = std::make_unique<TShuffle_Form>(flow_->Recent(), this);
+  if (!shuffleForm_) {
+    shuffleForm_ = std::make_unique<TShuffle_Form>(flow_->Recent(), this);
+    // The typed number's verdict and grade, for the game on the table.
+    shuffleForm_->JudgeNumber = [this](uint32_t number) {
+      QPointer<TShuffle_Form> form(shuffleForm_.get());
+      Winnable().JudgeLater(flow_->GameIndex(), number, [form, number](const QString& text) {
+        if (form) form->ShowJudgement(number, text);
+      });
+    };
+  }
   return *shuffleForm_;
+}
+
+WinnableDeals& TMain_F::Winnable() {
+  if (!winnable_) winnable_ = std::make_unique<WinnableDeals>(ShuffleGenerator::ClockSeed());
+  return *winnable_;
+}
+
+std::optional<uint32_t> TMain_F::PickWinnable(int game) {
+  bool gaveUp = false;
+  const Grade wanted = Grade(flow_->Settings().WinnableGrade);
+  std::optional<uint32_t> n = Winnable().Pick(game, wanted, this, &gaveUp);
+  if (gaveUp)
+    ShowMessage(QStringLiteral("No winnable deal of this grade was found among %1 numbers.")
+                    .arg(WinnableDeals::kTries),
+                kAppTitle, MsgIcon::Information);
+  return n;
+}
+
+void TMain_F::LookAheadIfWanted() {
+  const AppSettings& s = flow_->Settings();
+  if (s.WinnableOnly) Winnable().LookAhead(flow_->GameIndex(), Grade(s.WinnableGrade));
+}
+
+void TMain_F::DealOfTheDay1Click() {
+  const int game = flow_->GameIndex();
+  if (std::optional<uint32_t> n = WinnableDeals::DayDeal(game, QDate::currentDate(), this))
+    flow_->DealNumber(*n, DealKind::DealOfTheDay);
 }
 
 void TMain_F::CreateMenus() {
@@ -192,6 +232,7 @@ void TMain_F::CreateMenus() {
   Replay1 = add(game, QStringLiteral("&Restart Game"), &TMain_F::Replay1Click);
   add(game, QStringLiteral("Select Shu&ffle"), &TMain_F::SelectShuffle1Click);
   add(game, QStringLiteral("&Select Solitaire..."), &TMain_F::Game_MIClick);
+  add(game, QStringLiteral("Deal of the &Day"), &TMain_F::DealOfTheDay1Click);
   game->addSeparator();
   add(game, QStringLiteral("Statistics..."), &TMain_F::Statistics1Click);
   game->addSeparator();
@@ -420,6 +461,7 @@ void TMain_F::UpdateCaption() {
   setWindowTitle(flashed_ ? QStringLiteral("*** ") + caption + QStringLiteral(" ***") : caption);
   RefreshTableHint();
   if (GameHelp1) GameHelp1->setText(GameName(flow_->GameIndex()) + QStringLiteral(" Help"));
+  LookAheadIfWanted();
 }
 
 void TMain_F::UpdateStatusBar() {
@@ -520,6 +562,8 @@ void TMain_F::Options1Click() {
   v.Resume = s.Resume;
   v.AskAbandon = s.AskAbandon;
   v.AnimationSpeed = s.AnimationSpeed;
+  v.WinnableOnly = s.WinnableOnly;
+  v.WinnableGrade = s.WinnableGrade;
   v.Color = bg_.Color;
   v.PatternType = b->Pattern_Type;
   v.PatternName = s.PatternName;
@@ -539,6 +583,9 @@ void TMain_F::Options1Click() {
     s.AskAbandon = v.AskAbandon;
     s.AnimationSpeed = v.AnimationSpeed;
     SlidePace().SetSpeed(s.AnimationSpeed);
+    s.WinnableOnly = v.WinnableOnly;
+    s.WinnableGrade = v.WinnableGrade;
+    LookAheadIfWanted();
     s.PatternName = v.PatternName;
     s.PatternFile = v.PatternFile;
     b->Pattern_Type = v.PatternType;

@@ -26,6 +26,7 @@ class TGameToolbar;
 class SurfaceWidget;
 class TTray;
 class TShuffle_Form;
+class WinnableDeals;
 
 struct MainOptions {
   QString DataDir;            // --data-dir
@@ -63,6 +64,8 @@ class TMain_F : public QMainWindow {
   void Replay1Click();
   void SelectShuffle1Click();
   void Game_MIClick();
+  // Game > Deal of the Day: today's winnable number of the game.
+  void DealOfTheDay1Click();
   void Statistics1Click();
   void NewUndo1Click();
   void NewRedo1Click();
@@ -87,6 +90,8 @@ class TMain_F : public QMainWindow {
   // The tray icon and the shuffle dialog are made when first needed.
   TTray& Tray();
   TShuffle_Form& ShuffleForm();
+  // The winnable-only option's look-ahead, made when first needed.
+  WinnableDeals& Winnable();
   TKeyboardPlay& Keys() { return *keys_; }
   THintMark& HintMark() { return *marks_; }
 
@@ -128,6 +133,11 @@ class TMain_F : public QMainWindow {
   // Undo or redo pressed while a card slid: runs once the move has ended.
   void FollowSlide(const QKeySequence& pressed);
   void RunFollowing();
+  // The number New Game deals with the winnable-only option on.
+  std::optional<uint32_t> PickWinnable(int game);
+  // With the option on, the next deal of the game on the table is looked
+  // for while the player plays.
+  void LookAheadIfWanted();
   // One inversion of the win flash: the caption alternates.
   void FlashCaption();
 
@@ -136,6 +146,7 @@ class TMain_F : public QMainWindow {
   THelp help_;
   TTray* tray_ = nullptr;
   std::unique_ptr<TShuffle_Form> shuffleForm_;
+  std::unique_ptr<WinnableDeals> winnable_;
   SurfaceWidget* surface_ = nullptr;
   QLabel* countLabel_ = nullptr;
   QLabel* panels_[4] = {};

@@ -14,6 +14,7 @@
 #include "solver/Moves.h"
 #include "solver/Position.h"
 #include "solver/Solver.h"
+#include "solver/Winnable.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ const std::map<QString, Syntax>& Verbs() {
       {"answer", {1, 1}},   {"undo", {0, 0}},       {"redo", {0, 0}},     {"autoplay", {1, 1}},
       {"warnings", {1, 1}}, {"undooption", {1, 1}}, {"dump", {0, 0}},     {"quit", {0, 0}},
       {"drag", {2, 3}},     {"key", {1, 1}},        {"hint", {0, 0}},     {"solve", {0, 1}},
+      {"winnableonly", {1, 1}}, {"dealoftheday", {1, 1}},
   };
   return verbs;
 }
@@ -85,6 +87,31 @@ std::variant<std::vector<ScriptCommand>, ScriptError> ParseScript(const QString&
       if (rest.size() != 1 || (rest[0] != "on" && rest[0] != "off"))
         return ScriptError{c.line, QStringLiteral("%1 needs on or off").arg(c.verb)};
       c.args.push_back(rest[0] == "on" ? 1 : 0);
+      out.push_back(c);
+      continue;
+    }
+    if (c.verb == "winnableonly") {
+      // on (any grade), off, or the grade asked for.
+      const std::optional<Grade> grade =
+          rest.size() == 1 ? ParseGrade(rest[0] == "on" ? QStringLiteral("any") : rest[0])
+                           : std::nullopt;
+      if (rest.size() == 1 && rest[0] == "off") {
+        c.args = {0, 0};
+      } else if (grade) {
+        c.args = {1, int(*grade)};
+      } else {
+        return ScriptError{
+            c.line, QStringLiteral("winnableonly needs on, off, easy, medium, hard or expert")};
+      }
+      out.push_back(c);
+      continue;
+    }
+    if (c.verb == "dealoftheday") {
+      // The date as YYYY-MM-DD, so a script gives the same deal on any day.
+      const QDate date = rest.size() == 1 ? QDate::fromString(rest[0], Qt::ISODate) : QDate();
+      if (!date.isValid())
+        return ScriptError{c.line, QStringLiteral("dealoftheday needs a date YYYY-MM-DD")};
+      c.args = {date.toJulianDay()};
       out.push_back(c);
       continue;
     }
@@ -281,6 +308,16 @@ std::optional<ScriptError> ScriptDriver::Run(const std::vector<ScriptCommand>& c
       flow_.Board1()->WarnEnabled = c.args[0] != 0;
     } else if (v == "undooption") {
       flow_.Settings().UndoOption = int(c.args[0]);
+    } else if (v == "winnableonly") {
+      flow_.Settings().WinnableOnly = c.args[0] != 0;
+      flow_.Settings().WinnableGrade = int(c.args[1]);
+    } else if (v == "dealoftheday") {
+      if (flow_.Busy()) continue;
+      const QDate date = QDate::fromJulianDay(c.args[0]);
+      if (std::optional<uint32_t> n = DealOfTheDay(flow_.GameIndex(), date))
+        flow_.DealNumber(*n, DealKind::DealOfTheDay);
+      else
+        out_ << "no deal of the day\n";
     } else if (v == "dump") {
       out_ << DumpTable(flow_.Host(), flow_.GameIndex(), flow_.GameNumber());
       out_.flush();

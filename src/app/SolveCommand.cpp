@@ -15,11 +15,17 @@
 #include "platform/Messages.h"
 #include "records/Catalogue.h"
 #include "solver/Solver.h"
+#include "solver/Winnable.h"
 
 namespace {
 
 struct SolveOptions {
   bool stats = false;
+  bool nextWinnable = false;
+  // --solve-stats: one line per deal as the grades are measured, under the
+  // budget a deal is judged with.
+  bool perDeal = false;
+  std::optional<Grade> grade;
   std::optional<int> game;
   std::optional<long long> number;
   long long first = 1;
@@ -46,6 +52,23 @@ std::optional<QString> Parse(int argc, char** argv, SolveOptions& o) {
     const QString opt = QString::fromLocal8Bit(argv[i]);
     auto need = [&](int n) { return i + n < argc; };
     if (opt == "--solve") continue;
+    if (opt == "--deals") {
+      o.perDeal = true;
+      continue;
+    }
+    if (opt == "--next-winnable") {
+      if (!need(2)) return QStringLiteral("--next-winnable needs GAME NUMBER");
+      auto g = Number(argv[i + 1], 0, kGameCount - 1);
+      auto n = Number(argv[i + 2], 1, 2147483647);
+      if (!g || !n)
+        return QStringLiteral("bad --next-winnable arguments (game 0..%1, number 1..2147483647)")
+            .arg(kGameCount - 1);
+      o.nextWinnable = true;
+      o.game = int(*g);
+      o.number = *n;
+      i += 2;
+      continue;
+    }
     if (opt == "--solve-stats") {
       if (!need(3)) return QStringLiteral("--solve-stats needs GAME FIRST COUNT");
       auto g = Number(argv[i + 1], 0, kGameCount - 1);
@@ -63,7 +86,10 @@ std::optional<QString> Parse(int argc, char** argv, SolveOptions& o) {
     }
     if (!need(1)) return QStringLiteral("option %1 needs a value").arg(opt);
     const char* v = argv[++i];
-    if (opt == "--game") {
+    if (opt == "--grade") {
+      o.grade = ParseGrade(QString::fromLocal8Bit(v));
+      if (!o.grade) return QStringLiteral("--grade needs any, easy, medium, hard or expert");
+    } else if (opt == "--game") {
       auto g = Number(v, 0, kGameCount - 1);
       if (!g)
         return QStringLiteral("bad game index '%1' (expected 0..%2)").arg(v).arg(kGameCount - 1);
@@ -116,12 +142,27 @@ double Percentile(std::vector<double> v, double p) {
   return v[std::min(i, v.size() - 1)];
 }
 
+// The deal's grade as --solve prints it on its first line.
+QString GradeWord(int game, const DealJudgement& j) {
+  switch (j.verdict) {
+    case Verdict::Winnable:
+      return j.grade == Grade::None
+                 ? (ThresholdsOf(game).graded ? QStringLiteral("none") : QStringLiteral("ungraded"))
+                 : GradeText(j.grade);
+    case Verdict::NotWinnable:
+      return QStringLiteral("Not winnable");
+    case Verdict::Unknown:
+      break;
+  }
+  return QStringLiteral("unknown");
+}
+
 }  // namespace
 
 bool IsSolveCommand(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const QString opt = QString::fromLocal8Bit(argv[i]);
-    if (opt == "--solve" || opt == "--solve-stats") return true;
+    if (opt == "--solve" || opt == "--solve-stats" || opt == "--next-winnable") return true;
   }
   return false;
 }
@@ -138,17 +179,33 @@ int RunSolveCommand(int argc, char** argv) {
   req.autoPlay = o.autoPlay;
   req.budget = o.budget;
   req.engine = o.engine;
+  if (o.nextWinnable) {
+    const Grade wanted = o.grade.value_or(Grade::None);
+    // Bounded, so a game whose winnable deals the solver cannot prove still
+    // answers; "none" then says no number qualified among those looked at.
+    constexpr int kTries = 1000;
+    if (std::optional<uint32_t> n = NextWinnable(*o.game, uint32_t(*o.number), wanted, kTries)) {
+      const DealJudgement j = JudgeDeal(*o.game, *n);
+      out << *n << ' ' << GradeWord(*o.game, j) << '\n';
+      return 0;
+    }
+    out << "none in " << kTries << " numbers from " << *o.number << '\n';
+    return 1;
+  }
   if (!o.stats) {
     req.number = uint32_t(*o.number);
     SolveResult r = Solve(req);
+    const DealJudgement j = JudgeDeal(*o.game, req.number);
     out << VerdictText(r.verdict) << ' ' << r.moves << " moves "
-        << QString::number(r.seconds, 'f', 3) << " s " << r.nodes << " positions\n";
+        << QString::number(r.seconds, 'f', 3) << " s " << r.nodes << " positions grade "
+        << GradeWord(*o.game, j) << "\n";
     if (r.verdict == Verdict::Winnable) out << LineScript(req, r);
     return 0;
   }
   // The time to the answer, as the window's status bar gets it: the window
   // shortens a found line afterwards, while the player looks at the verdict.
   req.shortLine = false;
+  if (o.perDeal) req.budget = DealBudget(*o.game);
   long long won = 0, lost = 0, unknown = 0, native = 0;
   std::vector<long long> undecided;
   std::vector<double> times;
@@ -156,6 +213,10 @@ int RunSolveCommand(int argc, char** argv) {
     req.number = uint32_t(n);
     SolveResult r = Solve(req);
     times.push_back(r.seconds);
+    if (o.perDeal)
+      out << "deal " << n << ' ' << VerdictText(r.verdict).replace(' ', '-') << " effort "
+          << (r.verdict == Verdict::Winnable ? DealEffort(r) : 0) << " positions " << r.nodes
+          << " moves " << r.moves << " s " << QString::number(r.seconds, 'f', 3) << Qt::endl;
     native += r.native;
     if (r.verdict == Verdict::Unknown) undecided.push_back(n);
     (r.verdict == Verdict::Winnable ? won : r.verdict == Verdict::NotWinnable ? lost : unknown)++;

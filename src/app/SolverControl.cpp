@@ -9,7 +9,9 @@
 #include <algorithm>
 
 #include "platform/Modal.h"
+#include "platform/Threads.h"
 #include "session/GameFlow.h"
+#include "solver/Winnable.h"
 
 namespace {
 constexpr int kPollMs = 150;
@@ -27,15 +29,46 @@ constexpr int kFastestPlayMs = 40;
 // How long Solve waits for the table to reach the line's next position
 // (the automatic play after a move takes its ticks).
 constexpr int kPlayPatienceMs = 10000;
-const SolveBudget kWindowBudget{300000, 3.0};
+// The first search: what a second of the searching thread's time finds.
+const SolveBudget kFirstBudget{200000, 1.0};
+// The search that goes on in the background: a bound of positions that
+// keeps the reference search's table of seen positions near 140 MB (a
+// million positions measured at 139 MB), and the native search's own cap.
+SolveBudget BackgroundBudget() {
+  SolveBudget b;
+  b.nodes = 1000000;
+  b.nativeNodes = 50000000;
+  b.seconds = 120;
+  b.memoryBytes = size_t(160) << 20;
+  return b;
+}
+
+QString CardName(int cardNo) {
+  static const char* const kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
+                                       "8", "9", "10", "J", "Q", "K"};
+  static const QString kSuits[] = {QStringLiteral("\u2663"), QStringLiteral("\u2666"),
+                                   QStringLiteral("\u2665"), QStringLiteral("\u2660")};
+  if (cardNo < 1 || cardNo > 104) return QStringLiteral("a card");
+  const int k = (cardNo - 1) % 52;
+  return QLatin1String(kRanks[k % 13]) + kSuits[k / 13];
+}
 }  // namespace
+
+struct SolverControl::GradeJob {
+  int game = 0;
+  uint32_t number = 0;
+  std::atomic<bool> cancel{false};
+  std::atomic<bool> done{false};
+  DealJudgement judgement;
+};
 
 struct SolverControl::Job {
   SolveRequest request;
   std::string key;
   std::atomic<bool> cancel{false};
   SolveResult result;
-  SolveResult shorter;  // the same answer with a shorter line, when found
+  SolveResult shorter;    // the same answer with a shorter line, when found
+  int historyIndex = -1;  // the board's, when the search started
 };
 
 SolverControl::SolverControl(GameFlow& flow, QLabel* panel, QObject* parent)
@@ -44,7 +77,9 @@ SolverControl::SolverControl(GameFlow& flow, QLabel* panel, QObject* parent)
       panel_(panel),
       poll_(new QTimer(this)),
       player_(new QTimer(this)),
-      playMs_(kPlayMs) {
+      playMs_(kPlayMs),
+      firstBudget_(kFirstBudget),
+      backgroundBudget_(BackgroundBudget()) {
   poll_->setInterval(kPollMs);
   connect(poll_, &QTimer::timeout, this, [this] { Poll(); });
   player_->setInterval(kPlayMs);
@@ -54,8 +89,16 @@ SolverControl::SolverControl(GameFlow& flow, QLabel* panel, QObject* parent)
 
 SolverControl::~SolverControl() {
   CancelAll();
+  if (grade_) grade_->cancel = true;
   for (auto& w : workers_)
     if (w.second.joinable()) w.second.join();
+  for (auto& w : gradeWorkers_)
+    if (w.second.joinable()) w.second.join();
+}
+
+void SolverControl::SetBudgets(const SolveBudget& first, const SolveBudget& background) {
+  firstBudget_ = first;
+  backgroundBudget_ = background;
 }
 
 void SolverControl::SetEnabled(bool on) {
@@ -67,6 +110,7 @@ void SolverControl::SetEnabled(bool on) {
     result_.reset();
     shown_.reset();
     solvedKey_.clear();
+    winnableAt_.reset();
   }
   lastKey_.clear();
   Show(nullptr);
@@ -92,6 +136,14 @@ void SolverControl::Poll() {
     if (it->first->cancel && it->second.joinable() && it->first.use_count() == 1) {
       it->second.join();
       it = workers_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  for (auto it = gradeWorkers_.begin(); it != gradeWorkers_.end();) {
+    if (it->first->done && it->second.joinable()) {
+      it->second.join();
+      it = gradeWorkers_.erase(it);
     } else {
       ++it;
     }
@@ -125,10 +177,39 @@ void SolverControl::Poll() {
   }
   if (++stillPolls_ != kStillPolls) return;
   if (key == solvedKey_ || (current_ && current_->key == key)) return;
+  StartGrade();
   Start(key);
 }
 
+void SolverControl::StartGrade() {
+  const int game = flow_.GameIndex();
+  const uint32_t number = flow_.GameNumber();
+  if (grade_ && grade_->game == game && grade_->number == number) return;
+  if (grade_) grade_->cancel = true;
+  winnableAt_.reset();  // another deal: no move of this one lost the last
+  auto job = std::make_shared<GradeJob>();
+  job->game = game;
+  job->number = number;
+  grade_ = job;
+  QPointer<SolverControl> self(this);
+  std::thread worker([job, self] {
+    job->judgement = JudgeDeal(job->game, job->number, &job->cancel);
+    job->done = true;
+    QMetaObject::invokeMethod(
+        qApp,
+        [job, self] {
+          if (self && self->grade_ == job && self->result_ && self->shown_)
+            self->Show(self->result_.get());
+        },
+        Qt::QueuedConnection);
+  });
+  gradeWorkers_.emplace_back(job, std::move(worker));
+}
+
 void SolverControl::Start(const std::string& key) {
+  // A position the player left before its verdict came: whatever lost the
+  // game may have been played there, so no single move can be named.
+  if (current_) winnableAt_.reset();
   CancelAll();
   auto job = std::make_shared<Job>();
   job->key = key;
@@ -138,14 +219,17 @@ void SolverControl::Start(const std::string& key) {
   job->request.number = flow_.GameNumber();
   job->request.autoPlay = flow_.Table().AutoPlay;
   job->request.from = std::move(from);
-  job->request.budget = kWindowBudget;
+  job->request.budget = firstBudget_;
   job->request.cancel = &job->cancel;
+  job->historyIndex = flow_.Board1()->HistoryIndex;
+  const SolveBudget background = backgroundBudget_;
   current_ = job;
+  if (key != solvedKey_) Show(nullptr);  // "Checking…"
   QPointer<SolverControl> self(this);
   // The verdict first, as soon as it is known; the line Solve would play is
   // looked for again, shorter, while the player reads it.
   job->request.shortLine = false;
-  std::thread worker([job, self] {
+  std::thread worker([job, self, background] {
     auto post = [&](void (SolverControl::*step)(const std::shared_ptr<Job>&)) {
       QMetaObject::invokeMethod(
           qApp,
@@ -155,6 +239,15 @@ void SolverControl::Start(const std::string& key) {
           Qt::QueuedConnection);
     };
     job->result = Solve(job->request);
+    if (job->result.verdict == Verdict::Unknown && !job->result.cancelled) {
+      // Not within the first second: the search goes on while the player
+      // thinks, behind everything else the machine does, until it answers,
+      // reaches its bound or the next move cancels it.
+      LowerThisThreadPriority();
+      SolveRequest longer = job->request;
+      longer.budget = background;
+      job->result = Solve(longer);
+    }
     SolveResult line = job->result;
     post(&SolverControl::Finish);
     ShortenLine(job->request, line);
@@ -173,7 +266,31 @@ void SolverControl::Finish(const std::shared_ptr<Job>& job) {
   solvedKey_ = job->key;
   result_ = std::make_unique<SolveResult>(job->result);
   shown_ = job;
+  lostText_.clear();
+  const Verdict v = job->result.verdict;
+  if (v == Verdict::Winnable) {
+    winnableAt_ = job->historyIndex;
+  } else if (v == Verdict::NotWinnable && winnableAt_ && job->historyIndex > *winnableAt_) {
+    lostText_ = LostByMoveText(flow_.Board1()->History, *winnableAt_, job->historyIndex);
+    winnableAt_.reset();
+  } else {
+    winnableAt_.reset();
+  }
   Show(result_.get());
+}
+
+QString SolverControl::LostByMoveText(const std::vector<THistoryEntry>& history, int from, int to) {
+  // The first card laid or turned after the winnable position is the
+  // player's move; what follows it in the same stretch is automatic play.
+  for (int i = std::max(from + 1, 0); i <= to && i < int(history.size()); ++i) {
+    const THistoryEntry& e = history[size_t(i)];
+    if (e.Kind != kEntryMove) continue;
+    const QString what =
+        e.SourceID == e.DestID ? QStringLiteral("turning") : QStringLiteral("moving");
+    return QStringLiteral("Not winnable since %1 the %2: Undo takes it back")
+        .arg(what, CardName(e.CardNo));
+  }
+  return QStringLiteral("Not winnable");
 }
 
 void SolverControl::Shortened(const std::shared_ptr<Job>& job) {
@@ -191,16 +308,33 @@ void SolverControl::SolveNow(double seconds) {
   req.number = flow_.GameNumber();
   req.autoPlay = flow_.Table().AutoPlay;
   req.from = std::move(from);
-  req.budget = {kWindowBudget.nodes, seconds};
+  req.budget = {firstBudget_.nodes, seconds};
   result_ = std::make_unique<SolveResult>(Solve(req));
   shown_.reset();
+  lostText_.clear();
+  winnableAt_.reset();
+  if (result_->verdict == Verdict::Winnable) {
+    winnableAt_ = flow_.Board1()->HistoryIndex;
+    // The picture shows the deal's grade too, so it is judged here as well.
+    auto job = std::make_shared<GradeJob>();
+    job->game = req.gameIndex;
+    job->number = req.number;
+    job->judgement = JudgeDeal(job->game, job->number);
+    job->done = true;
+    if (grade_) grade_->cancel = true;
+    grade_ = job;
+  }
   solvedKey_ = key;
   lastKey_ = key;
   Show(result_.get());
 }
 
-QString SolverControl::Text() const {
-  return panel_ ? panel_->text() : QString();
+QString SolverControl::WithGrade(const QString& text) const {
+  if (!grade_ || !grade_->done || grade_->game != flow_.GameIndex() ||
+      grade_->number != flow_.GameNumber())
+    return text;
+  const QString g = GradeText(grade_->judgement.grade);
+  return g.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, g);
 }
 
 void SolverControl::Show(const SolveResult* result) {
@@ -208,16 +342,24 @@ void SolverControl::Show(const SolveResult* result) {
   if (enabled_ && result) {
     switch (result->verdict) {
       case Verdict::Winnable:
-        text = QStringLiteral("Winnable");
+        text = WithGrade(QStringLiteral("Winnable"));
         break;
       case Verdict::NotWinnable:
-        text = QStringLiteral("Not winnable");
+        text = lostText_.isEmpty() ? QStringLiteral("Not winnable") : lostText_;
         break;
       case Verdict::Unknown:
         text = QStringLiteral("Can't tell");
         break;
     }
+  } else if (enabled_ && current_) {
+    text = QStringLiteral("Checking\u2026");
   }
+  ShowText(text);
+}
+
+void SolverControl::ShowText(const QString& text) {
+  if (text == text_ && (!panel_ || panel_->text() == text)) return;
+  text_ = text;
   if (panel_) {
     panel_->setText(text);
     panel_->setVisible(!text.isEmpty());

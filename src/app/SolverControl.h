@@ -2,8 +2,12 @@
 #pragma once
 // The solver in the window: after each deal and each move (once the table
 // has been still for a moment) a search runs on a worker thread over a copy
-// of the position, and the status bar says "Winnable", "Not winnable" or
-// "Can't tell"; a newer position cancels an older search. Game > Solve then
+// of the position, and the status bar says "Checking…" and then "Winnable"
+// (with the deal's grade), "Not winnable" or "Can't tell"; a newer position
+// cancels an older search. A search that cannot tell within its first
+// second goes on at low priority, within a bound of positions and memory,
+// while the player thinks. A move that turns a winnable position into a
+// lost one is named, so the player knows what Undo takes back. Game > Solve
 // plays the winning line with the ordinary clicks, so each move animates
 // and goes into the history; any click or key stops it.
 
@@ -16,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "cardtable/Board.h"
 #include "session/Hint.h"
 #include "solver/Solver.h"
 
@@ -53,8 +58,18 @@ class SolverControl : public QObject {
   // Searches the current position on this thread and shows the verdict
   // (for a screenshot, where no worker's answer could arrive in time).
   void SolveNow(double seconds);
-  // "Winnable", "Not winnable", "Can't tell", or empty.
-  QString Text() const;
+  // The verdict as the status bar shows it: "Checking…", "Winnable" (with
+  // the grade, "Winnable (Easy)"), "Not winnable", the move that lost a
+  // winnable game, "Can't tell", or empty. Every view of the verdict shows
+  // this text and follows Changed.
+  QString Text() const { return text_; }
+  // How long the first search may take before it goes on in the
+  // background (tests shorten it), and that search's budget.
+  void SetBudgets(const SolveBudget& first, const SolveBudget& background);
+  // The text for a lost position reached from a winnable one by the moves
+  // of the history after entry `from` up to entry `to`: names the player's
+  // move when there is one.
+  static QString LostByMoveText(const std::vector<THistoryEntry>& history, int from, int to);
 
  signals:
   void Changed();
@@ -70,6 +85,9 @@ class SolverControl : public QObject {
   void PlayStep();
   std::string CurrentKey(TablePosition* out = nullptr) const;
   void Show(const SolveResult* result);
+  void ShowText(const QString& text);
+  void StartGrade();
+  QString WithGrade(const QString& text) const;
 
   GameFlow& flow_;
   QLabel* panel_;
@@ -88,4 +106,15 @@ class SolverControl : public QObject {
   bool playing_ = false;
   size_t step_ = 0;
   int waited_ = 0;
+  QString text_;
+  SolveBudget firstBudget_;
+  SolveBudget backgroundBudget_;
+  // The history index of the last position found winnable, while every
+  // position the player stopped at since got its verdict.
+  std::optional<int> winnableAt_;
+  QString lostText_;  // the named move, for the position in solvedKey_
+  // The grade of the deal on the table, judged on a thread of its own.
+  struct GradeJob;
+  std::shared_ptr<GradeJob> grade_;
+  std::vector<std::pair<std::shared_ptr<GradeJob>, std::thread>> gradeWorkers_;
 };

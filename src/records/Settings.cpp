@@ -116,6 +116,7 @@ void Sanitize(AppSettings& s) {
   if (s.BoardColor < 0 || s.BoardColor > 0xFFFFFF) s.BoardColor = defaults.BoardColor;
   if (s.PatternType < 0 || s.PatternType > 2) s.PatternType = defaults.PatternType;
   if (s.AnimationSpeed < 0 || s.AnimationSpeed > 3) s.AnimationSpeed = defaults.AnimationSpeed;
+  if (s.WinnableGrade < 0 || s.WinnableGrade > 4) s.WinnableGrade = defaults.WinnableGrade;
   s.PlayersCount = std::clamp(s.PlayersCount, 0, kMaxPlayers);
   if (s.ActivePlayer < 0 || s.ActivePlayer >= std::max(s.PlayersCount, 1)) s.ActivePlayer = 0;
   // Games test AutoPlay == 0 for "On"; anything but the two known values
@@ -262,6 +263,8 @@ AppSettings ReadSettings(QSettings& store) {
   s.AskAbandon = ReadBool(store, QStringLiteral("AskAbandon"), s.AskAbandon);
   s.Toolbar = ReadBool(store, QStringLiteral("Toolbar"), s.Toolbar);
   s.AnimationSpeed = ReadInt(store, QStringLiteral("AnimationSpeed"), s.AnimationSpeed);
+  s.WinnableOnly = ReadBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
+  s.WinnableGrade = ReadInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
   store.endGroup();
 
   ApplyGameOptionsValue(store.value(kGameOptionsKey), s.GameOptions);
@@ -317,6 +320,8 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   WriteBool(store, QStringLiteral("AskAbandon"), s.AskAbandon);
   WriteBool(store, QStringLiteral("Toolbar"), s.Toolbar);
   WriteInt(store, QStringLiteral("AnimationSpeed"), s.AnimationSpeed);
+  WriteBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
+  WriteInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
   store.endGroup();
 
   store.setValue(kStatisticsKey, RegStatisticsToBytes(s.Statistics));

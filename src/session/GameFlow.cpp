@@ -74,13 +74,14 @@ void GameFlow::DealGame(std::optional<int> index, std::optional<uint32_t> number
 
 // --- Deals --------------------------------------------------------------------
 
-void GameFlow::ChooseShuffle(bool same) {
+void GameFlow::ChooseShuffle(bool same, std::optional<uint32_t> picked) {
   if (same) {
     host_.Shuffle.Seed(gameNumber_);
     return;
   }
-  host_.Shuffle.Seed(ShuffleGenerator::ClockSeed());
+  host_.Shuffle.Seed(picked ? *picked : ShuffleGenerator::ClockSeed());
   gameNumber_ = host_.Shuffle.State();
+  dealKind_ = picked ? DealKind::WinnableOnly : DealKind::Random;
   recent_.Add(gameNumber_);
 }
 
@@ -93,6 +94,13 @@ void GameFlow::Deal_MIClick() {
   if (Busy()) return;
   // Restart and a chosen shuffle count nothing: only a new deal asks.
   if (!sameShuffle_ && !MayLeaveGame()) return;
+  std::optional<uint32_t> picked;
+  if (!sameShuffle_ && settings_.WinnableOnly && PickWinnable) {
+    // Asked before anything changes: looking may take a while, and a
+    // player who gives up keeps the game on the table.
+    picked = PickWinnable(gameIndex_);
+    if (!picked || Busy()) return;
+  }
   host_.Additional_timer.SetEnabled(false);
   if (OnDealMenuEnabled) OnDealMenuEnabled(false);
   b->Busy = true;
@@ -102,12 +110,12 @@ void GameFlow::Deal_MIClick() {
   host_.Table.GameStarted = 0;
   ForgetKeptGame();
   ClearTable();
-  ChooseShuffle(sameShuffle_);
+  ChooseShuffle(sameShuffle_, picked);
+  if (sameShuffle_) dealKind_ = chosenKind_;
   // The same shuffle again (Restart, or the number of the deal on the table)
   // goes on with the deal the history follows.
   if (!sameShuffle_ || !history_.InDeal(players_.ActiveName(), gameIndex_, gameNumber_))
-    history_.BeginDeal(players_.ActiveName(), gameIndex_, gameNumber_,
-                       sameShuffle_ ? DealKind::ChosenNumber : DealKind::Random);
+    history_.BeginDeal(players_.ActiveName(), gameIndex_, gameNumber_, dealKind_);
   host_.Table.SetRotation_Counter(-1);
   dealt_ = true;
   tableEmpty_ = false;
@@ -126,14 +134,24 @@ void GameFlow::Deal_MIClick() {
 void GameFlow::Replay1Click() {
   if (!dealt_ || Busy()) return;
   sameShuffle_ = true;
+  chosenKind_ = dealKind_;  // the same deal, dealt the same way
   Deal_MIClick();
 }
 
 void GameFlow::SelectShuffleOk(uint32_t number) {
   sameShuffle_ = true;
   gameNumber_ = number;
+  chosenKind_ = DealKind::ChosenNumber;
   recent_.Add(number);
   host_.Redeal_Timer.SetEnabled(true);
+}
+
+void GameFlow::DealNumber(uint32_t number, DealKind kind) {
+  if (Busy()) return;
+  SelectShuffleOk(number);
+  chosenKind_ = kind;
+  host_.Redeal_Timer.SetEnabled(false);
+  Deal_MIClick();
 }
 
 void GameFlow::RememberGameOptions() {
@@ -389,7 +407,17 @@ void GameFlow::ForgetKeptGame() {
 
 QString GameFlow::Caption() const {
   QString c = GameName(gameIndex_);
-  if (dealt_ && !tableEmpty_) c += QStringLiteral(" [#%1]").arg(gameNumber_);
+  if (!dealt_ || tableEmpty_) return c;
+  switch (dealKind_) {
+    case DealKind::WinnableOnly:
+      return c + QStringLiteral(" [#%1, winnable]").arg(gameNumber_);
+    case DealKind::DealOfTheDay:
+      return c + QStringLiteral(" [#%1, deal of the day]").arg(gameNumber_);
+    case DealKind::ChosenNumber:
+    case DealKind::Random:
+      break;
+  }
+  c += QStringLiteral(" [#%1]").arg(gameNumber_);
   return c;
 }
 

@@ -22,6 +22,11 @@
 #include "session/Shuffle.h"
 #include "session/TableHost.h"
 
+// How the deal on the table was dealt (`DealKind`, history/GameRecord.h): a
+// number the player chose (Select Shuffle, the command line, a restart of
+// such a deal), a random one, a random one the solver proved winnable, or the
+// deal of the day. The history tells them apart by it.
+
 class GameFlow {
  public:
   // A flow over settings and players already read (tests inject their own).
@@ -49,6 +54,7 @@ class GameFlow {
   int GameIndex() const { return gameIndex_; }
   uint32_t GameNumber() const { return gameNumber_; }
   bool Dealt() const { return dealt_; }
+  DealKind HowDealt() const { return dealKind_; }
   int WinCardCount() const { return winCardCount_; }
 
   TBoard* Board1() const { return host_.Board1; }
@@ -68,6 +74,9 @@ class GameFlow {
   // Select Shuffle answered OK with this number: the deal follows through
   // Redeal_Timer.
   void SelectShuffleOk(uint32_t number);
+  // Deals this number at once, as Select Shuffle would, marked as `kind`
+  // (Game > Deal of the Day).
+  void DealNumber(uint32_t number, DealKind kind);
   // Before the selection dialog: the current placement and AutoPlay go to
   // the game's options.
   void RememberGameOptions();
@@ -131,9 +140,12 @@ class GameFlow {
   std::function<void()> OnFlash;  // one inversion of the caption's flash state
   std::function<void(int, uint32_t)> OnWon;
   std::function<void()> OnDealt;  // a deal (or a game brought back) lies on the table
+  // With the winnable-only option on, a fresh deal of the game asks here
+  // for its number; nothing (the player gave up waiting) deals nothing.
+  std::function<std::optional<uint32_t>(int game)> PickWinnable;
 
  private:
-  void ChooseShuffle(bool same);
+  void ChooseShuffle(bool same, std::optional<uint32_t> picked);
   void ClearTable() { host_.ClearTable(); }
   void ApplyUndoOptionAfterUndo();
   // Ends the history's row of the deal and tells the player when its file
@@ -151,6 +163,8 @@ class GameFlow {
   int gameIndex_ = 0;
   uint32_t gameNumber_ = 0;
   bool sameShuffle_ = false;
+  DealKind dealKind_ = DealKind::ChosenNumber;
+  DealKind chosenKind_ = DealKind::ChosenNumber;  // of the number SelectShuffleOk keeps
   bool dealt_ = false;
   bool tableEmpty_ = false;  // a won deal's table was cleared and nothing dealt since
   int winCardCount_ = 0;

@@ -73,7 +73,7 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
       std::max(0, fm.horizontalAdvance("Display messages on illegal move") + 40 - 201);
   const int extraU = std::max(0, fm.horizontalAdvance("One move Undo/Redo") + 44 - 164);
   const int extra = extraG + extraU;
-  setFixedSize(391 + extra, 268);
+  setFixedSize(391 + extra, 296);
   RunColorDialog = RunTableColorDialog;
   RunPictureForm = [](QWidget* p, const QString& name) {
     TPictureForm form(name, p);
@@ -85,7 +85,7 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   };
 
   PageControl1 = new QTabWidget(this);
-  PageControl1->setGeometry(5, 6, 381 + extra, 216);
+  PageControl1->setGeometry(5, 6, 381 + extra, 244);
   auto* prefs = new QWidget;
   auto* back = new QWidget;
   PageControl1->addTab(prefs, "Preferences");
@@ -123,6 +123,18 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   Resume_CB->setChecked(values.Resume);
   Resume_CB->setProperty(kHelpProperty, 0);
   Resume_CB->installEventFilter(this);
+  Winnable_CB = new QCheckBox("Deal only winnable games", prefs);
+  Winnable_CB->setGeometry(9, 183, 200 + extraG, 22);
+  Winnable_CB->setChecked(values.WinnableOnly);
+  Winnable_CB->setProperty(kHelpProperty, 0);
+  Winnable_CB->installEventFilter(this);
+  Grade_CB = new QComboBox(prefs);
+  Grade_CB->setGeometry(214 + extraG, 183, 157 + extraU, 22);
+  for (const char* g : {"Winnable: any", "Easy", "Medium", "Hard", "Expert"})
+    Grade_CB->addItem(QString::fromLatin1(g));
+  Grade_CB->setCurrentIndex(std::clamp(values.WinnableGrade, 0, 4));
+  Grade_CB->setEnabled(values.WinnableOnly);
+  connect(Winnable_CB, &QCheckBox::toggled, Grade_CB, &QComboBox::setEnabled);
 
   auto* play = new QWidget;
   PageControl1->addTab(play, "Play");
@@ -149,10 +161,10 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   Image1->setGeometry(1, 1, 202, 158);
 
   OkBtn = new QPushButton("&OK", this);
-  OkBtn->setGeometry(227 + extra, 235, 75, 25);
+  OkBtn->setGeometry(227 + extra, 263, 75, 25);
   OkBtn->setDefault(true);
   CancelBtn = new QPushButton("&Cancel", this);
-  CancelBtn->setGeometry(311 + extra, 235, 75, 25);
+  CancelBtn->setGeometry(311 + extra, 263, 75, 25);
 
   connect(Color_Btn, &QPushButton::clicked, this, [this] { Color_BtnClick(); });
   connect(Picture_Btn, &QPushButton::clicked, this, [this] { Picture_BtnClick(); });
@@ -173,6 +185,8 @@ OptionsValues TOptions::Values() {
   v.Resume = Resume_CB->isChecked();
   v.AskAbandon = Abandon_CB->isChecked();
   v.AnimationSpeed = Speed_CB->currentIndex();
+  v.WinnableOnly = Winnable_CB->isChecked();
+  v.WinnableGrade = Grade_CB->currentIndex();
   for (int i = 0; i < 3; ++i)
     if (Undoredo_RG[i]->isChecked()) v.UndoOption = i;
   return v;

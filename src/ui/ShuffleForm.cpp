@@ -21,7 +21,7 @@ TShuffle_Form::TShuffle_Form(RecentShuffles& recent, QWidget* parent)
   setWindowTitle(kCaption);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(313, 90);
+  setFixedSize(313, 112);
 
   Label1 = new QLabel(QStringLiteral("Select a game number from\n1 to 2147483647"), this);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -53,10 +53,25 @@ TShuffle_Form::TShuffle_Form(RecentShuffles& recent, QWidget* parent)
   Button2->setGeometry(232, boxTop, 75, 25);
   Button2->setAutoDefault(false);
 
+  Grade_L = new QLabel(this);
+  Grade_L->setGeometry(8, boxTop + 30, 297, 20);
+  connect(Shuffle_CB, &QComboBox::currentTextChanged, this, [this] { AskJudgement(); });
+
   connect(Button1, &QPushButton::clicked, this, &TShuffle_Form::Button1Click);
   connect(Button2, &QPushButton::clicked, this, [this] { done(mrCancel); });
 
   RefreshRecent();
+}
+
+void TShuffle_Form::AskJudgement() {
+  const std::optional<uint32_t> n = Number();
+  Grade_L->setText(n && JudgeNumber ? QStringLiteral("Checking\u2026") : QString());
+  if (n && JudgeNumber) JudgeNumber(*n);
+}
+
+void TShuffle_Form::ShowJudgement(uint32_t number, const QString& text) {
+  // An answer about a number no longer in the box is stale.
+  if (Number() == number) Grade_L->setText(text);
 }
 
 std::optional<uint32_t> TShuffle_Form::Number() const {
@@ -83,6 +98,7 @@ void TShuffle_Form::RefreshRecent() {
 
 void TShuffle_Form::FormShow() {
   RefreshRecent();
+  AskJudgement();
   Shuffle_CB->lineEdit()->selectAll();
   Shuffle_CB->setFocus();
 }

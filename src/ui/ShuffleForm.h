@@ -45,10 +45,19 @@ class TShuffle_Form : public QDialog {
   // Shows the recent numbers, the selected one in the box.
   void RefreshRecent();
 
+  // What the solver says of the number in the box, shown under it: asked
+  // whenever the box holds a game number, answered (perhaps later, from
+  // another thread's work) through ShowJudgement. Never a filter: any
+  // number may be dealt.
+  std::function<void(uint32_t number)> JudgeNumber;
+  void ShowJudgement(uint32_t number, const QString& text);
+  void AskJudgement();
+
   QLabel* Label1;
   QComboBox* Shuffle_CB;
   QPushButton* Button1;
   QPushButton* Button2;
+  QLabel* Grade_L;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -15,6 +15,7 @@
 #include "app/SolverControl.h"
 #include "platform/Modal.h"
 #include "solver/Moves.h"
+#include "solver/Solver.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ class SolverWindow : public ::testing::Test {
 }  // namespace
 
 TEST_F(SolverWindow, SolvePlaysTheWinningLineIntoTheHistory) {
-  EXPECT_EQ(window->Solver()->Text(), "Winnable");
+  EXPECT_TRUE(window->Solver()->Text().startsWith("Winnable ("))
+      << window->Solver()->Text().toStdString();
   ASSERT_TRUE(window->Solver()->CanSolve());
   int wins = 0;
   window->Flow().OnWon = [&](int, uint32_t) { ++wins; };
@@ -77,7 +79,7 @@ TEST_F(SolverWindow, HintFollowsTheWinningLine) {
   // Five hints taken in turn: each is a real move (the table changes) and
   // the deal stays winnable after it.
   for (int i = 0; i < 5; ++i) {
-    ASSERT_EQ(window->Solver()->Text(), "Winnable") << i;
+    ASSERT_TRUE(window->Solver()->Text().startsWith("Winnable")) << i;
     const std::optional<THintMove> move = window->Solver()->NextMove();
     ASSERT_TRUE(move) << i;
     window->Hint1Click();
@@ -100,6 +102,79 @@ TEST_F(SolverWindow, AKeyStopsSolveAndTheOptionTurnsTheVerdictOff) {
   window->Solver()->SetEnabled(false);
   EXPECT_EQ(window->Solver()->Text(), "");
   EXPECT_FALSE(window->Solver()->CanSolve());
+}
+
+TEST_F(SolverWindow, CantTellGoesOnThinkingInTheBackgroundUntilItKnows) {
+  // A first search far too small to decide: the background search answers.
+  SolveBudget tiny{50, 1.0};
+  tiny.nativeNodes = 50;
+  window->Solver()->SetBudgets(tiny, SolveBudget{});
+  std::vector<QString> seen;
+  QObject::connect(window->Solver(), &SolverControl::Changed,
+                   [&] { seen.push_back(window->Solver()->Text()); });
+  const std::optional<THintMove> move = window->Solver()->NextMove();
+  ASSERT_TRUE(move);
+  ClickPileAsPlayer(move->From, move->Double);
+  if (move->To) ClickPileAsPlayer(move->To, false);
+  RunFor(10000, [&] { return window->Solver()->Text() == QStringLiteral("Checking\u2026"); });
+  RunFor(30000, [&] { return window->Solver()->Text().startsWith("Winnable"); });
+  EXPECT_TRUE(window->Solver()->Text().startsWith("Winnable"))
+      << window->Solver()->Text().toStdString();
+  EXPECT_NE(std::find(seen.begin(), seen.end(), QStringLiteral("Checking\u2026")), seen.end());
+  EXPECT_EQ(std::find(seen.begin(), seen.end(), QStringLiteral("Can't tell")), seen.end());
+}
+
+TEST_F(SolverWindow, AMoveThatLosesAWinnableDealIsNamed) {
+  // A move from the deal's start after which the solver proves the deal
+  // lost, found on a table of the solver's own.
+  SolverTable table(10, 0);
+  ASSERT_TRUE(table.Deal(1));
+  const TablePosition start = table.Capture();
+  std::optional<SolverMove> losing;
+  for (const MoveOutcome& o : table.Moves(start)) {
+    SolveRequest req;
+    req.gameIndex = 10;
+    req.number = 1;
+    req.from = o.position;
+    if (Solve(req).verdict == Verdict::NotWinnable) {
+      losing = o.move;
+      break;
+    }
+  }
+  ASSERT_TRUE(losing) << "Bisley deal 1 has no move that loses it";
+  for (const MoveStep& step : losing->steps)
+    if (step.kind == MoveStep::Pile || step.kind == MoveStep::DblPile)
+      ClickPileAsPlayer(FindPileByID(&window->Flow().Host().Form(), step.a),
+                        step.kind == MoveStep::DblPile);
+  RunFor(20000, [&] { return window->Solver()->Text().startsWith("Not winnable"); });
+  const QString text = window->Solver()->Text();
+  EXPECT_TRUE(text.startsWith("Not winnable since moving the ")) << text.toStdString();
+  EXPECT_TRUE(text.endsWith(": Undo takes it back")) << text.toStdString();
+}
+
+TEST(SolverLostMove, TheFirstCardLaidAfterTheWinnablePositionIsNamed) {
+  std::vector<THistoryEntry> h(5);
+  h[0].Kind = kEntryMove;  // before the winnable position
+  h[0].CardNo = 1;
+  h[1].Kind = kEntryBegin;
+  h[2].Kind = kEntryMove;  // the player's move: the 7 of hearts
+  h[2].SourceID = 3;
+  h[2].DestID = 9;
+  h[2].CardNo = 2 * 13 + 7;
+  h[3].Kind = kEntryMove;  // automatic play after it
+  h[3].CardNo = 1;
+  h[3].DestID = 1;
+  h[4].Kind = kEntryEnd;
+  EXPECT_EQ(SolverControl::LostByMoveText(h, 0, 4),
+            QStringLiteral("Not winnable since moving the 7\u2665: Undo takes it back"));
+  h[2].DestID = 3;        // a card turned where it lies
+  h[2].CardNo = 52 + 13;  // the second pack's King of clubs
+  EXPECT_EQ(SolverControl::LostByMoveText(h, 0, 4),
+            QStringLiteral("Not winnable since turning the K\u2663: Undo takes it back"));
+  EXPECT_EQ(SolverControl::LostByMoveText(h, 2, 4),
+            QStringLiteral("Not winnable since moving the A\u2663: Undo takes it back"));
+  EXPECT_EQ(SolverControl::LostByMoveText(h, 3, 4), QStringLiteral("Not winnable"));
+  EXPECT_EQ(SolverControl::LostByMoveText({}, -1, 7), QStringLiteral("Not winnable"));
 }
 
 TEST(SolverPlayPace, LongLinesPlayFasterButNotTooFast) {

@@ -202,3 +202,47 @@ TEST_F(FlowTest, ADealWithoutATimerLeavesNoStaleHandler) {
   flow.Host().DealGame(kTinyIndex, 1);  // the stand-in attaches none
   EXPECT_FALSE(bool(flow.Host().Additional_timer.OnTimer));
 }
+
+TEST_F(FlowTest, WinnableOnlyAsksForTheNumberOfFreshDealsOnlyAndMarksHowEachWasDealt) {
+  std::vector<int> asked;
+  std::optional<uint32_t> answer = 4242;
+  flow.PickWinnable = [&](int game) {
+    asked.push_back(game);
+    return answer;
+  };
+  flow.Deal_MIClick();  // option off: an ordinary random deal
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(flow.HowDealt(), DealKind::Random);
+
+  flow.Settings().WinnableOnly = true;
+  flow.Deal_MIClick();
+  EXPECT_EQ(asked, std::vector<int>{kTinyIndex});
+  EXPECT_EQ(flow.GameNumber(), 4242u);
+  EXPECT_EQ(flow.HowDealt(), DealKind::WinnableOnly);
+  EXPECT_EQ(flow.Caption(), QString("Doubt [#4242, winnable]"));
+  const QString dealt = Deck();
+  flow.Replay1Click();  // the same deal, dealt the same way, not asked again
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_EQ(flow.HowDealt(), DealKind::WinnableOnly);
+  EXPECT_EQ(Deck(), dealt);
+
+  // A typed number is never filtered.
+  flow.SelectShuffleOk(77);
+  flow.Deal_MIClick();
+  EXPECT_EQ(asked.size(), 1u);
+  EXPECT_EQ(flow.HowDealt(), DealKind::ChosenNumber);
+  EXPECT_EQ(flow.Caption(), QString("Doubt [#77]"));
+
+  // Giving up the wait leaves the game on the table, uncounted.
+  flow.Table().GameStarted = 1;
+  answer.reset();
+  flow.Deal_MIClick();
+  EXPECT_EQ(flow.GameNumber(), 77u);
+  EXPECT_EQ(Stats().Lost, 0);
+  EXPECT_EQ(flow.Table().GameStarted, 1);
+
+  flow.DealNumber(99, DealKind::DealOfTheDay);
+  EXPECT_EQ(flow.GameNumber(), 99u);
+  EXPECT_EQ(flow.HowDealt(), DealKind::DealOfTheDay);
+  EXPECT_EQ(flow.Caption(), QString("Doubt [#99, deal of the day]"));
+}
