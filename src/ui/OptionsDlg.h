@@ -30,20 +30,14 @@ constexpr int kHelpEmptyPiles = 8;
 // What the dialog edits: filled by the caller before it is shown, read back
 // on OK.
 struct OptionsValues {
-  bool Warnings = true;    // WEChk (the board's WarnEnabled)
-  bool PlaySound = false;  // Sound_CB (the board's MyPlaySound)
-  bool Tray = false;       // Tray_CB
-  bool ShowEmpty = false;  // Empty_Pile_CB (the board's ShowEmptyPiles)
-  int UndoOption = 2;      // Undoredo_RG: 0 none, 1 one move, 2 multi-level
-  bool Resume = true;      // Resume_CB: the game in progress comes back at start
-  bool AskAbandon = true;  // Abandon_CB: ask before a started game counts as lost
-  int AnimationSpeed = 2;  // Speed_CB: 0 off, 1 fast, 2 normal, 3 slow
   bool Warnings = true;       // WEChk (the board's WarnEnabled)
   bool PlaySound = false;     // Sound_CB (the board's MyPlaySound)
   bool Tray = false;          // Tray_CB
   bool ShowEmpty = false;     // Empty_Pile_CB (the board's ShowEmptyPiles)
   int UndoOption = 2;         // Undoredo_RG: 0 none, 1 one move, 2 multi-level
   bool Resume = true;         // Resume_CB: the game in progress comes back at start
+  bool AskAbandon = true;     // Abandon_CB: ask before a started game counts as lost
+  int AnimationSpeed = 2;     // Speed_CB: 0 off, 1 fast, 2 normal, 3 slow
   bool WinnableOnly = false;  // Winnable_CB: New Game deals only proven winnable numbers
   int WinnableGrade = 0;      // Grade_CB: 0 any, 1 Easy, 2 Medium, 3 Hard, 4 Expert
   QColor Color = QColor(0, 128, 0);
