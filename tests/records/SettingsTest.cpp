@@ -53,6 +53,9 @@ AppSettings Unusual() {
   s.Back = 12;
   s.Warnings = false;
   s.Resume = false;
+  s.AskAbandon = false;
+  s.Toolbar = false;
+  s.AnimationSpeed = 3;
   s.UndoOption = 1;
   s.BoardColor = 0x123456;
   s.PatternType = 2;
@@ -161,7 +164,7 @@ TEST_F(SettingsTest, IntegerTextsDecimalHexAndNotANumber) {
 TEST_F(SettingsTest, AbsurdNumbersComeBackToDefinedValues) {
   WriteRaw(
       "[Cards]\nGame=9999\nBack=-3\nUndoOption=7\nBoardColor=-1\nPattern_Type=5\nStatState=-9\n"
-      "WinnableGrade=5\n"
+      "WinnableGrade=5\nAnimationSpeed=9\n"
       "[Players]\nPlayers=-4\nActive_Player=-1\n");
   AppSettings s = Read();
   EXPECT_EQ(s.GameIndex, 0);
@@ -171,6 +174,7 @@ TEST_F(SettingsTest, AbsurdNumbersComeBackToDefinedValues) {
   EXPECT_EQ(s.PatternType, 0);
   EXPECT_EQ(s.StatState, -9);     // kept unchanged, whatever it is
   EXPECT_EQ(s.WinnableGrade, 0);  // any grade
+  EXPECT_EQ(s.AnimationSpeed, 2);
   EXPECT_EQ(s.PlayersCount, 0);
   EXPECT_EQ(s.ActivePlayer, 0);
 
