@@ -213,11 +213,11 @@ struct NativeDeal {
 // Safe moves taken alone and dead positions left out must never cost a
 // win: on every deal both searches decide, they agree. (The unpruned
 // search only decides the small deals, which is where a lost verdict
-// would lean on the pruning the most.)
+// would lean on the pruning the most; WENLO_NATIVE_CHECK searches further.)
 TEST(NativeSearchTest, PruningNeverLosesAWin) {
   SetDeterministic(true);
   core::Limits limits;
-  limits.positions = 20000;
+  limits.positions = 20LL * PositionsPerRun();
   limits.seconds = 30;
   int compared = 0;
   for (int game : NativeGames())

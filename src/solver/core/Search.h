@@ -2,9 +2,10 @@
 #pragma once
 // The native search: depth first over a family's compact positions, with
 // a table of the positions seen (swaps of interchangeable piles counted as
-// one), safe moves home taken without branching, and restarts that try the
-// moves in another order with a growing allowance. A deal is lost only when
-// one run has been everywhere the deal can go.
+// one), safe moves home taken without branching, positions the family
+// knows to be dead left out, and restarts that try the moves in another
+// order with a growing allowance. A deal is lost only when one run has been
+// everywhere the deal can go but where the family's rules prove no win.
 
 #include <atomic>
 #include <cstddef>
