@@ -5,6 +5,7 @@
 
 #include "cardtable/Deck.h"
 #include "rules/PileLayout.h"
+#include "rules/Table.h"
 
 namespace {
 
@@ -31,6 +32,17 @@ FamilyRegistration::FamilyRegistration(std::initializer_list<int> games, FamilyB
                                        bool first, NativeSearchKind kind) {
   for (int g : games)
     Registry()[g] = {binder, first, kind};
+}
+
+std::vector<const TDeck*> TablePiles(const TTable& t, int columns,
+                                     std::initializer_list<const TDeck*> between, int foundations) {
+  std::vector<const TDeck*> piles;
+  for (int i = 1; i <= columns; ++i)
+    piles.push_back(t.Tableau[i]);
+  piles.insert(piles.end(), between);
+  for (int i = 1; i <= foundations; ++i)
+    piles.push_back(t.Foundation[i]);
+  return piles;
 }
 
 std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,

@@ -58,6 +58,11 @@ struct FamilyRegistration {
   static const FamilyRegistration Name##_family({__VA_ARGS__}, binder, false, \
                                                 NativeSearchKind::BestFirst)
 
+// The piles most families keep, in their order: Tableau[1..columns], then
+// `between` (a waste, a stock, a reserve), then Foundation[1..foundations].
+std::vector<const TDeck*> TablePiles(const TTable& t, int columns,
+                                     std::initializer_list<const TDeck*> between, int foundations);
+
 // A family over these piles of the table, in its order; nothing when one
 // of them is missing.
 std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,

@@ -31,17 +31,14 @@ constexpr int kPasses = 4;
 constexpr int kPass = 0;
 constexpr int kNoMore = 1;
 
-class BindingFamily : public Family {
+class BindingFamily : public kit::FoundationFamily {
  public:
-  BindingFamily(int base, int autoPlay) : base_(base), autoPlay_(autoPlay == 0) {
-    for (int i = 0; i < kMaxPiles; ++i)
-      groups_[i] = int8_t(F_.Has(i) ? 1 : -1);
+  BindingFamily(int base, int autoPlay)
+      : FoundationFamily({kReserve + kReserves, kFoundations}),
+        base_(base),
+        autoPlay_(autoPlay == 0) {
+    Group(F_.first, F_.first + F_.count, 1);
   }
-
-  const int8_t* Groups() const override { return groups_; }
-  int Home(const Pos& p) const override { return F_.Home(p); }
-  bool Won(const Pos& p) const override { return F_.AllFull(p); }
-  const kit::Foundations& F() const { return F_; }
 
   // The fan's lowest card: the pile before the first empty one, or -1.
   static int PlayableReserve(const Pos& p) {
@@ -122,8 +119,6 @@ class BindingFamily : public Family {
  private:
   int base_;
   bool autoPlay_;
-  kit::Foundations F_{kReserve + kReserves, kFoundations};
-  int8_t groups_[kMaxPiles] = {};
 };
 
 std::optional<NativeGame> BindBinding(const TTable& t, int autoPlay) {

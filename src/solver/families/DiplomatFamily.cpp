@@ -26,20 +26,15 @@ constexpr int kStock = 9;
 constexpr int kFoundations = 8;
 constexpr int kAllSuits = 0x1E;
 
-class DiplomatFamily : public Family {
+class DiplomatFamily : public kit::FoundationFamily {
  public:
-  DiplomatFamily(bool elma, int autoPlay) : elma_(elma), autoPlay_(autoPlay == 0) {
-    for (int i = 0; i < kMaxPiles; ++i)
-      groups_[i] = int8_t(i < kColumns ? 0 : -1);
+  DiplomatFamily(bool elma, int autoPlay)
+      : FoundationFamily({10, kFoundations}), elma_(elma), autoPlay_(autoPlay == 0) {
+    Group(0, kColumns, 0);
     // Diplomat's foundations are all alike; Elma's two kinds are each.
-    for (int f = 0; f < kFoundations; ++f)
-      groups_[F_.first + f] = int8_t(elma_ && f >= kFoundations / 2 ? 2 : 1);
+    Group(F_.first, F_.first + F_.count, 1);
+    if (elma_) Group(F_.first + kFoundations / 2, F_.first + F_.count, 2);
   }
-
-  const int8_t* Groups() const override { return groups_; }
-  int Home(const Pos& p) const override { return F_.Home(p); }
-  bool Won(const Pos& p) const override { return F_.AllFull(p); }
-  const kit::Foundations& F() const { return F_; }
 
   bool Settle(Pos& p) const override {
     if (elma_) return Won(p);
@@ -48,13 +43,7 @@ class DiplomatFamily : public Family {
   }
 
   void Moves(const Pos& p, std::vector<Child>& out) const override {
-    auto add = [&](const kit::Made& m) {
-      const size_t before = out.size();
-      kit::Add(*this, p, m, out);
-      // A card from one foundation onto another is never taken alone: it
-      // leads back to the same position, swaps counted as one.
-      if (out.size() > before && F_.Has(m.from)) out.back().safe = false;
-    };
+    auto add = [&](const kit::Made& m) { kit::AddFromAnywhere(*this, p, m, out); };
     kit::TurnStock(*this, p, kStock, kWaste, out);
     const int sources = elma_ ? kWaste + 1 : F_.first + F_.count;
     for (int s = 0; s < sources; ++s) {
@@ -88,29 +77,17 @@ class DiplomatFamily : public Family {
 
   int Rate(const Pos& p) const override {
     int v = 64 * F_.Home(p) - 16 * p.Size(kWaste);
-    for (int i = 0; i < kColumns; ++i) {
-      if (p.Empty(i)) v += 24;
-      for (int run = 0; kit::OnRun(p, i, run, PrecedesAnySuit); ++run)
-        v += 2;
-    }
+    v += kit::ColumnShape(p, 0, kColumns, PrecedesAnySuit);
     return v;
   }
 
  private:
   bool elma_;
   bool autoPlay_;
-  kit::Foundations F_{10, kFoundations};
-  int8_t groups_[kMaxPiles] = {};
 };
 
 std::optional<NativeGame> Bind(const TTable& t, int autoPlay, bool elma) {
-  std::vector<const TDeck*> piles;
-  for (int i = 1; i <= kColumns; ++i)
-    piles.push_back(t.Tableau[i]);
-  piles.push_back(t.Single[1]);  // the waste
-  piles.push_back(t.Single[2]);  // the stock
-  for (int i = 1; i <= kFoundations; ++i)
-    piles.push_back(t.Foundation[i]);
+  const auto piles = TablePiles(t, kColumns, {t.Single[1], t.Single[2]}, kFoundations);
   return BindPiles(piles, std::make_unique<DiplomatFamily>(elma, autoPlay));
 }
 

@@ -22,17 +22,13 @@ constexpr int kStock = 11;
 constexpr int kFoundations = 8;
 constexpr int kAllSuits = 0x1E;
 
-class EmperorFamily : public Family {
+class EmperorFamily : public kit::FoundationFamily {
  public:
-  EmperorFamily(bool indian, int autoPlay) : indian_(indian), autoPlay_(autoPlay == 0) {
-    for (int i = 0; i < kMaxPiles; ++i)
-      groups_[i] = int8_t(i < kColumns ? 0 : F_.Has(i) ? 1 : -1);
+  EmperorFamily(bool indian, int autoPlay)
+      : FoundationFamily({12, kFoundations}), indian_(indian), autoPlay_(autoPlay == 0) {
+    Group(0, kColumns, 0);
+    Group(F_.first, F_.first + F_.count, 1);
   }
-
-  const int8_t* Groups() const override { return groups_; }
-  int Home(const Pos& p) const override { return F_.Home(p); }
-  bool Won(const Pos& p) const override { return F_.AllFull(p); }
-  const kit::Foundations& F() const { return F_; }
 
   // The common timer, with the card each of its moves uncovers turned up
   // before the next look (the foundations turn it up after the move).
@@ -83,14 +79,7 @@ class EmperorFamily : public Family {
   }
 
   int Rate(const Pos& p) const override {
-    int next[5][2] = {{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}};
-    int started[5] = {0, 0, 0, 0, 0};
-    for (int f = F_.first; f < F_.first + F_.count; ++f)
-      if (const Code t = p.Top(f); t && started[Suit(t)] < 2)
-        next[Suit(t)][started[Suit(t)]++] = Rank(t) + 1;
-    auto needed = [&](Code c) {
-      return Rank(c) == next[Suit(c)][0] || Rank(c) == next[Suit(c)][1];
-    };
+    const kit::NextUp needed(p, F_);
     int v = 64 * F_.Home(p) - 4 * kit::BuriedNeed(p, 0, kColumns, needed) - 16 * p.Size(kWaste);
     for (int i = 0; i < kColumns; ++i) {
       if (p.Empty(i)) v += 24;
@@ -103,18 +92,10 @@ class EmperorFamily : public Family {
  private:
   bool indian_;
   bool autoPlay_;
-  kit::Foundations F_{12, kFoundations};
-  int8_t groups_[kMaxPiles] = {};
 };
 
 std::optional<NativeGame> Bind(const TTable& t, int autoPlay, bool indian) {
-  std::vector<const TDeck*> piles;
-  for (int i = 1; i <= kColumns; ++i)
-    piles.push_back(t.Tableau[i]);
-  piles.push_back(t.Single[1]);  // the waste
-  piles.push_back(t.Single[2]);  // the stock
-  for (int i = 1; i <= kFoundations; ++i)
-    piles.push_back(t.Foundation[i]);
+  const auto piles = TablePiles(t, kColumns, {t.Single[1], t.Single[2]}, kFoundations);
   return BindPiles(piles, std::make_unique<EmperorFamily>(indian, autoPlay));
 }
 

@@ -312,3 +312,76 @@ void AltColourRun(const Pos& p, int s, bool fromColumn, int q, Out out) {
 }
 
 }  // namespace core::kit
+
+namespace core::kit {
+
+// What the families with foundations share: the foundations, whose all
+// being full is the win, and the groups of interchangeable piles (none
+// until the family names them).
+class FoundationFamily : public Family {
+ public:
+  explicit FoundationFamily(Foundations f) : F_(f) {
+    std::fill(groups_, groups_ + kMaxPiles, int8_t(-1));
+  }
+  const int8_t* Groups() const override { return groups_; }
+  int Home(const Pos& p) const override { return F_.Home(p); }
+  bool Won(const Pos& p) const override { return F_.AllFull(p); }
+  const Foundations& F() const { return F_; }
+
+ protected:
+  // Piles [first, last) are interchangeable, as group g.
+  void Group(int first, int last, int g) { std::fill(groups_ + first, groups_ + last, int8_t(g)); }
+
+  Foundations F_;
+  int8_t groups_[kMaxPiles];
+};
+
+// Add for the games whose foundation cards come back: a card from one
+// foundation onto another is never taken alone, as it leads back to the
+// same position (swaps of foundations count as one).
+template <class Family>
+void AddFromAnywhere(const Family& fam, const Pos& from, const Made& m, std::vector<Child>& out) {
+  const size_t before = out.size();
+  Add(fam, from, m, out);
+  if (out.size() > before && fam.F().Has(m.from)) out.back().safe = false;
+}
+
+// The cards the foundations (up in suit from the Ace, two packs) take
+// next: by suit, the rank each of its two foundations waits for, an Ace
+// while one is still to start.
+class NextUp {
+ public:
+  NextUp(const Pos& p, const Foundations& F) {
+    for (auto& s : next_)
+      s[0] = s[1] = 1;
+    int started[5] = {0, 0, 0, 0, 0};
+    for (int f = F.first; f < F.first + F.count; ++f)
+      if (const Code t = p.Top(f); t && started[Suit(t)] < 2)
+        next_[Suit(t)][started[Suit(t)]++] = Rank(t) + 1;
+  }
+  bool operator()(Code c) const {
+    return Rank(c) == next_[Suit(c)][0] || Rank(c) == next_[Suit(c)][1];
+  }
+
+ private:
+  int next_[5][2];
+};
+
+}  // namespace core::kit
+
+namespace core::kit {
+
+// The rating's share for the columns [first, last): an empty column is
+// worth a third of a card home, each card lying on a run a little.
+template <class Fits>
+int ColumnShape(const Pos& p, int first, int last, Fits fits) {
+  int v = 0;
+  for (int i = first; i < last; ++i) {
+    if (p.Empty(i)) v += 24;
+    for (int run = 0; OnRun(p, i, run, fits); ++run)
+      v += 2;
+  }
+  return v;
+}
+
+}  // namespace core::kit

@@ -36,17 +36,13 @@ bool SideBySide(int L) {
   return L > 0 && L % 3 == 0;
 }
 
-class NapoleonFamily : public Family {
+class NapoleonFamily : public kit::FoundationFamily {
  public:
-  NapoleonFamily(bool leaves, int autoPlay) : leaves_(leaves), autoPlay_(autoPlay == 0) {
-    for (int i = 0; i < kMaxPiles; ++i)
-      groups_[i] = int8_t(i < kColumns ? 0 : F_.Has(i) ? 1 : -1);
+  NapoleonFamily(bool leaves, int autoPlay)
+      : FoundationFamily({kStock + 1, kFoundations}), leaves_(leaves), autoPlay_(autoPlay == 0) {
+    Group(0, kColumns, 0);
+    Group(F_.first, F_.first + F_.count, 1);
   }
-
-  const int8_t* Groups() const override { return groups_; }
-  int Home(const Pos& p) const override { return F_.Home(p); }
-  bool Won(const Pos& p) const override { return F_.AllFull(p); }
-  const kit::Foundations& F() const { return F_; }
 
   // The lowest uncovered reserve card's number in the fan (1..16), 0 when
   // the fan is empty.
@@ -82,12 +78,7 @@ class NapoleonFamily : public Family {
   }
 
   void Moves(const Pos& p, std::vector<Child>& out) const override {
-    auto add = [&](const kit::Made& m) {
-      const size_t before = out.size();
-      kit::Add(*this, p, m, out);
-      // A card from one foundation onto another is never taken alone.
-      if (out.size() > before && F_.Has(m.from)) out.back().safe = false;
-    };
+    auto add = [&](const kit::Made& m) { kit::AddFromAnywhere(*this, p, m, out); };
     if (!p.Empty(kStock)) {
       kit::TurnStock(*this, p, kStock, kWaste, out);
       if (p.counters[kPass] == kPasses) out.back().pos.counters[kNoMore] = 1;
@@ -150,29 +141,16 @@ class NapoleonFamily : public Family {
   }
 
   int Rate(const Pos& p) const override {
-    int next[5][2] = {{1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}};
-    int started[5] = {0, 0, 0, 0, 0};
-    for (int f = F_.first; f < F_.first + F_.count; ++f)
-      if (const Code t = p.Top(f); t && started[Suit(t)] < 2)
-        next[Suit(t)][started[Suit(t)]++] = Rank(t) + 1;
-    auto needed = [&](Code c) {
-      return Rank(c) == next[Suit(c)][0] || Rank(c) == next[Suit(c)][1];
-    };
+    const kit::NextUp needed(p, F_);
     int v = 64 * F_.Home(p) - 4 * kit::BuriedNeed(p, 0, kColumns, needed) - 4 * p.Size(kWaste) -
             8 * LastReserve(p);
-    for (int i = 0; i < kColumns; ++i) {
-      if (p.Empty(i)) v += 24;
-      for (int run = 0; kit::OnRun(p, i, run, PrecedesInSuit); ++run)
-        v += 2;
-    }
+    v += kit::ColumnShape(p, 0, kColumns, PrecedesInSuit);
     return v;
   }
 
  private:
   bool leaves_;
   bool autoPlay_;
-  kit::Foundations F_{kStock + 1, kFoundations};
-  int8_t groups_[kMaxPiles] = {};
 };
 
 std::optional<NativeGame> Bind(const TTable& t, int autoPlay, bool leaves) {

@@ -26,17 +26,13 @@ constexpr int kFoundations = 8;
 constexpr int kAllSuits = 0x1E;
 constexpr int kTimerOff = 0;  // the counter
 
-class RowDealFamily : public Family {
+class RowDealFamily : public kit::FoundationFamily {
  public:
-  RowDealFamily(bool masquerade, int autoPlay) : masquerade_(masquerade), autoPlay_(autoPlay == 0) {
-    for (int i = 0; i < kMaxPiles; ++i)
-      groups_[i] = int8_t(i < kColumns ? 0 : F_.Has(i) ? 1 : -1);
+  RowDealFamily(bool masquerade, int autoPlay)
+      : FoundationFamily({9, kFoundations}), masquerade_(masquerade), autoPlay_(autoPlay == 0) {
+    Group(0, kColumns, 0);
+    Group(F_.first, F_.first + F_.count, 1);
   }
-
-  const int8_t* Groups() const override { return groups_; }
-  int Home(const Pos& p) const override { return F_.Home(p); }
-  bool Won(const Pos& p) const override { return F_.AllFull(p); }
-  const kit::Foundations& F() const { return F_; }
 
   // The timer's ticks while it runs. A stopped timer with nothing to do
   // counts as running: the next move starts or stops it anyway, so the two
@@ -56,12 +52,9 @@ class RowDealFamily : public Family {
     Pos on = p, off = p;
     on.counters[kTimerOff] = 0;
     off.counters[kTimerOff] = 1;
+    // A move home starts the timer, one onto a column stops it.
     auto add = [&](const kit::Made& m) {
-      const size_t before = out.size();
-      kit::Add(*this, F_.Has(m.to) ? on : off, m, out);
-      // A card from one foundation onto another is never taken alone: it
-      // leads back to the same position, swaps counted as one.
-      if (out.size() > before && F_.Has(m.from)) out.back().safe = false;
+      kit::AddFromAnywhere(*this, F_.Has(m.to) ? on : off, m, out);
     };
     if (!p.Empty(kStock)) {
       // A row: one card onto each column in turn while the stock lasts.
@@ -99,11 +92,7 @@ class RowDealFamily : public Family {
 
   int Rate(const Pos& p) const override {
     int v = 64 * F_.Home(p) - 8 * p.Size(kStock);
-    for (int i = 0; i < kColumns; ++i) {
-      if (p.Empty(i)) v += 24;
-      for (int run = 0; kit::OnRun(p, i, run, FitsAltColourDown); ++run)
-        v += 2;
-    }
+    v += kit::ColumnShape(p, 0, kColumns, FitsAltColourDown);
     return v;
   }
 
@@ -115,17 +104,11 @@ class RowDealFamily : public Family {
 
   bool masquerade_;
   bool autoPlay_;
-  kit::Foundations F_{9, kFoundations};
-  int8_t groups_[kMaxPiles] = {};
 };
 
 std::optional<NativeGame> Bind(const TTable& t, int autoPlay, bool masquerade) {
-  std::vector<const TDeck*> piles;
-  for (int i = 1; i <= kColumns; ++i)
-    piles.push_back(t.Tableau[i]);
-  piles.push_back(t.Single[2]);  // the stock; the deal pile is gone
-  for (int i = 1; i <= kFoundations; ++i)
-    piles.push_back(t.Foundation[i]);
+  // The stock; the deal pile is gone.
+  const auto piles = TablePiles(t, kColumns, {t.Single[2]}, kFoundations);
   std::optional<NativeGame> g =
       BindPiles(piles, std::make_unique<RowDealFamily>(masquerade, autoPlay));
   if (g) {

@@ -27,17 +27,13 @@ constexpr bool FollowsOtherColour(Code a, Code b) {
   return a && b && Black(a) != Black(b) && NextRank(Rank(a)) == Rank(b);
 }
 
-class SteeplechaseFamily : public Family {
+class SteeplechaseFamily : public kit::FoundationFamily {
  public:
-  SteeplechaseFamily(int base, int autoPlay) : base_(base), autoPlay_(autoPlay == 0) {
-    for (int i = 0; i < kMaxPiles; ++i)
-      groups_[i] = int8_t(i < kColumns ? 0 : F_.Has(i) ? 1 : -1);
+  SteeplechaseFamily(int base, int autoPlay)
+      : FoundationFamily({kReserve + 1, kFoundations}), base_(base), autoPlay_(autoPlay == 0) {
+    Group(0, kColumns, 0);
+    Group(F_.first, F_.first + F_.count, 1);
   }
-
-  const int8_t* Groups() const override { return groups_; }
-  int Home(const Pos& p) const override { return F_.Home(p); }
-  bool Won(const Pos& p) const override { return F_.AllFull(p); }
-  const kit::Foundations& F() const { return F_; }
 
   // The reserve on its own, then the columns with the waste.
   bool Settle(Pos& p) const override {
@@ -98,19 +94,13 @@ class SteeplechaseFamily : public Family {
 
   int Rate(const Pos& p) const override {
     int v = 64 * F_.Home(p) - 16 * p.Size(kWaste) - 8 * p.Size(kReserve);
-    for (int i = 0; i < kColumns; ++i) {
-      if (p.Empty(i)) v += 24;
-      for (int run = 0; kit::OnRun(p, i, run, FitsAltColourDown); ++run)
-        v += 2;
-    }
+    v += kit::ColumnShape(p, 0, kColumns, FitsAltColourDown);
     return v;
   }
 
  private:
   int base_;
   bool autoPlay_;
-  kit::Foundations F_{kReserve + 1, kFoundations};
-  int8_t groups_[kMaxPiles] = {};
 };
 
 std::optional<NativeGame> BindSteeplechase(const TTable& t, int autoPlay) {
@@ -118,14 +108,8 @@ std::optional<NativeGame> BindSteeplechase(const TTable& t, int autoPlay) {
   const TDeck* first = t.Foundation[1];
   if (!first || first->CardsCount() == 0) return std::nullopt;
   const int base = first->CardAt(first->CardsCount())->Rank();
-  std::vector<const TDeck*> piles;
-  for (int i = 1; i <= kColumns; ++i)
-    piles.push_back(t.Tableau[i]);
-  piles.push_back(t.Single[1]);  // the waste
-  piles.push_back(t.Single[2]);  // the stock
-  piles.push_back(t.Reserve[1]);
-  for (int i = 1; i <= kFoundations; ++i)
-    piles.push_back(t.Foundation[i]);
+  const auto piles =
+      TablePiles(t, kColumns, {t.Single[1], t.Single[2], t.Reserve[1]}, kFoundations);
   return BindPiles(piles, std::make_unique<SteeplechaseFamily>(base, autoPlay));
 }
 
