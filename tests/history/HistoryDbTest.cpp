@@ -11,7 +11,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <thread>
 
 #include "history/HistoryDb.h"
 #include "history/Recorder.h"
@@ -148,16 +147,26 @@ TEST_F(HistoryDbTest, OddFilesAndNewerVersionsAreLeftAlone) {
   EXPECT_TRUE(Aside().isEmpty());
 }
 
+// Two programs (two processes, each with its own connection) write the
+// same file at the same time, a transaction per game.
 TEST_F(HistoryDbTest, TwoWritersAtOnceLoseNothing) {
   constexpr int kEach = 150;
-  auto writer = [this](const QString& player, uint32_t seed) {
-    HistoryDb db(Path());
-    for (const GameRecord& r : SampleHistory(kEach, player, kNow, 10, seed))
-      ASSERT_TRUE(db.Append({r}));
-  };
-  std::thread a(writer, "Ann", 1), b(writer, "Bo", 2);
-  a.join();
-  b.join();
+  std::vector<pid_t> writers;
+  for (uint32_t seed : {1u, 2u}) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      HistoryDb db(Path());
+      for (const GameRecord& r : SampleHistory(kEach, seed == 1 ? "Ann" : "Bo", kNow, 10, seed))
+        if (!db.Append({r})) _exit(1);
+      _exit(0);
+    }
+    writers.push_back(pid);
+  }
+  for (pid_t pid : writers) {
+    int status = -1;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
   HistoryDb db(Path());
   EXPECT_EQ(db.Rows("Ann")->size(), size_t(kEach));
   EXPECT_EQ(db.Rows("Bo")->size(), size_t(kEach));
