@@ -31,47 +31,47 @@ constexpr GradeThresholds kThresholds[kGameCount] = {
     {},                           // 2: 1..11, 0 winnable: too few to grade
     {true, 3351, 5923, 10297},    // 3: 1..40, 20 winnable
     {},                           // 4: 1..40, 6 winnable: too few to grade
-    {},                           // 5: 1..40, 8 winnable: too few to grade
+    {true, 1735, 4783, 11572},    // 5: 1..150, 37 winnable
     {true, 2944, 16543, 125152},  // 6: 1..40, 25 winnable
     {},                           // 7: 1..40, 10 winnable: too few to grade
-    {},                           // 8: not measured
-    {},                           // 9: not measured
+    {},                           // 8: the solver proves few deals winnable
+    {},                           // 9: the solver proves few deals winnable
     {true, 110, 490, 1688},       // 10: 1..40, 33 winnable
-    {},                           // 11: not measured
+    {},                           // 11: the solver proves few deals winnable
     {true, 1394, 11694, 24445},   // 12: 1..40, 26 winnable
-    {},                           // 13: not measured
+    {},                           // 13: the solver proves few deals winnable
     {true, 1112, 2010, 6070},     // 14: 1..40, 39 winnable
-    {},                           // 15: not measured
+    {},                           // 15: the solver proves few deals winnable
     {true, 2681, 5773, 48216},    // 16: 1..40, 29 winnable
     {true, 485, 2501, 6658},      // 17: 1..40, 30 winnable
     {true, 1031, 3022, 11393},    // 18: 1..40, 40 winnable
-    {},                           // 19: not measured
-    {},                           // 20: not measured
+    {},                           // 19: the solver proves few deals winnable
+    {},                           // 20: the solver proves few deals winnable
     {true, 4234, 13926, 25542},   // 21: 1..40, 30 winnable
     {true, 3938, 12412, 28876},   // 22: 1..40, 31 winnable
-    {},                           // 23: not measured
-    {},                           // 24: not measured
-    {},                           // 25: not measured
-    {},                           // 26: not measured
-    {},                           // 27: not measured
+    {},                           // 23: the solver proves few deals winnable
+    {true, 977, 2574, 10058},     // 24: 1..40, 29 winnable
+    {},                           // 25: the solver proves few deals winnable
+    {},                           // 26: the solver proves few deals winnable
+    {},                           // 27: the solver proves few deals winnable
     {true, 429, 594, 784},        // 28: 1..40, 35 winnable
-    {},                           // 29: not measured
-    {},                           // 30: not measured
-    {},                           // 31: not measured
+    {},                           // 29: the solver proves few deals winnable
+    {},                           // 30: the solver proves few deals winnable
+    {},                           // 31: the solver proves few deals winnable
     {true, 404, 810, 2998},       // 32: 1..40, 40 winnable
     {true, 235, 692, 3411},       // 33: 1..40, 38 winnable
-    {},                           // 34: not measured
-    {},                           // 35: not measured
-    {},                           // 36: not measured
-    {},                           // 37: not measured
-    {},                           // 38: not measured
-    {},                           // 39: not measured
-    {},                           // 40: not measured
-    {},                           // 41: not measured
-    {},                           // 42: not measured
-    {},                           // 43: not measured
-    {},                           // 44: not measured
-    {},                           // 45: not measured
+    {true, 4584, 12416, 32305},   // 34: 1..40, 21 winnable
+    {},                           // 35: the solver proves few deals winnable
+    {},                           // 36: 1..40, 13 winnable: too few to grade
+    {true, 827, 1173, 1490},      // 37: 1..40, 38 winnable
+    {true, 4941, 25643, 38038},   // 38: 1..40, 29 winnable
+    {true, 4945, 13532, 15181},   // 39: 1..40, 29 winnable
+    {true, 6908, 12981, 29688},   // 40: 1..40, 38 winnable
+    {},                           // 41: the solver proves few deals winnable
+    {},                           // 42: the solver proves few deals winnable
+    {true, 3567, 6882, 13627},    // 43: 1..40, 32 winnable
+    {true, 990, 4049, 6843},      // 44: 1..40, 33 winnable
+    {true, 425, 560, 1124},       // 45: 1..40, 18 winnable
 };
 
 std::mutex cacheMutex;

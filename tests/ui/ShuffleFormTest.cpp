@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -201,4 +202,22 @@ TEST(ShuffleFormTest, AnsweredWithoutItsButtonsNumberIsCheckedStill) {
   EXPECT_FALSE(form.Number().has_value());
   form.Shuffle_CB->setEditText(QStringLiteral("617"));
   EXPECT_EQ(form.Number(), 617u);
+}
+
+TEST(ShuffleForm, TheTypedNumberIsJudgedAndOnlyItsOwnAnswerIsShown) {
+  RecentShuffles recent;
+  TShuffle_Form form(recent);
+  std::vector<uint32_t> asked;
+  form.JudgeNumber = [&](uint32_t n) { asked.push_back(n); };
+  form.Shuffle_CB->setEditText("123");
+  ASSERT_FALSE(asked.empty());
+  EXPECT_EQ(asked.back(), 123u);
+  EXPECT_EQ(form.Grade_L->text(), QStringLiteral("Checking\u2026"));
+  form.ShowJudgement(12, "Not winnable");  // an answer about an older text
+  EXPECT_EQ(form.Grade_L->text(), QStringLiteral("Checking\u2026"));
+  form.ShowJudgement(123, "Winnable (Hard)");
+  EXPECT_EQ(form.Grade_L->text(), "Winnable (Hard)");
+  form.Shuffle_CB->setEditText("0");  // no game number: nothing asked or shown
+  EXPECT_EQ(asked.back(), 123u);
+  EXPECT_EQ(form.Grade_L->text(), "");
 }
