@@ -106,6 +106,10 @@ void GameFlow::Deal_MIClick() {
   b->Busy = true;
   ProcessMessages();
   if (host_.Table.GameStarted == 1 && !sameShuffle_) RecordLost();
+  // A started deal left for a chosen number (Select Shuffle, the deal of the
+  // day) counts neither won nor lost, but the history keeps it, as abandoned.
+  const bool leavesStarted = host_.Table.GameStarted == 1 && sameShuffle_;
+  const int leftScore = b->Score();
   b->SetScore(-1000);
   host_.Table.GameStarted = 0;
   ForgetKeptGame();
@@ -114,8 +118,13 @@ void GameFlow::Deal_MIClick() {
   if (sameShuffle_) dealKind_ = chosenKind_;
   // The same shuffle again (Restart, or the number of the deal on the table)
   // goes on with the deal the history follows.
-  if (!sameShuffle_ || !history_.InDeal(players_.ActiveName(), gameIndex_, gameNumber_))
+  if (!sameShuffle_ || !history_.InDeal(players_.ActiveName(), gameIndex_, gameNumber_)) {
+    if (leavesStarted) {
+      history_.Finish(GameResult::Abandoned, leftScore);
+      TellHistoryNotice();
+    }
     history_.BeginDeal(players_.ActiveName(), gameIndex_, gameNumber_, dealKind_);
+  }
   host_.Table.SetRotation_Counter(-1);
   dealt_ = true;
   tableEmpty_ = false;

@@ -104,6 +104,37 @@ TEST(HistoryEndToEnd, EveryFieldOfAScriptedSessionIsRecorded) {
   EXPECT_EQ(f.readAll(), expected.ToBytes());
 }
 
+// How each deal was dealt, and a started deal left for a chosen shuffle:
+// neither won nor lost, kept in the history as abandoned.
+TEST(HistoryEndToEnd, HowADealWasDealtAndADealLeftForAChosenShuffle) {
+  const QString move = QStringLiteral("pile 11\npile 7\n");  // a top card into a free cell
+  ProgramSandbox box;
+  const ProgramRun r = box.RunScript("deal 32 5\n" + move + "dealoftheday 2026-12-08\n" + move +
+                                     "winnableonly on\nnew\n" + move + "new\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QStringList lines = box.Run({"--history-csv"}).out.split("\r\n", Qt::SkipEmptyParts).mid(1);
+  ASSERT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
+  const struct {
+    const char* result;
+    const char* dealt;
+  } expected[] = {{"lost", "winnable-only"},
+                  {"lost", "deal of the day"},
+                  {"abandoned", "chosen number"}};  // newest first
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    const QStringList f = Fields(lines[int(i)]);
+    ASSERT_EQ(f.size(), 14);
+    EXPECT_EQ(f[7], "1") << lines[int(i)].toStdString();
+    EXPECT_EQ(f[12], expected[i].result) << lines[int(i)].toStdString();
+    EXPECT_EQ(f[13], expected[i].dealt) << lines[int(i)].toStdString();
+  }
+  EXPECT_EQ(Fields(lines[2])[3], "5");
+  QFile f(box.DataDir() + "/players.dat");
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  TPlayerStats stats;
+  ASSERT_TRUE(stats.ReadBytes(f.readAll()));
+  EXPECT_EQ(stats.Games[32].Lost, 2);
+}
+
 TEST(HistoryEndToEnd, SolvesMarkSurvivesRestartUndoAndAnExit) {
   ProgramSandbox box;
   // Solve plays one move, which is undone, the deal restarted, and the game
