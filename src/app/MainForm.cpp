@@ -328,9 +328,9 @@ void TMain_F::CreateToolbar() {
   tbSolve_ = toolbar_->AddCommand(QStringLiteral("Solve"), QStringLiteral("Solve"),
                                   item(Solve1, &TMain_F::Solve1Click));
   toolbar_->AddFigures();
-  // The verdict is the status bar's, told by the solver whenever it changes.
-  connect(solver_, &SolverControl::Changed, this,
-          [this] { toolbar_->SetVerdict(solver_->Text()); });
+  // The verdict is the status bar's, told by the solver whenever it changes;
+  // Solve follows it at once rather than at the next refresh.
+  connect(solver_, &SolverControl::Changed, this, [this] { RefreshToolbar(); });
   const bool on = flow_->Settings().Toolbar;
   ToolbarMenu->setChecked(on);
   toolbar_->setVisible(on);

@@ -208,6 +208,9 @@ TEST_F(PlayFeel, ToolbarRunsTheCommandsAndShowsTheFigures) {
   window->ShowSolverVerdictNow();
   EXPECT_FALSE(window->Solver()->Text().isEmpty());
   EXPECT_EQ(window->Toolbar()->Verdict(), window->Solver()->Text());
+  // Solve follows the verdict at once, as the Game menu does.
+  EXPECT_TRUE(window->Solver()->CanSolve());
+  EXPECT_TRUE(ToolbarButton("Solve")->isEnabled());
   Shot("toolbar");
   // Switched off in the Options menu, and kept so.
   for (QAction* a : window->findChildren<QAction*>())
