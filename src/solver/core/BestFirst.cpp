@@ -2,21 +2,15 @@
 #include "solver/core/BestFirst.h"
 
 #include <algorithm>
-#include <ctime>
 #include <memory>
 #include <queue>
 
+#include "solver/core/CpuClock.h"
 #include "solver/core/DigestSet.h"
 
 namespace core {
 
 namespace {
-
-double CpuNow() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
 
 // A position reached, with the move that reached it and where from.
 struct Node {
@@ -113,7 +107,7 @@ RoundEnd Round(const Family& family, const Pos& start, const Limits& limits, dou
         out.cancelled = true;
         return RoundEnd::Stopped;
       }
-      if (out.positions >= limits.positions || CpuNow() - t0 > limits.seconds)
+      if (out.positions >= limits.positions || ThreadCpuSeconds() - t0 > limits.seconds)
         return RoundEnd::Stopped;
     }
     const Open top = open.top();
@@ -148,7 +142,7 @@ RoundEnd Round(const Family& family, const Pos& start, const Limits& limits, dou
 
 Outcome BestFirst(const Family& family, const Pos& start, const Limits& limits) {
   Outcome out;
-  const double t0 = CpuNow();
+  const double t0 = ThreadCpuSeconds();
   if (family.Won(start)) {
     out.answer = Answer::Won;
     return out;
@@ -173,7 +167,7 @@ Outcome BestFirst(const Family& family, const Pos& start, const Limits& limits) 
     if (end == RoundEnd::Stopped || last) break;
     allowance *= 2;
   }
-  out.seconds = CpuNow() - t0;
+  out.seconds = ThreadCpuSeconds() - t0;
   return out;
 }
 

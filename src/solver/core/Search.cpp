@@ -2,21 +2,13 @@
 #include "solver/core/Search.h"
 
 #include <algorithm>
-#include <ctime>
 
+#include "solver/core/CpuClock.h"
 #include "solver/core/DigestSet.h"
 
 namespace core {
 
 namespace {
-
-// The search's own processor time: on a busy machine the wall clock would
-// make the same deal's answer depend on the load.
-double CpuNow() {
-  timespec ts{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-  return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
-}
 
 // One position on the way down: its moves still to try lie in the shared
 // arena from `first`, the one being tried at `next - 1`.
@@ -114,7 +106,7 @@ class Run {
       out_.memoryFull = true;
       return true;
     }
-    return out_.positions >= limits_.positions || CpuNow() - startTime_ > limits_.seconds;
+    return out_.positions >= limits_.positions || ThreadCpuSeconds() - startTime_ > limits_.seconds;
   }
 
   const Family& family_;
@@ -133,10 +125,10 @@ class Run {
 
 Outcome Search(const Family& family, const Pos& start, const Limits& limits) {
   Outcome out;
-  const double t0 = CpuNow();
+  const double t0 = ThreadCpuSeconds();
   if (family.Won(start)) {
     out.answer = Answer::Won;
-    out.seconds = CpuNow() - t0;
+    out.seconds = ThreadCpuSeconds() - t0;
     return out;
   }
   // Runs of growing allowance, each from scratch with its own order of
@@ -165,7 +157,7 @@ Outcome Search(const Family& family, const Pos& start, const Limits& limits) {
     if (end == RunEnd::Stopped || last) break;
     allowance *= 2;
   }
-  out.seconds = CpuNow() - t0;
+  out.seconds = ThreadCpuSeconds() - t0;
   return out;
 }
 

@@ -6,6 +6,7 @@
 // a move's rating. Each mirrors the table's shared handler of that name.
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "solver/core/Family.h"
@@ -32,6 +33,14 @@ struct Foundations {
     for (int f = first; f < first + count; ++f)
       n += p.Size(f);
     return n;
+  }
+  // Whether a card is the one its suit's foundation waits for next (one
+  // foundation a suit, built up from the Ace): what the ratings dig for.
+  auto WaitedFor(const Pos& p) const {
+    std::array<int, 5> next{1, 1, 1, 1, 1};  // by suit
+    for (int f = first; f < first + count; ++f)
+      if (const Code t = p.Top(f)) next[size_t(Suit(t))] = Rank(t) + 1;
+    return [next](Code c) { return Rank(c) == next[size_t(Suit(c))]; };
   }
   bool AllFull(const Pos& p) const {
     for (int f = first; f < first + count; ++f)

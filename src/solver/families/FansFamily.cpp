@@ -71,10 +71,7 @@ class FansFamily : public Family {
 
   // Cards home first, then the cards the foundations wait for near the top.
   int Rate(const Pos& p) const override {
-    int next[5] = {1, 1, 1, 1, 1};  // by suit, the rank each foundation waits for
-    for (int f = F_.first; f < F_.first + F_.count; ++f)
-      if (const Code t = p.Top(f)) next[Suit(t)] = Rank(t) + 1;
-    auto needed = [&](Code c) { return Rank(c) == next[Suit(c)]; };
+    const auto needed = F_.WaitedFor(p);
     return 64 * F_.Home(p) - 8 * kit::BuriedNeed(p, 0, kFans, needed);
   }
 

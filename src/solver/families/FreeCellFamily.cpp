@@ -115,10 +115,7 @@ class FreeCellFamily : public Family {
   // Cards home first, then the cards they wait for near the top, empty
   // piles, and ordered runs on top of the columns.
   int Rate(const Pos& p) const override {
-    int next[5] = {1, 1, 1, 1, 1};  // by suit, the rank each foundation waits for
-    for (int f = F_.first; f < F_.first + F_.count; ++f)
-      if (const Code t = p.Top(f)) next[Suit(t)] = Rank(t) + 1;
-    auto needed = [&](Code c) { return Rank(c) == next[Suit(c)]; };
+    const auto needed = F_.WaitedFor(p);
     int v = 64 * F_.Home(p) - 8 * kit::BuriedNeed(p, 0, s_.columns + s_.cells, needed);
     auto fits = [this](Code a, Code b) { return Fits(a, b); };
     for (int i = 0; i < s_.columns + s_.cells; ++i) {

@@ -79,10 +79,7 @@ class ObstacleRaceFamily : public Family {
   // Cards home first, then the cards they wait for near the tops, face-down
   // cards turned up, the reserve played out.
   int Rate(const Pos& p) const override {
-    int next[5] = {1, 1, 1, 1, 1};  // by suit, the rank each foundation waits for
-    for (int f = F_.first; f < F_.first + F_.count; ++f)
-      if (const Code t = p.Top(f)) next[Suit(t)] = Rank(t) + 1;
-    auto needed = [&](Code c) { return Rank(c) == next[Suit(c)]; };
+    const auto needed = F_.WaitedFor(p);
     int v = 64 * F_.Home(p) - 8 * kit::BuriedNeed(p, kFirstColumn, kFirstReserve, needed);
     for (int i = kFirstColumn; i < kFirstReserve; ++i) {
       if (p.Empty(i)) v += 24;
