@@ -67,10 +67,13 @@ class TripleUnionFamily : public Family {
     int sizes[14] = {};      // bit per size (1, 2) of the unions wanting it next
     int laterOnly[14] = {};  // unions that want the rank only after another
     int left[14] = {};       // cards of that rank on the columns
+    int started[14] = {};    // unions begun with that rank, open or full
     explicit Needs(const Pos& p) {
       for (int u = kColumns; u < kPiles; ++u) {
         const int n = p.Size(u);
-        if (n == 0 || n == kUnionCards) continue;
+        if (n == 0) continue;
+        ++started[Rank(p.At(u, 0))];
+        if (n == kUnionCards) continue;
         int r = Rank(p.Top(u));
         for (int k = n; k < kUnionCards; ++k) {
           r = NextRank(r);
@@ -98,11 +101,25 @@ class TripleUnionFamily : public Family {
   // A union once started must be finished (the unions hold 51 cards, the
   // win needs 51 in them), each by its own cards of the ranks it needs: more
   // slots of a rank than cards of it left is a lost position.
+  //
+  // More: at the win every rank lies in the unions four times but the left
+  // card's rank three times, and a union of three covers three ranks in a
+  // row, so the unions begun with each rank are fixed by the left card's
+  // rank L alone (the only answer of those thirteen equations): one union
+  // begun with L, two with the rank after it, one with the next, and so on
+  // round the ranks in threes (1, 2, 1, 1, 2, 1, ..., 1). A position where
+  // no L allows the unions already begun is lost.
   bool Dead(const Pos& p) const override {
     const Needs needs(p);
     for (int r = 1; r <= 13; ++r)
       if (needs.wanted[r] > needs.left[r]) return true;
-    return false;
+    for (int L = 1; L <= 13; ++L) {
+      bool fits = true;
+      for (int k = 0; k < 13 && fits; ++k)
+        fits = needs.started[(L - 1 + k) % 13 + 1] <= (k % 3 == 1 ? 2 : 1);
+      if (fits) return false;
+    }
+    return true;
   }
 
   // Ranks only: on a column the order of ranks, on a union its size and
@@ -147,4 +164,4 @@ std::optional<NativeGame> BindTripleUnion(const TTable& t, int) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(TripleUnion, BindTripleUnion, 29);
+REGISTER_FAMILY(TripleUnion, BindTripleUnion, 29);
