@@ -84,8 +84,8 @@ class CanfieldFamily : public kit::FoundationFamily {
     for (int s = 0; s < F_.first; ++s) {
       const Code c = p.Top(s);
       if (!c || s == stock_ || (s == waste_ && !p.Empty(turn_))) continue;
-      for (int f = F_.first; f < F_.first + F_.count; ++f)
-        if (!F_.Complete(p, f) && Up(p.Top(f), c)) add({s, 1, f});
+      kit::ToFoundations(
+          p, F_, s, [this](Code t, Code x) { return Up(t, x); }, add);
       for (int q = 0; q < waste_; ++q) {
         if (q == s) continue;
         if (classic_)

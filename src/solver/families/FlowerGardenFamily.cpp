@@ -41,8 +41,7 @@ class FlowerGardenFamily : public kit::FoundationFamily {
     for (int s = 0; s < kPlaying; ++s) {
       const Code c = p.Top(s);
       if (!c) continue;
-      for (int f = F_.first; f < F_.first + F_.count; ++f)
-        if (!F_.Complete(p, f) && FollowsInSuit(p.Top(f), c)) add({s, 1, f});
+      kit::ToFoundations(p, F_, s, FollowsInSuit, add);
       const bool fromBed = s >= kFirstBed;
       for (int q = kFirstBed; q < kPlaying; ++q) {
         if (q == s) continue;

@@ -57,8 +57,7 @@ class TurncoatsFamily : public kit::FoundationFamily {
     for (int s = 0; s < kColumns; ++s) {
       const Code c = p.Top(s);
       if (!c) continue;
-      for (int f = F_.first; f < F_.first + F_.count; ++f)
-        if (!F_.Complete(p, f) && FollowsInSuit(p.Top(f), c)) add({s, 1, f});
+      kit::ToFoundations(p, F_, s, FollowsInSuit, add);
       for (int q = 0; q < kColumns; ++q)
         if (q != s && FitsColumn(p.Top(q), c)) add({s, 1, q});
     }
