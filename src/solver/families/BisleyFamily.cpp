@@ -123,4 +123,4 @@ std::optional<NativeGame> BindBisley(const TTable& t, int autoPlay) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(Bisley, BindBisley, 10);
+REGISTER_FAMILY(Bisley, BindBisley, 10);

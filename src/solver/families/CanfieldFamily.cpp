@@ -256,5 +256,5 @@ std::optional<NativeGame> BindShortSolitaire(const TTable& t, int autoPlay) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(Canfield, BindCanfield, 3);
+REGISTER_FAMILY(Canfield, BindCanfield, 3);
 REGISTER_FAMILY_NOT_FIRST(ShortSolitaire, BindShortSolitaire, 18);

@@ -84,4 +84,4 @@ std::optional<NativeGame> BindEgyptianPyramid(const TTable& t, int autoPlay) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(EgyptianPyramid, BindEgyptianPyramid, 21);
+REGISTER_FAMILY(EgyptianPyramid, BindEgyptianPyramid, 21);

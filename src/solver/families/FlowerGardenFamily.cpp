@@ -71,9 +71,10 @@ class FlowerGardenFamily : public kit::FoundationFamily {
   }
 
   // Cards home first, then the cards they wait for near the tops of the
-  // beds, empty beds and ordered runs.
+  // beds (lightly: deals 1..100 won 95 at two a place, 93 at eight, 91 at
+  // 32, 83 at none), empty beds and ordered runs.
   int Rate(const Pos& p) const override {
-    return 64 * F_.Home(p) - 8 * kit::BuriedNeed(p, kFirstBed, kPlaying, F_.WaitedFor(p)) +
+    return 64 * F_.Home(p) - 2 * kit::BuriedNeed(p, kFirstBed, kPlaying, F_.WaitedFor(p)) +
            kit::ColumnShape(p, kFirstBed, kPlaying, PrecedesAnySuit);
   }
 

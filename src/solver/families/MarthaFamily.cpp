@@ -77,4 +77,4 @@ std::optional<NativeGame> BindMartha(const TTable& t, int autoPlay) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(Martha, BindMartha, 37);
+REGISTER_FAMILY(Martha, BindMartha, 37);

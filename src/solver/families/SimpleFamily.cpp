@@ -119,4 +119,4 @@ std::optional<NativeGame> BindSimple(const TTable& t, int) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(Simple, BindSimple, 22);
+REGISTER_FAMILY(Simple, BindSimple, 22);

@@ -81,4 +81,4 @@ std::optional<NativeGame> BindTurncoats(const TTable& t, int) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(Turncoats, BindTurncoats, 12);
+REGISTER_FAMILY(Turncoats, BindTurncoats, 12);
