@@ -56,6 +56,12 @@ std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
   return g;
 }
 
+size_t PileHeader(const TablePosition& pos, int deckId) {
+  for (size_t i = 0; i < pos.piles.size(); i += kPileHeader + pos.piles[i + 4])
+    if (pos.piles[i] == deckId) return i;
+  return pos.piles.size();
+}
+
 void SetPileLook(TablePosition& pos, int deckId, int look) {
   for (size_t i = 0; i < pos.piles.size(); i += kPileHeader + pos.piles[i + 4])
     if (pos.piles[i] == deckId) pos.piles[i + 3] = uint16_t((pos.piles[i + 3] & ~0xFF) | look);

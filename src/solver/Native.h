@@ -68,6 +68,9 @@ std::vector<const TDeck*> TablePiles(const TTable& t, int columns,
 std::optional<NativeGame> BindPiles(const std::vector<const TDeck*>& piles,
                                     std::unique_ptr<core::Family> family);
 
+// Where the header of the pile with this DeckID starts in pos.piles (its
+// DeckID, left, top, look, count), or pos.piles.size() when there is none.
+size_t PileHeader(const TablePosition& pos, int deckId);
 // Sets the empty look of the pile with this DeckID (a stock that shows
 // whether it still redeals), for a family's writeCounters.
 void SetPileLook(TablePosition& pos, int deckId, int look);

@@ -394,3 +394,16 @@ int ColumnShape(const Pos& p, int first, int last, Fits fits) {
 }
 
 }  // namespace core::kit
+
+namespace core::kit {
+
+// Pile s's top card onto every foundation that takes it by `follows`
+// (never a complete one): one move for each.
+template <class Follows, class Out>
+void ToFoundations(const Pos& p, const Foundations& F, int s, Follows follows, Out out) {
+  const Code c = p.Top(s);
+  for (int f = F.first; f < F.first + F.count; ++f)
+    if (!F.Complete(p, f) && follows(p.Top(f), c)) out(Made{s, 1, f});
+}
+
+}  // namespace core::kit

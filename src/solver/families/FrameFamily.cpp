@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The frame family for the native search: In a frame (4), Desire (44) and
-// Doubt (45). A row of piles built down in suit one card at a time (a King
-// on an Ace; an empty pile takes any card), foundations up in suit from
-// their base card (In a frame: the Twos, round to the Ace), a stock turned
-// one card at a time onto the waste (Doubt: three passes). Desire and Doubt
-// add a face-down reserve whose top card shows and fills an empty pile by
-// itself. The timer places the base cards and, in Desire and Doubt with
-// AutoPlay On, sends up any card that follows.
+// The frame family for the native search: In a frame (4), Desire (44),
+// Doubt (45) and Rectangle (43). A row of piles built down in suit one card
+// at a time (a King on an Ace; an empty pile takes any card), foundations
+// up in suit from their base card (In a frame: the Twos, round to the Ace;
+// Rectangle: the rank of the card the deal put on the first foundation), a
+// stock turned one card at a time onto the waste (Doubt: three passes).
+// Desire and Doubt add a face-down reserve whose top card shows and fills
+// an empty pile by itself. The timer places the base cards and, with
+// AutoPlay On, Desire and Doubt send up any card that follows, Rectangle
+// only a card no more than one rank above the lowest foundation.
 //
 // Doubt's counter 0 is the pass through the stock (1..3).
 
@@ -30,8 +32,15 @@ struct Shape {
   int piles;
   bool reserve;
   int baseRank;
-  bool autoPlays;  // the timer plays more than the base cards (AutoPlay On)
-  bool redeals;    // three passes through the stock
+  bool autoPlays;         // the timer plays more than the base cards (AutoPlay On)
+  bool redeals;           // three passes through the stock
+  bool safeOnly = false;  // ... but only the cards that are safe to send up
+  TTable::PileList TTable::*row = &TTable::Tableau;
+  // What a card on the waste costs a position's rating. Rectangle goes
+  // through its stock once and keeps no reserve: a card left on the waste
+  // costs half a card home there (deals 1..30 won: 25 at a half, 23 at a
+  // quarter, 19 at a sixteenth).
+  int wasteWeight = 4;
 };
 
 class FrameFamily : public Family {
@@ -74,7 +83,7 @@ class FrameFamily : public Family {
       }
       if (autoPlay_)
         for (int r = 0; r < nRows; ++r) {
-          moved |= kit::PlayUp(p, rows[r], F_, false, s_.baseRank, FollowsInSuit);
+          moved |= kit::PlayUp(p, rows[r], F_, s_.safeOnly, s_.baseRank, FollowsInSuit);
           TurnUpReserve(p);
         }
       if (F_.AllFull(p)) return true;
@@ -136,7 +145,7 @@ class FrameFamily : public Family {
   // Cards home first, then the cards the foundations wait for near the
   // tops, the reserve played down, the waste kept short.
   int Rate(const Pos& p) const override {
-    int v = 64 * F_.Home(p) - 4 * p.Size(kWaste);
+    int v = 64 * F_.Home(p) - s_.wasteWeight * p.Size(kWaste);
     if (reserve_ >= 0) v -= 16 * p.Size(reserve_);
     for (int q = piles_.first; q < piles_.last; ++q)
       v -= 4 * std::max(0, p.Size(q) - 1);
@@ -155,12 +164,13 @@ class FrameFamily : public Family {
 };
 
 std::optional<NativeGame> Bind(const TTable& t, int autoPlay, const Shape& s) {
+  const TTable::PileList& row = t.*s.row;
   std::vector<const TDeck*> piles{t.Single[1], t.Single[2]};
   for (int i = 1; i <= s.foundations; ++i)
     piles.push_back(t.Foundation[i]);
   if (s.reserve) piles.push_back(t.Reserve[1]);
   for (int i = 1; i <= s.piles; ++i)
-    piles.push_back(s.reserve ? t.Tableau[i] : t.ListD[i]);
+    piles.push_back(row[i]);
   std::optional<NativeGame> g = BindPiles(piles, std::make_unique<FrameFamily>(s, autoPlay));
   if (!g || !s.redeals) return g;
   g->readCounters = [](const TablePosition& from, Pos& to) {
@@ -176,7 +186,7 @@ std::optional<NativeGame> Bind(const TTable& t, int autoPlay, const Shape& s) {
 }
 
 std::optional<NativeGame> BindInAFrame(const TTable& t, int autoPlay) {
-  return Bind(t, autoPlay, {2, 8, 12, false, 2, false, false});
+  return Bind(t, autoPlay, {2, 8, 12, false, 2, false, false, false, &TTable::ListD});
 }
 std::optional<NativeGame> BindDesire(const TTable& t, int autoPlay) {
   return Bind(t, autoPlay, {2, 8, 14, true, 1, true, false});
@@ -185,8 +195,18 @@ std::optional<NativeGame> BindDoubt(const TTable& t, int autoPlay) {
   return Bind(t, autoPlay, {1, 4, 5, true, 1, true, true});
 }
 
+// Rectangle's base rank is the rank of the card the deal put on the first
+// foundation.
+std::optional<NativeGame> BindRectangle(const TTable& t, int autoPlay) {
+  const TDeck* first = t.Foundation[1];
+  if (!first || first->CardsCount() == 0) return std::nullopt;
+  const int base = first->CardAt(first->CardsCount())->Rank();
+  return Bind(t, autoPlay, {2, 8, 12, false, base, true, false, true, &TTable::Tableau, 32});
+}
+
 }  // namespace
 
 REGISTER_FAMILY(InAFrame, BindInAFrame, 4);
 REGISTER_FAMILY(Desire, BindDesire, 44);
 REGISTER_FAMILY(Doubt, BindDoubt, 45);
+REGISTER_FAMILY(Rectangle, BindRectangle, 43);
