@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "access/TableAccess.h"
 #include "app/ExitHandling.h"
 #include "app/MainForm.h"
 #include "app/ScriptDriver.h"
@@ -227,6 +228,7 @@ int RunApplication(int argc, char** argv) {
 
   QApplication app(argc, argv);
   InstallTableDialogs();
+  TTableAccess::InstallFactory();
   // Without a player at the screen no dialog may wait for an answer: each
   // one takes its default (a script installs its own answers below).
   std::optional<ScopedModalResponder> unattended;

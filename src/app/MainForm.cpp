@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "access/TableAccess.h"
 #include "app/ExitHandling.h"
 #include "app/SolverControl.h"
 #include "app/Toolbar.h"
@@ -122,7 +123,10 @@ void TMain_F::FormCreate(const MainOptions& options) {
     clock_.Restart();
     RefreshToolbar();
   };
-  f.OnWon = [this](int, uint32_t) { clock_.Stop(); };
+  f.OnWon = [this](int, uint32_t) {
+    clock_.Stop();
+    if (access_) access_->Announce(tr("Game won: %1").arg(flow_->Caption()));
+  };
   f.Table().OnRedealButtonChanged = [this] { SyncRedealButton(); };
   f.Host().Form().OnCountText = [this](const QString& t) { countLabel_->setText(t); };
   f.Board1()->OnMouseMove = [this](QPoint) {  // Board1MouseMove: wipe the count
@@ -134,6 +138,8 @@ void TMain_F::FormCreate(const MainOptions& options) {
   SetDialogAnchor(this);
   keys_ = std::make_unique<TKeyboardPlay>(f.Host());
   marks_ = std::make_unique<THintMark>(f.Host().Form());
+  access_ = std::make_unique<TTableAccess>(*surface_, f.Host(), *keys_);
+  access_->DealName = [this] { return flow_->Caption(); };
   marks_->VisibleArea = [this] {
     const QRect seen(surface_->ToBoard(QPointF(0, 0)),
                      surface_->ToBoard(QPointF(surface_->width() - 1, surface_->height() - 1)));
@@ -163,10 +169,14 @@ void TMain_F::FormCreate(const MainOptions& options) {
 // first deal and the first move are as quick as any later ones.
 void TMain_F::PrepareAfterFirstFrame() {
   setWindowIcon(QIcon(QPixmap::fromImage(WinArt::AppIcon())));
+  PrepareCardImages();
+  if (flow_->Board1()->MyPlaySound) PrepareSound();
+}
+
+void TMain_F::PrepareCardImages() {
   const QRect card =
       flow_->Host().Form().DeviceRect(QRect(0, 0, CardArt::kCardWidth, CardArt::kCardHeight));
   CardImages::Prepare(card.size(), flow_->Settings().Back);
-  if (flow_->Board1()->MyPlaySound) PrepareSound();
 }
 
 TTray& TMain_F::Tray() {
@@ -333,7 +343,10 @@ void TMain_F::CreateToolbar() {
   toolbar_->AddFigures();
   // The verdict is the status bar's, told by the solver whenever it changes;
   // Solve follows it at once rather than at the next refresh.
-  connect(solver_, &SolverControl::Changed, this, [this] { RefreshToolbar(); });
+  connect(solver_, &SolverControl::Changed, this, [this] {
+    RefreshToolbar();
+    if (access_ && !solver_->Checking()) access_->AnnounceVerdict(solver_->Text());
+  });
   const bool on = flow_->Settings().Toolbar;
   ToolbarMenu->setChecked(on);
   toolbar_->setVisible(on);
@@ -567,6 +580,7 @@ void TMain_F::Options1Click() {
   v.AnimationSpeed = s.AnimationSpeed;
   v.WinnableOnly = s.WinnableOnly;
   v.WinnableGrade = s.WinnableGrade;
+  v.CardFaces = s.CardFaces;
   v.Color = bg_.Color;
   v.PatternType = b->Pattern_Type;
   v.PatternName = s.PatternName;
@@ -594,6 +608,11 @@ void TMain_F::Options1Click() {
     b->Pattern_Type = v.PatternType;
     s.PatternType = v.PatternType;
     s.BoardColor = ColorToRef(bg_.Color);
+    if (s.CardFaces != v.CardFaces) {
+      s.CardFaces = v.CardFaces;
+      CardImages::SetFaceStyle(CardArt::FaceStyleFromInt(s.CardFaces));
+      PrepareCardImages();  // the kept images follow the new faces
+    }
   }
   // Cancel too: the opacity is applied again and the table repainted.
   flow_->Host().UpdateCardOpacity();

@@ -22,6 +22,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class SolverControl;
+class TTableAccess;
 class TGameToolbar;
 class SurfaceWidget;
 class TTray;
@@ -94,6 +95,7 @@ class TMain_F : public QMainWindow {
   WinnableDeals& Winnable();
   TKeyboardPlay& Keys() { return *keys_; }
   THintMark& HintMark() { return *marks_; }
+  TTableAccess& Access() { return *access_; }
 
   void UpdateStatusBar();
   void UpdateCaption();
@@ -118,6 +120,8 @@ class TMain_F : public QMainWindow {
   void SyncRedealButton();
   void ApplyBackground();
   void PrepareAfterFirstFrame();
+  // The faces, mask and back at the view's card size, kept for the next start.
+  void PrepareCardImages();
   // Puts the window at a stored placement; the default placement opens the
   // game at the size that shows its table at zoom 1.
   void ApplyPlacement(const QRect& r);
@@ -187,4 +191,5 @@ class TMain_F : public QMainWindow {
   // After flow_: they draw on its form and go before it.
   std::unique_ptr<TKeyboardPlay> keys_;
   std::unique_ptr<THintMark> marks_;
+  std::unique_ptr<TTableAccess> access_;  // the table for screen readers
 };

@@ -354,6 +354,7 @@ void SolverControl::Show(const SolveResult* result) {
   } else if (enabled_ && current_) {
     text = QStringLiteral("Checking\u2026");
   }
+  checking_ = enabled_ && !result && current_;
   ShowText(text);
 }
 

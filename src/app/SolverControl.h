@@ -63,6 +63,8 @@ class SolverControl : public QObject {
   // winnable game, "Can't tell", or empty. Every view of the verdict shows
   // this text and follows Changed.
   QString Text() const { return text_; }
+  // Whether Text() is "Checking…": a search runs and no verdict is shown.
+  bool Checking() const { return checking_; }
   // How long the first search may take before it goes on in the
   // background (tests shorten it), and that search's budget.
   void SetBudgets(const SolveBudget& first, const SolveBudget& background);
@@ -100,6 +102,7 @@ class SolverControl : public QObject {
   std::array<qint64, 6> lastMark_{};  // what the last poll saw (see Poll)
   std::string solvedKey_;             // the position the shown verdict is about
   std::shared_ptr<Job> current_;
+  bool checking_ = false;
   std::vector<std::pair<std::shared_ptr<Job>, std::thread>> workers_;
   std::unique_ptr<SolveResult> result_;
   std::shared_ptr<Job> shown_;  // the search whose answer result_ holds

@@ -171,7 +171,17 @@ bool IsRed(int suit) {
   return suit == 2 || suit == 3;
 }
 
-QColor SuitColor(int suit) {
+// The ink of a suit's symbols and indices. The four-colour faces keep
+// hearts red and spades black and give clubs a blue-leaning green and
+// diamonds a violet blue: simulated for protanopia, deuteranopia and
+// tritanopia, no two of the four come closer than a CIELAB distance of 29
+// (a plain grass green comes within 16 of the red for protanopes, whose red
+// looks dark), and both stay above 4.5:1 contrast on the white face.
+QColor SuitColor(int suit, FaceStyle faces) {
+  if (faces == FaceStyle::FourColour) {
+    if (suit == 1) return QColor(0, 128, 110);
+    if (suit == 2) return QColor(70, 50, 230);
+  }
   return IsRed(suit) ? QColor(206, 22, 32) : QColor(20, 20, 24);
 }
 
@@ -237,30 +247,46 @@ QString RankText(int rank) {
   return QString::fromLatin1(names[(rank - 1) % 13]);
 }
 
+// Where an index lies in the top-left corner: the rank's column centre, its
+// top and cap height, its widest width, and the suit symbol's centre and size.
+struct IndexPlace {
+  qreal cx, top, h, maxW;
+  QPointF suit;
+  qreal suitSize;
+  bool splitTen;  // set the 10's digits apart (a narrow column) or squeeze them
+};
+
+// The usual index: a narrow column of rank over suit, under the strip a
+// fanned column leaves in view.
+constexpr IndexPlace kStandardIndex{7.5, 4, 9, 9, {7.5, 17.5}, 7.5, true};
+// Large print: the rank nearly twice as tall, with the suit beside it rather
+// than below, so both still fit the strip of a card covered by the next one
+// in a fanned column (18 card pixels in most games) and can be read at the
+// smallest zoom.
+constexpr IndexPlace kLargeIndex{9, 2, 15.5, 14, {24.5, 9.75}, 14, false};
+
 // The rank letter and suit symbol at the top-left; the caller rotates the
 // painter for the bottom-right copy.
-void DrawIndex(QPainter& p, int suit, int rank) {
-  const QColor c = SuitColor(suit);
+void DrawIndex(QPainter& p, int suit, int rank, const QColor& ink, const IndexPlace& at) {
   p.setPen(Qt::NoPen);
-  p.setBrush(c);
-  const qreal cx = 7.5;
-  if (rank == 10) {
+  p.setBrush(ink);
+  if (rank == 10 && at.splitTen) {
     // Two digits side by side would not fit the narrow index column at the
     // normal width, so they are set closer and slightly narrower.
-    p.drawPath(FittedText("1", cx - 3.1, 4, 9, 4.6));
-    p.drawPath(FittedText("0", cx + 2.4, 4, 9, 5.6));
+    p.drawPath(FittedText("1", at.cx - 3.1, at.top, at.h, 4.6));
+    p.drawPath(FittedText("0", at.cx + 2.4, at.top, at.h, 5.6));
   } else {
-    p.drawPath(FittedText(RankText(rank), cx, 4, 9, 9));
+    p.drawPath(FittedText(RankText(rank), at.cx, at.top, at.h, at.maxW));
   }
-  DrawSuit(p, suit, QPointF(cx, 17.5), 7.5, c);
+  DrawSuit(p, suit, at.suit, at.suitSize, ink);
 }
 
-void DrawBothIndices(QPainter& p, int suit, int rank) {
-  DrawIndex(p, suit, rank);
+void DrawBothIndices(QPainter& p, int suit, int rank, const QColor& ink, const IndexPlace& at) {
+  DrawIndex(p, suit, rank, ink, at);
   p.save();
   p.translate(W, H);
   p.rotate(180);
-  DrawIndex(p, suit, rank);
+  DrawIndex(p, suit, rank, ink, at);
   p.restore();
 }
 
@@ -299,8 +325,7 @@ std::vector<Pip> PipLayout(int rank) {
   }
 }
 
-void DrawPips(QPainter& p, int suit, int rank) {
-  const QColor c = SuitColor(suit);
+void DrawPips(QPainter& p, int suit, int rank, const QColor& c) {
   if (rank == 1) {
     DrawSuit(p, suit, QPointF(W / 2.0, H / 2.0), 36, c);
     return;
@@ -423,11 +448,11 @@ void DrawCap(QPainter& p, double cx, double base, const CourtPalette& pal) {
   p.drawRoundedRect(QRectF(cx - 6.5, base - 1.6, 13, 2.2), 1, 1);
 }
 
-void DrawCourtHalf(QPainter& p, int suit, int rank, const CourtPalette& pal) {
+void DrawCourtHalf(QPainter& p, int suit, int rank, const CourtPalette& pal,
+                   const QColor& suitColor) {
   const double cx = kFrame.center().x();
   const double midY = kFrame.center().y();
   const double headY = 32.0;  // centre of the face
-  const QColor suitColor = SuitColor(suit);
 
   // A small suit symbol in the free corner of the frame.
   p.setPen(Qt::NoPen);
@@ -577,7 +602,7 @@ void DrawCourtHalf(QPainter& p, int suit, int rank, const CourtPalette& pal) {
   }
 }
 
-void DrawCourt(QPainter& p, int suit, int rank) {
+void DrawCourt(QPainter& p, int suit, int rank, const QColor& ink) {
   const CourtPalette pal = PaletteFor(suit);
   const double midY = kFrame.center().y();
 
@@ -590,14 +615,14 @@ void DrawCourt(QPainter& p, int suit, int rank) {
   QRectF topHalf(kFrame.left(), kFrame.top(), kFrame.width(), midY - kFrame.top());
   p.save();
   p.setClipRect(topHalf, Qt::IntersectClip);
-  DrawCourtHalf(p, suit, rank, pal);
+  DrawCourtHalf(p, suit, rank, pal, ink);
   p.restore();
   p.save();
   p.translate(kFrame.center());
   p.rotate(180);
   p.translate(-kFrame.center());
   p.setClipRect(topHalf, Qt::IntersectClip);
-  DrawCourtHalf(p, suit, rank, pal);
+  DrawCourtHalf(p, suit, rank, pal, ink);
   p.restore();
   p.restore();
 
@@ -605,22 +630,33 @@ void DrawCourt(QPainter& p, int suit, int rank) {
   p.setPen(QPen(pal.trim, 1.0));
   p.drawLine(QPointF(kFrame.left(), midY), QPointF(kFrame.right(), midY));
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(SuitColor(suit), 1.0));
+  p.setPen(QPen(ink, 1.0));
   p.drawRect(kFrame);
 }
 
-QImage Face(int suit, int rank, QSize size) {
+QImage Face(int suit, int rank, QSize size, FaceStyle faces) {
+  const QColor ink = SuitColor(suit, faces);
+  const bool large = faces == FaceStyle::LargePrint;
   QImage canvas = NewCanvas(size);
   {
     QPainter p(&canvas);
     p.setRenderHint(QPainter::Antialiasing);
     ScaleToCard(p, size);
-    if (rank >= 11) {
-      DrawCourt(p, suit, rank);
-    } else {
-      DrawPips(p, suit, rank);
+    p.save();
+    if (large) {
+      // The pips or the figure shrink towards the centre, clear of the large
+      // indices in two corners.
+      p.translate(W / 2.0, H / 2.0);
+      p.scale(0.62, 0.62);
+      p.translate(-W / 2.0, -H / 2.0);
     }
-    DrawBothIndices(p, suit, rank);
+    if (rank >= 11) {
+      DrawCourt(p, suit, rank, ink);
+    } else {
+      DrawPips(p, suit, rank, ink);
+    }
+    p.restore();
+    DrawBothIndices(p, suit, rank, ink, large ? kLargeIndex : kStandardIndex);
   }
   QImage out = Flatten(canvas);
   FinishCardShape(out, qRgb(48, 48, 52));
@@ -1203,19 +1239,19 @@ QByteArray TurnSound() {
 
 }  // namespace
 
-QByteArray CacheFingerprint() {
+QByteArray CacheFingerprint(FaceStyle faces) {
   static const QByteArray print = [] {
     const QFontInfo font(IndexFont());
     return QByteArray("art " WENLO_ART_DIGEST " qt ") + qVersion() + " font " +
            font.family().toUtf8() + " " + font.styleName().toUtf8() + " " +
            QByteArray::number(font.weight());
   }();
-  return print;
+  return print + " faces " + QByteArray::number(int(faces));
 }
 
-QImage CardImage(int k, QSize size) {
+QImage CardImage(int k, QSize size, FaceStyle faces) {
   if (size.width() < 8 || size.height() < 8) return QImage();
-  if (k >= 1 && k <= 52) return Face((k - 1) / 13 + 1, (k - 1) % 13 + 1, size);
+  if (k >= 1 && k <= 52) return Face((k - 1) / 13 + 1, (k - 1) % 13 + 1, size, faces);
   if (k >= 53 && k <= 65) return Back(k - 52, size);
   QImage img, mask;
   switch (k) {

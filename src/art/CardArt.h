@@ -8,6 +8,8 @@
 #include <QPainterPath>
 #include <QSize>
 
+#include "art/FaceStyle.h"
+
 namespace CardArt {
 
 constexpr int kCardWidth = 71;
@@ -32,13 +34,14 @@ constexpr int kCardHeight = 96;
 //   76     mask of 75
 // Faces and backs are white (or their design) inside the card shape and
 // white in the corners, so that "OR mask, then AND picture" lets the table
-// show through the corners.
-QImage CardImage(int k, QSize size = QSize(kCardWidth, kCardHeight));
+// show through the corners. `faces` chooses how images 1..52 look.
+QImage CardImage(int k, QSize size = QSize(kCardWidth, kCardHeight),
+                 FaceStyle faces = FaceStyle::Standard);
 
 // What CardImage's pixels depend on besides k and the size: this art's
-// source, the index font as the system resolves it and the Qt version. Kept
-// card images are used only when it is the same.
-QByteArray CacheFingerprint();
+// source, the faces chosen, the index font as the system resolves it and the
+// Qt version. Kept card images are used only when it is the same.
+QByteArray CacheFingerprint(FaceStyle faces = FaceStyle::Standard);
 
 // The drop cursor: 32 x 32 cursor pixels (32r x 32r device pixels at pixel
 // ratio r), ARGB32, a thick white down arrow with a black outline, its tip

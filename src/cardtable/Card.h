@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "art/FaceStyle.h"
 #include "platform/Controls.h"
 
 class TCard;
@@ -58,6 +59,12 @@ void UseDiskCache(const QString& file);
 void ReadKeptAhead();
 // How many images this process has drawn rather than taken from the file.
 int DrawnCount();
+// The faces images 1..52 are drawn with. A change forgets the faces drawn so
+// far (the backs and marks stay); the next ones asked for are drawn anew, and
+// the file of kept images, which names the faces it holds, follows at the
+// next Prepare.
+void SetFaceStyle(CardArt::FaceStyle faces);
+CardArt::FaceStyle FaceStyle();
 const QByteArray& SoundPlysel();
 const QByteArray& SoundTurn();
 }  // namespace CardImages

@@ -31,11 +31,16 @@ QImage AsRgb32(QImage img) {
 }
 
 std::atomic<int> drawn{0};
+std::atomic<CardArt::FaceStyle> faceStyle{CardArt::FaceStyle::Standard};
 
 // Every image the store draws goes through here.
 QImage Draw(int k, QSize size) {
   ++drawn;
-  return AsRgb32(CardArt::CardImage(k, size));
+  return AsRgb32(CardArt::CardImage(k, size, faceStyle));
+}
+
+bool IsFace(int k) {
+  return k >= 1 && k <= 52;
 }
 
 // The file of an earlier start's images, read and checked (not yet matched
@@ -123,7 +128,7 @@ void LoadNear(Store& s, QSize size) {
   if (s.diskFile.isEmpty() || !s.diskTried.insert({size.width(), size.height()}).second) return;
   Kept kept = s.early.valid() ? s.early.get() : ReadKept(s.diskFile);
   if (kept.status == FileReadStatus::Missing) return;
-  if (kept.contents.ok && kept.contents.fingerprint != CardArt::CacheFingerprint()) {
+  if (kept.contents.ok && kept.contents.fingerprint != CardArt::CacheFingerprint(faceStyle)) {
     kept.contents.ok = false;
     kept.why = QStringLiteral("made for other card art");
   }
@@ -169,7 +174,7 @@ void SaveNear(Store& s, QSize size) {
   if (!fresh) return;
   QDir().mkpath(QFileInfo(s.diskFile).absolutePath());
   SafeFileWriter writer(s.diskFile);
-  if (!writer.Write(CardImageCache::Encode(CardArt::CacheFingerprint(), entries))) {
+  if (!writer.Write(CardImageCache::Encode(CardArt::CacheFingerprint(faceStyle), entries))) {
     Warn(QStringLiteral("card images not kept for the next start (%1): %2")
              .arg(s.diskFile, writer.Reason()));
     s.diskFile.clear();  // one report, not one per size
@@ -225,6 +230,24 @@ void Prepare(QSize size, int back) {
 
 int DrawnCount() {
   return drawn;
+}
+
+void SetFaceStyle(CardArt::FaceStyle faces) {
+  Store& s = TheStore();
+  std::lock_guard<std::mutex> hold(s.lock);
+  if (faces == faceStyle) return;
+  faceStyle = faces;
+  for (int k = 1; k <= 52; ++k)
+    s.images[k] = QImage();
+  std::erase_if(s.sized, [](const auto& entry) { return IsFace(std::get<0>(entry.first)); });
+  // Whatever came from the file was of the other faces. The sizes it was
+  // tried at stay tried: it holds no faces of this style until Prepare
+  // writes them.
+  std::erase_if(s.fromDisk, [](const Key& key) { return IsFace(std::get<0>(key)); });
+}
+
+CardArt::FaceStyle FaceStyle() {
+  return faceStyle;
 }
 
 void UseDiskCache(const QString& file) {

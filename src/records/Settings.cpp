@@ -117,6 +117,7 @@ void Sanitize(AppSettings& s) {
   if (s.PatternType < 0 || s.PatternType > 2) s.PatternType = defaults.PatternType;
   if (s.AnimationSpeed < 0 || s.AnimationSpeed > 3) s.AnimationSpeed = defaults.AnimationSpeed;
   if (s.WinnableGrade < 0 || s.WinnableGrade > 4) s.WinnableGrade = defaults.WinnableGrade;
+  if (s.CardFaces < 0 || s.CardFaces > 2) s.CardFaces = defaults.CardFaces;
   s.PlayersCount = std::clamp(s.PlayersCount, 0, kMaxPlayers);
   if (s.ActivePlayer < 0 || s.ActivePlayer >= std::max(s.PlayersCount, 1)) s.ActivePlayer = 0;
   // Games test AutoPlay == 0 for "On"; anything but the two known values
@@ -265,6 +266,7 @@ AppSettings ReadSettings(QSettings& store) {
   s.AnimationSpeed = ReadInt(store, QStringLiteral("AnimationSpeed"), s.AnimationSpeed);
   s.WinnableOnly = ReadBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
   s.WinnableGrade = ReadInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
+  s.CardFaces = ReadInt(store, QStringLiteral("CardFaces"), s.CardFaces);
   store.endGroup();
 
   ApplyGameOptionsValue(store.value(kGameOptionsKey), s.GameOptions);
@@ -322,6 +324,7 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   WriteInt(store, QStringLiteral("AnimationSpeed"), s.AnimationSpeed);
   WriteBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
   WriteInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
+  WriteInt(store, QStringLiteral("CardFaces"), s.CardFaces);
   store.endGroup();
 
   store.setValue(kStatisticsKey, RegStatisticsToBytes(s.Statistics));

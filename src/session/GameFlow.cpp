@@ -22,6 +22,7 @@ GameFlow::GameFlow(AppSettings settings, PlayerList players, QString playersFile
   b->MyPlaySound = settings_.PlaySound;
   b->ShowEmptyPiles = settings_.ShowEmpty;
   SlidePace().SetSpeed(settings_.AnimationSpeed);
+  CardImages::SetFaceStyle(CardArt::FaceStyleFromInt(settings_.CardFaces));
   b->Pattern_Type = settings_.PatternType;
   b->OnScoreChange = [this](TDeck*) {
     if (OnStatusChanged) OnStatusChanged();

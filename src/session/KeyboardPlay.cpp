@@ -187,8 +187,11 @@ void TKeyboardPlay::ShowFrame() {
   frame_->SetBounds(r.left(), r.top(), r.width(), r.height());
   frame_->BringToFront();
   frame_->Show();
+  if (OnFrameChanged) OnFrameChanged();
 }
 
 void TKeyboardPlay::HideFrame() {
+  const bool was = frame_->Visible();
   frame_->Hide();
+  if (was && OnFrameChanged) OnFrameChanged();
 }

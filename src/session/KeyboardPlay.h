@@ -7,6 +7,7 @@
 // a mouse click; it is a control of its own drawn around the pile, so it
 // never touches the cards' pixels or the selection's inversion.
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -53,6 +54,10 @@ class TKeyboardPlay {
   static TDeck* Neighbour(const std::vector<TDeck*>& piles, TDeck* from, TPlayKey arrow);
   // The area a pile covers with its cards.
   static QRect Extent(const TDeck* pile);
+
+  // Heard whenever the frame is shown on a pile, moved or hidden (a screen
+  // reader follows the focus through it).
+  std::function<void()> OnFrameChanged;
 
  private:
   std::vector<TDeck*> Piles() const;

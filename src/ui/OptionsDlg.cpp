@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "art/FaceStyle.h"
 #include "platform/Modal.h"
 #include "platform/qt/ModalQt.h"
 #include "ui/PictureForm.h"
@@ -149,6 +150,21 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   Speed_CB->setCurrentIndex(qBound(0, values.AnimationSpeed, 3));
   speedLabel->setBuddy(Speed_CB);
 
+  auto* cards = new QWidget;
+  PageControl1->addTab(cards, tr("Cards"));
+  auto* facesLabel = new QLabel(tr("Car&ds:"), cards);
+  facesLabel->setGeometry(9, 14, 70, 22);
+  Faces_CB = new QComboBox(cards);
+  Faces_CB->setGeometry(80, 12, 180, 24);
+  for (int i = 0; i < CardArt::kFaceStyleCount; ++i)
+    Faces_CB->addItem(CardArt::FaceStyleName(CardArt::FaceStyle(i)));
+  Faces_CB->setCurrentIndex(int(CardArt::FaceStyleFromInt(values.CardFaces)));
+  facesLabel->setBuddy(Faces_CB);
+  FacesPreview = new QLabel(cards);
+  FacesPreview->setGeometry(9, 46, 360 + extra, 150);
+  FacesPreview->setAccessibleName(tr("Preview of the cards"));
+  connect(Faces_CB, &QComboBox::currentIndexChanged, this, [this] { ShowFacesPreview(); });
+
   Color_Btn = new QPushButton("Set Color", back);
   Color_Btn->setGeometry(35 + extra / 2, 56, 90, 25);
   Picture_Btn = new QPushButton("Set Picture", back);
@@ -174,6 +190,7 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   PageControl1->setCurrentIndex(0);
   OkBtn->setFocus();
   ShowPreview();
+  ShowFacesPreview();
 }
 
 OptionsValues TOptions::Values() {
@@ -187,6 +204,7 @@ OptionsValues TOptions::Values() {
   v.AnimationSpeed = Speed_CB->currentIndex();
   v.WinnableOnly = Winnable_CB->isChecked();
   v.WinnableGrade = Grade_CB->currentIndex();
+  v.CardFaces = Faces_CB->currentIndex();
   for (int i = 0; i < 3; ++i)
     if (Undoredo_RG[i]->isChecked()) v.UndoOption = i;
   return v;
@@ -225,6 +243,15 @@ void TOptions::ShowPreview() {
     Image1->show();
   }
   Panel1->setPalette(pal);
+}
+
+void TOptions::ShowFacesPreview() {
+  // Drawn at the screen's pixel ratio, so the preview is as sharp as the
+  // table; on the table's colour, as the cards will lie.
+  const qreal ratio = devicePixelRatioF();
+  const QImage fan = CardArt::FacesPreview(CardArt::FaceStyleFromInt(Faces_CB->currentIndex()),
+                                           FacesPreview->size(), model_.Values().Color, ratio);
+  FacesPreview->setPixmap(QPixmap::fromImage(fan));
 }
 
 void TOptions::RequestHelp(QWidget* w) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog: the "Preferences" page (messages, sound, tray, empty
-// piles, undo), the "Background" page (colour or picture) and the "Play"
-// page (the abandon question, the speed of the cards' slides). The values and
+// piles, undo), the "Background" page (colour or picture), the "Play"
+// page (the abandon question, the speed of the cards' slides) and the
+// "Cards" page (the faces, with a preview). The values and
 // the rules for changing them live in OptionsModel; TOptions is its window.
 
 #include <QColor>
@@ -40,6 +41,7 @@ struct OptionsValues {
   int AnimationSpeed = 2;     // Speed_CB: 0 off, 1 fast, 2 normal, 3 slow
   bool WinnableOnly = false;  // Winnable_CB: New Game deals only proven winnable numbers
   int WinnableGrade = 0;      // Grade_CB: 0 any, 1 Easy, 2 Medium, 3 Hard, 4 Expert
+  int CardFaces = 0;          // Faces_CB: CardArt::FaceStyle
   QColor Color = QColor(0, 128, 0);
   int PatternType = ptColor;
   QString PatternName = QStringLiteral("Wood1");
@@ -110,6 +112,8 @@ class TOptions : public QDialog {
   void Color_BtnClick();
   void Picture_BtnClick();
   void ShowPreview();
+  // The "Cards" page's fan of cards in the faces the list shows now.
+  void ShowFacesPreview();
 
   QTabWidget* PageControl1 = nullptr;
   QCheckBox* WEChk = nullptr;
@@ -121,6 +125,8 @@ class TOptions : public QDialog {
   QComboBox* Speed_CB = nullptr;
   QCheckBox* Winnable_CB = nullptr;
   QComboBox* Grade_CB = nullptr;
+  QComboBox* Faces_CB = nullptr;
+  QLabel* FacesPreview = nullptr;
   QRadioButton* Undoredo_RG[3] = {};
   QPushButton* Color_Btn = nullptr;
   QPushButton* Picture_Btn = nullptr;

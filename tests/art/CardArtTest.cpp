@@ -291,6 +291,55 @@ TEST_F(CardArtImages, CourtCardsAreColourfulPicturesUnlikeTheNumberCards) {
   }
 }
 
+// The faces to choose from. Four colours: hearts and spades as always,
+// clubs and diamonds in inks of their own, all four far apart. Large print:
+// the index about twice as tall, and still tall enough at the smallest zoom.
+TEST(CardArtFaceStyles, FourColoursKeepSuitsApartAndLargePrintDoublesTheIndex) {
+  using CardArt::FaceStyle;
+  // The ink at the centre of each Ace, inside its one large pip.
+  auto ink = [](int suit, FaceStyle faces) {
+    return CardImage((suit - 1) * 13 + 1, QSize(W, H), faces).pixel(W / 2, H / 2);
+  };
+  std::vector<QRgb> four;
+  for (int suit = 1; suit <= 4; ++suit) {
+    four.push_back(ink(suit, FaceStyle::FourColour));
+    EXPECT_EQ(four.back() == ink(suit, FaceStyle::Standard), suit >= 3) << suit;
+  }
+  for (size_t a = 0; a < 4; ++a) {
+    for (size_t b = a + 1; b < 4; ++b) {
+      const int dr = qRed(four[a]) - qRed(four[b]), dg = qGreen(four[a]) - qGreen(four[b]),
+                db = qBlue(four[a]) - qBlue(four[b]);
+      EXPECT_GT(dr * dr + dg * dg + db * db, 100 * 100) << a << " vs " << b;
+    }
+  }
+
+  // The first run of ink rows from the top in the index's corner: the rank.
+  auto rankRows = [](FaceStyle faces, QSize size, int right) {
+    const QImage img = CardImage(1, size, faces);  // the Ace of clubs
+    const int outline = std::max(1, (size.height() + 29) / H);  // the border's thickness
+    int rows = 0;
+    for (int y = outline; y < size.height() / 2; ++y) {
+      bool inked = false;
+      for (int x = 2 * outline + 1; x < right; ++x)
+        inked = inked || IsInk(img.pixel(x, y));
+      if (inked) {
+        ++rows;
+      } else if (rows > 0) {
+        break;
+      }
+    }
+    return rows;
+  };
+  const QSize twice(2 * W, 2 * H);
+  const int standard = rankRows(FaceStyle::Standard, twice, 33);
+  const int large = rankRows(FaceStyle::LargePrint, twice, 33);
+  EXPECT_GE(large * 10, standard * 16) << standard << " rows against " << large;
+  EXPECT_GE(rankRows(FaceStyle::LargePrint, QSize(W / 2, H / 2), 17), 7);
+  // Only the faces change.
+  for (int k : {53, 69, 71})
+    EXPECT_EQ(CardImage(k, QSize(W, H), FaceStyle::LargePrint), CardImage(k)) << k;
+}
+
 TEST(CardArtCursor, ArrowPointsDownAtTheHotSpot) {
   const QImage cur = CardArt::DropCursorImage();
   ASSERT_EQ(cur.size(), QSize(32, 32));

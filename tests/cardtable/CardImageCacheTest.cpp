@@ -171,6 +171,47 @@ TEST_F(CardImageStoreTest, RenumberedImagesBehindAValidChecksumAreDrawnOver) {
   EXPECT_EQ(CardImages::Image(7, solid), Drawn(7, solid));
 }
 
+// The faces chosen in the options: the store draws them from then on, and the
+// kept file names the faces it holds, so a file of other faces is drawn over.
+TEST_F(CardImageStoreTest, ImagesAndTheKeptFileFollowTheChosenFaces) {
+  using CardArt::FaceStyle;
+  const QSize own(CardArt::kCardWidth, CardArt::kCardHeight);
+  struct Restore {
+    ~Restore() { CardImages::SetFaceStyle(FaceStyle::Standard); }
+  } restore;
+  const QSize size(47, 64);
+  const QString file = dir.filePath("card-images.bin");
+  // A file of the standard faces, then a start with four colours.
+  WriteFile(file, Encode(CardArt::CacheFingerprint(), DrawnSet(size)));
+  CardImages::SetFaceStyle(FaceStyle::FourColour);
+  CardImages::UseDiskCache(file);
+  const QImage fourColour = CardArt::CardImage(1, size, FaceStyle::FourColour);
+  EXPECT_NE(fourColour, Drawn(1, size));
+  EXPECT_EQ(CardImages::Image(1, size), fourColour);
+  EXPECT_EQ(CardImages::Image(1), CardArt::CardImage(1, own, FaceStyle::FourColour));
+  const QImage back = CardImages::Image(55, size);
+
+  // Prepare keeps the faces now shown, under their own fingerprint.
+  CardImages::Prepare(size, 3);
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const CardImageCache::Contents read = Decode(f.readAll());
+  ASSERT_TRUE(read.ok) << read.why.toStdString();
+  EXPECT_EQ(read.fingerprint, CardArt::CacheFingerprint(FaceStyle::FourColour));
+  EXPECT_NE(read.fingerprint, CardArt::CacheFingerprint());
+  for (const Entry& e : read.entries) {
+    if (e.number == 1) {
+      EXPECT_EQ(e.image, fourColour);
+    }
+  }
+
+  // Back to the standard faces: drawn again, the back is kept as it was.
+  CardImages::SetFaceStyle(FaceStyle::Standard);
+  EXPECT_EQ(CardImages::Image(1, size), Drawn(1, size));
+  EXPECT_EQ(CardImages::Image(1), Drawn(1, own));
+  EXPECT_EQ(CardImages::Image(55, size), back);
+}
+
 TEST_F(CardImageStoreTest, PrepareKeepsWhatItDrewOnceAndSurvivesAnUnwritablePlace) {
   const QSize size(45, 61);
   const QString file = dir.filePath("sub/card-images.bin");

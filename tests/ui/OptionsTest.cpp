@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -125,6 +126,7 @@ TEST(UiOptions, DialogShowsTheValuesAndReadsTheControlsBack) {
   v.Warnings = false;
   v.Tray = true;
   v.UndoOption = 0;
+  v.CardFaces = 2;
   TOptions dlg(v);
   EXPECT_FALSE(dlg.WEChk->isChecked());
   EXPECT_FALSE(dlg.Sound_CB->isChecked());
@@ -138,7 +140,21 @@ TEST(UiOptions, DialogShowsTheValuesAndReadsTheControlsBack) {
   dlg.Sound_CB->setChecked(true);
   dlg.Empty_Pile_CB->setChecked(true);
   dlg.Undoredo_RG[2]->setChecked(true);
+  // The cards' list shows the faces, and its preview follows the choice.
+  EXPECT_EQ(dlg.Faces_CB->currentText(), "Four colours");
+  const QImage fourColours = dlg.FacesPreview->pixmap().toImage();
+  dlg.Faces_CB->setCurrentIndex(1);
+  EXPECT_EQ(dlg.Faces_CB->currentText(), "Large print");
+  EXPECT_NE(dlg.FacesPreview->pixmap().toImage(), fourColours);
+  EXPECT_FALSE(fourColours.isNull());
+  if (const char* out = getenv("WENLO_SHOT_DIR")) {  // for a person to look at
+    dlg.PageControl1->setCurrentIndex(dlg.PageControl1->indexOf(dlg.Faces_CB->parentWidget()));
+    dlg.show();
+    QApplication::processEvents();
+    dlg.grab().save(QString::fromLocal8Bit(out) + "/options-cards.png");
+  }
   const OptionsValues out = dlg.Values();
+  EXPECT_EQ(out.CardFaces, 1);
   EXPECT_FALSE(out.Warnings);
   EXPECT_TRUE(out.PlaySound);
   EXPECT_TRUE(out.Tray);
