@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "platform/FileLock.h"
+#include "platform/Language.h"
 #include "platform/SafeFile.h"
 
 namespace {
@@ -117,6 +118,7 @@ void Sanitize(AppSettings& s) {
   if (s.PatternType < 0 || s.PatternType > 2) s.PatternType = defaults.PatternType;
   if (s.AnimationSpeed < 0 || s.AnimationSpeed > 3) s.AnimationSpeed = defaults.AnimationSpeed;
   if (s.WinnableGrade < 0 || s.WinnableGrade > 4) s.WinnableGrade = defaults.WinnableGrade;
+  s.Language = Language::Normalized(s.Language);
   s.PlayersCount = std::clamp(s.PlayersCount, 0, kMaxPlayers);
   if (s.ActivePlayer < 0 || s.ActivePlayer >= std::max(s.PlayersCount, 1)) s.ActivePlayer = 0;
   // Games test AutoPlay == 0 for "On"; anything but the two known values
@@ -265,6 +267,7 @@ AppSettings ReadSettings(QSettings& store) {
   s.AnimationSpeed = ReadInt(store, QStringLiteral("AnimationSpeed"), s.AnimationSpeed);
   s.WinnableOnly = ReadBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
   s.WinnableGrade = ReadInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
+  s.Language = ReadString(store, QStringLiteral("Language"), s.Language);
   store.endGroup();
 
   ApplyGameOptionsValue(store.value(kGameOptionsKey), s.GameOptions);
@@ -322,6 +325,7 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   WriteInt(store, QStringLiteral("AnimationSpeed"), s.AnimationSpeed);
   WriteBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
   WriteInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
+  store.setValue(QStringLiteral("Language"), s.Language);
   store.endGroup();
 
   store.setValue(kStatisticsKey, RegStatisticsToBytes(s.Statistics));

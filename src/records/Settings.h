@@ -79,6 +79,7 @@ struct AppSettings {
   int AnimationSpeed = 2;     // card slides: 0 off, 1 fast, 2 normal, 3 slow
   bool WinnableOnly = false;  // New Game deals only numbers the solver proves winnable
   int WinnableGrade = 0;      // of them: 0 any, 1 Easy, 2 Medium, 3 Hard, 4 Expert
+  QString Language;           // "" follows the system, else "en", "de", "fr" or "es"
   // "Players"
   int PlayersCount = 0;  // 0: first start, players.dat is not read
   int ActivePlayer = 0;

@@ -40,6 +40,7 @@ struct OptionsValues {
   int AnimationSpeed = 2;     // Speed_CB: 0 off, 1 fast, 2 normal, 3 slow
   bool WinnableOnly = false;  // Winnable_CB: New Game deals only proven winnable numbers
   int WinnableGrade = 0;      // Grade_CB: 0 any, 1 Easy, 2 Medium, 3 Hard, 4 Expert
+  QString Language;           // Language_CB: "" the system's, or a language code
   QColor Color = QColor(0, 128, 0);
   int PatternType = ptColor;
   QString PatternName = QStringLiteral("Wood1");
@@ -121,6 +122,7 @@ class TOptions : public QDialog {
   QComboBox* Speed_CB = nullptr;
   QCheckBox* Winnable_CB = nullptr;
   QComboBox* Grade_CB = nullptr;
+  QComboBox* Language_CB = nullptr;
   QRadioButton* Undoredo_RG[3] = {};
   QPushButton* Color_Btn = nullptr;
   QPushButton* Picture_Btn = nullptr;

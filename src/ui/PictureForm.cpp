@@ -49,8 +49,9 @@ bool PictureChooserModel::ChooseFile(const QString& path) {
 
 // ---------------------------------------------------------------------------
 QString RunOpenPictureDialog(QWidget* parent) {
-  QFileDialog dlg(parent, QObject::tr("Open"), QString(),
-                  "All (*.bmp *.jpg *.jpeg);;Bitmaps (*.bmp);;JPEG (*.jpg *.jpeg)");
+  QFileDialog dlg(
+      parent, TPictureForm::tr("Open"), QString(),
+      TPictureForm::tr("All (*.bmp *.jpg *.jpeg);;Bitmaps (*.bmp);;JPEG (*.jpg *.jpeg)"));
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   if (ExecDialog(dlg, mrCancel) != mrOk) return {};
@@ -59,7 +60,7 @@ QString RunOpenPictureDialog(QWidget* parent) {
 
 TPictureForm::TPictureForm(const QString& patternName, QWidget* parent)
     : QDialog(parent), model_(patternName) {
-  setWindowTitle("Select Background Picture");
+  setWindowTitle(tr("Select Background Picture"));
   setFixedSize(352, 222);
   RunFileDialog = RunOpenPictureDialog;
 
@@ -84,12 +85,12 @@ TPictureForm::TPictureForm(const QString& patternName, QWidget* parent)
   Image1->setAlignment(Qt::AlignCenter);
   Image1->setWordWrap(true);
 
-  Button1 = new QPushButton("&Select File...", this);
+  Button1 = new QPushButton(tr("&Select File..."), this);
   Button1->setGeometry(9, 144, 162, 25);
-  Btn_Ok = new QPushButton("&OK", this);
+  Btn_Ok = new QPushButton(tr("&OK"), this);
   Btn_Ok->setGeometry(184, 192, 75, 25);
   Btn_Ok->setDefault(true);
-  Btn_Cancel = new QPushButton("Cancel", this);
+  Btn_Cancel = new QPushButton(tr("Cancel"), this);
   Btn_Cancel->setGeometry(272, 192, 75, 25);
 
   connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int) { ListBox1Click(); });
