@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>Decks</source>
-        <translation>Kartenspiele</translation>
+        <translation>Decks</translation>
     </message>
 </context>
 <context>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Average</source>
-        <translation>Mittel</translation>
+        <translation>Schnitt</translation>
     </message>
 </context>
 <context>
@@ -691,7 +691,7 @@
     <name>TAboutBox</name>
     <message>
         <source>Build %1</source>
-        <translation>Build %1</translation>
+        <translation>Stand %1</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -1141,7 +1141,7 @@ Version 3 oder später. Keine Garantie.</translation>
     </message>
     <message>
         <source>&amp;Animation speed:</source>
-        <translation>&amp;Animationsgeschwindigkeit:</translation>
+        <translation>Animations&amp;geschwindigkeit:</translation>
     </message>
     <message>
         <source>Off</source>
@@ -1213,6 +1213,18 @@ Version 3 oder später. Keine Garantie.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Marmor</translation>
+    </message>
+    <message>
+        <source>Cloth</source>
+        <translation>Stoff</translation>
     </message>
 </context>
 <context>
@@ -1345,7 +1357,7 @@ von 1 bis 2147483647</translation>
     <name>TWinDlg</name>
     <message>
         <source>Congratulations!!!!</source>
-        <translation>Herzlichen Glückwunsch!!!!</translation>
+        <translation>Glückwunsch!!!!</translation>
     </message>
     <message>
         <source>Once more?</source>

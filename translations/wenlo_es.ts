@@ -1141,7 +1141,7 @@ versión 3 o posterior. Sin garantía.</translation>
     </message>
     <message>
         <source>&amp;Animation speed:</source>
-        <translation>Velocidad de &amp;animación:</translation>
+        <translation>&amp;Velocidad de animación:</translation>
     </message>
     <message>
         <source>Off</source>
@@ -1213,6 +1213,18 @@ versión 3 o posterior. Sin garantía.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Madera</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Mármol</translation>
+    </message>
+    <message>
+        <source>Cloth</source>
+        <translation>Tela</translation>
     </message>
 </context>
 <context>

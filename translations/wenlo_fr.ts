@@ -810,7 +810,7 @@ version 3 ou ultérieure. Aucune garantie.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
 </context>
 <context>
@@ -1141,7 +1141,7 @@ version 3 ou ultérieure. Aucune garantie.</translation>
     </message>
     <message>
         <source>&amp;Animation speed:</source>
-        <translation>Vitesse d&apos;&amp;animation :</translation>
+        <translation>&amp;Vitesse d&apos;animation :</translation>
     </message>
     <message>
         <source>Off</source>
@@ -1213,6 +1213,18 @@ version 3 ou ultérieure. Aucune garantie.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Wood</source>
+        <translation>Bois</translation>
+    </message>
+    <message>
+        <source>Marble</source>
+        <translation>Marbre</translation>
+    </message>
+    <message>
+        <source>Cloth</source>
+        <translation>Tissu</translation>
     </message>
 </context>
 <context>
@@ -1292,7 +1304,7 @@ de 1 à 2147483647</translation>
     </message>
     <message>
         <source>&amp;Clear statistics...</source>
-        <translation>&amp;Effacer les statistiques...</translation>
+        <translation>Effacer les &amp;statistiques...</translation>
     </message>
     <message>
         <source>The game history %1 cannot be read: %2</source>

@@ -131,10 +131,12 @@ void THiscoreForm::BuildTable() {
 void THiscoreForm::ApplyLayout() {
   const QFontMetrics fm(Hiscore_SG->font());
   const int rowHeight = fm.height() + 4;
-  int widths[3] = {
-      fm.horizontalAdvance(QStringLiteral("10L")),
-      fm.horizontalAdvance(QLatin1Char('L') + kSampleName + QStringLiteral("LLL")),
-      fm.horizontalAdvance(HiscoreHeader(HiscoreRanking::AverageScore) + QStringLiteral("L"))};
+  int widths[3] = {fm.horizontalAdvance(QStringLiteral("10L")),
+                   fm.horizontalAdvance(QLatin1Char('L') + kSampleName + QStringLiteral("LLL")), 0};
+  // The score column fits the header of every ranking.
+  for (HiscoreRanking r :
+       {HiscoreRanking::TotalScore, HiscoreRanking::AverageScore, HiscoreRanking::WinPercent})
+    widths[2] = std::max(widths[2], fm.horizontalAdvance(HiscoreHeader(r) + QStringLiteral("LL")));
   // Names may be longer than the sample: no name gets cut, and the dialog
   // keeps one size whichever game is chosen.
   for (const QString& name : players_.Names())

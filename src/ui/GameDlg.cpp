@@ -191,7 +191,10 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
     ListView1->resizeColumnToContents(c);
     ListView1->setColumnWidth(c, ListView1->columnWidth(c) + 6);
   }
-  ListView1->setColumnWidth(2, 50);
+  // The packs column: narrow, but never narrower than its header.
+  ListView1->setColumnWidth(2, std::max(50, ListView1->header()->fontMetrics().horizontalAdvance(
+                                                GameListModel::DecksColumn()) +
+                                                16));
   FillPlayers();
   ListView1->setFocus();
 }

@@ -142,17 +142,21 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   Abandon_CB = new QCheckBox(tr("Ask before a started game is abandoned"), play);
   Abandon_CB->setGeometry(9, 14, 360 + extra, 22);
   Abandon_CB->setChecked(values.AskAbandon);
-  auto* speedLabel = new QLabel(tr("&Animation speed:"), play);
-  speedLabel->setGeometry(9, 50, 130, 22);
+  // The labels as wide as the longer of them needs, the boxes after them.
+  const QString speedText = tr("&Animation speed:"), languageText = tr("&Language:");
+  const int labelW = std::max({130, fm.horizontalAdvance(QString(speedText).remove('&')) + 12,
+                               fm.horizontalAdvance(QString(languageText).remove('&')) + 12});
+  auto* speedLabel = new QLabel(speedText, play);
+  speedLabel->setGeometry(9, 50, labelW, 22);
   Speed_CB = new QComboBox(play);
-  Speed_CB->setGeometry(140, 50, 120, 24);
+  Speed_CB->setGeometry(10 + labelW, 50, 120, 24);
   Speed_CB->addItems({tr("Off"), tr("Fast"), tr("Normal"), tr("Slow")});
   Speed_CB->setCurrentIndex(qBound(0, values.AnimationSpeed, 3));
   speedLabel->setBuddy(Speed_CB);
-  auto* languageLabel = new QLabel(tr("&Language:"), play);
-  languageLabel->setGeometry(9, 86, 130, 22);
+  auto* languageLabel = new QLabel(languageText, play);
+  languageLabel->setGeometry(9, 86, labelW, 22);
   Language_CB = new QComboBox(play);
-  Language_CB->setGeometry(140, 86, 120, 24);
+  Language_CB->setGeometry(10 + labelW, 86, 120, 24);
   for (const Language::Choice& c : Language::Choices()) {
     Language_CB->addItem(c.name, c.code);
     if (c.code == values.Language) Language_CB->setCurrentIndex(Language_CB->count() - 1);

@@ -74,7 +74,15 @@ TPictureForm::TPictureForm(const QString& patternName, QWidget* parent)
 
   ListBox1 = new QListWidget(this);
   ListBox1->setGeometry(8, 8, 161, 121);
-  ListBox1->addItems(model_.Items());
+  // The pictures keep their stored names ("Wood1"); the list says them in
+  // the language in use ("Holz1").
+  static const char* const kKinds[] = {QT_TR_NOOP("Wood"), QT_TR_NOOP("Marble"),
+                                       QT_TR_NOOP("Cloth")};
+  for (QString item : model_.Items()) {
+    for (const char* kind : kKinds)
+      if (item.startsWith(QLatin1String(kind))) item.replace(0, int(qstrlen(kind)), tr(kind));
+    ListBox1->addItem(item);
+  }
 
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

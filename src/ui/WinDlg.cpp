@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 
 #include "art/WinArt.h"
 #include "platform/Modal.h"
@@ -27,6 +28,9 @@ TWinDlg::TWinDlg(const QString& gameName, QWidget* parent) : QDialog(parent) {
   label2->setFont(f2);
   label2->move(76, 44);
   label2->adjustSize();
+  // A longer text in another language widens the dialog rather than being cut.
+  const int textRight = std::max(label1->geometry().right(), label2->geometry().right());
+  if (textRight + 16 > width()) setFixedSize(textRight + 16, height());
   auto* yes = new QPushButton(tr("&Yes"), this);
   yes->setGeometry(28, 72, 77, 26);
   yes->setDefault(true);

@@ -17,8 +17,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
+#include <map>
 
-#include "art/Background.h"
 #include "platform/Language.h"
 #include "platform/Modal.h"
 #include "support/EveryDialog.h"
@@ -106,14 +106,13 @@ TEST_F(PseudoTranslation, EveryTextAPlayerSeesIsMarked) {
   window.Flow().DealGame(32, 1);  // FreeCell: a verdict, a score, a number
 
   // Names shown as they are: the program's, the players', the languages'
-  // (each in its own words), the licence and the built-in pictures.
+  // (each in its own words) and the licence.
   QStringList allowed{QStringLiteral("Wenlo Solitaire Collection"),
                       QStringLiteral("GPL-3.0-or-later"),
                       QStringLiteral("www.gnu.org/licenses/gpl-3.0")};
   allowed << window.Flow().Players().Names();
   for (const Language::Choice& c : Language::Choices())
     if (!c.code.isEmpty()) allowed << c.name;
-  allowed << BuiltInPatternNames();
 
   int views = 0;
   VisitEveryView(window, [&](const QString& name, QWidget& view) {
@@ -130,6 +129,76 @@ TEST_F(PseudoTranslation, EveryTextAPlayerSeesIsMarked) {
     }
   });
   EXPECT_GE(views, 25);
+}
+
+namespace {
+
+// The key after the & of a text ("Sol&ve": V), or nothing.
+QChar Accelerator(const QString& text) {
+  const QString t = QString(text).remove(QStringLiteral("&&"));
+  const qsizetype at = t.indexOf(QLatin1Char('&'));
+  return at >= 0 && at + 1 < t.size() ? t[at + 1].toUpper() : QChar();
+}
+
+// The accelerators one view offers at once: its menu's items, or the
+// buttons and labels shown together.
+std::map<QChar, QStringList> Accelerators(QWidget& view) {
+  std::map<QChar, QStringList> keys;
+  const auto add = [&](const QString& text) {
+    if (QChar key = Accelerator(text); !key.isNull()) keys[key] << text;
+  };
+  if (qobject_cast<QMenu*>(&view)) {
+    for (QAction* a : view.actions())
+      add(a->text());
+    return keys;
+  }
+  for (QWidget* w : view.findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(&view) || qobject_cast<QMenuBar*>(w->parentWidget())) continue;
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) add(b->text());
+    if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy()) add(l->text());
+  }
+  return keys;
+}
+
+}  // namespace
+
+// Alt and a letter must reach one command: no translation gives one letter
+// to two items of a menu or dialog where the English does not (the English
+// Game menu shares R between Restart Game and Redo, as it always has).
+TEST(Translations, NoViewGivesOneKeyTwice) {
+  std::map<QString, int> english;  // view -> items sharing a key in English
+  for (const char* lang : {"en", "de", "fr", "es"}) {
+    const bool isEnglish = QLatin1String(lang) == QLatin1String("en");
+    Language::Apply(QString::fromLatin1(lang));
+    ScopedModalResponder answers([](const ModalRequest& r) { return r.defaultResult; });
+    QTemporaryDir dir;
+    MainOptions options;
+    options.DataDir = dir.path();
+    TMain_F window(options);
+    window.MarkClosed();
+    window.Flow().DealGame(32, 1);
+    const auto check = [&](const QString& name, const std::map<QChar, QStringList>& keys) {
+      int shared = 0;
+      QStringList clashes;
+      for (const auto& [key, texts] : keys)
+        if (texts.size() > 1) {
+          shared += int(texts.size());
+          clashes << texts.join(QStringLiteral(" / "));
+        }
+      if (isEnglish)
+        english[name] = shared;
+      else
+        EXPECT_LE(shared, english[name])
+            << lang << " " << name.toStdString() << ": " << clashes.join(", ").toStdString();
+    };
+    VisitEveryView(window,
+                   [&](const QString& name, QWidget& view) { check(name, Accelerators(view)); });
+    std::map<QChar, QStringList> titles;
+    for (QAction* a : window.menuBar()->actions())
+      if (QChar key = Accelerator(a->text()); !key.isNull()) titles[key] << a->text();
+    check(QStringLiteral("menu bar"), titles);
+  }
+  Language::Apply(QStringLiteral("en"));
 }
 
 TEST(PseudoCheck, FindsWordsOutsideBrackets) {
