@@ -258,6 +258,10 @@
         <source>Score: $%1</source>
         <translation>Puntos: $%1</translation>
     </message>
+    <message>
+        <source>%1 [#%2]</source>
+        <translation>%1 [n.º %2]</translation>
+    </message>
 </context>
 <context>
     <name>GameListModel</name>

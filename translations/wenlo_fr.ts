@@ -258,6 +258,10 @@
         <source>Score: $%1</source>
         <translation>Score : $%1</translation>
     </message>
+    <message>
+        <source>%1 [#%2]</source>
+        <translation>%1 [n° %2]</translation>
+    </message>
 </context>
 <context>
     <name>GameListModel</name>

@@ -498,6 +498,12 @@ void TMain_F::SyncRedealButton() {
   redealButton_->setGeometry(surface_->ToWidget(b->Geometry));
   QFont font = redealButton_->parentWidget()->font();
   if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * surface_->Zoom());
+  // The button keeps the game's size; a longer caption in another language
+  // takes a smaller font rather than being cut.
+  const QString caption = QString(b->Caption).remove(QLatin1Char('&'));
+  const int room = redealButton_->width() - 8;
+  while (font.pointSizeF() > 5 && QFontMetrics(font).horizontalAdvance(caption) > room)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
   redealButton_->setFont(font);
   redealButton_->setEnabled(b->Enabled());
   redealButton_->show();

@@ -430,8 +430,7 @@ QString GameFlow::Caption() const {
     case DealKind::Random:
       break;
   }
-  c += QStringLiteral(" [#%1]").arg(gameNumber_);
-  return c;
+  return QCoreApplication::translate("GameFlow", "%1 [#%2]").arg(c).arg(gameNumber_);
 }
 
 QString GameFlow::PlayerPanel() const {
