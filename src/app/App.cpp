@@ -260,6 +260,9 @@ int RunApplication(int argc, char** argv) {
   }
   MainOptions options =
       WindowOptions(cl.dataDir, headless, cl.resume, cl.game.has_value() || cl.number.has_value());
+  // A script's lines and the dump read the same in every language: those
+  // runs never translate. A screenshot shows what the player would see.
+  options.Translate = cl.script.isEmpty() && !cl.dump;
   TMain_F window(options);
   GameFlow& flow = window.Flow();
   // The window told the player in a message box; without one it goes here.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ExitHandling.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QSocketNotifier>
 #include <csignal>
@@ -69,11 +70,10 @@ bool SignalArrived() {
 }
 
 QString SaveFailureText(const SaveReport& report) {
-  return QStringLiteral(
-             "Your statistics, settings or game in progress could not be saved; the files keep "
-             "what they held "
-             "before this session.\n\n") +
-         report.Lines().join(QLatin1Char('\n'));
+  return QCoreApplication::translate("ExitHandling",
+                                     "Your statistics, settings or game in progress could not be "
+                                     "saved; the files keep what they held before this session.") +
+         QStringLiteral("\n\n") + report.Lines().join(QLatin1Char('\n'));
 }
 
 void ReportSaveFailure(const SaveReport& report) {

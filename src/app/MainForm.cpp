@@ -28,6 +28,7 @@
 #include "art/WinArt.h"
 #include "cardtable/Card.h"
 #include "cardtable/SlidePace.h"
+#include "platform/Language.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/Sound.h"
@@ -63,20 +64,23 @@ TMain_F::~TMain_F() {
 }
 
 void TMain_F::FormCreate(const MainOptions& options) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  flow_ = GameFlow::Load(options.DataDir);
+  QApplication::restoreOverrideCursor();
+  // The language is among the settings just read; everything said from here
+  // on is said in it.
+  if (options.Translate) Language::Apply(flow_->Settings().Language);
   if (QScreen* s = QGuiApplication::primaryScreen()) {
     // The table zooms down to fit smaller screens; only a screen too small
     // for the board even at the smallest zoom gets the advice.
     QSize size = s->size();
     if (size.width() < 800 * SurfaceWidget::kMinZoom ||
         size.height() < 600 * SurfaceWidget::kMinZoom)
-      ShowMessage(QStringLiteral("Recommended screen resolution is 800x600 or higher"), kAppTitle,
+      ShowMessage(tr("Recommended screen resolution is 800x600 or higher"), kAppTitle,
                   MsgIcon::Information);
   }
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  flow_ = GameFlow::Load(options.DataDir);
-  QApplication::restoreOverrideCursor();
   if (!flow_->LoadProblems().Ok()) {
-    ShowMessage(QStringLiteral("Some of your files could not be read:\n\n") +
+    ShowMessage(tr("Some of your files could not be read:") + QStringLiteral("\n\n") +
                     flow_->LoadProblems().Lines().join(QLatin1Char('\n')),
                 kAppTitle, MsgIcon::Warning);
   }
@@ -212,9 +216,9 @@ std::optional<uint32_t> TMain_F::PickWinnable(int game) {
   const Grade wanted = Grade(flow_->Settings().WinnableGrade);
   std::optional<uint32_t> n = Winnable().Pick(game, wanted, this, &gaveUp);
   if (gaveUp)
-    ShowMessage(QStringLiteral("No winnable deal of this grade was found among %1 numbers.")
-                    .arg(WinnableDeals::kTries),
-                kAppTitle, MsgIcon::Information);
+    ShowMessage(
+        tr("No winnable deal of this grade was found among %1 numbers.").arg(WinnableDeals::kTries),
+        kAppTitle, MsgIcon::Information);
   return n;
 }
 
@@ -231,7 +235,7 @@ void TMain_F::DealOfTheDay1Click() {
 
 void TMain_F::CreateMenus() {
   QMenuBar* bar = menuBar();
-  QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+  QMenu* game = bar->addMenu(tr("&Game"));
   connect(game, &QMenu::aboutToShow, this, [this] { GameClick(); });
   auto add = [this](QMenu* m, const QString& text, void (TMain_F::*cmd)(),
                     const QKeySequence& key = QKeySequence()) {
@@ -240,20 +244,19 @@ void TMain_F::CreateMenus() {
     connect(a, &QAction::triggered, this, [this, cmd] { Guarded(cmd); });
     return a;
   };
-  Deal_MI =
-      add(game, QStringLiteral("&New Game"), &TMain_F::Deal_MIClick, QKeySequence(Qt::Key_F2));
-  Replay1 = add(game, QStringLiteral("&Restart Game"), &TMain_F::Replay1Click);
-  add(game, QStringLiteral("Select Shu&ffle"), &TMain_F::SelectShuffle1Click);
-  add(game, QStringLiteral("&Select Solitaire..."), &TMain_F::Game_MIClick);
-  add(game, QStringLiteral("Deal of the &Day"), &TMain_F::DealOfTheDay1Click);
+  Deal_MI = add(game, tr("&New Game"), &TMain_F::Deal_MIClick, QKeySequence(Qt::Key_F2));
+  Replay1 = add(game, tr("&Restart Game"), &TMain_F::Replay1Click);
+  add(game, tr("Select Shu&ffle"), &TMain_F::SelectShuffle1Click);
+  add(game, tr("&Select Solitaire..."), &TMain_F::Game_MIClick);
+  add(game, tr("Deal of the &Day"), &TMain_F::DealOfTheDay1Click);
   game->addSeparator();
-  add(game, QStringLiteral("Statistics..."), &TMain_F::Statistics1Click);
+  add(game, tr("Statistics..."), &TMain_F::Statistics1Click);
   game->addSeparator();
   // Undo and Redo show their keys, but the keys are shortcuts of the window
   // (below): an item's own shortcut would follow the enabled state the menu
   // had when it was last opened.
-  NewUndo1 = add(game, QStringLiteral("&Undo\tCtrl+Z"), &TMain_F::NewUndo1Click);
-  NewRedo1 = add(game, QStringLiteral("&Redo\tCtrl+R"), &TMain_F::NewRedo1Click);
+  NewUndo1 = add(game, tr("&Undo\tCtrl+Z"), &TMain_F::NewUndo1Click);
+  NewRedo1 = add(game, tr("&Redo\tCtrl+R"), &TMain_F::NewRedo1Click);
   auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
   connect(undoKey, &QShortcut::activated, this,
           [this] { GameMenuShortcut(NewUndo1, &TMain_F::NewUndo1Click); });
@@ -263,40 +266,40 @@ void TMain_F::CreateMenus() {
     connect(redoKey, &QShortcut::activated, this,
             [this] { GameMenuShortcut(NewRedo1, &TMain_F::NewRedo1Click); });
   }
-  Hint1 = add(game, QStringLiteral("&Hint"), &TMain_F::Hint1Click, QKeySequence(Qt::Key_H));
-  Solve1 = add(game, QStringLiteral("Sol&ve"), &TMain_F::Solve1Click);
+  Hint1 = add(game, tr("&Hint"), &TMain_F::Hint1Click, QKeySequence(Qt::Key_H));
+  Solve1 = add(game, tr("Sol&ve"), &TMain_F::Solve1Click);
   game->addSeparator();
-  add(game, QStringLiteral("&Exit"), &TMain_F::Exit_MIClick);
+  add(game, tr("&Exit"), &TMain_F::Exit_MIClick);
 
-  QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-  add(options, QStringLiteral("&Deck..."), &TMain_F::Deck_MIClick);
-  add(options, QStringLiteral("&Options..."), &TMain_F::Options1Click);
+  QMenu* options = bar->addMenu(tr("&Options"));
+  add(options, tr("&Deck..."), &TMain_F::Deck_MIClick);
+  add(options, tr("&Options..."), &TMain_F::Options1Click);
   options->addSeparator();
-  StatusBarMenu = add(options, QStringLiteral("Statusbar"), &TMain_F::StatusBarMenuClick);
+  StatusBarMenu = add(options, tr("Statusbar"), &TMain_F::StatusBarMenuClick);
   StatusBarMenu->setCheckable(true);
-  ToolbarMenu = add(options, QStringLiteral("&Toolbar"), &TMain_F::ToolbarMenuClick);
+  ToolbarMenu = add(options, tr("&Toolbar"), &TMain_F::ToolbarMenuClick);
   ToolbarMenu->setCheckable(true);
   // F11 on most desktops; the platform's own key where it has another.
-  FullScreenMenu = add(options, QStringLiteral("&Full Screen"), &TMain_F::FullScreenMenuClick);
+  FullScreenMenu = add(options, tr("&Full Screen"), &TMain_F::FullScreenMenuClick);
   FullScreenMenu->setCheckable(true);
   QList<QKeySequence> fullKeys = QKeySequence::keyBindings(QKeySequence::FullScreen);
   if (!fullKeys.contains(QKeySequence(Qt::Key_F11))) fullKeys.prepend(QKeySequence(Qt::Key_F11));
   FullScreenMenu->setShortcuts(fullKeys);
-  SolverMenu = add(options, QStringLiteral("Show whether &winnable"), &TMain_F::SolverMenuClick);
+  SolverMenu = add(options, tr("Show whether &winnable"), &TMain_F::SolverMenuClick);
   SolverMenu->setCheckable(true);
 
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  add(help, QStringLiteral("&Contents..."), &TMain_F::Contents_MIClick);
+  QMenu* help = bar->addMenu(tr("&Help"));
+  add(help, tr("&Contents..."), &TMain_F::Contents_MIClick);
   GameHelp1 = add(help, QString(), &TMain_F::GameHelp1Click, QKeySequence(Qt::Key_F1));
   help->addSeparator();
-  add(help, QStringLiteral("&About..."), &TMain_F::About1Click);
+  add(help, tr("&About..."), &TMain_F::About1Click);
 
   countLabel_ = new QLabel(bar);
   // Wide enough for the longest count with room to the window's edge, and
   // as high as the menu bar, so the text is never cut and stays in the bar.
   countLabel_->setContentsMargins(0, 0, 8, 0);
   countLabel_->setFixedSize(
-      countLabel_->fontMetrics().horizontalAdvance(QStringLiteral("   Cards in deck: 104  ")) + 8,
+      countLabel_->fontMetrics().horizontalAdvance(CountText(104) + QStringLiteral("  ")) + 8,
       bar->sizeHint().height());
   countLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   bar->setCornerWidget(countLabel_, Qt::TopRightCorner);
@@ -328,18 +331,15 @@ void TMain_F::CreateToolbar() {
   const auto item = [this](QAction* a, void (TMain_F::*cmd)()) {
     return [this, a, cmd] { GameMenuShortcut(a, cmd); };
   };
-  tbNew_ = toolbar_->AddCommand(QStringLiteral("New"), QStringLiteral("New Game (F2)"),
-                                command(&TMain_F::Deal_MIClick));
-  tbRestart_ = toolbar_->AddCommand(QStringLiteral("Restart"), QStringLiteral("Restart Game"),
-                                    command(&TMain_F::Replay1Click));
-  tbUndo_ = toolbar_->AddCommand(QStringLiteral("Undo"), QStringLiteral("Undo (Ctrl+Z)"),
+  tbNew_ = toolbar_->AddCommand(tr("New"), tr("New Game (F2)"), command(&TMain_F::Deal_MIClick));
+  tbRestart_ =
+      toolbar_->AddCommand(tr("Restart"), tr("Restart Game"), command(&TMain_F::Replay1Click));
+  tbUndo_ = toolbar_->AddCommand(tr("Undo"), tr("Undo (Ctrl+Z)"),
                                  item(NewUndo1, &TMain_F::NewUndo1Click));
-  tbRedo_ = toolbar_->AddCommand(QStringLiteral("Redo"), QStringLiteral("Redo (Ctrl+R)"),
+  tbRedo_ = toolbar_->AddCommand(tr("Redo"), tr("Redo (Ctrl+R)"),
                                  item(NewRedo1, &TMain_F::NewRedo1Click));
-  tbHint_ = toolbar_->AddCommand(QStringLiteral("Hint"), QStringLiteral("Hint (H)"),
-                                 command(&TMain_F::Hint1Click));
-  tbSolve_ = toolbar_->AddCommand(QStringLiteral("Solve"), QStringLiteral("Solve"),
-                                  item(Solve1, &TMain_F::Solve1Click));
+  tbHint_ = toolbar_->AddCommand(tr("Hint"), tr("Hint (H)"), command(&TMain_F::Hint1Click));
+  tbSolve_ = toolbar_->AddCommand(tr("Solve"), tr("Solve"), item(Solve1, &TMain_F::Solve1Click));
   toolbar_->AddFigures();
   // The verdict is the status bar's, told by the solver whenever it changes;
   // Solve follows it at once rather than at the next refresh.
@@ -403,7 +403,7 @@ void TMain_F::ApplyBackground() {
 QStringList TMain_F::TableHint() const {
   for (TComponent* c : flow_->Host().Form().Components())
     if (dynamic_cast<TDeck*>(c)) return {};
-  return TableHintLines(GameName(flow_->GameIndex()));
+  return TableHintLines(GameTitle(flow_->GameIndex()));
 }
 
 void TMain_F::RefreshTableHint() {
@@ -476,7 +476,7 @@ void TMain_F::UpdateCaption() {
   const QString caption = flow_->Caption();
   setWindowTitle(flashed_ ? QStringLiteral("*** ") + caption + QStringLiteral(" ***") : caption);
   RefreshTableHint();
-  if (GameHelp1) GameHelp1->setText(GameName(flow_->GameIndex()) + QStringLiteral(" Help"));
+  if (GameHelp1) GameHelp1->setText(tr("%1 Help").arg(GameTitle(flow_->GameIndex())));
   LookAheadIfWanted();
 }
 
@@ -514,6 +514,12 @@ void TMain_F::SyncRedealButton() {
   redealButton_->setGeometry(surface_->ToWidget(b->Geometry));
   QFont font = redealButton_->parentWidget()->font();
   if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * surface_->Zoom());
+  // The button keeps the game's size; a longer caption in another language
+  // takes a smaller font rather than being cut.
+  const QString caption = QString(b->Caption).remove(QLatin1Char('&'));
+  const int room = redealButton_->width() - 8;
+  while (font.pointSizeF() > 5 && QFontMetrics(font).horizontalAdvance(caption) > room)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
   redealButton_->setFont(font);
   redealButton_->setEnabled(b->Enabled());
   redealButton_->show();
@@ -581,6 +587,7 @@ void TMain_F::Options1Click() {
   v.WinnableOnly = s.WinnableOnly;
   v.WinnableGrade = s.WinnableGrade;
   v.CardFaces = s.CardFaces;
+  v.Language = s.Language;
   v.Color = bg_.Color;
   v.PatternType = b->Pattern_Type;
   v.PatternName = s.PatternName;
@@ -602,6 +609,7 @@ void TMain_F::Options1Click() {
     SlidePace().SetSpeed(s.AnimationSpeed);
     s.WinnableOnly = v.WinnableOnly;
     s.WinnableGrade = v.WinnableGrade;
+    s.Language = v.Language;
     LookAheadIfWanted();
     s.PatternName = v.PatternName;
     s.PatternFile = v.PatternFile;

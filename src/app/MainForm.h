@@ -36,6 +36,9 @@ struct MainOptions {
   // Compose the table only for the window's first paint (a window that will
   // be shown; runs that read the table without showing it leave this off).
   bool ComposeAtFirstPaint = false;
+  // Speak the player's language (the option, else the system's). Runs whose
+  // output scripts read (--script, --dump) and the tests stay in English.
+  bool Translate = false;
 };
 
 class TMain_F : public QMainWindow {

@@ -11,6 +11,7 @@
 #include "platform/Modal.h"
 #include "platform/Threads.h"
 #include "session/GameFlow.h"
+#include "session/Hint.h"
 #include "solver/Winnable.h"
 
 namespace {
@@ -43,14 +44,10 @@ SolveBudget BackgroundBudget() {
   return b;
 }
 
-QString CardName(int cardNo) {
-  static const char* const kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
-                                       "8", "9", "10", "J", "Q", "K"};
-  static const QString kSuits[] = {QStringLiteral("\u2663"), QStringLiteral("\u2666"),
-                                   QStringLiteral("\u2665"), QStringLiteral("\u2660")};
-  if (cardNo < 1 || cardNo > 104) return QStringLiteral("a card");
+QString CardNameOf(int cardNo) {
+  if (cardNo < 1 || cardNo > 104) return SolverControl::tr("a card");
   const int k = (cardNo - 1) % 52;
-  return QLatin1String(kRanks[k % 13]) + kSuits[k / 13];
+  return CardName(k % 13 + 1, k / 13 + 1);
 }
 }  // namespace
 
@@ -285,12 +282,12 @@ QString SolverControl::LostByMoveText(const std::vector<THistoryEntry>& history,
   for (int i = std::max(from + 1, 0); i <= to && i < int(history.size()); ++i) {
     const THistoryEntry& e = history[size_t(i)];
     if (e.Kind != kEntryMove) continue;
-    const QString what =
-        e.SourceID == e.DestID ? QStringLiteral("turning") : QStringLiteral("moving");
-    return QStringLiteral("Not winnable since %1 the %2: Undo takes it back")
-        .arg(what, CardName(e.CardNo));
+    const QString card = CardNameOf(e.CardNo);
+    return e.SourceID == e.DestID
+               ? tr("Not winnable since turning the %1: Undo takes it back").arg(card)
+               : tr("Not winnable since moving the %1: Undo takes it back").arg(card);
   }
-  return QStringLiteral("Not winnable");
+  return tr("Not winnable");
 }
 
 void SolverControl::Shortened(const std::shared_ptr<Job>& job) {
@@ -333,7 +330,7 @@ QString SolverControl::WithGrade(const QString& text) const {
   if (!grade_ || !grade_->done || grade_->game != flow_.GameIndex() ||
       grade_->number != flow_.GameNumber())
     return text;
-  const QString g = GradeText(grade_->judgement.grade);
+  const QString g = GradeName(grade_->judgement.grade);
   return g.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, g);
 }
 
@@ -342,17 +339,17 @@ void SolverControl::Show(const SolveResult* result) {
   if (enabled_ && result) {
     switch (result->verdict) {
       case Verdict::Winnable:
-        text = WithGrade(QStringLiteral("Winnable"));
+        text = WithGrade(tr("Winnable"));
         break;
       case Verdict::NotWinnable:
-        text = lostText_.isEmpty() ? QStringLiteral("Not winnable") : lostText_;
+        text = lostText_.isEmpty() ? tr("Not winnable") : lostText_;
         break;
       case Verdict::Unknown:
-        text = QStringLiteral("Can't tell");
+        text = tr("Can't tell");
         break;
     }
   } else if (enabled_ && current_) {
-    text = QStringLiteral("Checking\u2026");
+    text = tr("Checking\u2026");
   }
   checking_ = enabled_ && !result && current_;
   ShowText(text);

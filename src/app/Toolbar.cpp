@@ -24,7 +24,7 @@ int MovesMade(const TBoard& board) {
   return moves;
 }
 
-TGameToolbar::TGameToolbar(QWidget* parent) : QToolBar(QStringLiteral("Toolbar"), parent) {
+TGameToolbar::TGameToolbar(QWidget* parent) : QToolBar(tr("Toolbar"), parent) {
   setObjectName(QStringLiteral("GameToolbar"));
   setMovable(false);
   setFloatable(false);
@@ -80,9 +80,9 @@ void TGameToolbar::SetScore(const QString& text) {
 }
 
 void TGameToolbar::SetMoves(int moves) {
-  Show(moves_, moves < 0 ? QString() : QStringLiteral("Moves: %1").arg(moves));
+  Show(moves_, moves < 0 ? QString() : tr("Moves: %1").arg(moves));
 }
 
 void TGameToolbar::SetTime(const QString& text) {
-  Show(time_, text.isEmpty() ? QString() : QStringLiteral("Time: ") + text);
+  Show(time_, text.isEmpty() ? QString() : tr("Time: %1").arg(text));
 }

@@ -2,6 +2,7 @@
 #include "app/WinnableDeals.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QThread>
@@ -11,7 +12,9 @@
 #include "platform/Threads.h"
 #include "session/Shuffle.h"
 
-const QString WinnableDeals::kLookingText = QStringLiteral("Looking for a winnable deal\u2026");
+QString WinnableDeals::LookingText() {
+  return QCoreApplication::translate("WinnableDeals", "Looking for a winnable deal\u2026");
+}
 
 WinnableDeals::WinnableDeals(uint32_t seed) : seed_(seed), worker_([this] { Run(); }) {}
 
@@ -67,7 +70,7 @@ std::optional<uint32_t> WinnableDeals::Pick(int game, Grade wanted, QWidget* win
     candidates.Seed(seed_ ^ 0x9E3779B9u);
     seed_ = seed_ * 69069u + 1u;
   }
-  return WaitWithProgress(window, kLookingText,
+  return WaitWithProgress(window, LookingText(),
                           [&](const std::atomic<bool>& cancel) -> std::optional<uint32_t> {
                             for (int tried = 0; !cancel; ++tried) {
                               if (std::optional<uint32_t> n = Take(game, wanted)) return n;
@@ -135,7 +138,7 @@ void WinnableDeals::Run() {
 
 std::optional<uint32_t> WinnableDeals::DayDeal(int game, const QDate& date, QWidget* window) {
   return WaitWithProgress(
-      window, QStringLiteral("Looking for the deal of the day\u2026"),
+      window, QCoreApplication::translate("WinnableDeals", "Looking for the deal of the day\u2026"),
       [&](const std::atomic<bool>& cancel) { return DealOfTheDay(game, date, &cancel); });
 }
 
@@ -156,8 +159,9 @@ std::optional<uint32_t> WaitWithProgress(
   while (!done && waited.elapsed() < 300)
     QThread::msleep(5);
   if (!done) {
-    QProgressDialog dialog(label, QStringLiteral("Cancel"), 0, 0, window);
-    dialog.setWindowTitle(QStringLiteral("Wenlo Solitaire Collection"));
+    QProgressDialog dialog(label, QCoreApplication::translate("WinnableDeals", "Cancel"), 0, 0,
+                           window);
+    dialog.setWindowTitle(QStringLiteral("Wenlo Solitaire Collection"));  // the program's name
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(0);
     dialog.show();

@@ -52,7 +52,7 @@ class WinnableDeals {
   // Candidates a look judges before it gives up.
   static constexpr int kTries = 3000;
   // What the window shows while New Game waits.
-  static const QString kLookingText;
+  static QString LookingText();
 
  private:
   struct Want {

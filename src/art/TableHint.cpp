@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "art/TableHint.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -33,8 +34,9 @@ const QFont& FontOf(int line) {
 }  // namespace
 
 QStringList TableHintLines(const QString& gameName) {
-  return {gameName, QStringLiteral("F2 deals a new game"),
-          QString::fromUtf8("Game \u203A Select Solitaire\u2026 chooses another")};
+  return {gameName, QCoreApplication::translate("TableHint", "F2 deals a new game"),
+          QCoreApplication::translate("TableHint",
+                                      "Game \u203A Select Solitaire\u2026 chooses another")};
 }
 
 QRect TableHintRect(const QSize& table, const QStringList& lines) {

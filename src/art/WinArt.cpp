@@ -2,6 +2,7 @@
 #include "art/WinArt.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -176,7 +177,7 @@ QImage WinPicture(double scale) {
 
   // The lettering: gold with a dark outline and a soft shadow.
   QPainterPath text;
-  text.addText(0, 0, font, QStringLiteral("You won!"));
+  text.addText(0, 0, font, QCoreApplication::translate("WinArt", "You won!"));
   const QRectF b = text.boundingRect();
   if (!b.isEmpty()) {
     const double targetH = 32;

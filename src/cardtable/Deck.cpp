@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
+
 #include "cardtable/Cardscmp.h"
 #include "cardtable/SlidePace.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/Raster.h"
 #include "platform/Sound.h"
+
+QString CountText(int cards) {
+  return QStringLiteral("   ") +
+         QCoreApplication::translate("TDeck", "Cards in deck: %1").arg(cards, 3);
+}
 
 namespace {
 
@@ -276,7 +283,7 @@ void TDeck::TurnOver(TDeck* source) {
 void TDeck::ShowCount() {
   if (!hostBoard_ || !Owner()) return;
   countPile = this;
-  Owner()->ShowCountText(QStringLiteral("   Cards in deck: %1").arg(cardsCount_, 3));
+  Owner()->ShowCountText(CountText(cardsCount_));
 }
 
 void TDeck::Paint(QImage& screen, const QRect& clip) {
@@ -348,7 +355,7 @@ void TDeck::TwoClickProtocol() {
         MoveCardTo(aCard);
       } else if (!action && aCard) {
         if (board->WarnEnabled) {
-          ShowMessage(QStringLiteral("This move is not allowed"),
+          ShowMessage(QCoreApplication::translate("TDeck", "This move is not allowed"),
                       QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Information);
           if (s->TopCard) s->TopCard->SetSelected(false);
         } else {

@@ -8,6 +8,10 @@
 #include "cardtable/Card.h"
 
 // ---------------------------------------------------------------------------
+// What the menu bar's corner says while the pointer rests on a pile:
+// "   Cards in deck: 24".
+QString CountText(int cards);
+
 class TDeck : public TGraphicControl {
  public:
   explicit TDeck(TForm* owner);

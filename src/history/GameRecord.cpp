@@ -4,11 +4,16 @@
 #include <array>
 
 namespace {
-const std::array<QString, 3> kResults = {QStringLiteral("won"), QStringLiteral("lost"),
-                                         QStringLiteral("abandoned")};
-const std::array<QString, 4> kKinds = {QStringLiteral("chosen number"), QStringLiteral("random"),
-                                       QStringLiteral("winnable-only"),
-                                       QStringLiteral("deal of the day")};
+// Stored as they stand; the statistics window shows them translated
+// (context "History").
+const std::array<QString, 3> kResults = {QStringLiteral(QT_TRANSLATE_NOOP("History", "won")),
+                                         QStringLiteral(QT_TRANSLATE_NOOP("History", "lost")),
+                                         QStringLiteral(QT_TRANSLATE_NOOP("History", "abandoned"))};
+const std::array<QString, 4> kKinds = {
+    QStringLiteral(QT_TRANSLATE_NOOP("History", "chosen number")),
+    QStringLiteral(QT_TRANSLATE_NOOP("History", "random")),
+    QStringLiteral(QT_TRANSLATE_NOOP("History", "winnable-only")),
+    QStringLiteral(QT_TRANSLATE_NOOP("History", "deal of the day"))};
 
 template <typename E, size_t N>
 std::optional<E> FromName(const std::array<QString, N>& names, const QString& name) {

@@ -26,7 +26,7 @@ const QString kSampleName = QStringLiteral("Alexandra Mayo");
 }  // namespace
 
 QString THiscoreForm::CaptionFor(const QString& gameName) {
-  return QStringLiteral("Hi-Scores for game '") + gameName + QLatin1Char('\'');
+  return tr("Hi-Scores for game '%1'").arg(gameName);
 }
 
 THiscoreForm::THiscoreForm(const PlayerList& players, int game, QWidget* parent)
@@ -50,7 +50,7 @@ THiscoreForm::THiscoreForm(const PlayerList& players, int game, QWidget* parent)
   header->setHighlightSections(false);
   header->setStretchLastSection(false);
 
-  Game_L = new QLabel(QStringLiteral("Game"), this);
+  Game_L = new QLabel(tr("Game"), this);
   Game_CB = new QComboBox(this);
   Game_L->setBuddy(Game_CB);
   // The game box lists the names alphabetically, each with its index.
@@ -60,10 +60,10 @@ THiscoreForm::THiscoreForm(const PlayerList& players, int game, QWidget* parent)
   QCollator collator;
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   std::stable_sort(order.begin(), order.end(), [&collator](int a, int b) {
-    return collator.compare(GameName(a), GameName(b)) < 0;
+    return collator.compare(GameTitle(a), GameTitle(b)) < 0;
   });
   for (int i : order)
-    Game_CB->addItem(GameName(i), i);
+    Game_CB->addItem(GameTitle(i), i);
   Game_CB->setCurrentIndex(Game_CB->findData(game));
   Game_CB->setMaxVisibleItems(16);
 
@@ -71,8 +71,7 @@ THiscoreForm::THiscoreForm(const PlayerList& players, int game, QWidget* parent)
   Ranking_Group = new QButtonGroup(this);
   auto* rankLayout = new QVBoxLayout(Ranking_RG);
   rankLayout->setContentsMargins(8, 6, 8, 6);
-  const QString items[] = {QStringLiteral("By total score"), QStringLiteral("By average score"),
-                           QStringLiteral("By W/L percent")};
+  const QString items[] = {tr("By total score"), tr("By average score"), tr("By W/L percent")};
   for (int i = 0; i < 3; ++i) {
     auto* radio = new QRadioButton(items[i], Ranking_RG);
     Ranking_Group->addButton(radio, i);
@@ -80,13 +79,13 @@ THiscoreForm::THiscoreForm(const PlayerList& players, int game, QWidget* parent)
   }
   Ranking_Group->button(0)->setChecked(true);
 
-  Ok_Btn = new QPushButton(QStringLiteral("&Ok"), this);
+  Ok_Btn = new QPushButton(tr("&Ok"), this);
   Ok_Btn->setDefault(true);
   connect(Ok_Btn, &QPushButton::clicked, this, [this] { done(mrOk); });
   connect(Game_CB, &QComboBox::currentIndexChanged, this, &THiscoreForm::Game_CBChange);
   connect(Ranking_Group, &QButtonGroup::idClicked, this, &THiscoreForm::Ranking_RGClick);
 
-  setWindowTitle(CaptionFor(GameName(ChosenGame())));
+  setWindowTitle(CaptionFor(GameTitle(ChosenGame())));
   BuildTable();
 }
 
@@ -101,19 +100,18 @@ HiscoreRanking THiscoreForm::Ranking() const {
 }
 
 void THiscoreForm::Game_CBChange() {
-  setWindowTitle(CaptionFor(GameName(ChosenGame())));
+  setWindowTitle(CaptionFor(GameTitle(ChosenGame())));
   BuildTable();
 }
 
 void THiscoreForm::Ranking_RGClick() {
-  setWindowTitle(CaptionFor(GameName(ChosenGame())));
+  setWindowTitle(CaptionFor(GameTitle(ChosenGame())));
   BuildTable();
 }
 
 void THiscoreForm::BuildTable() {
   const HiscoreRanking ranking = Ranking();
-  Hiscore_SG->setHorizontalHeaderLabels(
-      {QString(), QStringLiteral("Player"), HiscoreHeader(ranking)});
+  Hiscore_SG->setHorizontalHeaderLabels({QString(), tr("Player"), HiscoreHeader(ranking)});
   rows_ = RankPlayers(players_, ChosenGame(), ranking);
   Hiscore_SG->clearContents();
   Hiscore_SG->setRowCount(int(rows_.size()));
@@ -134,8 +132,11 @@ void THiscoreForm::ApplyLayout() {
   const QFontMetrics fm(Hiscore_SG->font());
   const int rowHeight = fm.height() + 4;
   int widths[3] = {fm.horizontalAdvance(QStringLiteral("10L")),
-                   fm.horizontalAdvance(QLatin1Char('L') + kSampleName + QStringLiteral("LLL")),
-                   fm.horizontalAdvance(QStringLiteral("Average ScoreL"))};
+                   fm.horizontalAdvance(QLatin1Char('L') + kSampleName + QStringLiteral("LLL")), 0};
+  // The score column fits the header of every ranking.
+  for (HiscoreRanking r :
+       {HiscoreRanking::TotalScore, HiscoreRanking::AverageScore, HiscoreRanking::WinPercent})
+    widths[2] = std::max(widths[2], fm.horizontalAdvance(HiscoreHeader(r) + QStringLiteral("LL")));
   // Names may be longer than the sample: no name gets cut, and the dialog
   // keeps one size whichever game is chosen.
   for (const QString& name : players_.Names())
@@ -154,7 +155,7 @@ void THiscoreForm::ApplyLayout() {
   Hiscore_SG->setGeometry(8, 8, gridW, gridH);
 
   const int left = Hiscore_SG->geometry().right() + 1 + 10;
-  int boxW = fm.horizontalAdvance(QStringLiteral("Napoleon Leaves Moscow")) + 36;
+  int boxW = fm.horizontalAdvance(LongestGameTitle()) + 36;
   boxW = std::max(boxW, Ranking_RG->sizeHint().width());
   const int labelH = QFontMetrics(Game_L->font()).height();
   Game_L->setGeometry(left, 8, boxW, labelH);

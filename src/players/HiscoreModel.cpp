@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "players/HiscoreModel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "players/ExchangeSort.h"
@@ -10,11 +11,11 @@
 QString HiscoreHeader(HiscoreRanking ranking) {
   switch (ranking) {
     case HiscoreRanking::TotalScore:
-      return QStringLiteral("Total score");
+      return QCoreApplication::translate("Hiscore", "Total score");
     case HiscoreRanking::AverageScore:
-      return QStringLiteral("Average score");
+      return QCoreApplication::translate("Hiscore", "Average score");
     case HiscoreRanking::WinPercent:
-      return QStringLiteral("W/L percent");
+      return QCoreApplication::translate("Hiscore", "W/L percent");
   }
   return QString();
 }

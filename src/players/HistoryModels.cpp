@@ -1,20 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "players/HistoryModels.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
 #include "records/Catalogue.h"
 
+QString HistoryTr(const char* text) {
+  return QCoreApplication::translate("History", text);
+}
+
+namespace {
+constexpr auto Tr = HistoryTr;
+// A name the history stores ("won", "random"...) as the table shows it.
+QString Shown(const QString& stored) {
+  return Tr(stored.toUtf8().constData());
+}
+}  // namespace
+
 QString ResultText(const GameRecord& r) {
-  if (r.Result == GameResult::Won && r.Solved) return QStringLiteral("won with Solve");
-  return ResultName(r.Result);
+  if (r.Result == GameResult::Won && r.Solved)
+    return Tr(QT_TRANSLATE_NOOP("History", "won with Solve"));
+  return Shown(ResultName(r.Result));
 }
 
 namespace {
 QString StreakText(int streak) {
-  if (streak > 0) return QStringLiteral("%1 won").arg(streak);
-  if (streak < 0) return QStringLiteral("%1 lost").arg(-streak);
+  if (streak > 0) return Tr(QT_TRANSLATE_NOOP("History", "%1 won")).arg(streak);
+  if (streak < 0) return Tr(QT_TRANSLATE_NOOP("History", "%1 lost")).arg(-streak);
   return QString();
 }
 
@@ -57,7 +71,7 @@ QString SummaryTableModel::Text(int row, int column) const {
   const GameSummary& s = summaries_[size_t(row)];
   switch (column) {
     case Game:
-      return GameName(s.Game);
+      return GameTitle(s.Game);
     case Played:
       return QString::number(s.Played);
     case Won:
@@ -81,36 +95,39 @@ QString SummaryTableModel::Text(int row, int column) const {
   }
 }
 
-const QStringList& SummaryTableModel::Headers() const {
+QStringList SummaryTableModel::Headers() const {
   // Short headers keep the table narrow; the tips say them in full.
-  static const QStringList headers = {QStringLiteral("Game"),      QStringLiteral("Played"),
-                                      QStringLiteral("Won"),       QStringLiteral("Win rate"),
-                                      QStringLiteral("Streak"),    QStringLiteral("Best run"),
-                                      QStringLiteral("Worst run"), QStringLiteral("Best time"),
-                                      QStringLiteral("Fewest"),    QStringLiteral("Avg. win")};
-  return headers;
+  return {
+      Tr(QT_TRANSLATE_NOOP("History", "Game")),      Tr(QT_TRANSLATE_NOOP("History", "Played")),
+      Tr(QT_TRANSLATE_NOOP("History", "Won")),       Tr(QT_TRANSLATE_NOOP("History", "Win rate")),
+      Tr(QT_TRANSLATE_NOOP("History", "Streak")),    Tr(QT_TRANSLATE_NOOP("History", "Best run")),
+      Tr(QT_TRANSLATE_NOOP("History", "Worst run")), Tr(QT_TRANSLATE_NOOP("History", "Best time")),
+      Tr(QT_TRANSLATE_NOOP("History", "Fewest")),    Tr(QT_TRANSLATE_NOOP("History", "Avg. win"))};
 }
 
 QString SummaryTableModel::HeaderTip(int section) const {
-  static const QStringList tips = {
-      QString(),
-      QStringLiteral("Games won or lost without Solve"),
-      QString(),
-      QString(),
-      QStringLiteral("The current streak: wins or losses in a row up to the last game"),
-      QStringLiteral("The longest winning streak"),
-      QStringLiteral("The longest losing streak"),
-      QStringLiteral("The shortest playing time of a win"),
-      QStringLiteral("The fewest moves of a win"),
-      QStringLiteral("The average playing time of the won games")};
-  return section >= 0 && section < tips.size() ? tips[section] : QString();
+  static const char* const tips[] = {
+      nullptr,
+      QT_TRANSLATE_NOOP("History", "Games won or lost without Solve"),
+      nullptr,
+      nullptr,
+      QT_TRANSLATE_NOOP("History",
+                        "The current streak: wins or losses in a row up to the last game"),
+      QT_TRANSLATE_NOOP("History", "The longest winning streak"),
+      QT_TRANSLATE_NOOP("History", "The longest losing streak"),
+      QT_TRANSLATE_NOOP("History", "The shortest playing time of a win"),
+      QT_TRANSLATE_NOOP("History", "The fewest moves of a win"),
+      QT_TRANSLATE_NOOP("History", "The average playing time of the won games")};
+  return section >= 0 && section < int(std::size(tips)) && tips[section] ? Tr(tips[section])
+                                                                         : QString();
 }
 
 // --- History ----------------------------------------------------------------------
 
 QStringList HistoryTableModel::ResultFilterNames() {
-  return {QStringLiteral("All results"), QStringLiteral("Won"), QStringLiteral("Won with Solve"),
-          QStringLiteral("Lost"), QStringLiteral("Abandoned")};
+  return {Tr(QT_TRANSLATE_NOOP("History", "All results")), Tr(QT_TRANSLATE_NOOP("History", "Won")),
+          Tr(QT_TRANSLATE_NOOP("History", "Won with Solve")),
+          Tr(QT_TRANSLATE_NOOP("History", "Lost")), Tr(QT_TRANSLATE_NOOP("History", "Abandoned"))};
 }
 
 void HistoryTableModel::SetRows(HistoryRows rows) {
@@ -162,7 +179,7 @@ QString HistoryTableModel::Text(int row, int column) const {
     case Ended:
       return QLocale().toString(QDateTime::fromMSecsSinceEpoch(r->EndMs), QLocale::ShortFormat);
     case Game:
-      return GameName(r->Game);
+      return GameTitle(r->Game);
     case Number:
       return QString::number(r->Number);
     case Result:
@@ -178,19 +195,18 @@ QString HistoryTableModel::Text(int row, int column) const {
     case Score:
       return r->Score == kNoScore ? QString() : QStringLiteral("$%1").arg(r->Score);
     case Dealt:
-      return DealKindName(r->Dealt);
+      return Shown(DealKindName(r->Dealt));
     default:
       return QString();
   }
 }
 
-const QStringList& HistoryTableModel::Headers() const {
-  static const QStringList headers = {QStringLiteral("Ended"),  QStringLiteral("Game"),
-                                      QStringLiteral("Number"), QStringLiteral("Result"),
-                                      QStringLiteral("Time"),   QStringLiteral("Moves"),
-                                      QStringLiteral("Undos"),  QStringLiteral("Hints"),
-                                      QStringLiteral("Score"),  QStringLiteral("Dealt")};
-  return headers;
+QStringList HistoryTableModel::Headers() const {
+  return {Tr(QT_TRANSLATE_NOOP("History", "Ended")),  Tr(QT_TRANSLATE_NOOP("History", "Game")),
+          Tr(QT_TRANSLATE_NOOP("History", "Number")), Tr(QT_TRANSLATE_NOOP("History", "Result")),
+          Tr(QT_TRANSLATE_NOOP("History", "Time")),   Tr(QT_TRANSLATE_NOOP("History", "Moves")),
+          Tr(QT_TRANSLATE_NOOP("History", "Undos")),  Tr(QT_TRANSLATE_NOOP("History", "Hints")),
+          Tr(QT_TRANSLATE_NOOP("History", "Score")),  Tr(QT_TRANSLATE_NOOP("History", "Dealt"))};
 }
 
 // --- Progress ---------------------------------------------------------------------
@@ -202,17 +218,17 @@ ProgressFigures ProgressFigures::Make(const std::vector<GameRecord>& rows, Perio
   const struct {
     const char* name;
     qint64 since;
-  } spans[] = {{"Last 7 days", now.addDays(-7).toMSecsSinceEpoch()},
-               {"Last 30 days", now.addDays(-30).toMSecsSinceEpoch()},
-               {"Last year", now.addYears(-1).toMSecsSinceEpoch()},
-               {"All time", 0}};
+  } spans[] = {{QT_TRANSLATE_NOOP("History", "Last 7 days"), now.addDays(-7).toMSecsSinceEpoch()},
+               {QT_TRANSLATE_NOOP("History", "Last 30 days"), now.addDays(-30).toMSecsSinceEpoch()},
+               {QT_TRANSLATE_NOOP("History", "Last year"), now.addYears(-1).toMSecsSinceEpoch()},
+               {QT_TRANSLATE_NOOP("History", "All time"), 0}};
   for (const auto& s : spans)
-    f.rates.push_back({QLatin1String(s.name), WinRateSince(rows, s.since)});
+    f.rates.push_back({Tr(s.name), WinRateSince(rows, s.since)});
   return f;
 }
 
 QString ProgressFigures::Rate::Text() const {
-  return QStringLiteral("%1% (%2 of %3)")
+  return Tr(QT_TRANSLATE_NOOP("History", "%1% (%2 of %3)"))
       .arg(qRound(rate.Percent()))
       .arg(rate.Won)
       .arg(rate.Played);

@@ -14,8 +14,11 @@
 
 using HistoryRows = std::shared_ptr<const std::vector<GameRecord>>;
 
-// "won", "won with Solve", "lost" or "abandoned".
+// "won", "won with Solve", "lost" or "abandoned", in the language in use.
 QString ResultText(const GameRecord& r);
+// A text of the history tabs (marked with QT_TRANSLATE_NOOP("History", ...))
+// in the language in use.
+QString HistoryTr(const char* text);
 
 // A read-only table of texts for a view: a subclass gives the cells, the
 // headers and their tips.
@@ -30,7 +33,7 @@ class TextTableModel : public QAbstractTableModel {
 
  protected:
   virtual int Rows() const = 0;
-  virtual const QStringList& Headers() const = 0;
+  virtual QStringList Headers() const = 0;
   virtual QString HeaderTip(int) const { return QString(); }
 };
 
@@ -56,7 +59,7 @@ class SummaryTableModel : public TextTableModel {
 
  protected:
   int Rows() const override { return int(summaries_.size()); }
-  const QStringList& Headers() const override;
+  QStringList Headers() const override;
   QString HeaderTip(int section) const override;
 
  private:
@@ -80,7 +83,7 @@ class HistoryTableModel : public TextTableModel {
 
  protected:
   int Rows() const override { return int(shown_.size()); }
-  const QStringList& Headers() const override;
+  QStringList Headers() const override;
 
  private:
   void Refilter();

@@ -50,10 +50,10 @@ TSummaryPage::TSummaryPage(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(View);
-  FitColumns(View, {QStringLiteral("Napoleon Leaves Moscow"), QStringLiteral("9999"),
-                    QStringLiteral("9999"), QStringLiteral("100%"), QStringLiteral("99 lost"),
-                    QStringLiteral("999"), QStringLiteral("999"), QStringLiteral("9:59:59"),
-                    QStringLiteral("9999"), QStringLiteral("9:59:59")});
+  FitColumns(View, {LongestGameTitle(), QStringLiteral("9999"), QStringLiteral("9999"),
+                    QStringLiteral("100%"), QStringLiteral("99 lost"), QStringLiteral("999"),
+                    QStringLiteral("999"), QStringLiteral("9:59:59"), QStringLiteral("9999"),
+                    QStringLiteral("9:59:59")});
 }
 
 void TSummaryPage::SetRows(const HistoryRows& rows) {
@@ -64,10 +64,10 @@ void TSummaryPage::SetRows(const HistoryRows& rows) {
 
 THistoryPage::THistoryPage(QWidget* parent) : QWidget(parent) {
   Game_CB = new QComboBox(this);
-  Game_CB->addItem(QStringLiteral("All games"), -1);
+  Game_CB->addItem(HistoryTr(QT_TRANSLATE_NOOP("History", "All games")), -1);
   std::vector<std::pair<QString, int>> games;
   for (int g = 0; g < kGameCount; ++g)
-    games.emplace_back(GameName(g), g);
+    games.emplace_back(GameTitle(g), g);
   std::sort(games.begin(), games.end());
   for (const auto& [name, g] : games)
     Game_CB->addItem(name, g);
@@ -76,8 +76,9 @@ THistoryPage::THistoryPage(QWidget* parent) : QWidget(parent) {
   View = MakeView(&model_, this);
   View->setSelectionBehavior(QAbstractItemView::SelectRows);
   View->setSelectionMode(QAbstractItemView::SingleSelection);
-  Replay_Btn = new QPushButton(QStringLiteral("&Play this deal again"), this);
-  Export_Btn = new QPushButton(QStringLiteral("&Export CSV..."), this);
+  Replay_Btn =
+      new QPushButton(HistoryTr(QT_TRANSLATE_NOOP("History", "&Play this deal again")), this);
+  Export_Btn = new QPushButton(HistoryTr(QT_TRANSLATE_NOOP("History", "&Export CSV...")), this);
   Replay_Btn->setAutoDefault(false);
   Export_Btn->setAutoDefault(false);
 
@@ -93,12 +94,11 @@ THistoryPage::THistoryPage(QWidget* parent) : QWidget(parent) {
   layout->addLayout(filters);
   layout->addWidget(View, 1);
   layout->addLayout(buttons);
-  FitColumns(
-      View,
-      {QLocale().toString(QDateTime(QDate(2000, 12, 31), QTime(23, 59)), QLocale::ShortFormat),
-       QStringLiteral("Napoleon Leaves Moscow"), QStringLiteral("2147483647"),
-       QStringLiteral("won with Solve"), QStringLiteral("9:59:59"), QStringLiteral("9999"),
-       QStringLiteral("999"), QStringLiteral("999"), QStringLiteral("$-999")});
+  FitColumns(View, {QLocale().toString(QDateTime(QDate(2000, 12, 31), QTime(23, 59)),
+                                       QLocale::ShortFormat),
+                    LongestGameTitle(), QStringLiteral("2147483647"), HistoryTr("won with Solve"),
+                    QStringLiteral("9:59:59"), QStringLiteral("9999"), QStringLiteral("999"),
+                    QStringLiteral("999"), QStringLiteral("$-999")});
 
   connect(Game_CB, &QComboBox::currentIndexChanged, this, [this] { FilterChange(); });
   connect(Result_CB, &QComboBox::currentIndexChanged, this, [this] { FilterChange(); });
@@ -201,7 +201,8 @@ void TProgressChart::paintEvent(QPaintEvent*) {
   }
   p.drawLine(plot.bottomLeft(), plot.bottomRight());
   // The legend, top right.
-  const QString wonText = QStringLiteral("won"), otherText = QStringLiteral("not won");
+  const QString wonText = HistoryTr("won"),
+                otherText = HistoryTr(QT_TRANSLATE_NOOP("History", "not won"));
   int x = plot.right() - fm.horizontalAdvance(wonText) - fm.horizontalAdvance(otherText) - 48;
   const int y = 2;
   const int box = fm.ascent() - 2;
@@ -210,9 +211,9 @@ void TProgressChart::paintEvent(QPaintEvent*) {
     p.drawText(x + box + 4, y + fm.ascent(), text);
     x += box + 4 + fm.horizontalAdvance(text) + 16;
   }
-  p.drawText(
-      plot.left(), y + fm.ascent(),
-      period_ == Period::Day ? QStringLiteral("Games per day") : QStringLiteral("Games per week"));
+  p.drawText(plot.left(), y + fm.ascent(),
+             HistoryTr(period_ == Period::Day ? QT_TRANSLATE_NOOP("History", "Games per day")
+                                              : QT_TRANSLATE_NOOP("History", "Games per week")));
 }
 
 void TWinRateBars::SetRates(std::vector<ProgressFigures::Rate> rates) {
@@ -229,7 +230,8 @@ void TWinRateBars::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QFontMetrics fm = fontMetrics();
   const int row = fm.height() + 4;
-  int labelW = 0, textW = fm.horizontalAdvance(QStringLiteral("100% (99999 of 99999)"));
+  int labelW = 0,
+      textW = fm.horizontalAdvance(HistoryTr("%1% (%2 of %3)").arg(100).arg(99999).arg(99999));
   for (const auto& r : rates_)
     labelW = std::max(labelW, fm.horizontalAdvance(r.span));
   const int barLeft = labelW + 10;
@@ -250,8 +252,8 @@ void TWinRateBars::paintEvent(QPaintEvent*) {
 
 TProgressPage::TProgressPage(QWidget* parent) : QWidget(parent) {
   Period_CB = new QComboBox(this);
-  Period_CB->addItems(
-      {QStringLiteral("Last 30 days, per day"), QStringLiteral("Last 26 weeks, per week")});
+  Period_CB->addItems({HistoryTr(QT_TRANSLATE_NOOP("History", "Last 30 days, per day")),
+                       HistoryTr(QT_TRANSLATE_NOOP("History", "Last 26 weeks, per week"))});
   Chart = new TProgressChart(this);
   Chart->setMinimumHeight(160);
   Rates = new TWinRateBars(this);

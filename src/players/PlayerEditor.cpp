@@ -5,16 +5,24 @@
 
 #include "platform/Modal.h"
 
-const QString PlayerEditor::kCaption = QStringLiteral("Edit player list");
-const QString PlayerEditor::kDuplicateMessage =
-    QStringLiteral("Player with this name already exists");
-const QString PlayerEditor::kLastPlayerMessage =
-    QStringLiteral("You can not delete the last player");
-const QString PlayerEditor::kInformation = QStringLiteral("Information");
-const QString PlayerEditor::kDeleteCaption = QStringLiteral("Delete player");
+QString PlayerEditor::Caption() {
+  return tr("Edit player list");
+}
+QString PlayerEditor::DuplicateMessage() {
+  return tr("Player with this name already exists");
+}
+QString PlayerEditor::LastPlayerMessage() {
+  return tr("You can not delete the last player");
+}
+QString PlayerEditor::Information() {
+  return tr("Information");
+}
+QString PlayerEditor::DeleteCaption() {
+  return tr("Delete player");
+}
 
 QString PlayerEditor::DeleteQuestion(const QString& name) {
-  return QStringLiteral("Are you sure you want to delete player '") + name + QStringLiteral("' ?");
+  return tr("Are you sure you want to delete player '%1' ?").arg(name);
 }
 
 PlayerEditor::PlayerEditor(const PlayerList& players, int selected) {
@@ -46,11 +54,11 @@ void PlayerEditor::SortKeeping(const QString& selectName) {
 }
 
 NameDialogText PlayerEditor::AddDialogText() const {
-  return {QStringLiteral("Add a player"), QStringLiteral("Enter player name"), QString()};
+  return {tr("Add a player"), tr("Enter player name"), QString()};
 }
 
 NameDialogText PlayerEditor::EditDialogText() const {
-  return {QStringLiteral("Edit player"), QStringLiteral("Edit player name"), SelectedName()};
+  return {tr("Edit player"), tr("Edit player name"), SelectedName()};
 }
 
 bool PlayerEditor::Add(const std::optional<QString>& typed) {
@@ -58,7 +66,7 @@ bool PlayerEditor::Add(const std::optional<QString>& typed) {
   const QString name = NormalizePlayerName(*typed);
   if (name.isEmpty()) return false;
   if (list_.Contains(name)) {
-    ShowMessage(kDuplicateMessage, kInformation, MsgIcon::Information);
+    ShowMessage(DuplicateMessage(), Information(), MsgIcon::Information);
     return false;
   }
   list_.Add(name, TPlayerStats{});
@@ -74,7 +82,7 @@ bool PlayerEditor::Edit(const std::optional<QString>& typed) {
   // The player's own name counts too: changing only the letter case is
   // refused like any other clash.
   if (list_.Contains(name)) {
-    ShowMessage(kDuplicateMessage, kInformation, MsgIcon::Information);
+    ShowMessage(DuplicateMessage(), Information(), MsgIcon::Information);
     return false;
   }
   const TPlayerStats stats = list_.Stats(selected_);
@@ -87,10 +95,10 @@ bool PlayerEditor::Edit(const std::optional<QString>& typed) {
 bool PlayerEditor::Delete() {
   if (!HasSelection()) return false;
   if (list_.Count() <= 1) {
-    ShowMessage(kLastPlayerMessage, kInformation, MsgIcon::Information);
+    ShowMessage(LastPlayerMessage(), Information(), MsgIcon::Information);
     return false;
   }
-  const int answer = ShowMessage(DeleteQuestion(SelectedName()), kDeleteCaption, MsgIcon::Question,
+  const int answer = ShowMessage(DeleteQuestion(SelectedName()), DeleteCaption(), MsgIcon::Question,
                                  MsgButtons::YesNo, mrNo);
   if (answer != mrYes) return false;
   list_.Remove(selected_);

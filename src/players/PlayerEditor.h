@@ -5,6 +5,7 @@
 // statistics blocks, adding, renaming and deleting with the dialog's
 // messages, and which player is active once the dialog closes.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -20,11 +21,14 @@ struct NameDialogText {
 
 class PlayerEditor {
  public:
-  static const QString kCaption;            // "Edit player list"
-  static const QString kDuplicateMessage;   // "Player with this name already exists"
-  static const QString kLastPlayerMessage;  // "You can not delete the last player"
-  static const QString kInformation;        // caption of both messages
-  static const QString kDeleteCaption;      // "Delete player"
+  Q_DECLARE_TR_FUNCTIONS(PlayerEditor)
+
+ public:
+  static QString Caption();            // "Edit player list"
+  static QString DuplicateMessage();   // "Player with this name already exists"
+  static QString LastPlayerMessage();  // "You can not delete the last player"
+  static QString Information();        // caption of both messages
+  static QString DeleteCaption();      // "Delete player"
   static QString DeleteQuestion(const QString& name);
 
   // Takes a copy of the players; `selected` is an index into that list

@@ -25,9 +25,12 @@
 #include "players/HistoryPages.h"
 #include "records/Catalogue.h"
 
-const QString TStatForm::kClearQuestion =
-    QStringLiteral("Are you sure you want to clear your statistics?");
-const QString TStatForm::kClearCaption = QStringLiteral("Clear Statistics");
+QString TStatForm::ClearQuestion() {
+  return tr("Are you sure you want to clear your statistics?");
+}
+QString TStatForm::ClearCaption() {
+  return tr("Clear Statistics");
+}
 
 void TPlainCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
@@ -61,9 +64,9 @@ class FixedTabBar : public QTabBar {
 // our own box instead.
 int AskClearStatistics(QWidget* parent) {
   if (CurrentModalResponder() || !qobject_cast<QApplication*>(QCoreApplication::instance()))
-    return ShowMessage(TStatForm::kClearQuestion, TStatForm::kClearCaption, MsgIcon::Question,
+    return ShowMessage(TStatForm::ClearQuestion(), TStatForm::ClearCaption(), MsgIcon::Question,
                        MsgButtons::YesNo);
-  QMessageBox box(QMessageBox::Question, TStatForm::kClearCaption, TStatForm::kClearQuestion,
+  QMessageBox box(QMessageBox::Question, TStatForm::ClearCaption(), TStatForm::ClearQuestion(),
                   QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes ? mrYes : mrNo;
@@ -74,7 +77,7 @@ constexpr int kVisibleRows = 16;
 }  // namespace
 
 QString TStatForm::CaptionFor(const QString& playerName) {
-  return QStringLiteral("Statistics for player '") + playerName + QLatin1Char('\'');
+  return tr("Statistics for player '%1'").arg(playerName);
 }
 
 TStatForm::TStatForm(PlayerList& players, int currentGame, int& statState, QWidget* parent)
@@ -89,18 +92,18 @@ TStatForm::TStatForm(PlayerList& players, int currentGame, int& statState, QWidg
 
   auto* tabs = new FixedTabBar(this);
   TabControl1 = tabs;
-  TabControl1->addTab(QStringLiteral("All records"));
-  TabControl1->addTab(QStringLiteral("Filled records"));
-  TabControl1->addTab(QStringLiteral("Per game"));
-  TabControl1->addTab(QStringLiteral("History"));
-  TabControl1->addTab(QStringLiteral("Progress"));
+  TabControl1->addTab(tr("All records"));
+  TabControl1->addTab(tr("Filled records"));
+  TabControl1->addTab(tr("Per game"));
+  TabControl1->addTab(tr("History"));
+  TabControl1->addTab(tr("Progress"));
   TabControl1->setDrawBase(false);
   TabControl1->setExpanding(false);
 
   Panel1 = new QFrame(this);
   Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
 
-  Hint_L = new QLabel(QStringLiteral("Click appropriate column header button to sort"), Panel1);
+  Hint_L = new QLabel(tr("Click appropriate column header button to sort"), Panel1);
 
   Statistics_SG = new QTableWidget(0, StatsTable::ColumnCount, Panel1);
   Statistics_SG->setHorizontalHeaderLabels(StatsTable::Headers());
@@ -133,7 +136,7 @@ TStatForm::TStatForm(PlayerList& players, int currentGame, int& statState, QWidg
     if (OnHelp) OnHelp(kHelpContext);
   });
 
-  Player_L = new QLabel(QStringLiteral("Player"), this);
+  Player_L = new QLabel(tr("Player"), this);
   Player_CB = new QComboBox(this);
   Player_CB->addItems(players_.Names());
   Player_CB->setCurrentIndex(players_.IsIndex(viewed_) ? viewed_ : -1);
@@ -141,11 +144,11 @@ TStatForm::TStatForm(PlayerList& players, int currentGame, int& statState, QWidg
   Bevel1 = new QFrame(this);
   Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-  Ok_Btn = new QPushButton(QStringLiteral("&Ok"), this);
+  Ok_Btn = new QPushButton(tr("&Ok"), this);
   Ok_Btn->setDefault(true);
-  Hiscore_Btn = new QPushButton(QStringLiteral("&Hi-Scores..."), this);
+  Hiscore_Btn = new QPushButton(tr("&Hi-Scores..."), this);
   Hiscore_Btn->setAutoDefault(false);
-  Clear_Btn = new QPushButton(QStringLiteral("&Clear statistics..."), this);
+  Clear_Btn = new QPushButton(tr("&Clear statistics..."), this);
   Clear_Btn->setAutoDefault(false);
 
   connect(header, &QHeaderView::sectionClicked, this, &TStatForm::HeaderClick);
@@ -171,17 +174,24 @@ void TStatForm::ApplyLayout() {
   const QFontMetrics fm(Statistics_SG->font());
   const int rowHeight = fm.height() + 4;
   const int gridLine = Statistics_SG->showGrid() ? 1 : 0;
-  const int totalW = fm.horizontalAdvance(QStringLiteral("LTotalL"));
-  const int percentW = fm.horizontalAdvance(QStringLiteral("LPercentL"));
-  const int averageW = fm.horizontalAdvance(QStringLiteral("LAverageLLL"));
-  const int widths[StatsTable::ColumnCount] = {
-      fm.horizontalAdvance(QStringLiteral("Napoleon Leaves Moscow")) + 20,
-      totalW,
-      totalW,
-      totalW,
-      percentW,
-      averageW,
-      averageW};
+  // Each column as wide as its header needs in the language in use, and at
+  // least as wide as the English header needed.
+  const QStringList h = StatsTable::Headers();
+  const auto wide = [&](const char* sample, const QString& text) {
+    return std::max(fm.horizontalAdvance(QLatin1String(sample)),
+                    fm.horizontalAdvance(QStringLiteral("LL") + text + QStringLiteral("L")));
+  };
+  const int totalW =
+      std::max({wide("LTotalL", h[1]), wide("LTotalL", h[2]), wide("LTotalL", h[3])});
+  const int percentW = wide("LPercentL", h[4]);
+  const int averageW = std::max(wide("LAverageLLL", h[5]), wide("LAverageLLL", h[6]));
+  const int widths[StatsTable::ColumnCount] = {fm.horizontalAdvance(LongestGameTitle()) + 20,
+                                               totalW,
+                                               totalW,
+                                               totalW,
+                                               percentW,
+                                               averageW,
+                                               averageW};
   int sections = 0;
   QHeaderView* header = Statistics_SG->horizontalHeader();
   header->setMinimumSectionSize(1);
@@ -249,7 +259,7 @@ void TStatForm::HeaderClick(int column) {
 }
 
 void TStatForm::RefreshCells() {
-  const QString currentName = GameName(currentGame_);
+  const QString currentName = GameTitle(currentGame_);
   const QFont regular = Statistics_SG->font();
   QFont bold = regular;
   bold.setBold(true);
@@ -309,9 +319,8 @@ const HistoryRows& TStatForm::Rows() {
     if (auto read = history_->Rows(players_.Name(viewed_), &reason)) {
       *rows = std::move(*read);
     } else {
-      ShowMessage(
-          QStringLiteral("The game history %1 cannot be read: %2").arg(history_->Path(), reason),
-          QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
+      ShowMessage(tr("The game history %1 cannot be read: %2").arg(history_->Path(), reason),
+                  QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
     }
     const QString notice = history_->TakeNotice();
     if (!notice.isEmpty())
@@ -331,13 +340,13 @@ bool TStatForm::ExportCsv(const QString& path, QString* reason) {
 
 void TStatForm::ExportClick() {
   const QString name = players_.IsIndex(viewed_) ? players_.Name(viewed_) : QString();
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export history"),
+  const QString path = QFileDialog::getSaveFileName(this, tr("Export history"),
                                                     QStringLiteral("history-%1.csv").arg(name),
-                                                    QStringLiteral("CSV files (*.csv)"));
+                                                    tr("CSV files (*.csv)"));
   if (path.isEmpty()) return;
   QString reason;
   if (!ExportCsv(path, &reason))
-    ShowMessage(QStringLiteral("The history could not be written to %1: %2").arg(path, reason),
+    ShowMessage(tr("The history could not be written to %1: %2").arg(path, reason),
                 QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Warning);
 }
 
@@ -354,7 +363,7 @@ void TStatForm::ClearBtnClick() {
 
 void TStatForm::HiscoreBtnClick() {
   THiscoreForm form(players_, currentGame_, this);
-  form.setWindowTitle(THiscoreForm::CaptionFor(GameName(currentGame_)));
+  form.setWindowTitle(THiscoreForm::CaptionFor(GameTitle(currentGame_)));
   ExecDialog(form, mrOk);
 }
 

@@ -45,8 +45,8 @@ class TStatForm : public QDialog {
   Q_OBJECT
  public:
   static QString CaptionFor(const QString& playerName);
-  static const QString kClearQuestion;
-  static const QString kClearCaption;
+  static QString ClearQuestion();
+  static QString ClearCaption();
 
   TStatForm(PlayerList& players, int currentGame, int& statState, QWidget* parent = nullptr);
 

@@ -2,6 +2,7 @@
 #include "players/StatsModel.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "players/ExchangeSort.h"
@@ -47,12 +48,15 @@ double AverageValue(int32_t totalScore, uint32_t total) {
 
 // ---------------------------------------------------------------------------
 
-const QStringList& StatsTable::Headers() {
-  static const QStringList headers = {QStringLiteral("Game"),    QStringLiteral("Total"),
-                                      QStringLiteral("Won"),     QStringLiteral("Lost"),
-                                      QStringLiteral("Percent"), QStringLiteral("Score"),
-                                      QStringLiteral("Average")};
-  return headers;
+QStringList StatsTable::Headers() {
+  const auto say = [](const char* text) { return QCoreApplication::translate("StatsTable", text); };
+  return {say(QT_TRANSLATE_NOOP("StatsTable", "Game")),
+          say(QT_TRANSLATE_NOOP("StatsTable", "Total")),
+          say(QT_TRANSLATE_NOOP("StatsTable", "Won")),
+          say(QT_TRANSLATE_NOOP("StatsTable", "Lost")),
+          say(QT_TRANSLATE_NOOP("StatsTable", "Percent")),
+          say(QT_TRANSLATE_NOOP("StatsTable", "Score")),
+          say(QT_TRANSLATE_NOOP("StatsTable", "Average"))};
 }
 
 StatsTable::StatsTable(QLocale locale) : locale_(std::move(locale)) {
@@ -67,7 +71,7 @@ void StatsTable::Fill(const TPlayerStats& stats, bool filledOnly) {
     const uint32_t total = RecordTotal(r);
     if (filledOnly && total == 0) continue;
     const int percent = RecordPercent(r);
-    lists_[Game].push_back({GameName(g), 0, g});
+    lists_[Game].push_back({GameTitle(g), 0, g});
     lists_[Total].push_back({QString::number(total), double(total), g});
     lists_[Won].push_back({QString::number(r.Won), double(r.Won), g});
     lists_[Lost].push_back({QString::number(r.Lost), double(r.Lost), g});

@@ -29,7 +29,7 @@ double AverageValue(int32_t totalScore, uint32_t total);
 class StatsTable {
  public:
   enum Column { Game = 0, Total, Won, Lost, Percent, Score, Average, ColumnCount };
-  static const QStringList& Headers();
+  static QStringList Headers();
 
   explicit StatsTable(QLocale locale = QLocale());
 

@@ -13,7 +13,7 @@
 
 TUser_Form::TUser_Form(const PlayerList& players, int selected, QWidget* parent)
     : QDialog(parent), editor_(players, selected) {
-  setWindowTitle(PlayerEditor::kCaption);
+  setWindowTitle(PlayerEditor::Caption());
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   Player_LB = new QListWidget(this);

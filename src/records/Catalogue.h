@@ -30,7 +30,14 @@ bool IsGameIndex(int index);
 const GameInfo* GameAt(int index);
 
 // Empty string for an index outside the catalogue, never a stray name.
+// GameName is the name files, the history's CSV, the dump and command-line
+// output use; GameTitle is the same name as the window shows it, in the
+// language in use (most names are kept, a few have a name of their own).
 QString GameName(int index);
+QString GameTitle(int index);
+// The title with the most characters, for sizing a column or a box.
+QString LongestGameTitle();
+// "Easy", "Average" or "Difficult", in the language in use.
 QString GameDifficulty(int index);
 QString GamePacks(int index);
 // Number of 52-card packs (1 or 2), 0 outside the catalogue.

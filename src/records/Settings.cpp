@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "platform/FileLock.h"
+#include "platform/Language.h"
 #include "platform/SafeFile.h"
 
 namespace {
@@ -118,6 +119,7 @@ void Sanitize(AppSettings& s) {
   if (s.AnimationSpeed < 0 || s.AnimationSpeed > 3) s.AnimationSpeed = defaults.AnimationSpeed;
   if (s.WinnableGrade < 0 || s.WinnableGrade > 4) s.WinnableGrade = defaults.WinnableGrade;
   if (s.CardFaces < 0 || s.CardFaces > 2) s.CardFaces = defaults.CardFaces;
+  s.Language = Language::Normalized(s.Language);
   s.PlayersCount = std::clamp(s.PlayersCount, 0, kMaxPlayers);
   if (s.ActivePlayer < 0 || s.ActivePlayer >= std::max(s.PlayersCount, 1)) s.ActivePlayer = 0;
   // Games test AutoPlay == 0 for "On"; anything but the two known values
@@ -267,6 +269,7 @@ AppSettings ReadSettings(QSettings& store) {
   s.WinnableOnly = ReadBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
   s.WinnableGrade = ReadInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
   s.CardFaces = ReadInt(store, QStringLiteral("CardFaces"), s.CardFaces);
+  s.Language = ReadString(store, QStringLiteral("Language"), s.Language);
   store.endGroup();
 
   ApplyGameOptionsValue(store.value(kGameOptionsKey), s.GameOptions);
@@ -325,6 +328,7 @@ bool WriteSettings(QSettings& store, const AppSettings& s) {
   WriteBool(store, QStringLiteral("WinnableOnly"), s.WinnableOnly);
   WriteInt(store, QStringLiteral("WinnableGrade"), s.WinnableGrade);
   WriteInt(store, QStringLiteral("CardFaces"), s.CardFaces);
+  store.setValue(QStringLiteral("Language"), s.Language);
   store.endGroup();
 
   store.setValue(kStatisticsKey, RegStatisticsToBytes(s.Statistics));

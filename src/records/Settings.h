@@ -80,6 +80,7 @@ struct AppSettings {
   bool WinnableOnly = false;  // New Game deals only numbers the solver proves winnable
   int WinnableGrade = 0;      // of them: 0 any, 1 Easy, 2 Medium, 3 Hard, 4 Expert
   int CardFaces = 0;          // 0 standard, 1 large print, 2 four colours
+  QString Language;           // "" follows the system, else "en", "de", "fr" or "es"
   // "Players"
   int PlayersCount = 0;  // 0: first start, players.dat is not read
   int ActivePlayer = 0;

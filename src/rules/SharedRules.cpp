@@ -3,6 +3,7 @@
 // Each handler answers the pile machinery through Action (and, for runs,
 // through ACard); none of them checks more than its own pile event needs.
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "platform/Messages.h"
@@ -434,7 +435,9 @@ void TGame::CommonTimer(const TTable::PileList& F, int nF, const TTable::PileLis
 }
 
 int TGame::AskEmptyColumn() {
-  return RequestDialog(ModalDialog::EmptyColumn, QStringLiteral("Move to empty column..."), mrOk);
+  return RequestDialog(ModalDialog::EmptyColumn,
+                       QCoreApplication::translate("TEmptyColDlg", "Move to empty column..."),
+                       mrOk);
 }
 
 // --- Deal helpers ------------------------------------------------------------

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/Abandon.h"
 
+#include <QCoreApplication>
+
 #include "platform/Modal.h"
 
 QString AbandonQuestionText() {
-  return QStringLiteral("Abandon this game? It counts as lost.");
+  return QCoreApplication::translate("Abandon", "Abandon this game? It counts as lost.");
 }
 
 bool MayAbandonGame(bool started, bool& ask) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/GameFlow.h"
 
+#include <QCoreApplication>
+
 #include "art/WinArt.h"
 #include "cardtable/SlidePace.h"
 #include "platform/Messages.h"
@@ -298,7 +300,7 @@ void GameFlow::Game_over_Pre_Timer() {
   host_.Additional_timer.SetEnabled(true);
   host_.Additional_timer.SetInterval(200);
   ProcessMessages();
-  int result = RequestDialog(ModalDialog::OnceMore, GameName(gameIndex_), mrYes);
+  int result = RequestDialog(ModalDialog::OnceMore, GameTitle(gameIndex_), mrYes);
   host_.Additional_timer.SetEnabled(false);
   host_.Additional_timer.SetInterval(100);
   host_.Additional_timer.OnTimer = nullptr;
@@ -416,33 +418,36 @@ void GameFlow::ForgetKeptGame() {
 // --- Presentation -----------------------------------------------------------------
 
 QString GameFlow::Caption() const {
-  QString c = GameName(gameIndex_);
+  QString c = GameTitle(gameIndex_);
   if (!dealt_ || tableEmpty_) return c;
   switch (dealKind_) {
     case DealKind::WinnableOnly:
-      return c + QStringLiteral(" [#%1, winnable]").arg(gameNumber_);
+      return QCoreApplication::translate("GameFlow", "%1 [#%2, winnable]").arg(c).arg(gameNumber_);
     case DealKind::DealOfTheDay:
-      return c + QStringLiteral(" [#%1, deal of the day]").arg(gameNumber_);
+      return QCoreApplication::translate("GameFlow", "%1 [#%2, deal of the day]")
+          .arg(c)
+          .arg(gameNumber_);
     case DealKind::ChosenNumber:
     case DealKind::Random:
       break;
   }
-  c += QStringLiteral(" [#%1]").arg(gameNumber_);
-  return c;
+  return QCoreApplication::translate("GameFlow", "%1 [#%2]").arg(c).arg(gameNumber_);
 }
 
 QString GameFlow::PlayerPanel() const {
-  return players_.Count() > 0 ? QStringLiteral("Player: ") + players_.ActiveName() : QString();
+  return players_.Count() > 0
+             ? QCoreApplication::translate("GameFlow", "Player: %1").arg(players_.ActiveName())
+             : QString();
 }
 
 QString GameFlow::RedealPanel() const {
   int rc = host_.Table.Rotation_Counter();
   if (rc < 1) return QString();
-  return QStringLiteral("Redeals: %1").arg(host_.Table.RedealLimit - rc);
+  return QCoreApplication::translate("GameFlow", "Redeals: %1").arg(host_.Table.RedealLimit - rc);
 }
 
 QString GameFlow::ScorePanel() const {
   int s = host_.Board1->Score();
   if (s == -1000) return QString();
-  return QStringLiteral("Score: $%1").arg(s);
+  return QCoreApplication::translate("GameFlow", "Score: $%1").arg(s);
 }

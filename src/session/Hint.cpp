@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/Hint.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "art/TableHint.h"
@@ -84,13 +85,28 @@ std::optional<THintMove> FindHint(TableHost& host) {
 
 // --- Words ------------------------------------------------------------------------
 
-QString CardName(const TCard* card) {
-  if (!card) return {};
-  static const char* const kRanks[] = {"A", "2", "3",  "4", "5", "6", "7",
-                                       "8", "9", "10", "J", "Q", "K"};
+QString CardName(int rank, int suit) {
+  // The card as a player writes it: its rank's letter in the language in use.
+  static const char* const kRanks[] = {QT_TRANSLATE_NOOP("Card", "A"),
+                                       "2",
+                                       "3",
+                                       "4",
+                                       "5",
+                                       "6",
+                                       "7",
+                                       "8",
+                                       "9",
+                                       "10",
+                                       QT_TRANSLATE_NOOP("Card", "J"),
+                                       QT_TRANSLATE_NOOP("Card", "Q"),
+                                       QT_TRANSLATE_NOOP("Card", "K")};
   static const char16_t kSuits[] = {u'\u2663', u'\u2666', u'\u2665', u'\u2660'};
-  const int rank = qBound(1, card->Rank(), 13), suit = qBound(1, card->Suit(), 4);
-  return QString::fromLatin1(kRanks[rank - 1]) + QChar(kSuits[suit - 1]);
+  return QCoreApplication::translate("Card", kRanks[qBound(1, rank, 13) - 1]) +
+         QChar(kSuits[qBound(1, suit, 4) - 1]);
+}
+
+QString CardName(const TCard* card) {
+  return card ? CardName(card->Rank(), card->Suit()) : QString();
 }
 
 QString HintWords(TableHost& host, const THintMove& move) {
@@ -98,15 +114,17 @@ QString HintWords(TableHost& host, const THintMove& move) {
   const TCard* card = move.Card ? move.Card : move.From->TopCard;
   if (!move.To || move.To == move.From) {
     // A move of one pile alone: a stock turned, or a card sent home.
-    if (!card || !card->Face()) return QStringLiteral("Deal from the stock");
-    return move.Double ? CardName(card) + QStringLiteral(" home")
-                       : QStringLiteral("Play ") + CardName(card);
+    if (!card || !card->Face()) return QCoreApplication::translate("Hint", "Deal from the stock");
+    return (move.Double ? QCoreApplication::translate("Hint", "%1 home")
+                        : QCoreApplication::translate("Hint", "Play %1"))
+        .arg(CardName(card));
   }
   if (const TCard* onto = move.To->TopCard; onto && onto->Face())
-    return CardName(card) + QStringLiteral(" onto ") + CardName(onto);
-  return CardName(card) + (host.Table.IsFoundation(move.To)
-                               ? QStringLiteral(" to an empty foundation")
-                               : QStringLiteral(" to an empty pile"));
+    return QCoreApplication::translate("Hint", "%1 onto %2").arg(CardName(card), CardName(onto));
+  return (host.Table.IsFoundation(move.To)
+              ? QCoreApplication::translate("Hint", "%1 to an empty foundation")
+              : QCoreApplication::translate("Hint", "%1 to an empty pile"))
+      .arg(CardName(card));
 }
 
 // --- The marks ------------------------------------------------------------------------
@@ -191,7 +209,7 @@ void THintMark::Start(TableHost& host, const THintMove& move) {
 
 void THintMark::NoMove() {
   Stop();
-  Say(QStringLiteral("No more moves"));
+  Say(QCoreApplication::translate("Hint", "No more moves"));
 }
 
 void THintMark::Say(const QString& text) {

@@ -27,6 +27,8 @@ struct THintMove {
 
 // A card as the player reads it: "7♦", "10♠", "A♥".
 QString CardName(const TCard* card);
+// Rank 1..13, suit 1..4 (clubs, diamonds, hearts, spades): "Q♥".
+QString CardName(int rank, int suit);
 // The move in words: "7♦ onto 8♣", "A♠ to an empty foundation", ...
 QString HintWords(TableHost& host, const THintMove& move);
 

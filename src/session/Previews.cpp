@@ -73,14 +73,14 @@ QImage PlaceholderPreview(const QString& name) {
 }
 
 QImage RenderGamePreview(int game) {
-  if (!HasDealRoutine(game)) return PlaceholderPreview(GameName(game));
+  if (!HasDealRoutine(game)) return PlaceholderPreview(GameTitle(game));
   TableHost host;
   TForm& form = host.Form();
   form.PaintBackground = [](QImage& screen, const QRect& r) {
     QPainter p(&screen);
     p.fillRect(r, kTableGreen);
   };
-  if (!host.DealGame(game, kPreviewDealNumber)) return PlaceholderPreview(GameName(game));
+  if (!host.DealGame(game, kPreviewDealNumber)) return PlaceholderPreview(GameTitle(game));
   // The picture is the table as dealt: no automatic move may run first.
   host.Additional_timer.SetEnabled(false);
   form.InvalidateAll();
@@ -96,7 +96,7 @@ QImage RenderGamePreview(int game) {
     used |= button->Geometry;
   }
   used = used.adjusted(-kMargin, -kMargin, kMargin, kMargin) & screen.rect();
-  if (used.isEmpty()) return PlaceholderPreview(GameName(game));
+  if (used.isEmpty()) return PlaceholderPreview(GameTitle(game));
   return FitPreview(screen.copy(used));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/Winnable.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <map>
 #include <mutex>
@@ -87,13 +88,13 @@ constexpr size_t kCacheLimit = 4096;
 QString GradeText(Grade g) {
   switch (g) {
     case Grade::Easy:
-      return QStringLiteral("Easy");
+      return QString::fromLatin1(QT_TRANSLATE_NOOP("Grade", "Easy"));
     case Grade::Medium:
-      return QStringLiteral("Medium");
+      return QString::fromLatin1(QT_TRANSLATE_NOOP("Grade", "Medium"));
     case Grade::Hard:
-      return QStringLiteral("Hard");
+      return QString::fromLatin1(QT_TRANSLATE_NOOP("Grade", "Hard"));
     case Grade::Expert:
-      return QStringLiteral("Expert");
+      return QString::fromLatin1(QT_TRANSLATE_NOOP("Grade", "Expert"));
     case Grade::None:
       break;
   }
@@ -175,17 +176,22 @@ DealJudgement JudgeDeal(int game, uint32_t number, const std::atomic<bool>* canc
   return j;
 }
 
+QString GradeName(Grade g) {
+  return QCoreApplication::translate("Grade", GradeText(g).toLatin1().constData());
+}
+
 QString JudgementText(const DealJudgement& j) {
   switch (j.verdict) {
     case Verdict::Winnable:
-      return j.grade == Grade::None ? QStringLiteral("Winnable")
-                                    : QStringLiteral("Winnable (%1)").arg(GradeText(j.grade));
+      return j.grade == Grade::None
+                 ? QCoreApplication::translate("Winnable", "Winnable")
+                 : QCoreApplication::translate("Winnable", "Winnable (%1)").arg(GradeName(j.grade));
     case Verdict::NotWinnable:
-      return QStringLiteral("Not winnable");
+      return QCoreApplication::translate("Winnable", "Not winnable");
     case Verdict::Unknown:
       break;
   }
-  return QStringLiteral("Can't tell");
+  return QCoreApplication::translate("Winnable", "Can't tell");
 }
 
 bool Qualifies(int game, const DealJudgement& j, Grade wanted) {

@@ -21,6 +21,9 @@ enum class Grade { None, Easy, Medium, Hard, Expert };
 
 // "Easy", "Medium", "Hard", "Expert"; empty for None.
 QString GradeText(Grade g);
+// The grade as the window shows it, in the language in use (GradeText is
+// what command-line output prints).
+QString GradeName(Grade g);
 // The grade a text names, case-insensitive ("any" is None); nothing for
 // any other text.
 std::optional<Grade> ParseGrade(const QString& text);

@@ -14,7 +14,7 @@ TAbandonDlg::TAbandonDlg(QWidget* parent) : QMessageBox(parent) {
   // Enter keeps the game: a slip of the finger must not lose it.
   setDefaultButton(QMessageBox::No);
   setEscapeButton(QMessageBox::No);
-  dontAsk_ = new QCheckBox(QStringLiteral("Don't ask again"), this);
+  dontAsk_ = new QCheckBox(tr("Don't ask again"), this);
   setCheckBox(dontAsk_);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/AboutBox.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
@@ -58,7 +59,9 @@ void SetUrlOpener(UrlOpener opener) {
 }
 
 QString BuildLine(const QString& fileVersion) {
-  return fileVersion.trimmed().isEmpty() ? QString() : "Build " + fileVersion.trimmed();
+  return fileVersion.trimmed().isEmpty()
+             ? QString()
+             : QCoreApplication::translate("TAboutBox", "Build %1").arg(fileVersion.trimmed());
 }
 
 QString ProgramFileVersion() {
@@ -71,9 +74,9 @@ QString ProgramFileVersion() {
 
 QString ProgramVersionLine() {
 #ifdef WENLO_VERSION
-  return QStringLiteral("Version " WENLO_VERSION);
+  return QCoreApplication::translate("TAboutBox", "Version %1").arg(QStringLiteral(WENLO_VERSION));
 #else
-  return QStringLiteral("Version");
+  return QCoreApplication::translate("TAboutBox", "Version %1").arg(QString()).trimmed();
 #endif
 }
 
@@ -112,10 +115,10 @@ QImage AboutPicture() {
 
 // ---------------------------------------------------------------------------
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("About");
+  setWindowTitle(tr("About"));
   const QString notice =
-      "Free software: share and change it\nunder the GNU General Public License,\n"
-      "version 3 or later. No warranty.";
+      tr("Free software: share and change it\nunder the GNU General Public License,\n"
+         "version 3 or later. No warranty.");
   const QString licence = QStringLiteral("GPL-3.0-or-later");
 
   // The text column is as wide as its longest line needs in the font in use.
@@ -125,7 +128,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   const QFontMetrics fm(font());
   int column =
       std::max(201, QFontMetrics(bold).horizontalAdvance("Wenlo Solitaire Collection") + 12);
-  column = std::max(column, fm.horizontalAdvance("Licence: " + licence) + 24);
+  column = std::max(column, fm.horizontalAdvance(tr("Licence:") + QLatin1Char(' ') + licence) + 24);
   for (const QString& line : notice.split('\n'))
     column = std::max(column, fm.horizontalAdvance(line) + 24);
   const int extra = column - 201;
@@ -162,14 +165,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   Label3 = LinkLabel(panel, "www.gnu.org/licenses/gpl-3.0", [this] { Label3Click(); });
   Label3->setGeometry(left + 4, 146, column - 12, 18);
   Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  const int licenceLabel = fm.horizontalAdvance("Licence:") + 6;
-  Label4 = new QLabel("Licence:", panel);
+  const int licenceLabel = fm.horizontalAdvance(tr("Licence:")) + 6;
+  Label4 = new QLabel(tr("Licence:"), panel);
   Label4->setGeometry(left + 4, 164, licenceLabel, 18);
   Label5 = new QLabel(licence, panel);
   Label5->setGeometry(left + 4 + licenceLabel, 164, column - 12 - licenceLabel, 18);
   Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-  Button1 = new QPushButton("&OK", this);
+  Button1 = new QPushButton(tr("&OK"), this);
   Button1->setGeometry((width() - 75) / 2, 204, 75, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, [this] { done(mrOk); });

@@ -149,15 +149,15 @@ bool TBackGrid::focusNextPrevChild(bool next) {
 
 // ---------------------------------------------------------------------------
 TDeckForm::TDeckForm(int back, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Deck Options");
+  setWindowTitle(tr("Deck Options"));
   DrawGrid1 = new TBackGrid(this);
   DrawGrid1->move(4, 8);
   DrawGrid1->Select(DeckCellOfBack(back));
   const int right = DrawGrid1->x() + DrawGrid1->width();
-  Button1 = new QPushButton("&OK", this);
+  Button1 = new QPushButton(tr("&OK"), this);
   Button1->setGeometry(right - 163, 224, 75, 25);
   Button1->setDefault(true);
-  Button2 = new QPushButton("&Cancel", this);
+  Button2 = new QPushButton(tr("&Cancel"), this);
   Button2->setGeometry(right - 75, 224, 75, 25);
   setFixedSize(right + 4, 258);
   connect(Button1, &QPushButton::clicked, this, [this] { done(mrOk); });

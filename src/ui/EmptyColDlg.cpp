@@ -6,17 +6,17 @@
 #include "platform/Modal.h"
 
 TEmptyColDlg::TEmptyColDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Move to empty column..."));
+  setWindowTitle(tr("Move to empty column..."));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 10));
   setFixedSize(238, 134);
   move(kOffset);
 
-  Col_Btn = new QPushButton(QStringLiteral("Move &column"), this);
+  Col_Btn = new QPushButton(tr("Move &column"), this);
   Col_Btn->setGeometry(16, 16, 209, 25);
-  Card_Btn = new QPushButton(QStringLiteral("Move &single card"), this);
+  Card_Btn = new QPushButton(tr("Move &single card"), this);
   Card_Btn->setGeometry(16, 56, 209, 25);
-  Cancel_Btn = new QPushButton(QStringLiteral("Cancel"), this);
+  Cancel_Btn = new QPushButton(tr("Cancel"), this);
   Cancel_Btn->setGeometry(16, 96, 209, 25);
 
   // Only the column button answers Enter, wherever the focus is.

@@ -23,8 +23,6 @@
 #include "records/Catalogue.h"
 #include "session/Previews.h"
 
-const QString TGameDlg::kCaption = QStringLiteral("Select Solitaire");
-
 namespace {
 
 constexpr int kIndexRole = Qt::UserRole;
@@ -77,7 +75,7 @@ QIcon HelpIcon() {
 
 TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QWidget* parent)
     : QDialog(parent), settings_(settings), players_(players), gameIndex_(gameIndex) {
-  setWindowTitle(kCaption);
+  setWindowTitle(tr("Select Solitaire"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(528, 317);
@@ -89,8 +87,8 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
   ListView1 = new QTreeWidget(this);
   ListView1->setGeometry(8, 24, 329, 246);
   ListView1->setColumnCount(3);
-  ListView1->setHeaderLabels(
-      {GameListModel::kGameColumn, GameListModel::kDifficultyColumn, GameListModel::kDecksColumn});
+  ListView1->setHeaderLabels({GameListModel::GameColumn(), GameListModel::DifficultyColumn(),
+                              GameListModel::DecksColumn()});
   ListView1->setRootIsDecorated(false);
   ListView1->setItemsExpandable(false);
   ListView1->setUniformRowHeights(true);
@@ -114,7 +112,7 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
   Bevel2->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel2->setGeometry(341, 24, 180, 26);
 
-  Label2 = new QLabel(QStringLiteral("Player"), this);
+  Label2 = new QLabel(tr("Player"), this);
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   const int labelW = Label2->sizeHint().width();
   Label2->setGeometry(347, 26, labelW, 22);
@@ -130,7 +128,7 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
   SpeedButton1 = new QToolButton(this);
   SpeedButton1->setGeometry(497, 27, 21, 20);
   SpeedButton1->setIcon(EditPlayersIcon());
-  SpeedButton1->setToolTip(QStringLiteral("Edit player list"));
+  SpeedButton1->setToolTip(tr("Edit player list"));
   SpeedButton1->setAutoRaise(false);
   SpeedButton1->setFocusPolicy(Qt::NoFocus);
 
@@ -148,13 +146,13 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
   panelLayout->setContentsMargins(1, 1, 1, 1);
   panelLayout->addWidget(Game_Image);
 
-  Ap_RG = new QGroupBox(QStringLiteral("AutoPlay"), this);
+  Ap_RG = new QGroupBox(tr("AutoPlay"), this);
   Ap_RG->setGeometry(341, 193, 180, 77);
   Ap_Group = new QButtonGroup(this);
   auto* apLayout = new QVBoxLayout(Ap_RG);
   apLayout->setContentsMargins(10, 4, 10, 6);
   apLayout->setSpacing(0);
-  const QString items[] = {QStringLiteral("On"), QStringLiteral("Off")};
+  const QString items[] = {tr("On"), tr("Off")};
   for (int i = 0; i < 2; ++i) {
     auto* radio = new QRadioButton(items[i], Ap_RG);
     Ap_Group->addButton(radio, i);
@@ -162,13 +160,13 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
   }
   Ap_RG->hide();
 
-  Button1 = new QPushButton(QStringLiteral("&OK"), this);
+  Button1 = new QPushButton(tr("&OK"), this);
   Button1->setGeometry(265, 284, 75, 27);
   Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
+  Button2 = new QPushButton(tr("&Cancel"), this);
   Button2->setGeometry(356, 284, 75, 27);
   Button2->setAutoDefault(false);
-  HelpBtn = new QPushButton(HelpIcon(), QStringLiteral("&Help"), this);
+  HelpBtn = new QPushButton(HelpIcon(), tr("&Help"), this);
   HelpBtn->setGeometry(446, 284, 77, 27);
   HelpBtn->setAutoDefault(false);
 
@@ -193,7 +191,10 @@ TGameDlg::TGameDlg(int gameIndex, AppSettings& settings, PlayerList& players, QW
     ListView1->resizeColumnToContents(c);
     ListView1->setColumnWidth(c, ListView1->columnWidth(c) + 6);
   }
-  ListView1->setColumnWidth(2, 50);
+  // The packs column: narrow, but never narrower than its header.
+  ListView1->setColumnWidth(2, std::max(50, ListView1->header()->fontMetrics().horizontalAdvance(
+                                                GameListModel::DecksColumn()) +
+                                                16));
   FillPlayers();
   ListView1->setFocus();
 }

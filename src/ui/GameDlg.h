@@ -28,7 +28,6 @@ class QTreeWidget;
 class TGameDlg : public QDialog {
   Q_OBJECT
  public:
-  static const QString kCaption;  // "Select Solitaire"
   // Help context of the dialog's topic.
   static constexpr int kHelpContext = 1;
 

@@ -1,29 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/GameListModel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 
 #include "records/Catalogue.h"
 
-const QString GameListModel::kGameColumn = QStringLiteral("Game");
-const QString GameListModel::kDifficultyColumn = QStringLiteral("Difficulty");
-const QString GameListModel::kDecksColumn = QStringLiteral("Decks");
+QString GameListModel::GameColumn() {
+  return QCoreApplication::translate("GameListModel", "Game");
+}
+QString GameListModel::DifficultyColumn() {
+  return QCoreApplication::translate("GameListModel", "Difficulty");
+}
+QString GameListModel::DecksColumn() {
+  return QCoreApplication::translate("GameListModel", "Decks");
+}
 
 GameListModel::GameListModel() {
   rows_.reserve(size_t(GameCount()));
   for (int i = 0; i < GameCount(); ++i)
-    rows_.push_back({GameName(i), GameDifficulty(i), GamePacks(i), i});
+    rows_.push_back({GameTitle(i), GameDifficulty(i), GamePacks(i), i});
   Sort(1);
 }
 
 bool GameListModel::ColumnClick(const QString& caption) {
   int k = 0;
-  if (caption == kGameColumn)
+  if (caption == GameColumn())
     k = 1;
-  else if (caption == kDifficultyColumn)
+  else if (caption == DifficultyColumn())
     k = 2;
-  else if (caption == kDecksColumn)
+  else if (caption == DecksColumn())
     k = 3;
   else
     return false;

@@ -17,9 +17,9 @@ struct GameListRow {
 class GameListModel {
  public:
   // Column captions as the header shows them.
-  static const QString kGameColumn;
-  static const QString kDifficultyColumn;
-  static const QString kDecksColumn;
+  static QString GameColumn();
+  static QString DifficultyColumn();
+  static QString DecksColumn();
 
   // Every catalogue game, in ascending order of name (sort column 1).
   GameListModel();

@@ -2,6 +2,7 @@
 #include "ui/HelpWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -49,7 +50,7 @@ QString GamesList() {
       if (i < GameCount())
         html += QString("<a href=\"%1.html\">%2</a>")
                     .arg(HelpContext(i))
-                    .arg(GameName(i).toHtmlEscaped());
+                    .arg(GameTitle(i).toHtmlEscaped());
       html += "</td>";
     }
     html += "</tr>\n";
@@ -85,19 +86,24 @@ int HelpContextOfUrl(const QUrl& url) {
 }
 
 QString MissingTopicHtml(int context) {
-  QString what = "this topic";
-  if (context >= 100 && !GameName(context - 100).isEmpty())
-    what = "<b>" + GameName(context - 100).toHtmlEscaped() + "</b>";
-  return QString(
-             "<html><head><title>No help yet</title></head><body>"
-             "<h2>No help yet</h2>"
-             "<p>Sorry, the help for %1 has not been written yet.</p>"
-             "<p>Until it is, try the game itself: click a card to pick it up, then click "
-             "where it should go. Undo takes back any move.</p>"
-             "<p><a href=\"index.html\">Back to the contents</a></p>"
-             "<p style=\"color:#808080\">Topic %2</p></body></html>")
-      .arg(what)
-      .arg(context);
+  QString what = QCoreApplication::translate("THelpWindow", "this topic");
+  if (context >= 100 && !GameTitle(context - 100).isEmpty())
+    what = "<b>" + GameTitle(context - 100).toHtmlEscaped() + "</b>";
+  const auto say = [](const char* text) {
+    return QCoreApplication::translate("THelpWindow", text);
+  };
+  const QString title = say(QT_TRANSLATE_NOOP("THelpWindow", "No help yet"));
+  return QStringLiteral(
+             "<html><head><title>%1</title></head><body><h2>%1</h2><p>%2</p><p>%3</p>"
+             "<p><a href=\"index.html\">%4</a></p><p style=\"color:#808080\">%5</p></body></html>")
+      .arg(title,
+           say(QT_TRANSLATE_NOOP("THelpWindow", "Sorry, the help for %1 has not been written yet."))
+               .arg(what),
+           say(QT_TRANSLATE_NOOP("THelpWindow",
+                                 "Until it is, try the game itself: click a card to pick it up, "
+                                 "then click where it should go. Undo takes back any move.")),
+           say(QT_TRANSLATE_NOOP("THelpWindow", "Back to the contents")),
+           say(QT_TRANSLATE_NOOP("THelpWindow", "Topic %1")).arg(context));
 }
 
 QString HelpTopicHtml(int context) {
@@ -119,14 +125,14 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
 }
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle("Wenlo Solitaire Collection Help");
+  setWindowTitle(tr("Wenlo Solitaire Collection Help"));
   resize(560, 520);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 6);
   auto* bar = new QHBoxLayout;
-  contents_ = new QPushButton("&Contents", this);
-  back_ = new QPushButton("&Back", this);
-  forward_ = new QPushButton("&Forward", this);
+  contents_ = new QPushButton(tr("&Contents"), this);
+  back_ = new QPushButton(tr("&Back"), this);
+  forward_ = new QPushButton(tr("&Forward"), this);
   bar->addWidget(contents_);
   bar->addWidget(back_);
   bar->addWidget(forward_);

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "art/FaceStyle.h"
+#include "platform/Language.h"
 #include "platform/Modal.h"
 #include "platform/qt/ModalQt.h"
 #include "ui/PictureForm.h"
@@ -65,14 +66,14 @@ QColor RunTableColorDialog(QWidget* parent) {
 
 // ---------------------------------------------------------------------------
 TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(parent), model_(values) {
-  setWindowTitle("Options");
+  setWindowTitle(tr("Options"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, true);
   // The boxes are as wide as their longest texts need in the font in use;
   // the dialog grows by what they gain.
   const QFontMetrics fm(font());
   const int extraG =
-      std::max(0, fm.horizontalAdvance("Display messages on illegal move") + 40 - 201);
-  const int extraU = std::max(0, fm.horizontalAdvance("One move Undo/Redo") + 44 - 164);
+      std::max(0, fm.horizontalAdvance(tr("Display messages on illegal move")) + 40 - 201);
+  const int extraU = std::max(0, fm.horizontalAdvance(tr("One move Undo/Redo")) + 44 - 164);
   const int extra = extraG + extraU;
   setFixedSize(391 + extra, 296);
   RunColorDialog = RunTableColorDialog;
@@ -89,10 +90,10 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   PageControl1->setGeometry(5, 6, 381 + extra, 244);
   auto* prefs = new QWidget;
   auto* back = new QWidget;
-  PageControl1->addTab(prefs, "Preferences");
-  PageControl1->addTab(back, "Background");
+  PageControl1->addTab(prefs, tr("Preferences"));
+  PageControl1->addTab(back, tr("Background"));
 
-  auto* general = new QGroupBox("General", prefs);
+  auto* general = new QGroupBox(tr("General"), prefs);
   general->setGeometry(1, 7, 201 + extraG, 140);
   auto check = [&](const QString& text, int y, int context, bool on) {
     auto* cb = new QCheckBox(text, general);
@@ -103,15 +104,16 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
     cb->installEventFilter(this);
     return cb;
   };
-  WEChk = check("Display messages on illegal move", 18, kHelpIllegalMoveMessages, values.Warnings);
-  Sound_CB = check("Play sound", 49, kHelpPlaySound, values.PlaySound);
-  Tray_CB = check("Minimize to Taskbar Tray", 81, kHelpTray, values.Tray);
-  Empty_Pile_CB = check("Show empty tableau piles", 112, kHelpEmptyPiles, values.ShowEmpty);
+  WEChk =
+      check(tr("Display messages on illegal move"), 18, kHelpIllegalMoveMessages, values.Warnings);
+  Sound_CB = check(tr("Play sound"), 49, kHelpPlaySound, values.PlaySound);
+  Tray_CB = check(tr("Minimize to Taskbar Tray"), 81, kHelpTray, values.Tray);
+  Empty_Pile_CB = check(tr("Show empty tableau piles"), 112, kHelpEmptyPiles, values.ShowEmpty);
 
-  auto* undo = new QGroupBox("Undo/Redo", prefs);
+  auto* undo = new QGroupBox(tr("Undo/Redo"), prefs);
   undo->setGeometry(207 + extraG, 7, 164 + extraU, 140);
   auto* group = new QButtonGroup(undo);
-  const char* items[3] = {"Disable Undo/Redo", "One move Undo/Redo", "Multi-Level"};
+  const QString items[3] = {tr("Disable Undo/Redo"), tr("One move Undo/Redo"), tr("Multi-Level")};
   for (int i = 0; i < 3; ++i) {
     Undoredo_RG[i] = new QRadioButton(items[i], undo);
     Undoredo_RG[i]->setGeometry(10, 22 + i * 36, 150 + extraU, 22);
@@ -119,36 +121,51 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   }
   if (values.UndoOption >= 0 && values.UndoOption <= 2)
     Undoredo_RG[values.UndoOption]->setChecked(true);
-  Resume_CB = new QCheckBox("Continue the game in progress at start", prefs);
+  Resume_CB = new QCheckBox(tr("Continue the game in progress at start"), prefs);
   Resume_CB->setGeometry(9, 155, 360 + extra, 22);
   Resume_CB->setChecked(values.Resume);
   Resume_CB->setProperty(kHelpProperty, 0);
   Resume_CB->installEventFilter(this);
-  Winnable_CB = new QCheckBox("Deal only winnable games", prefs);
+  Winnable_CB = new QCheckBox(tr("Deal only winnable games"), prefs);
   Winnable_CB->setGeometry(9, 183, 200 + extraG, 22);
   Winnable_CB->setChecked(values.WinnableOnly);
   Winnable_CB->setProperty(kHelpProperty, 0);
   Winnable_CB->installEventFilter(this);
   Grade_CB = new QComboBox(prefs);
   Grade_CB->setGeometry(214 + extraG, 183, 157 + extraU, 22);
-  for (const char* g : {"Winnable: any", "Easy", "Medium", "Hard", "Expert"})
-    Grade_CB->addItem(QString::fromLatin1(g));
+  Grade_CB->addItems({tr("Winnable: any"), tr("Easy"), tr("Medium"), tr("Hard"), tr("Expert")});
   Grade_CB->setCurrentIndex(std::clamp(values.WinnableGrade, 0, 4));
   Grade_CB->setEnabled(values.WinnableOnly);
   connect(Winnable_CB, &QCheckBox::toggled, Grade_CB, &QComboBox::setEnabled);
 
   auto* play = new QWidget;
-  PageControl1->addTab(play, "Play");
-  Abandon_CB = new QCheckBox("Ask before a started game is abandoned", play);
+  PageControl1->addTab(play, tr("Play"));
+  Abandon_CB = new QCheckBox(tr("Ask before a started game is abandoned"), play);
   Abandon_CB->setGeometry(9, 14, 360 + extra, 22);
   Abandon_CB->setChecked(values.AskAbandon);
-  auto* speedLabel = new QLabel("&Animation speed:", play);
-  speedLabel->setGeometry(9, 50, 130, 22);
+  // The labels as wide as the longer of them needs, the boxes after them.
+  const QString speedText = tr("&Animation speed:"), languageText = tr("&Language:");
+  const int labelW = std::max({130, fm.horizontalAdvance(QString(speedText).remove('&')) + 12,
+                               fm.horizontalAdvance(QString(languageText).remove('&')) + 12});
+  auto* speedLabel = new QLabel(speedText, play);
+  speedLabel->setGeometry(9, 50, labelW, 22);
   Speed_CB = new QComboBox(play);
-  Speed_CB->setGeometry(140, 50, 120, 24);
-  Speed_CB->addItems({"Off", "Fast", "Normal", "Slow"});
+  Speed_CB->setGeometry(10 + labelW, 50, 120, 24);
+  Speed_CB->addItems({tr("Off"), tr("Fast"), tr("Normal"), tr("Slow")});
   Speed_CB->setCurrentIndex(qBound(0, values.AnimationSpeed, 3));
   speedLabel->setBuddy(Speed_CB);
+  auto* languageLabel = new QLabel(languageText, play);
+  languageLabel->setGeometry(9, 86, labelW, 22);
+  Language_CB = new QComboBox(play);
+  Language_CB->setGeometry(10 + labelW, 86, 120, 24);
+  for (const Language::Choice& c : Language::Choices()) {
+    Language_CB->addItem(c.name, c.code);
+    if (c.code == values.Language) Language_CB->setCurrentIndex(Language_CB->count() - 1);
+  }
+  languageLabel->setBuddy(Language_CB);
+  // Menus and dialogs are made once, in the language of the start.
+  auto* languageNote = new QLabel(tr("A new language shows at the next start."), play);
+  languageNote->setGeometry(9, 116, 360 + extra, 22);
 
   auto* cards = new QWidget;
   PageControl1->addTab(cards, tr("Cards"));
@@ -165,9 +182,9 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   FacesPreview->setAccessibleName(tr("Preview of the cards"));
   connect(Faces_CB, &QComboBox::currentIndexChanged, this, [this] { ShowFacesPreview(); });
 
-  Color_Btn = new QPushButton("Set Color", back);
+  Color_Btn = new QPushButton(tr("Set Color"), back);
   Color_Btn->setGeometry(35 + extra / 2, 56, 90, 25);
-  Picture_Btn = new QPushButton("Set Picture", back);
+  Picture_Btn = new QPushButton(tr("Set Picture"), back);
   Picture_Btn->setGeometry(35 + extra / 2, 88, 90, 25);
   Panel1 = new QFrame(back);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -176,10 +193,10 @@ TOptions::TOptions(const OptionsValues& values, QWidget* parent) : QDialog(paren
   Image1 = new QLabel(Panel1);
   Image1->setGeometry(1, 1, 202, 158);
 
-  OkBtn = new QPushButton("&OK", this);
+  OkBtn = new QPushButton(tr("&OK"), this);
   OkBtn->setGeometry(227 + extra, 263, 75, 25);
   OkBtn->setDefault(true);
-  CancelBtn = new QPushButton("&Cancel", this);
+  CancelBtn = new QPushButton(tr("&Cancel"), this);
   CancelBtn->setGeometry(311 + extra, 263, 75, 25);
 
   connect(Color_Btn, &QPushButton::clicked, this, [this] { Color_BtnClick(); });
@@ -205,6 +222,7 @@ OptionsValues TOptions::Values() {
   v.WinnableOnly = Winnable_CB->isChecked();
   v.WinnableGrade = Grade_CB->currentIndex();
   v.CardFaces = Faces_CB->currentIndex();
+  v.Language = Language_CB->currentData().toString();
   for (int i = 0; i < 3; ++i)
     if (Undoredo_RG[i]->isChecked()) v.UndoOption = i;
   return v;

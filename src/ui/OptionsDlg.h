@@ -42,6 +42,7 @@ struct OptionsValues {
   bool WinnableOnly = false;  // Winnable_CB: New Game deals only proven winnable numbers
   int WinnableGrade = 0;      // Grade_CB: 0 any, 1 Easy, 2 Medium, 3 Hard, 4 Expert
   int CardFaces = 0;          // Faces_CB: CardArt::FaceStyle
+  QString Language;           // Language_CB: "" the system's, or a language code
   QColor Color = QColor(0, 128, 0);
   int PatternType = ptColor;
   QString PatternName = QStringLiteral("Wood1");
@@ -127,6 +128,7 @@ class TOptions : public QDialog {
   QComboBox* Grade_CB = nullptr;
   QComboBox* Faces_CB = nullptr;
   QLabel* FacesPreview = nullptr;
+  QComboBox* Language_CB = nullptr;
   QRadioButton* Undoredo_RG[3] = {};
   QPushButton* Color_Btn = nullptr;
   QPushButton* Picture_Btn = nullptr;

@@ -49,8 +49,9 @@ bool PictureChooserModel::ChooseFile(const QString& path) {
 
 // ---------------------------------------------------------------------------
 QString RunOpenPictureDialog(QWidget* parent) {
-  QFileDialog dlg(parent, QObject::tr("Open"), QString(),
-                  "All (*.bmp *.jpg *.jpeg);;Bitmaps (*.bmp);;JPEG (*.jpg *.jpeg)");
+  QFileDialog dlg(
+      parent, TPictureForm::tr("Open"), QString(),
+      TPictureForm::tr("All (*.bmp *.jpg *.jpeg);;Bitmaps (*.bmp);;JPEG (*.jpg *.jpeg)"));
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   if (ExecDialog(dlg, mrCancel) != mrOk) return {};
@@ -59,7 +60,7 @@ QString RunOpenPictureDialog(QWidget* parent) {
 
 TPictureForm::TPictureForm(const QString& patternName, QWidget* parent)
     : QDialog(parent), model_(patternName) {
-  setWindowTitle("Select Background Picture");
+  setWindowTitle(tr("Select Background Picture"));
   setFixedSize(352, 222);
   RunFileDialog = RunOpenPictureDialog;
 
@@ -73,7 +74,15 @@ TPictureForm::TPictureForm(const QString& patternName, QWidget* parent)
 
   ListBox1 = new QListWidget(this);
   ListBox1->setGeometry(8, 8, 161, 121);
-  ListBox1->addItems(model_.Items());
+  // The pictures keep their stored names ("Wood1"); the list says them in
+  // the language in use ("Holz1").
+  static const char* const kKinds[] = {QT_TR_NOOP("Wood"), QT_TR_NOOP("Marble"),
+                                       QT_TR_NOOP("Cloth")};
+  for (QString item : model_.Items()) {
+    for (const char* kind : kKinds)
+      if (item.startsWith(QLatin1String(kind))) item.replace(0, int(qstrlen(kind)), tr(kind));
+    ListBox1->addItem(item);
+  }
 
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -84,12 +93,12 @@ TPictureForm::TPictureForm(const QString& patternName, QWidget* parent)
   Image1->setAlignment(Qt::AlignCenter);
   Image1->setWordWrap(true);
 
-  Button1 = new QPushButton("&Select File...", this);
+  Button1 = new QPushButton(tr("&Select File..."), this);
   Button1->setGeometry(9, 144, 162, 25);
-  Btn_Ok = new QPushButton("&OK", this);
+  Btn_Ok = new QPushButton(tr("&OK"), this);
   Btn_Ok->setGeometry(184, 192, 75, 25);
   Btn_Ok->setDefault(true);
-  Btn_Cancel = new QPushButton("Cancel", this);
+  Btn_Cancel = new QPushButton(tr("Cancel"), this);
   Btn_Cancel->setGeometry(272, 192, 75, 25);
 
   connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int) { ListBox1Click(); });

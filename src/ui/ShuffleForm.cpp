@@ -14,16 +14,14 @@
 #include "platform/Modal.h"
 #include "ui/ShuffleInput.h"
 
-const QString TShuffle_Form::kCaption = QStringLiteral("Select Shuffle");
-
 TShuffle_Form::TShuffle_Form(RecentShuffles& recent, QWidget* parent)
     : QDialog(parent), recent_(recent) {
-  setWindowTitle(kCaption);
+  setWindowTitle(tr("Select Shuffle"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(313, 112);
 
-  Label1 = new QLabel(QStringLiteral("Select a game number from\n1 to 2147483647"), this);
+  Label1 = new QLabel(tr("Select a game number from\n1 to 2147483647"), this);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Label1->setGeometry(8, 8, 210, Label1->sizeHint().height());
   // Below the two lines of the label, at 40 when the font allows.
@@ -46,10 +44,10 @@ TShuffle_Form::TShuffle_Form(RecentShuffles& recent, QWidget* parent)
   Shuffle_CB->installEventFilter(this);
   edit->installEventFilter(this);
 
-  Button1 = new QPushButton(QStringLiteral("&Ok"), this);
+  Button1 = new QPushButton(tr("&Ok"), this);
   Button1->setGeometry(232, 8, 75, 25);
   Button1->setDefault(true);
-  Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+  Button2 = new QPushButton(tr("Cancel"), this);
   Button2->setGeometry(232, boxTop, 75, 25);
   Button2->setAutoDefault(false);
 
@@ -65,7 +63,7 @@ TShuffle_Form::TShuffle_Form(RecentShuffles& recent, QWidget* parent)
 
 void TShuffle_Form::AskJudgement() {
   const std::optional<uint32_t> n = Number();
-  Grade_L->setText(n && JudgeNumber ? QStringLiteral("Checking\u2026") : QString());
+  Grade_L->setText(n && JudgeNumber ? tr("Checking\u2026") : QString());
   if (n && JudgeNumber) JudgeNumber(*n);
 }
 
@@ -140,7 +138,7 @@ bool TShuffle_Form::eventFilter(QObject* watched, QEvent* event) {
 void TShuffle_Form::Button1Click() {
   const std::optional<uint32_t> number = Number();
   if (!number) {
-    ShowMessage(ShuffleInput::kRangeMessage, ShuffleInput::kCaption, MsgIcon::Information);
+    ShowMessage(ShuffleInput::RangeMessage(), ShuffleInput::kCaption, MsgIcon::Information);
     Shuffle_CB->setFocus();
     return;
   }

@@ -24,8 +24,6 @@ class QPushButton;
 class TShuffle_Form : public QDialog {
   Q_OBJECT
  public:
-  static const QString kCaption;  // "Select Shuffle"
-
   explicit TShuffle_Form(RecentShuffles& recent, QWidget* parent = nullptr);
 
   // The game number the box holds, or nothing when its text is not one

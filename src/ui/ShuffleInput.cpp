@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ShuffleInput.h"
 
+#include <QCoreApplication>
+
 namespace ShuffleInput {
 
-const QString kRangeMessage = QStringLiteral("Game number doesn't fit the range 1..2147483647");
+QString RangeMessage() {
+  return QCoreApplication::translate("ShuffleInput",
+                                     "Game number doesn't fit the range 1..2147483647");
+}
 const QString kCaption = QStringLiteral("Wenlo Solitaire Collection");
 
 bool AcceptsTypedChar(QChar c) {

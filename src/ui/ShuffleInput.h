@@ -14,7 +14,7 @@ inline constexpr int kMaxLength = 10;
 inline constexpr uint32_t kMaxGameNumber = 2147483647u;
 
 // The message for a text that is not a game number, and its caption.
-extern const QString kRangeMessage;
+QString RangeMessage();
 extern const QString kCaption;
 
 // A typed character reaches the box only when it is a digit, Backspace or

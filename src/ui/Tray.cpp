@@ -12,13 +12,13 @@
 TTray::TTray(QWidget* window, QObject* parent) : QObject(parent), window_(window) {
   available_ = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
   menu_ = std::make_unique<QMenu>();
-  ShowWenloSolitaire1 = menu_->addAction("Show Wenlo Solitaire");
+  ShowWenloSolitaire1 = menu_->addAction(tr("Show Wenlo Solitaire"));
   QFont bold = ShowWenloSolitaire1->font();
   bold.setBold(true);
   ShowWenloSolitaire1->setFont(bold);
   menu_->setDefaultAction(ShowWenloSolitaire1);
   menu_->addSeparator();
-  Exit1 = menu_->addAction("E&xit");
+  Exit1 = menu_->addAction(tr("E&xit"));
 
   icon_ = new QSystemTrayIcon(this);
   QIcon appIcon = window_ && !window_->windowIcon().isNull()

@@ -81,3 +81,30 @@ TEST(CommandLine, DumpOfTheEmptyTableAndAMissingScript) {
   ProgramRun m = box.Run({"--script", box.Path("nope.script")});
   EXPECT_EQ(m.exitCode, 2);
 }
+
+// A script reads the same in every language: the player's language choice,
+// the system's and the pseudo catalogue all leave its lines (the dialogs'
+// texts, the dump) in English.
+TEST(ScriptLanguage, OutputIsTheSameWhateverTheLanguage) {
+  const QString base = QStringLiteral(WENLO_TEST_DATA) + "/scripts/abandon-question";
+  const QString expected = ReadText(base + ".out");
+  for (const char* pseudo : {"0", "1"}) {
+    ProgramSandbox box;
+    QDir().mkpath(box.ConfigDir());
+    QFile settings(box.ConfigDir() + "/Tamsel Cards.conf");
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[Cards]\nLanguage=de\n");
+    settings.close();
+    QProcess p;
+    QProcessEnvironment env = box.Environment();
+    env.insert("LANG", "fr_FR.UTF-8");
+    env.insert("LANGUAGE", "fr");
+    env.insert("WENLO_PSEUDO_TRANSLATION", pseudo);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(WENLO_BINARY),
+            {"--script", base + ".script", "--data-dir", box.DataDir()});
+    const ProgramRun r = ProgramSandbox::Finish(p, 60000);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.toStdString(), expected.toStdString()) << "pseudo " << pseudo;
+  }
+}

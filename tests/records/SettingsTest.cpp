@@ -69,6 +69,7 @@ AppSettings Unusual() {
   s.WinnableOnly = true;
   s.WinnableGrade = 3;
   s.CardFaces = 2;
+  s.Language = "fr";
   s.PlayersCount = 2;
   s.ActivePlayer = 1;
   s.PlayerNames = {"Ann", "Zoë #1"};
@@ -166,6 +167,7 @@ TEST_F(SettingsTest, AbsurdNumbersComeBackToDefinedValues) {
   WriteRaw(
       "[Cards]\nGame=9999\nBack=-3\nUndoOption=7\nBoardColor=-1\nPattern_Type=5\nStatState=-9\n"
       "WinnableGrade=5\nAnimationSpeed=9\nCardFaces=3\n"
+      "Language=klingon\n"
       "[Players]\nPlayers=-4\nActive_Player=-1\n");
   AppSettings s = Read();
   EXPECT_EQ(s.GameIndex, 0);
@@ -177,6 +179,7 @@ TEST_F(SettingsTest, AbsurdNumbersComeBackToDefinedValues) {
   EXPECT_EQ(s.WinnableGrade, 0);  // any grade
   EXPECT_EQ(s.AnimationSpeed, 2);
   EXPECT_EQ(s.CardFaces, 0);  // the standard faces
+  EXPECT_EQ(s.Language, "");  // a language we do not speak follows the system
   EXPECT_EQ(s.PlayersCount, 0);
   EXPECT_EQ(s.ActivePlayer, 0);
 

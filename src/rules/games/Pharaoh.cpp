@@ -7,6 +7,7 @@
 // once: the columns go back into the stock and the dealing starts again.
 // There is no timer: the foundation moves themselves find the win.
 
+#include <QCoreApplication>
 #include <QRect>
 
 #include "rules/Game.h"
@@ -84,7 +85,8 @@ class Pharaoh : public TGame {
     DealRestToStock(dealPile, stock, false);
     DealRow();
 
-    button_ = T.CreateRedealButton(QStringLiteral("Re&Deal"), QRect(12, 10, 70, 25));
+    button_ = T.CreateRedealButton(QCoreApplication::translate("Pharaoh", "Re&Deal"),
+                                   QRect(12, 10, 70, 25));
     button_->SetEnabled(false);
     button_->OnClick = [this] { Pharaoh_Click(); };
     // Undo can put the last row back into the stock and redo take it out
