@@ -295,7 +295,7 @@ TEST_F(CardArtImages, CourtCardsAreColourfulPicturesUnlikeTheNumberCards) {
 // clubs and diamonds in inks of their own, all four far apart. Large print:
 // the rank at least one and a half times as tall, and still tall enough at
 // the smallest zoom.
-TEST(CardArtFaceStyles, FourColoursKeepSuitsApartAndLargePrintDoublesTheIndex) {
+TEST(CardArtFaceStyles, FourColoursKeepSuitsApartAndLargePrintEnlargesTheRank) {
   using CardArt::FaceStyle;
   // The ink at the centre of each Ace, inside its one large pip.
   auto ink = [](int suit, FaceStyle faces) {
@@ -316,7 +316,7 @@ TEST(CardArtFaceStyles, FourColoursKeepSuitsApartAndLargePrintDoublesTheIndex) {
 
   // The first run of ink rows from the top in the index's corner: the rank.
   auto rankRows = [](FaceStyle faces, QSize size, int right) {
-    const QImage img = CardImage(1, size, faces);  // the Ace of clubs
+    const QImage img = CardImage(1, size, faces);               // the Ace of clubs
     const int outline = std::max(1, (size.height() + 29) / H);  // the border's thickness
     int rows = 0;
     for (int y = outline; y < size.height() / 2; ++y) {
