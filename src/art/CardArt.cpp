@@ -259,11 +259,12 @@ struct IndexPlace {
 // The usual index: a narrow column of rank over suit, under the strip a
 // fanned column leaves in view.
 constexpr IndexPlace kStandardIndex{7.5, 4, 9, 9, {7.5, 17.5}, 7.5, true};
-// Large print: the rank nearly twice as tall, with the suit beside it rather
-// than below, so both still fit the strip of a card covered by the next one
-// in a fanned column (18 card pixels in most games) and can be read at the
-// smallest zoom.
-constexpr IndexPlace kLargeIndex{9, 2, 15.5, 14, {24.5, 9.75}, 14, false};
+// Large print: the rank more than one and a half times as tall, with the
+// suit beside it rather than below, so both fit the strip of a card covered
+// by the next one in a fanned column (18 card pixels in most games, 15 in a
+// few, where a taller rank would lose the tail of its Q) and can be read at
+// the smallest zoom.
+constexpr IndexPlace kLargeIndex{9, 1.5, 14.5, 14, {24, 8.75}, 13.5, false};
 
 // The rank letter and suit symbol at the top-left; the caller rotates the
 // painter for the bottom-right copy.

@@ -13,7 +13,7 @@ namespace CardArt {
 
 enum class FaceStyle : int {
   Standard = 0,    // the faces the program always had
-  LargePrint = 1,  // indices about twice as tall, the picture smaller
+  LargePrint = 1,  // ranks 1.6 times as tall, the picture smaller
   FourColour = 2,  // clubs green and diamonds blue, told apart without colour vision too
 };
 constexpr int kFaceStyleCount = 3;

@@ -237,6 +237,7 @@ void TOptions::Color_BtnClick() {
   if (!c.isValid()) return;
   model_.ColorChosen(c);
   ShowPreview();
+  ShowFacesPreview();  // the cards lie on the new colour
 }
 
 void TOptions::Picture_BtnClick() {

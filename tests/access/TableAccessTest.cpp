@@ -141,6 +141,11 @@ TEST_F(TableAccessTest, TheFrameIsTheFocusAndAMoveByKeysIsSaid) {
   Access().Announce("something else");
   Access().AnnounceVerdict(verdict);
   EXPECT_EQ(Access().LastAnnouncement(), "something else");
+
+  // The win, as the rules report it.
+  Flow().Table().OnGameWon();
+  EXPECT_EQ(wins, 1);
+  EXPECT_TRUE(said.contains("Game won: FreeCell [#1]")) << said.join('|').toStdString();
 }
 
 // Hand-made looks of a table: what changed between two is said in words.
