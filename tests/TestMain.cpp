@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include "platform/Messages.h"
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   SetDeterministic(true);
+  // The tests read English help pages and texts whatever the machine's own
+  // language; the tests of other languages set theirs and put this back.
+  QLocale::setDefault(QLocale::c());
   InstallTableDialogs();
   // A started game a test leaves is abandoned as it always was, without a
   // dialog waiting for a click: the tests of the question answer it through

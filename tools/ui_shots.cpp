@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QTabWidget>
@@ -108,6 +109,19 @@ int main(int argc, char** argv) {
     Save(help, "help_7");
     help.ShowTopic(105);
     Save(help, "help_missing_game");
+  }
+  {
+    // The help as a player whose language is German reads it.
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    THelpWindow help;
+    help.ShowContents();
+    Save(help, "help_de_contents");
+    help.ShowTopic(2);
+    Save(help, "help_de_2");
+    help.ShowTopic(127);
+    Save(help, "help_de_127");
+    QLocale::setDefault(saved);
   }
   {
     QWidget window;

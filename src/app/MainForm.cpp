@@ -117,7 +117,10 @@ void TMain_F::FormCreate(const MainOptions& options) {
     layout_ |= TableLayout(flow_->Host());
     return layout_;
   };
-  surface_->OnViewChanged = [this] { SyncRedealButton(); };
+  surface_->OnViewChanged = [this] {
+    SyncRedealButton();
+    if (marks_) marks_->FollowView();
+  };
   f.OnFlash = [this] { FlashCaption(); };
   f.OnDealt = [this] {
     clock_.Restart();

@@ -221,6 +221,10 @@ void THintMark::Say(const QString& text) {
   note_->Show();
 }
 
+void THintMark::FollowView() {
+  if (note_->Visible()) Say(note_->Text());
+}
+
 void THintMark::Stop() {
   for (THintSpot* s : spots_)
     s->Hide();

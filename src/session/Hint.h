@@ -73,6 +73,10 @@ class THintMark {
   void NoMove();
   // Takes the marks and the words away (the player's next action).
   void Stop();
+  // Places the words again at the foot of the table in view, once the view
+  // changed (a resize, a zoom, or the first show of a window a script
+  // played in before it had a size).
+  void FollowView();
   bool Showing() const;
   QString Words() const { return note_->Visible() ? note_->Text() : QString(); }
   // Where on the table the words go (the part of the table in view, in

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -19,9 +20,14 @@ namespace {
 
 const char* const kGamesMarker = "<!--games-->";
 
+// A topic in the player's language when it has been translated, else the
+// English one. Topic URLs carry no language, so a link followed from a
+// translated page opens the next page in the same language.
 QString ResourcePath(int context) {
-  return context == 0 ? QStringLiteral(":/help/index.html")
-                      : QString(":/help/%1.html").arg(context);
+  const QString file =
+      context == 0 ? QStringLiteral("index.html") : QString("%1.html").arg(context);
+  const QString translated = QString(":/help/%1/%2").arg(HelpLanguage(), file);
+  return QFile::exists(translated) ? translated : ":/help/" + file;
 }
 
 QString ReadResource(const QString& path) {
@@ -56,6 +62,10 @@ QString GamesList() {
 
 bool AppHelp(int command, int data) {
   return command == HELP_CONTENTS || data != 0;
+}
+
+QString HelpLanguage() {
+  return QLocale().name().left(2);
 }
 
 bool HelpTopicExists(int context) {

@@ -5,6 +5,8 @@
 // 1 choosing a game, 5 to 8 the four preferences, 100 + catalogue index each
 // game. A topic is the resource ":/help/<context>.html" (the contents are
 // ":/help/index.html"); a topic not yet written shows a friendly page.
+// Translated topics live in a folder per language (":/help/de/5.html") and
+// are shown when the default locale has that language.
 //
 // Adding a topic: write src/resources/help/<context>.html and build again;
 // the build gathers every HTML file of that folder into the program.
@@ -28,6 +30,9 @@ constexpr int HELP_CONTEXTPOPUP = 8;
 // for the contents or carries a non-zero context number.
 bool AppHelp(int command, int data);
 
+// The two-letter language of the default locale ("de"): the folder of the
+// translated topics that are shown.
+QString HelpLanguage();
 bool HelpTopicExists(int context);
 // "qrc:/help/<context>.html", or the contents page for context 0.
 QUrl HelpTopicUrl(int context);

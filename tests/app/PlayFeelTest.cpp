@@ -43,25 +43,6 @@ class PlayFeel : public PlayAids {
   }
 };
 
-// The empty table's words ("FreeCell / F2 deals a new game ...") at a zoom
-// other than 1 (a resized window, the status bar switched on): the first
-// deal leaves nothing of them behind the cards.
-TEST_F(PlayFeel, FirstDealLeavesNothingOfTheEmptyTablesWords) {
-  // Resized windows: the view fits another zoom and origin.
-  for (QSize size : {QSize(1300, 760), QSize(560, 900)}) {
-    window->Surface()->SetFixedZoom(0);
-    window->resize(size);
-    QApplication::processEvents();
-    Flow().DealGame(32, 1);
-    EXPECT_TRUE(Host().Form().Screen() == Recomposed()) << "zoom " << window->Surface()->Zoom();
-    // Back to an empty table: a won deal answered No.
-    queued.push_back(mrNo);
-    Flow().GameWon();
-    Host().Additional_timer.Fire();
-    QApplication::processEvents();
-  }
-}
-
 // --- The abandon question ---------------------------------------------------------
 
 TEST_F(PlayFeel, LeavingAStartedGameAsksFirst) {

@@ -133,3 +133,30 @@ TEST(WindowOptions, OnlyARunThatBringsTheKeptGameBackKeepsOne) {
     EXPECT_EQ(o.KeepAtExit, c.resumes) << c.headless << c.resume << c.dealGiven;
   }
 }
+
+// The first-start line, then the window resized and the status bar
+// switched on, then a deal: what the table shows must be what a full
+// recomposition of it shows, so no piece of the old line's box stays
+// behind the cards. Each step is tried at zoom 1 and at zooms where
+// device and board pixels differ.
+TEST_F(WindowResume, DealAfterAResizeLeavesNothingOfTheEmptyTablesLine) {
+  options.ResumeAtStart = false;
+  for (const double zoom : {1.0, 1.5, 0.75}) {
+    auto w = Open(options);
+    w->MarkClosed();
+    w->Surface()->SetFixedZoom(zoom);
+    QApplication::processEvents();
+    w->resize(w->width() + 130, w->height() + 70);
+    QApplication::processEvents();
+    const bool statusBar = w->Flow().Settings().StatusBar;
+    w->StatusBarMenuClick();
+    QApplication::processEvents();
+    w->Deal_MIClick();
+    QApplication::processEvents();
+    TForm& form = w->Flow().Host().Form();
+    const QImage shown = form.Screen().copy();
+    form.InvalidateAll();
+    EXPECT_TRUE(shown == form.Screen()) << "leftovers at zoom " << zoom;
+    if (w->Flow().Settings().StatusBar != statusBar) w->StatusBarMenuClick();
+  }
+}

@@ -66,7 +66,8 @@ void SurfaceWidget::UpdateView() {
     left = std::max(0, (device.width() - used) / 2);
   }
   const TViewMap view(scale, QPoint(left, 0));
-  const bool changed = !(view == form_->View());
+  // A new size with the same map still changes what is in view.
+  const bool changed = !(view == form_->View()) || device != form_->Screen().size();
   form_->SetView(device, view);
   if (changed && OnViewChanged) OnViewChanged();
   update();
