@@ -1228,7 +1228,7 @@ Version 3 oder später. Keine Garantie.</translation>
     </message>
     <message>
         <source>Cloth</source>
-        <translation>Stoff</translation>
+        <translation>Tuch</translation>
     </message>
 </context>
 <context>

@@ -1272,11 +1272,11 @@ de 1 a 2147483647</translation>
     </message>
     <message>
         <source>All records</source>
-        <translation>Todos los registros</translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>Filled records</source>
-        <translation>Registros con datos</translation>
+        <translation>Con datos</translation>
     </message>
     <message>
         <source>Per game</source>
@@ -1304,7 +1304,7 @@ de 1 a 2147483647</translation>
     </message>
     <message>
         <source>&amp;Hi-Scores...</source>
-        <translation>&amp;Mejores puntuaciones...</translation>
+        <translation>&amp;Récords...</translation>
     </message>
     <message>
         <source>&amp;Clear statistics...</source>
