@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>Large print</source>
+        <translation>Großdruck</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Vier Farben</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
     <name>Difficulty</name>
     <message>
         <source>Easy</source>
@@ -1056,6 +1071,10 @@ Version 3 oder später. Keine Garantie.</translation>
         <source>%1 Help</source>
         <translation>Hilfe zu %1</translation>
     </message>
+    <message>
+        <source>Game won: %1</source>
+        <translation>Spiel gewonnen: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -1186,6 +1205,18 @@ Version 3 oder später. Keine Garantie.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Car&amp;ds:</source>
+        <translation>&amp;Karten:</translation>
+    </message>
+    <message>
+        <source>Preview of the cards</source>
+        <translation>Vorschau der Karten</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1408,21 @@ von 1 bis 2147483647</translation>
     </message>
 </context>
 <context>
+    <name>TableAccess</name>
+    <message>
+        <source>Announcement</source>
+        <translation>Ansage</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation>Kartentisch</translation>
+    </message>
+    <message>
+        <source>Card table, %1</source>
+        <translation>Kartentisch, %1</translation>
+    </message>
+</context>
+<context>
     <name>TableHint</name>
     <message>
         <source>F2 deals a new game</source>
@@ -1385,6 +1431,190 @@ von 1 bis 2147483647</translation>
     <message>
         <source>Game › Select Solitaire… chooses another</source>
         <translation>Spiel › Patience wählen… wählt eine andere</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>a face-down card</source>
+        <translation>eine verdeckte Karte</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Unknown card</source>
+        <translation>Unbekannte Karte</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: rank, then suit (&quot;Queen of hearts&quot;).</extracomment>
+        <translation>%2-%1</translation>
+    </message>
+    <message>
+        <source>Card face down</source>
+        <translation>Verdeckte Karte</translation>
+    </message>
+    <message>
+        <source>%1, face up</source>
+        <translation>%1, offen</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, aufgenommen</translation>
+    </message>
+    <message>
+        <source>Foundation %1</source>
+        <translation>Grundstapel %1</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Talon</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Ablage</translation>
+    </message>
+    <message>
+        <source>Free cell %1</source>
+        <translation>Freie Zelle %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Reserve %1</source>
+        <translation>Reserve %1</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Pile %1</source>
+        <translation>Stapel %1</translation>
+    </message>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, leer</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 Karte</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 Karten</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, all face down</source>
+        <translation>%1, %2, alle verdeckt</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 face down</source>
+        <translation>%1, %2, %3 verdeckt</translation>
+    </message>
+    <message>
+        <source>%1 dealt</source>
+        <translation>%1 gegeben</translation>
+    </message>
+    <message>
+        <source>%1 turned up in %2</source>
+        <translation>%1 aufgedeckt in %2</translation>
+    </message>
+    <message>
+        <source>%1 and 1 more card</source>
+        <translation>%1 und 1 weitere Karte</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more cards</source>
+        <translation>%1 und %2 weitere Karten</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 von %2 nach %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <source>Picked up %1 from %2</source>
+        <translation>%1 aus %2 aufgenommen</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Zurückgelegt</translation>
     </message>
 </context>
 <context>

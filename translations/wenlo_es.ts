@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>Large print</source>
+        <translation>Letra grande</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Cuatro colores</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+</context>
+<context>
     <name>Difficulty</name>
     <message>
         <source>Easy</source>
@@ -1056,6 +1071,10 @@ versión 3 o posterior. Sin garantía.</translation>
         <source>%1 Help</source>
         <translation>Ayuda de %1</translation>
     </message>
+    <message>
+        <source>Game won: %1</source>
+        <translation>Partida ganada: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -1186,6 +1205,18 @@ versión 3 o posterior. Sin garantía.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartas</translation>
+    </message>
+    <message>
+        <source>Car&amp;ds:</source>
+        <translation>Ca&amp;rtas:</translation>
+    </message>
+    <message>
+        <source>Preview of the cards</source>
+        <translation>Vista previa de las cartas</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1408,21 @@ de 1 a 2147483647</translation>
     </message>
 </context>
 <context>
+    <name>TableAccess</name>
+    <message>
+        <source>Announcement</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation>Mesa de juego</translation>
+    </message>
+    <message>
+        <source>Card table, %1</source>
+        <translation>Mesa de juego, %1</translation>
+    </message>
+</context>
+<context>
     <name>TableHint</name>
     <message>
         <source>F2 deals a new game</source>
@@ -1385,6 +1431,190 @@ de 1 a 2147483647</translation>
     <message>
         <source>Game › Select Solitaire… chooses another</source>
         <translation>Partida › Elegir solitario… elige otro</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>a face-down card</source>
+        <translation>una carta boca abajo</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Jota</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Reina</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>tréboles</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>diamantes</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>corazones</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>picas</translation>
+    </message>
+    <message>
+        <source>Unknown card</source>
+        <translation>Carta desconocida</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: rank, then suit (&quot;Queen of hearts&quot;).</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Card face down</source>
+        <translation>Carta boca abajo</translation>
+    </message>
+    <message>
+        <source>%1, face up</source>
+        <translation>%1, boca arriba</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, tomada</translation>
+    </message>
+    <message>
+        <source>Foundation %1</source>
+        <translation>Fundación %1</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Mazo</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Descarte</translation>
+    </message>
+    <message>
+        <source>Free cell %1</source>
+        <translation>Celda libre %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Reserve %1</source>
+        <translation>Reserva %1</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Reserva</translation>
+    </message>
+    <message>
+        <source>Pile %1</source>
+        <translation>Pila %1</translation>
+    </message>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, vacía</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 carta</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 cartas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, all face down</source>
+        <translation>%1, %2, todas boca abajo</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 face down</source>
+        <translation>%1, %2, %3 boca abajo</translation>
+    </message>
+    <message>
+        <source>%1 dealt</source>
+        <translation>%1 repartida</translation>
+    </message>
+    <message>
+        <source>%1 turned up in %2</source>
+        <translation>%1 volteada en %2</translation>
+    </message>
+    <message>
+        <source>%1 and 1 more card</source>
+        <translation>%1 y 1 carta más</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more cards</source>
+        <translation>%1 y %2 cartas más</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Picked up %1 from %2</source>
+        <translation>%1 tomada de %2</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Devuelta</translation>
     </message>
 </context>
 <context>

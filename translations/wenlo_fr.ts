@@ -28,6 +28,21 @@
     </message>
 </context>
 <context>
+    <name>CardFaces</name>
+    <message>
+        <source>Large print</source>
+        <translation>Grands caractères</translation>
+    </message>
+    <message>
+        <source>Four colours</source>
+        <translation>Quatre couleurs</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
     <name>Difficulty</name>
     <message>
         <source>Easy</source>
@@ -1056,6 +1071,10 @@ version 3 ou ultérieure. Aucune garantie.</translation>
         <source>%1 Help</source>
         <translation>Aide sur %1</translation>
     </message>
+    <message>
+        <source>Game won: %1</source>
+        <translation>Partie gagnée : %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -1186,6 +1205,18 @@ version 3 ou ultérieure. Aucune garantie.</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Car&amp;ds:</source>
+        <translation>Ca&amp;rtes :</translation>
+    </message>
+    <message>
+        <source>Preview of the cards</source>
+        <translation>Aperçu des cartes</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1408,21 @@ de 1 à 2147483647</translation>
     </message>
 </context>
 <context>
+    <name>TableAccess</name>
+    <message>
+        <source>Announcement</source>
+        <translation>Annonce</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation>Table de jeu</translation>
+    </message>
+    <message>
+        <source>Card table, %1</source>
+        <translation>Table de jeu, %1</translation>
+    </message>
+</context>
+<context>
     <name>TableHint</name>
     <message>
         <source>F2 deals a new game</source>
@@ -1385,6 +1431,190 @@ de 1 à 2147483647</translation>
     <message>
         <source>Game › Select Solitaire… chooses another</source>
         <translation>Partie › Choisir la réussite… en choisit une autre</translation>
+    </message>
+</context>
+<context>
+    <name>TableWords</name>
+    <message>
+        <source>a face-down card</source>
+        <translation>une carte face cachée</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valet</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Roi</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>trèfle</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>carreau</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>cœur</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>pique</translation>
+    </message>
+    <message>
+        <source>Unknown card</source>
+        <translation>Carte inconnue</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s name: rank, then suit (&quot;Queen of hearts&quot;).</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Card face down</source>
+        <translation>Carte face cachée</translation>
+    </message>
+    <message>
+        <source>%1, face up</source>
+        <translation>%1, face visible</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, prise</translation>
+    </message>
+    <message>
+        <source>Foundation %1</source>
+        <translation>Fondation %1</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Talon</translation>
+    </message>
+    <message>
+        <source>Waste</source>
+        <translation>Défausse</translation>
+    </message>
+    <message>
+        <source>Free cell %1</source>
+        <translation>Cellule libre %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Reserve %1</source>
+        <translation>Réserve %1</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Réserve</translation>
+    </message>
+    <message>
+        <source>Pile %1</source>
+        <translation>Pile %1</translation>
+    </message>
+    <message>
+        <source>%1, empty</source>
+        <translation>%1, vide</translation>
+    </message>
+    <message>
+        <source>1 card</source>
+        <translation>1 carte</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 cartes</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, all face down</source>
+        <translation>%1, %2, toutes face cachée</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 face down</source>
+        <translation>%1, %2, %3 face cachée</translation>
+    </message>
+    <message>
+        <source>%1 dealt</source>
+        <translation>%1 distribuée</translation>
+    </message>
+    <message>
+        <source>%1 turned up in %2</source>
+        <translation>%1 retournée dans %2</translation>
+    </message>
+    <message>
+        <source>%1 and 1 more card</source>
+        <translation>%1 et 1 carte de plus</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more cards</source>
+        <translation>%1 et %2 cartes de plus</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 de %2 vers %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>Picked up %1 from %2</source>
+        <translation>%1 prise dans %2</translation>
+    </message>
+    <message>
+        <source>Put back</source>
+        <translation>Reposée</translation>
     </message>
 </context>
 <context>
