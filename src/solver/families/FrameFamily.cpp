@@ -209,4 +209,4 @@ std::optional<NativeGame> BindRectangle(const TTable& t, int autoPlay) {
 REGISTER_FAMILY(InAFrame, BindInAFrame, 4);
 REGISTER_FAMILY(Desire, BindDesire, 44);
 REGISTER_FAMILY(Doubt, BindDoubt, 45);
-REGISTER_FAMILY(Rectangle, BindRectangle, 43);
+REGISTER_FAMILY_NOT_FIRST(Rectangle, BindRectangle, 43);

@@ -89,4 +89,4 @@ std::optional<NativeGame> BindStacks(const TTable& t, int autoPlay) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(Stacks, BindStacks, 33);
+REGISTER_FAMILY(Stacks, BindStacks, 33);
