@@ -199,9 +199,9 @@ TEST_P(NativeCheckTest, MovesLeadWhereTheGamesOwnHandlersLead) {
       const TablePosition start = table.Capture();
       for (bool allShort : {true, false})
         if (const auto finale = OneShort(table, *bound, start, allShort)) {
-          SCOPED_TRACE(testing::Message() << "autoplay " << autoPlay << " deal " << number
-                                          << " one short on "
-                                          << (allShort ? "every foundation" : "the first"));
+          SCOPED_TRACE(testing::Message()
+                       << "autoplay " << autoPlay << " deal " << number << " one short on "
+                       << (allShort ? "every foundation" : "the first"));
           Compare(table, *bound, start, *finale);
           if (HasFailure()) return;
         }
@@ -290,8 +290,8 @@ INSTANTIATE_TEST_SUITE_P(NativeGames, NativeCheckTest, ::testing::ValuesIn(Nativ
 
 // The native answer against the reference search's on the same deals: a
 // deal one finds winnable the other may not prove lost, and the other way
-// round. The native search must also decide at least what the reference
-// decides.
+// round. Where Solve asks the native search first, it must also decide at
+// least what the reference decides.
 TEST(NativeSolveTest, AnswersStandAgainstTheReferenceSearch) {
   SetDeterministic(true);
   for (int game : NativeGames()) {
@@ -316,7 +316,11 @@ TEST(NativeSolveTest, AnswersStandAgainstTheReferenceSearch) {
       decidedNative += n.verdict != Verdict::Unknown;
       decidedReference += r.verdict != Verdict::Unknown;
     }
-    EXPECT_GE(decidedNative, decidedReference) << "game " << game;
+    // A family registered not first may decide less: Solve asks the
+    // reference first there.
+    if (NativeSearchFirst(game)) {
+      EXPECT_GE(decidedNative, decidedReference) << "game " << game;
+    }
   }
   SetDeterministic(false);
 }

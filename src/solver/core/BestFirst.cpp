@@ -97,7 +97,9 @@ RoundEnd Round(const Family& family, const Pos& start, const Limits& limits, dou
     // next block of nodes, so the store does not pass the cap with it.
     const size_t now = bytes();
     out.peakBytes = std::max(out.peakBytes, now);
-    if (now + NodeStore::BlockBytes() > limits.memoryBytes) {
+    // The heap and the seen set grow by doubling, so either may take its
+    // size again within one expansion.
+    if (now + NodeStore::BlockBytes() + open.Bytes() + seen.Bytes() > limits.memoryBytes) {
       out.memoryFull = true;
       return RoundEnd::Stopped;
     }

@@ -137,4 +137,4 @@ std::optional<NativeGame> BindSleepingMaids(const TTable& t, int) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(SleepingMaids, BindSleepingMaids, 16);
+REGISTER_FAMILY(SleepingMaids, BindSleepingMaids, 16);

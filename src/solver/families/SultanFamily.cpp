@@ -104,4 +104,4 @@ std::optional<NativeGame> BindSultan(const TTable& t, int autoPlay) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(Sultan, BindSultan, 34);
+REGISTER_FAMILY(Sultan, BindSultan, 34);

@@ -107,4 +107,4 @@ std::optional<NativeGame> BindWindMill(const TTable& t, int) {
 
 }  // namespace
 
-REGISTER_FAMILY_NOT_FIRST(WindMill, BindWindMill, 0);
+REGISTER_FAMILY(WindMill, BindWindMill, 0);
