@@ -33,6 +33,7 @@ def main():
     ap.add_argument("--budget", type=float)
     ap.add_argument("--nodes", type=int)
     ap.add_argument("--engine", choices=["auto", "native", "reference"])
+    ap.add_argument("--stock-jumps", choices=["on", "off"])
     ap.add_argument("--out")
     a = ap.parse_args()
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR="/tmp")
@@ -43,6 +44,8 @@ def main():
         extra += ["--nodes", str(a.nodes)]
     if a.engine:
         extra += ["--engine", a.engine]
+    if a.stock_jumps:
+        extra += ["--stock-jumps", a.stock_jumps]
     rows = []
     totals = [0, 0, 0]
     for g in [int(x) for x in a.games.split(",") if x]:

@@ -51,6 +51,7 @@ def main():
     ap.add_argument("--games", default=",".join(str(g) for g in range(46)))
     ap.add_argument("--budget", type=float)
     ap.add_argument("--engine", choices=["auto", "native", "reference"])
+    ap.add_argument("--stock-jumps", choices=["on", "off"])
     ap.add_argument("--golden")
     ap.add_argument("--golden-deals", default="")
     a = ap.parse_args()
@@ -59,6 +60,8 @@ def main():
     extra = ["--budget", str(a.budget)] if a.budget else []
     if a.engine:
         extra += ["--engine", a.engine]
+    if a.stock_jumps:
+        extra += ["--stock-jumps", a.stock_jumps]
     failures = []
     totals = [0, 0, 0, 0, 0]
     print("| # | Game | Decided | Winnable | Not winnable | Unknown | Median s | p95 s | Max s "

@@ -33,6 +33,7 @@ struct SolveOptions {
   SolveBudget budget;
   int autoPlay = 0;
   SolveRequest::Engine engine = SolveRequest::Engine::Auto;
+  bool stockJumps = true;
 };
 
 int Fail(const QString& message) {
@@ -118,6 +119,10 @@ std::optional<QString> Parse(int argc, char** argv, SolveOptions& o) {
         o.engine = SolveRequest::Engine::Auto;
       else
         return QStringLiteral("--engine needs auto, native or reference");
+    } else if (opt == "--stock-jumps") {
+      const QString a = QString::fromLocal8Bit(v);
+      if (a != "on" && a != "off") return QStringLiteral("--stock-jumps needs on or off");
+      o.stockJumps = a == "on";
     } else if (opt == "--autoplay") {
       const QString a = QString::fromLocal8Bit(v);
       if (a != "on" && a != "off") return QStringLiteral("--autoplay needs on or off");
@@ -179,6 +184,7 @@ int RunSolveCommand(int argc, char** argv) {
   req.autoPlay = o.autoPlay;
   req.budget = o.budget;
   req.engine = o.engine;
+  req.stockJumps = o.stockJumps;
   if (o.nextWinnable) {
     const Grade wanted = o.grade.value_or(Grade::None);
     // Bounded, so a game whose winnable deals the solver cannot prove still

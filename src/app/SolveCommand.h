@@ -2,7 +2,7 @@
 #pragma once
 // The solver's command-line modes, for measurement:
 //   --solve --game G --number N [--budget SECONDS] [--nodes N] [--autoplay on|off]
-//           [--engine auto|native|reference]
+//           [--engine auto|native|reference] [--stock-jumps on|off]
 //   --solve-stats G FIRST COUNT [the same options]
 // Both also take --data-dir DIR, checked as everywhere and otherwise unused.
 

@@ -12,7 +12,8 @@ namespace {
 constexpr size_t kPileHeader = 5;  // DeckID, left, top, look, count
 constexpr uint16_t kFaceBit = 0x80;
 constexpr uint16_t kShownBit = 0x100;
-constexpr int kFoundationLook = 1;  // a card arriving on such a pile scores
+constexpr uint16_t kPileShownBit = 0x100;  // in a pile's look word
+constexpr int kFoundationLook = 1;         // a card arriving on such a pile scores
 constexpr int kCardScore = 5;
 
 struct Registered {
@@ -65,6 +66,25 @@ size_t PileHeader(const TablePosition& pos, int deckId) {
 void SetPileLook(TablePosition& pos, int deckId, int look) {
   for (size_t i = 0; i < pos.piles.size(); i += kPileHeader + pos.piles[i + 4])
     if (pos.piles[i] == deckId) pos.piles[i + 3] = uint16_t((pos.piles[i + 3] & ~0xFF) | look);
+}
+
+int PileLook(const TablePosition& pos, int deckId) {
+  for (size_t i = 0; i < pos.piles.size(); i += kPileHeader + pos.piles[i + 4])
+    if (pos.piles[i] == deckId) return pos.piles[i + 3] & 0xFF;
+  return -1;
+}
+
+void SetPileShown(TablePosition& pos, int deckId, bool shown) {
+  for (size_t i = 0; i < pos.piles.size(); i += kPileHeader + pos.piles[i + 4])
+    if (pos.piles[i] == deckId)
+      pos.piles[i + 3] =
+          uint16_t((pos.piles[i + 3] & ~kPileShownBit) | (shown ? kPileShownBit : 0));
+}
+
+bool PileShown(const TablePosition& pos, int deckId) {
+  for (size_t i = 0; i < pos.piles.size(); i += kPileHeader + pos.piles[i + 4])
+    if (pos.piles[i] == deckId) return (pos.piles[i + 3] & kPileShownBit) != 0;
+  return false;
 }
 
 void BindPassCounters(NativeGame& game, int stockDeckId, int passes, int pass, int noMore) {

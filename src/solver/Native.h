@@ -74,6 +74,12 @@ size_t PileHeader(const TablePosition& pos, int deckId);
 // Sets the empty look of the pile with this DeckID (a stock that shows
 // whether it still redeals), for a family's writeCounters.
 void SetPileLook(TablePosition& pos, int deckId, int look);
+// The empty look of the pile with this DeckID, -1 when there is none.
+int PileLook(const TablePosition& pos, int deckId);
+// Shows or hides the pile with this DeckID (a pile that appears with its
+// first card or goes once emptied), for a family's writeCounters.
+void SetPileShown(TablePosition& pos, int deckId, bool shown);
+bool PileShown(const TablePosition& pos, int deckId);
 // Counters for a stock gone through a set number of times: `pass` the
 // table's rotation counter (1..passes), `noMore` whether the stock pile (its
 // DeckID) shows the look that says it cannot be turned again.

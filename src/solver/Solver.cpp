@@ -377,6 +377,7 @@ std::optional<SolveResult> SolveNative(const SolveRequest& request) {
   limits.seconds = request.budget.seconds - clock.Seconds();
   limits.memoryBytes = request.budget.memoryBytes;
   limits.cancel = request.cancel;
+  limits.jumps = request.stockJumps;
   const core::Outcome o = NativeSearchKindOf(request.gameIndex) == NativeSearchKind::BestFirst
                               ? core::BestFirst(family, start, limits)
                               : core::Search(family, start, limits);

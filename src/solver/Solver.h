@@ -68,6 +68,9 @@ struct SolveRequest {
   // reference search for the others and for any position the family does
   // not take; the other two force one search (for tests and figures).
   enum class Engine { Auto, Reference, Native } engine = Engine::Auto;
+  // The native search's jumps through the stock (core/StockJump.h); off
+  // for figures of the search without them.
+  bool stockJumps = true;
   const std::atomic<bool>* cancel = nullptr;
 };
 

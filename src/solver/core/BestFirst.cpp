@@ -7,6 +7,7 @@
 
 #include "solver/core/CpuClock.h"
 #include "solver/core/DigestSet.h"
+#include "solver/core/StockJump.h"
 
 namespace core {
 
@@ -73,11 +74,10 @@ enum class RoundEnd { Won, Exhausted, Cut, Stopped };
 RoundEnd Round(const Family& family, const Pos& start, const Limits& limits, double t0,
                long long allowance, uint64_t seed, Outcome& out) {
   constexpr int kNoise = 96;  // largest shift: one and a half cards home
-  const int8_t* groups = family.Groups();
   DigestSet seen;
   NodeStore nodes;
   Heap open;
-  std::vector<Child> kids;
+  std::vector<Child> kids, scratch;
   uint32_t seq = 0;
   auto bytes = [&] { return seen.Bytes() + nodes.Bytes() + open.Bytes(); };
   auto rate = [&](const Pos& p, uint64_t digest) {
@@ -88,7 +88,7 @@ RoundEnd Round(const Family& family, const Pos& start, const Limits& limits, dou
 
   Child root;
   root.pos = start;
-  const uint64_t d0 = Digest(start, groups);
+  const uint64_t d0 = family.SeenDigest(start);
   seen.Insert(d0);
   open.push({rate(start, d0), 0, seq++, nodes.Add(root, -1)});
 
@@ -97,7 +97,9 @@ RoundEnd Round(const Family& family, const Pos& start, const Limits& limits, dou
     // next block of nodes, so the store does not pass the cap with it.
     const size_t now = bytes();
     out.peakBytes = std::max(out.peakBytes, now);
-    if (now + NodeStore::BlockBytes() > limits.memoryBytes) {
+    // The heap and the seen set grow by doubling, so either may take its
+    // size again within one expansion.
+    if (now + NodeStore::BlockBytes() + open.Bytes() + seen.Bytes() > limits.memoryBytes) {
       out.memoryFull = true;
       return RoundEnd::Stopped;
     }
@@ -115,6 +117,7 @@ RoundEnd Round(const Family& family, const Pos& start, const Limits& limits, dou
     ++out.positions;
     kids.clear();
     family.Moves(nodes[top.node].move.pos, kids);
+    if (limits.jumps) AddStockJumps(family, nodes[top.node].move.pos, kids, scratch);
 
     auto won = std::find_if(kids.begin(), kids.end(), [](const Child& c) { return c.won; });
     if (won != kids.end()) {
@@ -125,12 +128,14 @@ RoundEnd Round(const Family& family, const Pos& start, const Limits& limits, dou
       return RoundEnd::Won;
     }
     // A safe move home is the only one taken (the family says why).
-    auto safe = std::find_if(kids.begin(), kids.end(), [](const Child& c) { return c.safe; });
+    const bool prune = limits.prune;
+    auto safe =
+        std::find_if(kids.begin(), kids.end(), [prune](const Child& c) { return prune && c.safe; });
     auto first = safe != kids.end() ? safe : kids.begin();
     auto last = safe != kids.end() ? safe + 1 : kids.end();
     for (auto c = first; c != last; ++c) {
-      const uint64_t d = Digest(c->pos, groups);
-      if (!seen.Insert(d)) continue;
+      const uint64_t d = family.SeenDigest(c->pos);
+      if (!seen.Insert(d) || (prune && family.Dead(c->pos))) continue;
       c->rating = rate(c->pos, d);
       open.push({c->rating, top.depth + 1, seq++, nodes.Add(*c, top.node)});
     }
@@ -162,6 +167,7 @@ Outcome BestFirst(const Family& family, const Pos& start, const Limits& limits) 
                                round % 2 == 0 ? 0 : 0x2545f4914f6cdd1dULL * uint64_t(round), out);
     if (end == RoundEnd::Won || end == RoundEnd::Exhausted) {
       out.answer = end == RoundEnd::Won ? Answer::Won : Answer::Lost;
+      if (end == RoundEnd::Won) out.line = SpellOutJumps(family, start, out.line);
       break;
     }
     if (end == RoundEnd::Stopped || last) break;

@@ -56,7 +56,7 @@ constexpr bool FitsAltColourDown(Code a, Code b) {
   return a && b && Black(a) != Black(b) && PrecedesAnySuit(a, b);
 }
 
-constexpr int kMaxPiles = 48;
+constexpr int kMaxPiles = 50;
 constexpr int kMaxCards = 104;
 constexpr int kCounters = 4;
 

@@ -30,6 +30,8 @@ struct Child {
   // takes it alone (see Family::Safe).
   bool safe = false;
   int rating = 0;  // the family's Rate of `pos`, once the search takes it; higher first
+  // Turns of the stock made before the steps: a jump (see Family::JumpStock).
+  uint8_t turns = 0;
   void Add(Step s) { steps[nsteps++] = s; }
 };
 
@@ -61,6 +63,18 @@ class Family {
   // into it. Only ever true when the family can say why for certain,
   // since a lost verdict rests on it.
   virtual bool Dead(const Pos&) const { return false; }
+
+  // A stock turned a card at a time onto a waste (its turn is a move of a
+  // single click on the stock), for the search's jumps: besides the turn,
+  // every card the turns alone bring to the top of the waste is offered
+  // at once, with the moves that then involve the waste, as one move of
+  // so many turns first. The turn itself stays, so the jumps only add
+  // lines that exist anyway and never hide one. None (-1) by default.
+  struct StockPiles {
+    int stock = -1;
+    int waste = -1;
+  };
+  virtual StockPiles JumpStock() const { return {}; }
 };
 
 }  // namespace core

@@ -5,6 +5,7 @@
 
 #include "solver/core/CpuClock.h"
 #include "solver/core/DigestSet.h"
+#include "solver/core/StockJump.h"
 
 namespace core {
 
@@ -65,6 +66,7 @@ class Run {
   bool Expand(const Pos& p) {
     kids_.clear();
     family_.Moves(p, kids_);
+    if (limits_.jumps) AddStockJumps(family_, p, kids_, scratch_);
     const size_t first = arena_.size();
     for (Child& c : kids_) {
       if (c.won) {
@@ -118,6 +120,7 @@ class Run {
   std::vector<Child> arena_;
   std::vector<Frame> frames_;
   std::vector<Child> kids_;
+  std::vector<Child> scratch_;
   Child win_;
 };
 
@@ -147,7 +150,7 @@ Outcome Search(const Family& family, const Pos& start, const Limits& limits) {
     out.peakBytes = std::max(out.peakBytes, r.Bytes());
     if (end == RunEnd::Won) {
       out.answer = Answer::Won;
-      out.line = r.Line();
+      out.line = SpellOutJumps(family, start, r.Line());
       break;
     }
     if (end == RunEnd::Exhausted) {

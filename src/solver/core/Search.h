@@ -28,6 +28,9 @@ struct Limits {
   // tries everything: slower, but a check that the pruning never turns a
   // won deal into a lost one.
   bool prune = true;
+  // Jumps to the cards the stock reaches (Family::JumpStock) offered as
+  // moves; off, only the stock's own turn.
+  bool jumps = true;
 };
 
 struct Outcome {

@@ -406,4 +406,43 @@ void ToFoundations(const Pos& p, const Foundations& F, int s, Follows follows, O
     if (!F.Complete(p, f) && follows(p.Top(f), c)) out(Made{s, 1, f});
 }
 
+// A pile as rules that never look at suits see it: its ranks, bottom first.
+inline uint64_t RankPileHash(const Pos& p, int i) {
+  uint64_t h = 0xcbf29ce484222325ULL ^ uint64_t(p.Size(i));
+  for (int k = p.Begin(i); k < p.end[i]; ++k)
+    h = (h ^ uint64_t(Rank(p.cards[k]) | (p.cards[k] & kFaceUp))) * 0x100000001b3ULL;
+  return h;
+}
+
+// When a stock gone through several times starts showing that it cannot
+// be turned again: from the redeal into the last pass (RedealEmptySelect),
+// or from the first card turned in it.
+enum class LastPassLook { AtRedeal, AtFirstTurn };
+
+// The moves of a stock turned a card at a time and gone through `passes`
+// times: its top card onto the waste, or, once it is empty and passes are
+// left, the waste turned back over onto it face down (the pass counts even
+// with nothing to turn). Counters: `pass` as the table's rotation counter,
+// `noMore` the stock's look.
+template <class Family>
+void StockWithPasses(const Family& fam, const Pos& from, int stock, int waste, int passes, int pass,
+                     int noMore, LastPassLook look, std::vector<Child>& out) {
+  if (!from.Empty(stock)) {
+    TurnStock(fam, from, stock, waste, out);
+    if (look == LastPassLook::AtFirstTurn && from.counters[pass] == passes)
+      out.back().pos.counters[noMore] = 1;
+    return;
+  }
+  if (from.counters[pass] >= passes) return;
+  Child& c = out.emplace_back();
+  c.pos = from;
+  c.pos.MoveReversed(waste, from.Size(waste), stock);
+  for (int k = 0; k < c.pos.Size(stock); ++k)
+    c.pos.At(stock, k) &= Code(~kFaceUp);
+  if (++c.pos.counters[pass] == passes && look == LastPassLook::AtRedeal)
+    c.pos.counters[noMore] = 1;
+  c.Add({Step::Click, uint8_t(stock)});
+  c.won = fam.Settle(c.pos);
+}
+
 }  // namespace core::kit

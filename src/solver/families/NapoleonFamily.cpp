@@ -79,21 +79,8 @@ class NapoleonFamily : public kit::FoundationFamily {
 
   void Moves(const Pos& p, std::vector<Child>& out) const override {
     auto add = [&](const kit::Made& m) { kit::AddFromAnywhere(*this, p, m, out); };
-    if (!p.Empty(kStock)) {
-      kit::TurnStock(*this, p, kStock, kWaste, out);
-      if (p.counters[kPass] == kPasses) out.back().pos.counters[kNoMore] = 1;
-    } else if (p.counters[kPass] < kPasses) {
-      // The waste turned back over into the stock for another pass (the
-      // pass counts even with nothing to turn).
-      Child& c = out.emplace_back();
-      c.pos = p;
-      c.pos.MoveReversed(kWaste, p.Size(kWaste), kStock);
-      for (int k = 0; k < c.pos.Size(kStock); ++k)
-        c.pos.At(kStock, k) &= Code(~kFaceUp);
-      ++c.pos.counters[kPass];
-      c.Add({Step::Click, uint8_t(kStock)});
-      c.won = Settle(c.pos);
-    }
+    kit::StockWithPasses(*this, p, kStock, kWaste, kPasses, kPass, kNoMore,
+                         kit::LastPassLook::AtFirstTurn, out);
     for (int s = 0; s < F_.first + F_.count; ++s) {
       const Code c = p.Top(s);
       // A foundation keeps the Ace it starts with.
