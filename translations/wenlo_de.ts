@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>App</name>
+    <message>
+        <source> (process %1)</source>
+        <translation> (Prozess %1)</translation>
+    </message>
+    <message>
+        <source>Wenlo Solitaire Collection is already running with the data folder %1%2. Only one can use it at a time, or the results of one would erase the other&apos;s: close it first, or use another --data-dir.</source>
+        <translation>Die Wenlo Solitaire Collection läuft bereits mit dem Datenordner %1%2. Nur eine kann ihn gleichzeitig nutzen, sonst würden die Ergebnisse der einen die der anderen löschen: Schließen Sie sie zuerst, oder verwenden Sie ein anderes --data-dir.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>A</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>App</name>
+    <message>
+        <source> (process %1)</source>
+        <translation> (proceso %1)</translation>
+    </message>
+    <message>
+        <source>Wenlo Solitaire Collection is already running with the data folder %1%2. Only one can use it at a time, or the results of one would erase the other&apos;s: close it first, or use another --data-dir.</source>
+        <translation>Wenlo Solitaire Collection ya está abierto con la carpeta de datos %1%2. Solo uno puede usarla a la vez, o los resultados de uno borrarían los del otro: ciérralo primero o usa otro --data-dir.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>A</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>App</name>
+    <message>
+        <source> (process %1)</source>
+        <translation> (processus %1)</translation>
+    </message>
+    <message>
+        <source>Wenlo Solitaire Collection is already running with the data folder %1%2. Only one can use it at a time, or the results of one would erase the other&apos;s: close it first, or use another --data-dir.</source>
+        <translation>Wenlo Solitaire Collection est déjà ouvert avec le dossier de données %1%2. Un seul peut l&apos;utiliser à la fois, sinon les résultats de l&apos;un effaceraient ceux de l&apos;autre : fermez-le d&apos;abord, ou utilisez un autre --data-dir.</translation>
+    </message>
+</context>
+<context>
     <name>Card</name>
     <message>
         <source>A</source>

@@ -21,6 +21,7 @@
 #include "history/HistoryDb.h"
 #include "history/Summary.h"
 #include "platform/FileLock.h"
+#include "platform/Language.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/SafeFile.h"
@@ -66,9 +67,13 @@ int Fail(const QString& message, int status = 2) {
   return status;
 }
 
+// English unless a translator is installed: the window's box speaks the
+// player's language, the line on stderr stays as scripts expect it.
 QString AlreadyRunningText(const QString& folder, qint64 pid) {
-  const QString who = pid > 0 ? QStringLiteral(" (process %1)").arg(pid) : QString();
-  return QStringLiteral(
+  const QString who =
+      pid > 0 ? QCoreApplication::translate("App", " (process %1)").arg(pid) : QString();
+  return QCoreApplication::translate(
+             "App",
              "Wenlo Solitaire Collection is already running with the data folder %1%2. Only one "
              "can use it at a time, or the results of one would erase the other's: close it "
              "first, or use another --data-dir.")
@@ -252,8 +257,11 @@ int RunApplication(int argc, char** argv) {
     const QString folder = QFileInfo(PlayersFilePath(cl.dataDir)).absolutePath();
     folderLock.emplace(QDir(folder).filePath(QString::fromLatin1(kDataFolderLockName)));
     if (folderLock->Take() == ProcessLock::Result::HeldByOther) {
+      if (headless) return Fail(AlreadyRunningText(folder, folderLock->HolderPid()), 3);
+      // The window that would have read the language never opens: read it
+      // here, so the box speaks the player's language.
+      Language::Apply(LoadAppSettings().Language);
       const QString text = AlreadyRunningText(folder, folderLock->HolderPid());
-      if (headless) return Fail(text, 3);
       ShowMessage(text, QStringLiteral("Wenlo Solitaire Collection"), MsgIcon::Information);
       return 3;
     }
